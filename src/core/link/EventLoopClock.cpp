@@ -1,0 +1,43 @@
+#include "core/link/EventLoopClock.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
+
+namespace montira {
+
+EventLoopClock::EventLoopClock() { timer_.start(); }
+
+qint64 EventLoopClock::nowMs() const { return timer_.elapsed(); }
+
+void EventLoopClock::delay(double seconds) {
+    if (stopping() || !(seconds > 0) || !std::isfinite(seconds)) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    const qint64 ms = seconds > 86400.0 ? 86400000 : qint64(std::llround(seconds * 1000.0));
+    const qint64 end = nowMs() + ms;
+    // A nested loop that a single-shot timer ends; precise timers keep 50 ms waits near 50 ms.
+    QEventLoop loop;
+    QTimer t;
+    t.setSingleShot(true);
+    t.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&t, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &loop,
+                     &QEventLoop::quit);
+    while (!stopping()) {
+        const qint64 left = end - nowMs();
+        if (left <= 0) break;
+        t.start(int(left));
+        loop.exec();
+    }
+}
+
+void EventLoopClock::pump() {
+    // Sleep up to 5 ms in the event loop: bytes arriving or a click wake nothing early, but
+    // the read loops only need a few milliseconds of granularity and this keeps the CPU idle.
+    delay(0.005);
+}
+
+}  // namespace montira

@@ -1,0 +1,30 @@
+#include "core/link/PortName.h"
+
+namespace montira {
+
+QString PortEntryText(const QString& identifier) { return QStringLiteral("COM  ") + identifier; }
+
+QString PortIdFromEntry(const QString& entry) {
+    const int at = entry.indexOf(QStringLiteral("  "));
+    if (at < 0) return QString();
+    return entry.mid(at + 2).trimmed();
+}
+
+QString DeviceNameForPort(const QString& identifier) {
+    bool isNumber = false;
+    const int n = identifier.toInt(&isNumber);
+    if (!isNumber) return identifier;
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(n);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(n - 1);
+#endif
+}
+
+bool IsSimulatedPort(const QString& identifier) {
+    return identifier.compare(QLatin1String(kSimulatedPortId), Qt::CaseInsensitive) == 0;
+}
+
+QString PortCaption(const QString& identifier) { return QStringLiteral("COM ") + identifier; }
+
+}  // namespace montira

@@ -1,0 +1,33 @@
+#pragma once
+#include <QSerialPort>
+
+#include "core/link/SerialPort.h"
+
+namespace montira {
+
+// The serial seam over QSerialPort, at 19200,n,8,1 (or another baud rate for the probe).
+class QtSerialPort : public SerialPort {
+public:
+    explicit QtSerialPort(QString deviceName, qint32 baud = 19200);
+    OpenOutcome open(QString* reason = nullptr) override;
+    void close() override;
+    bool isOpen() const override;
+    int bytesWaiting() override;
+    QByteArray readAll() override;
+    void write(const QByteArray& bytes) override;
+    void clear() override;
+    bool failed() const override { return failed_; }
+    QString deviceName() const { return device_; }
+
+private:
+    void pull();
+    QString device_;
+    qint32 baud_;
+    QSerialPort port_;
+    bool failed_ = false;
+};
+
+// Text for the user that explains why opening failed (permission, busy, missing).
+QString DescribeOpenFailure(OpenOutcome outcome, const QString& device);
+
+}  // namespace montira

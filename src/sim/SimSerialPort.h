@@ -1,0 +1,41 @@
+#pragma once
+#include "core/link/SerialPort.h"
+#include "sim/SimMeter.h"
+
+namespace montira {
+class VirtualClock;
+class Clock;
+}
+
+namespace montira::sim {
+
+// The serial seam in front of a SimMeter, in the same process. The meter's time follows the
+// given clock: with a VirtualClock the port registers itself as a listener, with a real clock
+// it catches the meter up whenever the PC looks at the port.
+class SimSerialPort : public SerialPort {
+public:
+    SimSerialPort(SimMeter& meter, Clock& clock);
+    OpenOutcome open(QString* reason = nullptr) override;
+    void close() override;
+    bool isOpen() const override { return open_; }
+    int bytesWaiting() override;
+    QByteArray readAll() override;
+    void write(const QByteArray& bytes) override;
+    void clear() override;
+
+    // Tests: make the next open() fail like a vanished adapter, or fail the port now.
+    void setAvailable(bool on) { available_ = on; if (!on) open_ = false; }
+    bool failed() const override { return !available_; }
+    QByteArray written() const { return written_; }  // everything the PC wrote, in order
+
+private:
+    void catchUp();
+    SimMeter& meter_;
+    Clock& clock_;
+    bool open_ = false;
+    bool available_ = true;
+    QByteArray inbox_;
+    QByteArray written_;
+};
+
+}  // namespace montira::sim
