@@ -1,0 +1,36 @@
+#pragma once
+#include <QFont>
+#include <QStringList>
+#include <QTableView>
+#include <QVector>
+#include <QWidget>
+
+#include "ui/tables/TableModel.h"
+
+namespace montira {
+
+// Twelve one-column grids side by side over one model (the column grids of the downloaded
+// and file lists). Only the rightmost grid has a vertical scroll bar; scrolling grid i moves
+// the grids to its left (0..i-1) to the same top row, never those to its right.
+// The grids are named prefix + index ("GridN0" ... "GridN11").
+class ColumnGrids : public QWidget {
+public:
+    ColumnGrids(const QString& namePrefix, TableModel* model, QWidget* parent = nullptr);
+
+    QTableView* grid(int k) const { return grids_.value(k); }
+    int count() const { return int(grids_.size()); }
+    TableModel* model() const { return model_; }
+    // Column widths from sample texts in the grids' font (a larger font gives wider grids).
+    void setWidthSamples(const QStringList& samples);
+    // Top visible record row of grid k (0-based model row).
+    int topRow(int k) const;
+    void scrollGridTo(int k, int modelRow);
+
+private:
+    void follow(int k, int value);
+    TableModel* model_;
+    QVector<QTableView*> grids_;
+    bool following_ = false;
+};
+
+}  // namespace montira
