@@ -1,12 +1,172 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <cmath>
 #include <cstdio>
+#include <map>
 
 #include "cli/Commands.h"
+#include "core/AppState.h"
+#include "core/workload/WorkLoadSheet.h"
+#include "core/workload/WorkLoadTables.h"
 
 namespace montira::cli {
 
-int RunWorkload(const QStringList&) {
-    std::fputs("montira-cli workload: ainda não disponível\n", stderr);
-    return kFailure;
+namespace {
+
+using namespace montira::workload;
+
+const char kUsageText[] =
+    "uso: montira-cli workload --age A --weight KG [--cloth TEXTO] [--minutes I=M ...]\n"
+    "                          [--wbgt-in X] [--wbgt-out Y]\n"
+    "  I: atividade 0..12 (0..9 tipos de trabalho, 10..12 posições), M: minutos/hora 0..60\n";
+
+int Bad(const QString& message) {
+    std::fprintf(stderr, "montira-cli workload: %s\n", qPrintable(message));
+    return kUsage;
+}
+
+bool ParseNumber(const QString& text, double& out) {
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v)) return false;
+    out = v;
+    return true;
+}
+
+bool ParseWhole(const QString& text, int low, int high, int& out) {
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok, 10);
+    if (!ok || v < low || v > high) return false;
+    out = v;
+    return true;
+}
+
+struct Options {
+    double age = 0, weight = 0;
+    bool hasAge = false, hasWeight = false;
+    QString cloth = ClothingNames()[0];
+    std::map<int, int> minutes;  // activity -> minutes per hour
+    double wbgtIn = 0, wbgtOut = 0;
+};
+
+// Returns an empty text when the arguments are good, else the complaint.
+QString Parse(const QStringList& args, Options& o) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&](QString& v) {
+            if (i + 1 >= args.size()) return false;
+            v = args[++i];
+            return true;
+        };
+        QString v;
+        if (a == QLatin1String("--minutes")) {
+            bool any = false;
+            while (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1String("--"))) {
+                const QString pair = args[++i];
+                const int eq = pair.indexOf(QLatin1Char('='));
+                int idx = 0, min = 0;
+                if (eq < 0) return QStringLiteral("esperado I=M em --minutes: %1").arg(pair);
+                if (!ParseWhole(pair.left(eq), 0, kActivityCount - 1, idx))
+                    return QStringLiteral("atividade desconhecida: %1 (0 a 12)").arg(pair.left(eq));
+                if (!ParseWhole(pair.mid(eq + 1), 0, 60, min))
+                    return QStringLiteral("minutos inválidos: %1 (0 a 60)").arg(pair.mid(eq + 1));
+                if (o.minutes.count(idx)) return QStringLiteral("atividade %1 repetida").arg(idx);
+                o.minutes[idx] = min;
+                any = true;
+            }
+            if (!any) return QStringLiteral("--minutes sem I=M");
+        } else if (a == QLatin1String("--age")) {
+            if (!value(v) || !ParseNumber(v, o.age)) return QStringLiteral("idade inválida");
+            o.hasAge = true;
+        } else if (a == QLatin1String("--weight")) {
+            if (!value(v) || !ParseNumber(v, o.weight) || o.weight < 0)
+                return QStringLiteral("peso inválido");
+            o.hasWeight = true;
+        } else if (a == QLatin1String("--cloth")) {
+            // A misspelt name would silently lose its correction and raise every limit.
+            if (!value(v) || ClothingIndex(v) < 0)
+                return QStringLiteral("vestimenta desconhecida: %1").arg(v);
+            o.cloth = v;
+        } else if (a == QLatin1String("--wbgt-in")) {
+            if (!value(v) || !ParseNumber(v, o.wbgtIn)) return QStringLiteral("--wbgt-in inválido");
+        } else if (a == QLatin1String("--wbgt-out")) {
+            if (!value(v) || !ParseNumber(v, o.wbgtOut))
+                return QStringLiteral("--wbgt-out inválido");
+        } else {
+            return QStringLiteral("argumento desconhecido: %1").arg(a);
+        }
+    }
+    if (!o.hasAge || !o.hasWeight) return QStringLiteral("--age e --weight são obrigatórios");
+    return {};
+}
+
+// Ticks and chooses on the sheet as a user would in the window.
+void Fill(WorkLoadSheet& s, const Options& o) {
+    s.ComboAgeText = QString::number(o.age, 'g', 15);
+    s.TxtkgText = QString::number(o.weight, 'g', 15);
+    s.TxtkgChange();
+    s.ComboClothText = o.cloth;
+    s.ComboClothClick();
+    for (const auto& [idx, min] : o.minutes) {
+        if (idx < kWorkCount) {
+            int group = 0;
+            while (TypeLastLevel(group) < idx) ++group;
+            if (!s.CkType[group]) {
+                s.CkType[group] = true;
+                s.CkTypeClick(group);
+            }
+            s.CkHL[idx] = true;
+            s.CkHLClick(idx);
+        } else {
+            s.CkBody[idx - kPostureFirst] = true;
+            s.CkBodyClick(idx - kPostureFirst);
+        }
+        s.ComboText[idx] = QString::number(min);
+        s.ComboClick(idx);
+    }
+    s.ComboAgeClick();  // one last evaluation with everything in place
+}
+
+}  // namespace
+
+// montira-cli workload: evaluates a work load as the work-load window does and prints one
+// JSON object.
+int RunWorkload(const QStringList& args) {
+    if (args.isEmpty()) {
+        std::fputs(kUsageText, stderr);
+        return kUsage;
+    }
+    Options o;
+    const QString complaint = Parse(args, o);
+    if (!complaint.isEmpty()) {
+        Bad(complaint);
+        std::fputs(kUsageText, stderr);
+        return kUsage;
+    }
+    AppState state;
+    state.AvgWbgtIndoor = o.wbgtIn;
+    state.AvgWbgtOutdoor = o.wbgtOut;
+    WorkLoadSheet sheet(state);
+    Fill(sheet, o);
+    if (!IsListedAge(o.age))
+        std::fprintf(stderr, "montira-cli workload: idade fora da lista, usada 20\n");
+
+    QJsonObject out;
+    out.insert(QStringLiteral("M"), sheet.M);
+    out.insert(QStringLiteral("LblLoad"), sheet.LblLoad);
+    QJsonArray limits, labels;
+    for (double l : sheet.EffectiveLimits) limits.append(l);
+    for (const QString& t : sheet.LblC) labels.append(t);
+    out.insert(QStringLiteral("EffectiveLimits"), limits);
+    out.insert(QStringLiteral("LblC"), labels);
+    out.insert(QStringLiteral("LblWRRi"), sheet.LblWRRi);
+    out.insert(QStringLiteral("LblWRRo"), sheet.LblWRRo);
+    const QByteArray line = QJsonDocument(out).toJson(QJsonDocument::Compact);
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    std::fputc('\n', stdout);
+    return kDone;
 }
 
 }  // namespace montira::cli

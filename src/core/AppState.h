@@ -32,6 +32,9 @@ struct AppState {
     bool WorkLoadOpen = false;
     double AvgWbgtIndoor = 0, AvgWbgtOutdoor = 0;
     double AvgSampleCount = 0, AvgSumIndoor = 0, AvgSumOutdoor = 0;
+    // Samples whose indoor / outdoor text was a number (the sums' divisors). Cleared by the
+    // first sample after AvgSampleCount was set to 0.
+    double AvgValidIndoor = 0, AvgValidOutdoor = 0;
 
     // Other windows' open flags
     bool ChartOpen = false;
