@@ -1,6 +1,5 @@
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cctype>
 #include <cstdio>
 
 #include "cli/Commands.h"
@@ -51,20 +50,32 @@ int RunDecode(const QStringList& args) {
     QList<QByteArray> frames;
     for (int i = 0; i < args.size(); ++i) {
         const QString& h = args[i];
-        if (h.size() != 94) {
-            std::fprintf(stderr, "quadro %d: %lld dígitos, esperados 94\n", i + 1,
-                         static_cast<long long>(h.size()));
+        if (h.size() != 2 * kLiveFrameLength) {
+            std::fprintf(stderr,
+                         "montira-cli decode: quadro %d: comprimento errado, %lld dígitos "
+                         "(esperados 94)\n",
+                         i + 1, static_cast<long long>(h.size()));
             return kUsage;
         }
         for (QChar c : h) {
-            if (!std::isxdigit(c.toLatin1()) || c.unicode() > 127) {
-                std::fprintf(stderr, "quadro %d: não é hexadecimal\n", i + 1);
+            const char16_t u = c.unicode();
+            const bool hex = (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') ||
+                             (u >= 'A' && u <= 'F');
+            if (!hex) {
+                std::fprintf(stderr, "montira-cli decode: quadro %d: não é hexadecimal\n", i + 1);
                 return kUsage;
             }
         }
         const QByteArray bytes = QByteArray::fromHex(h.toLatin1());
         if (!IsLiveFrameValid(bytes)) {
-            std::fprintf(stderr, "quadro %d: início (FF AA) ou fim (03) errado\n", i + 1);
+            const bool startOk = uint8_t(bytes[0]) == 0xFF && uint8_t(bytes[1]) == 0xAA;
+            if (!startOk)
+                std::fprintf(stderr,
+                             "montira-cli decode: quadro %d: início %02X %02X, esperado FF AA\n",
+                             i + 1, uint8_t(bytes[0]), uint8_t(bytes[1]));
+            else
+                std::fprintf(stderr, "montira-cli decode: quadro %d: fim %02X, esperado 03\n",
+                             i + 1, uint8_t(bytes[kLiveFrameLength - 1]));
             return kUsage;
         }
         frames.push_back(bytes);

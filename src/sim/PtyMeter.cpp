@@ -4,15 +4,25 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
 namespace montira::sim {
 
+namespace {
+// Keep at most this much waiting for the terminal (more than a full logger dump).
+constexpr int kMaxUnsent = 1 << 20;
+// A terminal that takes nothing while the PC has been silent this long has nobody reading it.
+constexpr qint64 kNobodyReadingMs = 2000;
+}  // namespace
+
 PtyMeter::PtyMeter(QObject* parent) : QObject(parent) {}
 
 PtyMeter::~PtyMeter() {
+    notifier_.reset();
+    writable_.reset();
     if (master_ >= 0) ::close(master_);
     if (slaveKeep_ >= 0) ::close(slaveKeep_);
 }
@@ -36,10 +46,14 @@ bool PtyMeter::start(QString* error) {
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
     notifier_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { onReadable(); });
+    writable_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Write);
+    writable_->setEnabled(false);
+    QObject::connect(writable_.get(), &QSocketNotifier::activated, this, [this] { flush(); });
     clock_.start();
+    timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, this, [this] { onTick(); });
-    timer_.start(5);
+    onTick();
     return true;
 }
 
@@ -50,19 +64,39 @@ void PtyMeter::onReadable() {
         if (n <= 0) break;
         meter_.advanceTo(clock_.elapsed());
         meter_.receive(QByteArray(buf, int(n)));
+        lastInputMs_ = clock_.elapsed();
     }
     onTick();
 }
 
 void PtyMeter::onTick() {
     meter_.advanceTo(clock_.elapsed());
-    const QByteArray out = meter_.take();
+    unsent_ += meter_.take();
+    if (unsent_.size() > kMaxUnsent) unsent_.remove(0, unsent_.size() - kMaxUnsent);
+    flush();
+    schedule();
+}
+
+void PtyMeter::flush() {
     int done = 0;
-    while (done < out.size()) {
-        const ssize_t n = ::write(master_, out.constData() + done, size_t(out.size() - done));
-        if (n <= 0) break;  // nobody reading and the buffer is full: the bytes are lost
+    while (done < unsent_.size()) {
+        const ssize_t n = ::write(master_, unsent_.constData() + done, size_t(unsent_.size() - done));
+        if (n <= 0) break;  // the terminal's buffer is full: the rest waits
         done += int(n);
     }
+    unsent_.remove(0, done);
+    if (!unsent_.isEmpty() && clock_.elapsed() - lastInputMs_ > kNobodyReadingMs) {
+        // Frames pile up with nobody listening: a real line loses them at the receiver. Drop
+        // them, and what the terminal holds, so the next client starts with fresh frames.
+        unsent_.clear();
+        if (slaveKeep_ >= 0) ::tcflush(slaveKeep_, TCIFLUSH);
+    }
+    writable_->setEnabled(!unsent_.isEmpty());
+}
+
+void PtyMeter::schedule() {
+    const qint64 wait = std::clamp<qint64>(meter_.nextEventMs() - clock_.elapsed(), 1, 1000);
+    timer_.start(int(wait));
 }
 
 }  // namespace montira::sim

@@ -14,10 +14,10 @@ constexpr int kGain = 100;  // G = 1.00
 constexpr int kP0 = 10, kP2 = 200, kP5 = 500, kP10 = 1000, kP15 = 1500, kP20 = 2000,
               kP25 = 2500;
 
-uint16_t RawTemp(double c) {
-    const double v = std::round(c * 100.0) + 5100.0;
-    return uint16_t(std::clamp(v, 0.0, 65535.0));
-}
+constexpr qint64 kQuietMs = 400;        // no frames this long after a byte from the PC
+constexpr qint64 kReplyLatencyMs = 5;   // the meter answers a few milliseconds later
+constexpr qint64 kParameterWaitMs = 1000;
+constexpr int kMaxManualRecords = 255;
 
 void PutWord(QByteArray& b, int at, int v) {
     b[at] = char((v >> 8) & 0xFF);
@@ -29,11 +29,17 @@ double Poly(double X) {
     return (37.458 * X * X * X - 133.73 * X * X + 186.47 * X - 97.319) / 10.0;
 }
 
+int DisplayWord(double v) { return int(std::clamp(std::fabs(v) * 100.0, 0.0, 65535.0)); }
+
 }  // namespace
 
-// The probe count that reads as roughly `ms` m/s with the calibration above.
+uint16_t RawTemp(double c) {
+    const double v = std::round(c * 100.0) + 5100.0;
+    return uint16_t(std::clamp(v, 0.0, 65535.0));
+}
+
 uint16_t SpeedCount(double ms) {
-    if (ms <= 0) return kR0;
+    if (!(ms > 0)) return kR0;
     double lo = 1.25, hi = 4.0;
     for (int i = 0; i < 60; ++i) {
         const double mid = (lo + hi) / 2;
@@ -44,16 +50,13 @@ uint16_t SpeedCount(double ms) {
 }
 
 SimMeter::SimMeter() {
-    // Two logging runs already in the logger, and three manual records.
+    // Two logging runs already in the logger (each crossing midnight, the first also the end
+    // of a month), and three manual records.
     for (int s = 0; s < 2; ++s) {
         SimSet set;
         set.year = 26;
-        set.month = 11;
-        set.day = 30 + s;
-        if (set.day > 30) {
-            set.month = 12;
-            set.day = 1;
-        }
+        set.month = s == 0 ? 11 : 12;
+        set.day = s == 0 ? 30 : 1;
         set.hour = 23;
         set.minute = 58;
         set.second = 30;
@@ -97,10 +100,10 @@ void SimMeter::setClock(const uint8_t c[6]) {
 void SimMeter::currentClock(uint8_t out[6]) const {
     // Clock fields as set, plus the time elapsed since they were set (2000 + YY).
     const int month = std::clamp(int(clock_[1]), 1, 12), day = std::clamp(int(clock_[2]), 1, 31);
-    QDateTime base(QDate(2000 + clock_[0], month, day),
+    QDateTime base(QDate(2000 + clock_[0] % 100, month, day),
                    QTime(std::min<int>(clock_[3], 23), std::min<int>(clock_[4], 59),
                          std::min<int>(clock_[5], 59)));
-    if (!base.isValid()) base = QDateTime(QDate(2000 + clock_[0], month, 1), QTime(0, 0));
+    if (!base.isValid()) base = QDateTime(QDate(2000 + clock_[0] % 100, month, 1), QTime(0, 0));
     const QDateTime t = base.addMSecs(now_ - clockBaseMs_);
     out[0] = uint8_t(t.date().year() % 100);
     out[1] = clock_[1] == 0 ? 0 : uint8_t(t.date().month());  // an unset clock stays unset
@@ -111,18 +114,28 @@ void SimMeter::currentClock(uint8_t out[6]) const {
 }
 
 void SimMeter::setTemperatures(double globeC, double dryC, double wetC) {
-    globe_ = globeC;
-    dry_ = dryC;
-    wet_ = wetC;
+    globe_ = baseGlobe_ = globeC;
+    dry_ = baseDry_ = dryC;
+    wet_ = baseWet_ = wetC;
 }
 
+void SimMeter::setAirSpeed(double ms) { speed_ = baseSpeed_ = std::max(0.0, ms); }
+
 void SimMeter::release(const QByteArray& b) {
-    if (faults_.pacedAt19200) paced_ += b;
-    else out_ += b;
+    if (silent()) return;
+    if (!faults_.pacedAt19200) {
+        out_ += b;
+        return;
+    }
+    if (paced_.isEmpty()) {  // the line was idle: the wire time starts now
+        pacedCredit_ = 0;
+        pacedSinceMs_ = now_;
+    }
+    paced_ += b;
 }
 
 void SimMeter::emitBytes(const QByteArray& b, qint64 delayMs) {
-    if (faults_.silentAfterMs >= 0 && now_ >= faults_.silentAfterMs) return;
+    if (silent()) return;
     if (delayMs <= 0) release(b);
     else scheduled_.push_back({now_ + delayMs, b});
 }
@@ -135,49 +148,68 @@ QByteArray SimMeter::take() {
 
 int SimMeter::pending() const { return out_.size(); }
 
+qint64 SimMeter::nextEventMs() const {
+    if (!paced_.isEmpty()) return now_ + 5;
+    qint64 next = std::max(nextFrameAt_, quietUntil_);
+    for (const auto& s : scheduled_) next = std::min(next, s.at);
+    if (run_) next = std::min(next, runNextSampleAt_);
+    return std::max(next, now_ + 1);
+}
+
+void SimMeter::takeParameter(uint8_t v) {
+    switch (expect_) {
+        case Expect::ClockBytes:
+            param_ += char(v);
+            if (param_.size() == 6) {
+                uint8_t c[6];
+                for (int i = 0; i < 6; ++i) c[i] = uint8_t(param_[i]);
+                setClock(c);
+                expect_ = Expect::Command;
+            }
+            break;
+        case Expect::MinutesByte:
+            samplingMinutes_ = std::clamp<int>(v, 1, 60);
+            samplingSeconds_ = 0;
+            expect_ = Expect::Command;
+            break;
+        case Expect::SecondsByte:
+            samplingMinutes_ = 0;
+            samplingSeconds_ = std::clamp<int>(v, 1, 59);
+            expect_ = Expect::Command;
+            break;
+        case Expect::PowerOffHi:
+            powerOff_ = v * 256;
+            expect_ = Expect::PowerOffLo;
+            break;
+        case Expect::PowerOffLo:
+            powerOff_ += v;
+            expect_ = Expect::Command;
+            break;
+        case Expect::Command: break;
+    }
+}
+
 void SimMeter::receive(const QByteArray& fromPc) {
-    if (faults_.silentAfterMs >= 0 && now_ >= faults_.silentAfterMs) return;
+    if (silent()) return;
+    // A meter that waited too long for parameter bytes has gone back to its commands.
+    if (expect_ != Expect::Command && now_ - paramSince_ > kParameterWaitMs)
+        expect_ = Expect::Command;
     for (char ch : fromPc) {
-        const uint8_t v = uint8_t(ch);
-        switch (expect_) {
-            case Expect::ClockBytes:
-                param_ += ch;
-                if (param_.size() == 6) {
-                    uint8_t c[6];
-                    for (int i = 0; i < 6; ++i) c[i] = uint8_t(param_[i]);
-                    setClock(c);
-                    expect_ = Expect::Command;
-                }
-                continue;
-            case Expect::MinutesByte:
-                samplingMinutes_ = std::clamp<int>(v, 1, 60);
-                samplingSeconds_ = 0;
-                expect_ = Expect::Command;
-                continue;
-            case Expect::SecondsByte:
-                samplingMinutes_ = 0;
-                samplingSeconds_ = std::clamp<int>(v, 1, 59);
-                expect_ = Expect::Command;
-                continue;
-            case Expect::PowerOffHi:
-                powerOff_ = v * 256;
-                expect_ = Expect::PowerOffLo;
-                continue;
-            case Expect::PowerOffLo:
-                powerOff_ += v;
-                expect_ = Expect::Command;
-                continue;
-            case Expect::Command: break;
+        quietUntil_ = now_ + kQuietMs;  // the meter stops transmitting while it serves the PC
+        if (expect_ != Expect::Command) {
+            takeParameter(uint8_t(ch));
+            continue;
         }
-        quietUntil_ = now_ + 400;  // the meter stops transmitting while it serves the PC
         if (ch == 'Q') {
             attention_ = true;
-            // Drop what was not released yet so the J is the last byte the PC sees.
+            // Drop what was not released yet (frame pieces, older replies) so that the J is
+            // the last byte the PC sees.
             scheduled_.clear();
-            emitBytes(QByteArray(1, 'J'), 5);
+            emitBytes(QByteArray(1, 'J'), kReplyLatencyMs);
             continue;
         }
         if (!attention_) continue;  // letters without a handshake are ignored
+        attention_ = false;         // one command per handshake
         log_ += ch;
         serve(ch);
     }
@@ -188,28 +220,44 @@ void SimMeter::serve(char c) {
         case 'G': {
             uint8_t now[6];
             currentClock(now);
-            emitBytes(QByteArray(reinterpret_cast<const char*>(now), 6), 5);
+            emitBytes(QByteArray(reinterpret_cast<const char*>(now), 6), kReplyLatencyMs);
             break;
         }
-        case 'F': expect_ = Expect::ClockBytes; param_.clear(); break;
+        case 'F':
+            expect_ = Expect::ClockBytes;
+            paramSince_ = now_;
+            param_.clear();
+            break;
         case 'J': {
             QByteArray r(2, 0);
             r[0] = char(samplingMinutes_);
             r[1] = char(samplingSeconds_);
-            emitBytes(r, 5);
+            emitBytes(r, kReplyLatencyMs);
             break;
         }
-        case 'H': expect_ = Expect::MinutesByte; break;
-        case 'I': expect_ = Expect::SecondsByte; break;
+        case 'H':
+            expect_ = Expect::MinutesByte;
+            paramSince_ = now_;
+            break;
+        case 'I':
+            expect_ = Expect::SecondsByte;
+            paramSince_ = now_;
+            break;
         case 'B': {
             QByteArray r(2, 0);
             PutWord(r, 0, powerOff_);
-            emitBytes(r, 5);
+            emitBytes(r, kReplyLatencyMs);
             break;
         }
-        case 'A': expect_ = Expect::PowerOffHi; break;
-        case 'E': break;
-        case 'D': sets_.clear(); break;
+        case 'A':
+            expect_ = Expect::PowerOffHi;
+            paramSince_ = now_;
+            break;
+        case 'E': break;  // power-off time left as it is
+        case 'D':
+            sets_.clear();
+            loggerTail_.clear();
+            break;
         case 'c': {
             const int used = memoryUsed();
             QByteArray r(7, 0);
@@ -219,15 +267,15 @@ void SimMeter::serve(char c) {
             r[3] = char(used & 0xFF);
             PutWord(r, 4, int(sets_.size()));
             r[6] = 3;
-            emitBytes(r, 5);
+            emitBytes(r, kReplyLatencyMs);
             break;
         }
-        case 'C': emitBytes(loggerDump(), 5); break;
+        case 'C': emitBytes(loggerDump(), kReplyLatencyMs); break;
         case 'S': {
             QByteArray r(2, 0);
             r[0] = manual_.isEmpty() ? 'Z' : 'Y';
-            r[1] = char(std::min<int>(int(manual_.size()), 255));
-            emitBytes(r, 5);
+            r[1] = char(std::min<int>(int(manual_.size()), kMaxManualRecords));
+            emitBytes(r, kReplyLatencyMs);
             break;
         }
         case 'T': {
@@ -245,66 +293,146 @@ void SimMeter::serve(char c) {
                 PutWord(b, 18, m.zero);
                 r += b;
             }
-            emitBytes(r, 5);
+            emitBytes(r, kReplyLatencyMs);
             break;
         }
-        case 'K': imperial_ = !imperial_; break;
-        case 'L': hold_ = !hold_; break;
-        case 'N': channel_ = (channel_ + 1) % 4; break;
-        case 'O': maxMin_ = maxMin_ >= 5 ? (maxMin_ == 5 ? 6 : 0) : maxMin_ + 1; break;
-        case 'o': maxMin_ = 6; break;
-        case 'M':
-            if (!run_) {
-                run_ = true;
-                runSet_ = SimSet{};
-                uint8_t now[6];
-                currentClock(now);
-                runSet_.year = now[0];
-                runSet_.month = now[1];
-                runSet_.day = now[2];
-                runSet_.hour = now[3];
-                runSet_.minute = now[4];
-                runSet_.second = now[5];
-                runSet_.intervalMinutes = samplingMinutes_;
-                runSet_.intervalSeconds = samplingSeconds_;
-                runNextSampleAt_ = now_;
-            } else {
-                run_ = false;
-                if (!runSet_.records.isEmpty()) sets_.push_back(runSet_);
+        // The keys.
+        case 'K': imperial_ = !imperial_; break;  // °C/°F
+        case 'L':                                  // Hold freezes the display
+            hold_ = !hold_;
+            if (hold_) {
+                bool blank = false;
+                heldUpper_ = displayValue(channel_, &blank);
+                heldLower_ = imperial_ ? wet_ * 1.8 + 32 : wet_;
             }
             break;
-        case 'R':
-            if (manual_.size() < 255) {
-                SimManualRecord m{};
-                m.globe = RawTemp(globe_);
-                m.dry = RawTemp(dry_);
-                m.wet = RawTemp(wet_);
-                m.count = SpeedCount(speed_);
-                uint8_t now[6];
-                currentClock(now);
-                std::copy(now, now + 3, m.date);
-                std::copy(now + 3, now + 6, m.time);
-                manual_.push_back(m);
-            }
+        case 'N':  // Mode: dry bulb, globe, WBGT, air speed
+            channel_ = (channel_ + 1) % 4;
+            maxMin_ = 6;
             break;
-        default: break;  // W, U, P, V: display navigation with no lasting effect here
+        case 'O': maxMin_ = maxMin_ >= 6 ? 0 : maxMin_ + 1; break;  // Max/Min: 0..5, then off
+        case 'o':                                                  // Escape
+            maxMin_ = 6;
+            recall_ = false;
+            dateShown_ = false;
+            break;
+        case 'P': dateShown_ = !dateShown_; break;  // Time: clock or date on the display
+        case 'R': storeManualRecord(); break;       // Mem
+        case 'U':                                   // Read: recall the manual records
+            recall_ = !recall_;
+            recallIndex_ = manual_.isEmpty() ? 0 : int(manual_.size());
+            break;
+        case 'V':  // Up
+            if (recall_ && !manual_.isEmpty())
+                recallIndex_ = recallIndex_ >= manual_.size() ? 1 : recallIndex_ + 1;
+            break;
+        case 'W':  // Down
+            if (recall_ && !manual_.isEmpty())
+                recallIndex_ = recallIndex_ <= 1 ? int(manual_.size()) : recallIndex_ - 1;
+            break;
+        case 'M': startStopRun(); break;  // Run/Stop
+        default: break;
+    }
+}
+
+void SimMeter::storeManualRecord() {
+    if (manual_.size() >= kMaxManualRecords) return;
+    SimManualRecord m{};
+    m.globe = RawTemp(globe_);
+    m.dry = RawTemp(dry_);
+    m.wet = RawTemp(wet_);
+    m.count = SpeedCount(speed_);
+    uint8_t now[6];
+    currentClock(now);
+    std::copy(now, now + 3, m.date);
+    std::copy(now + 3, now + 6, m.time);
+    manual_.push_back(m);
+    memMarkUntil_ = now_ + 1000;
+}
+
+void SimMeter::startStopRun() {
+    if (!run_) {
+        if (memoryUsed() + 16 + 8 > kLoggerFullBytes) return;  // no room for a new run
+        run_ = true;
+        runSet_ = SimSet{};
+        uint8_t now[6];
+        currentClock(now);
+        runSet_.year = now[0];
+        runSet_.month = now[1];
+        runSet_.day = now[2];
+        runSet_.hour = now[3];
+        runSet_.minute = now[4];
+        runSet_.second = now[5];
+        runSet_.intervalMinutes = samplingMinutes_;
+        runSet_.intervalSeconds = samplingSeconds_;
+        runNextSampleAt_ = now_;
+        sampleForRun();  // the first record is taken at once
+    } else {
+        run_ = false;
+        if (!runSet_.records.isEmpty()) sets_.push_back(runSet_);
+        runSet_ = SimSet{};
     }
 }
 
 void SimMeter::tickValues() {
-    if (!drift_ || hold_) return;
+    if (!drift_) return;
+    // A slow random walk that keeps returning to the values it was given.
     std::normal_distribution<double> n(0.0, 0.03);
-    globe_ = std::clamp(globe_ + n(rng_), 20.0, 45.0);
-    dry_ = std::clamp(dry_ + n(rng_), 18.0, 40.0);
-    wet_ = std::clamp(wet_ + n(rng_), 12.0, dry_ - 0.5);
-    speed_ = std::clamp(speed_ + n(rng_) * 3, 0.0, 6.0);
+    auto walk = [&](double& v, double base, double lo, double hi, double spread) {
+        v = std::clamp(v + 0.05 * (base - v) + n(rng_) * spread, lo, hi);
+    };
+    walk(globe_, baseGlobe_, -10.0, 140.0, 1.0);
+    walk(dry_, baseDry_, -10.0, 110.0, 1.0);
+    walk(wet_, baseWet_, -10.0, std::max(-10.0, dry_ - 0.3), 1.0);
+    walk(speed_, baseSpeed_, 0.0, 40.0, 3.0);
+    const double v[3] = {globe_, dry_, wet_};
+    for (int i = 0; i < 3; ++i) {
+        max_[i] = std::max(max_[i], v[i]);
+        min_[i] = std::min(min_[i], v[i]);
+    }
 }
 
 void SimMeter::sampleForRun() {
     const int interval = std::max(1, samplingMinutes_ * 60 + samplingSeconds_);
     while (run_ && now_ >= runNextSampleAt_) {
-        runSet_.records.push_back({RawTemp(globe_), RawTemp(dry_), RawTemp(wet_), SpeedCount(speed_)});
+        const int inRun = 16 + 8 * (int(runSet_.records.size()) + 1);
+        if (memoryUsed() + inRun > kLoggerFullBytes) {  // the logger is full: the run ends
+            startStopRun();
+            return;
+        }
+        runSet_.records.push_back(
+            {RawTemp(globe_), RawTemp(dry_), RawTemp(wet_), SpeedCount(speed_)});
         runNextSampleAt_ += qint64(interval) * 1000;
+    }
+}
+
+double SimMeter::displayValue(int channel, bool* blank) const {
+    *blank = false;
+    auto unit = [&](double v) { return imperial_ ? v * 1.8 + 32 : v; };
+    if (recall_) {
+        if (recallIndex_ < 1 || recallIndex_ > manual_.size()) {
+            *blank = true;
+            return 0;
+        }
+        const SimManualRecord& m = manual_[recallIndex_ - 1];
+        const double g = (m.globe - 5100) * 0.01, d = (m.dry - 5100) * 0.01,
+                     w = (m.wet - 5100) * 0.01;
+        switch (channel) {
+            case 0: return unit(d);
+            case 1: return unit(g);
+            case 2: return unit(0.7 * w + 0.3 * g);
+            default: return 0;
+        }
+    }
+    if (maxMin_ <= 5) {  // 0 globe max, 1 globe min, 2 dry max, 3 dry min, 4 wet max, 5 wet min
+        const int which = maxMin_ / 2;
+        return unit(maxMin_ % 2 == 0 ? max_[which] : min_[which]);
+    }
+    switch (channel) {
+        case 0: return unit(dry_);
+        case 1: return unit(globe_);
+        case 2: return unit(0.7 * wet_ + 0.3 * globe_);
+        default: return imperial_ ? speed_ * 196.85 / 10.0 : speed_;  // ft/min shown ×10
     }
 }
 
@@ -312,37 +440,46 @@ QByteArray SimMeter::currentFrame() const {
     QByteArray f(47, 0);
     f[0] = char(0xFF);
     f[1] = char(0xAA);
-    uint8_t a = 0, b = 0, c = 0;
+    const bool memoryFull = memoryUsed() >= kLoggerFullBytes;
+    uint8_t a = 4;  // auto
     if (hold_) a |= 1;
-    a |= 4;  // auto
+    if (memoryFull) a |= 8;
+    if (memMarkUntil_ >= now_) a |= 16;
+    if (recall_) a |= 32;
     if (imperial_) a |= 64;
+    if (manual_.size() >= kMaxManualRecords) a |= 128;
     static const uint8_t channelBits[4] = {1, 2, 4, 0};
-    b = channelBits[channel_];
+    uint8_t b = channelBits[channel_];
     if (run_) b |= 32;
+    bool upperBlank = false;
+    double upper = displayValue(channel_, &upperBlank);
+    double lower = imperial_ ? wet_ * 1.8 + 32 : wet_;
+    if (hold_) {
+        upper = heldUpper_;
+        lower = heldLower_;
+    }
+    if (upperBlank) b |= 64;
+    uint8_t c = 0;
+    if (dateShown_) c |= 1;
+    if (powerOff_ > 0) c |= 8;
     if (maxMin_ <= 5) c |= (maxMin_ % 2 == 0) ? 16 : 32;
+    if (upper < 0) c |= 64;
+    if (lower < 0) c |= 128;
     f[2] = char(a);
     f[3] = char(b);
     f[4] = char(c);
     PutWord(f, 5, RawTemp(globe_));
     PutWord(f, 7, RawTemp(dry_));
     PutWord(f, 9, RawTemp(wet_));
-    auto unit = [&](double v) { return imperial_ ? v * 1.8 + 32 : v; };
-    double upper = 0;
-    switch (channel_) {
-        case 0: upper = unit(dry_); break;
-        case 1: upper = unit(globe_); break;
-        case 2: upper = unit(0.7 * wet_ + 0.3 * globe_); break;
-        default: upper = imperial_ ? speed_ * 196.85 / 10.0 : speed_; break;
-    }
-    PutWord(f, 11, int(std::clamp(std::fabs(upper) * 100, 0.0, 65535.0)));
-    PutWord(f, 13, int(std::clamp(std::fabs(unit(wet_)) * 100, 0.0, 65535.0)));
-    if (upper < 0) f[4] = char(uint8_t(f[4]) | 64);
-    f[15] = char(std::min<int>(sets_.size(), 99));
+    PutWord(f, 11, DisplayWord(upper));
+    PutWord(f, 13, DisplayWord(lower));
+    f[15] = char(memoryFull ? 99 : (recall_ ? recallIndex_ : int(manual_.size())) % 100);
     uint8_t now[6];
     currentClock(now);
-    f[16] = char(now[5]);
-    f[17] = char(now[4]);
-    f[18] = char(now[3]);
+    // Seconds, minutes, hours; with the date shown: day, month, year.
+    f[16] = char(dateShown_ ? now[2] : now[5]);
+    f[17] = char(dateShown_ ? now[1] : now[4]);
+    f[18] = char(dateShown_ ? now[0] : now[3]);
     PutWord(f, 19, kR0);
     PutWord(f, 21, kGain);
     PutWord(f, 23, SpeedCount(speed_));
@@ -361,8 +498,52 @@ QByteArray SimMeter::currentFrame() const {
     return f;
 }
 
+void SimMeter::fillLogger(int bytesInUse) {
+    sets_.clear();
+    loggerTail_.clear();
+    int left = bytesInUse - kLoggerBaseBytes;
+    constexpr int kRecordsPerSet = 2000;
+    int k = 0;
+    QDateTime start(QDate(2026, 3, 1), QTime(8, 0, 0));
+    while (left >= 16 + 8) {
+        const int n = std::min(kRecordsPerSet, (left - 16) / 8);
+        SimSet set;
+        set.year = start.date().year() % 100;
+        set.month = start.date().month();
+        set.day = start.date().day();
+        set.hour = start.time().hour();
+        set.minute = start.time().minute();
+        set.second = start.time().second();
+        set.intervalMinutes = k % 3 == 1 ? 1 : 0;
+        set.intervalSeconds = k % 3 == 0 ? 2 : (k % 3 == 1 ? 0 : 30);
+        set.offsetA = uint16_t(10 + k);
+        set.offsetB = 10;
+        set.zero = uint16_t(k % 2 ? 5 : 0);
+        set.records.reserve(n);
+        for (int i = 0; i < n; ++i) {
+            const double t = (i + 97 * k) / 50.0;
+            set.records.push_back({RawTemp(30.0 + 4 * std::sin(t)),
+                                   RawTemp(27.0 + 3 * std::cos(t * 0.8)),
+                                   RawTemp(20.0 + 2 * std::sin(t * 0.6)),
+                                   SpeedCount(1.5 + 1.4 * std::sin(t * 1.3))});
+        }
+        sets_.push_back(set);
+        left -= 16 + 8 * n;
+        start = start.addSecs(qint64(n) * (set.intervalMinutes * 60 + set.intervalSeconds) + 3600);
+        ++k;
+    }
+    if (left > 0) loggerTail_ = QByteArray(left, char(0xFF));
+}
+
+int SimMeter::memoryUsed() const {
+    int used = kLoggerBaseBytes + int(loggerTail_.size());
+    for (const auto& s : sets_) used += 16 + 8 * int(s.records.size());
+    return used;
+}
+
 QByteArray SimMeter::loggerDump() const {
     QByteArray d;
+    d.reserve(memoryUsed() - kLoggerBaseBytes);
     for (const auto& s : sets_) {
         QByteArray h(16, 0);
         h[0] = char(s.year);
@@ -387,12 +568,28 @@ QByteArray SimMeter::loggerDump() const {
             d += b;
         }
     }
+    d += loggerTail_;
     return d;
+}
+
+void SimMeter::emitFrame() {
+    tickValues();
+    if (faults_.garbageBetweenFrames) {
+        QByteArray g;
+        for (int i = 0; i < 5; ++i) g += char(rng_() % 200 + 1);
+        release(g);
+    }
+    const QByteArray f = currentFrame();
+    const int pieces = std::max(1, faults_.splitFrames);
+    const int step = (f.size() + pieces - 1) / pieces;
+    for (int i = 0, k = 0; i < f.size(); i += step, ++k) {
+        if (k == 0) release(f.mid(i, step));
+        else scheduled_.push_back({now_ + 20 * k, f.mid(i, step)});
+    }
 }
 
 void SimMeter::advanceTo(qint64 nowMs) {
     if (nowMs < now_) return;
-    const qint64 before = now_;
     now_ = nowMs;
     // Scheduled bytes that are due, in order.
     for (int i = 0; i < scheduled_.size();) {
@@ -404,26 +601,18 @@ void SimMeter::advanceTo(qint64 nowMs) {
         }
     }
     sampleForRun();
-    const bool silent = faults_.silentAfterMs >= 0 && now_ >= faults_.silentAfterMs;
+    if (expect_ != Expect::Command && now_ - paramSince_ > kParameterWaitMs)
+        expect_ = Expect::Command;
     if (nextFrameAt_ < quietUntil_) nextFrameAt_ = quietUntil_;
-    if (!silent && now_ >= nextFrameAt_ && expect_ == Expect::Command) {
-        tickValues();
-        if (faults_.garbageBetweenFrames) {
-            QByteArray g;
-            for (int i = 0; i < 5; ++i) g += char(rng_() % 200 + 1);
-            release(g);
-        }
-        const QByteArray f = currentFrame();
-        const int pieces = std::max(1, faults_.splitFrames);
-        const int step = (f.size() + pieces - 1) / pieces;
-        for (int i = 0, k = 0; i < f.size(); i += step, ++k) {
-            if (k == 0) release(f.mid(i, step));
-            else scheduled_.push_back({now_ + 20 * k, f.mid(i, step)});
-        }
+    // A frame is due when the line is free: not while serving the PC, not while a reply is
+    // still going out at the wire rate.
+    if (!silent() && now_ >= nextFrameAt_ && expect_ == Expect::Command && paced_.isEmpty()) {
+        emitFrame();
         nextFrameAt_ = now_ + framePeriodMs_;
     }
-    if (faults_.pacedAt19200 && !paced_.isEmpty()) {
-        pacedCredit_ += double(now_ - before) * 1.92;  // 1920 bytes a second
+    if (!paced_.isEmpty()) {
+        pacedCredit_ += double(now_ - pacedSinceMs_) * 1.92;  // 1920 bytes a second
+        pacedSinceMs_ = now_;
         const int n = int(std::min<double>(pacedCredit_, paced_.size()));
         out_ += paced_.left(n);
         paced_.remove(0, n);

@@ -10,8 +10,8 @@ class Clock;
 namespace montira::sim {
 
 // The serial seam in front of a SimMeter, in the same process. The meter's time follows the
-// given clock: with a VirtualClock the port registers itself as a listener, with a real clock
-// it catches the meter up whenever the PC looks at the port.
+// given clock (a VirtualClock in tests, the EventLoopClock in the program): whenever the PC
+// looks at the port or writes to it, the meter is first brought up to the clock's time.
 class SimSerialPort : public SerialPort {
 public:
     SimSerialPort(SimMeter& meter, Clock& clock);

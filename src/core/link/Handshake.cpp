@@ -4,6 +4,14 @@
 
 namespace montira {
 
+namespace {
+
+// A port that is closed or whose device vanished cannot carry a handshake: trying 10000
+// times would only keep the window waiting for 500 s.
+bool PortUsable(const SerialPort& port) { return port.isOpen() && !port.failed(); }
+
+}  // namespace
+
 bool AttentionHandshake(SerialPort& port, Clock& clock, LinkState& state) {
     state.MeterOnline = true;
     for (int n = 1;; ++n) {
@@ -11,9 +19,9 @@ bool AttentionHandshake(SerialPort& port, Clock& clock, LinkState& state) {
         port.write(QByteArray(1, cmd::Attention));
         clock.delay(0.05);
         const QByteArray s = port.readAll();
-        if (n > kHandshakeAttempts || clock.stopping()) {
+        if (n > kHandshakeAttempts || clock.stopping() || !PortUsable(port)) {
             state.MeterOnline = false;
-            return false;
+            return false;  // no final wait
         }
         // Only the last byte counts: "…J" is ready, "J\r" is not.
         if (!s.isEmpty() && s.back() == cmd::AttentionReply) break;

@@ -10,7 +10,8 @@ constexpr int kHandshakeAttempts = 10000;
 
 // The attention handshake before every command: sends "Q" until a reply whose last byte is
 // 'J' comes back. Leaves the outcome in state.MeterOnline and returns it. Gives up after
-// 10000 failed attempts (then without the final wait), or at once when the clock is stopping.
+// 10000 failed attempts (then without the final wait), or at once when the clock is stopping
+// or the port is closed or failed.
 bool AttentionHandshake(SerialPort& port, Clock& clock, LinkState& state);
 
 // Handshake, then the command letter, then Delay(0.05). Returns MeterOnline.

@@ -1,8 +1,33 @@
 #include "core/link/QtSerialPort.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#include <unistd.h>
+#endif
 
 namespace montira {
+
+namespace {
+
+// On Linux a port that another program holds (its lock file, or the exclusive mode a program
+// set on the line) and a port we may not open both come back as PermissionError. A device
+// node that we may read and write tells the first apart.
+OpenOutcome PermissionOutcome(const QString& device) {
+#ifdef Q_OS_UNIX
+    const QByteArray path = device.startsWith('/') ? device.toLocal8Bit()
+                                                   : QByteArray("/dev/") + device.toLocal8Bit();
+    if (::access(path.constData(), R_OK | W_OK) == 0) return OpenOutcome::Busy;
+    return OpenOutcome::Denied;
+#else
+    Q_UNUSED(device);
+    return OpenOutcome::Busy;  // Windows: access denied means another program holds it
+#endif
+}
+
+}  // namespace
 
 QtSerialPort::QtSerialPort(QString deviceName, qint32 baud)
     : device_(std::move(deviceName)), baud_(baud) {
@@ -13,7 +38,10 @@ QtSerialPort::QtSerialPort(QString deviceName, qint32 baud)
 }
 
 OpenOutcome QtSerialPort::open(QString* reason) {
-    if (port_.isOpen()) return OpenOutcome::Opened;
+    if (port_.isOpen()) {
+        if (!failed_) return OpenOutcome::Opened;
+        port_.close();  // the device went away under us: start afresh
+    }
     failed_ = false;
     port_.setPortName(device_);
     port_.setBaudRate(baud_);
@@ -28,28 +56,45 @@ OpenOutcome QtSerialPort::open(QString* reason) {
     OpenOutcome out = OpenOutcome::Failed;
     switch (port_.error()) {
         case QSerialPort::DeviceNotFoundError: out = OpenOutcome::Missing; break;
-        case QSerialPort::PermissionError:
-            // Linux reports a port held by another program as a permission error too; a
-            // readable device node that we may open tells the two apart.
-            out = OpenOutcome::Denied;
+        case QSerialPort::PermissionError: out = PermissionOutcome(device_); break;
+        case QSerialPort::OpenError: out = OpenOutcome::Busy; break;  // already open here
+        default:
+            if (!QFileInfo::exists(device_) && device_.startsWith('/')) out = OpenOutcome::Missing;
             break;
-        case QSerialPort::OpenError: out = OpenOutcome::Busy; break;
-        default: break;
     }
     if (reason) *reason = DescribeOpenFailure(out, device_) + " (" + port_.errorString() + ")";
     port_.clearError();
+    failed_ = false;  // errorOccurred during a failed open is not a failure of an open port
     return out;
 }
 
 void QtSerialPort::close() {
     if (port_.isOpen()) port_.close();
+    failed_ = false;
 }
 
 bool QtSerialPort::isOpen() const { return port_.isOpen(); }
 
+void QtSerialPort::checkHangUp() {
+#ifdef Q_OS_UNIX
+    // A vanished adapter (or the far end of a pseudo-terminal closing) shows as a hang-up or
+    // an error on the descriptor; QSerialPort only notices it when it happens to read.
+    if (failed_ || !port_.isOpen()) return;
+    pollfd p{};
+    p.fd = int(port_.handle());
+    p.events = POLLIN;
+    if (p.fd >= 0 && ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)))
+        failed_ = true;
+#endif
+}
+
 void QtSerialPort::pull() {
-    // Without a running event loop QSerialPort only fills its buffer when asked.
-    if (port_.isOpen()) port_.waitForReadyRead(0);
+    if (!port_.isOpen()) return;
+    // Without a running event loop QSerialPort only fills its buffer when asked; with one,
+    // this finds nothing new and returns at once.
+    port_.waitForReadyRead(0);
+    if (port_.error() == QSerialPort::TimeoutError) port_.clearError();
+    checkHangUp();
 }
 
 int QtSerialPort::bytesWaiting() {
@@ -63,9 +108,16 @@ QByteArray QtSerialPort::readAll() {
 }
 
 void QtSerialPort::write(const QByteArray& bytes) {
-    if (!port_.isOpen()) return;
-    port_.write(bytes);
+    if (!port_.isOpen() || failed_) return;
+    if (port_.write(bytes) < 0) {
+        failed_ = true;
+        return;
+    }
+    // Without an event loop the bytes leave only when we wait for them; at 19200 baud a
+    // command letter takes half a millisecond.
     port_.waitForBytesWritten(100);
+    if (port_.error() == QSerialPort::TimeoutError) port_.clearError();
+    checkHangUp();
 }
 
 void QtSerialPort::clear() {
@@ -87,7 +139,7 @@ QString DescribeOpenFailure(OpenOutcome outcome, const QString& device) {
             return QCoreApplication::translate(
                        "montira",
                        "Sem permissão para abrir %1: o usuário deve pertencer ao grupo dialout "
-                       "(sudo usermod -aG dialout $USER), ou a porta está em uso por outro programa.")
+                       "(sudo usermod -aG dialout $USER).")
                 .arg(device);
 #else
             return QCoreApplication::translate("montira", "Sem permissão para abrir %1.").arg(device);

@@ -19,7 +19,7 @@ void SpeedUndefined(Reading& r) {
 bool Segment(double base, double span, double m, double lo, double hi, double* out) {
     const double den = hi - lo;
     if (den == 0) return false;
-    const double v = std::floor(span * (m - lo) / den);
+    const double v = std::trunc(span * (m - lo) / den);  // whole part, toward zero
     if (!std::isfinite(v)) return false;
     *out = base + v / 100.0;
     return true;

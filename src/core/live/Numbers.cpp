@@ -12,13 +12,15 @@ namespace {
 
 // 15 significant digits, in fixed notation whatever the magnitude.
 QString Fixed15(double x) {
+    if (x == 0) x = 0.0;  // a negative zero reads "0", as the classic conversion writes it
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.15g", x);
     if (!std::strchr(buf, 'e') && !std::strchr(buf, 'E')) return QString::fromLatin1(buf);
     // Exponent form: write it in fixed notation with the same significant digits.
     const int exp10 = int(std::floor(std::log10(std::fabs(x))));
     const int decimals = exp10 >= 14 ? 0 : 14 - exp10;
-    if (decimals > 60) return QStringLiteral("0");  // far below the one decimal we keep
+    // Far below the one decimal that is kept; the sign stays, as it does for -1E-16.
+    if (decimals > 60) return x < 0 ? QStringLiteral("-0") : QStringLiteral("0");
     char big[400];
     std::snprintf(big, sizeof big, "%.*f", decimals, x);
     QString s = QString::fromLatin1(big);
