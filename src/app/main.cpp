@@ -1,16 +1,77 @@
 #include <QApplication>
-#include <QCoreApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QTextStream>
+#include <QTimer>
+#include <cstdio>
 
-#include "sim/PtyMeter.h"
+#include "core/AppState.h"
+#include "core/link/EventLoopClock.h"
+#include "ui/link/MeterConnection.h"
+#include "ui/link/NoPortMessage.h"
+#include "ui/link/Port.h"
+#include "ui/live/Panel.h"
+#include "ui/live/PanelStartOptions.h"
 
-// Until the main window lands, the program starts the simulated meter on a pseudo-terminal
-// and says so.
+namespace {
+
+// --selftest-exit-after-values: print what the panel shows, once, and end.
+void PrintPanelValues(const montira::PanelWidgets& w) {
+    QTextStream out(stdout);
+    const std::pair<const char*, QLabel*> shown[] = {
+        {"LblCOM", w.LblCOM},     {"LblTemperature", w.LblTemperature},
+        {"lblWet", w.lblWet},     {"LblGlobe", w.LblGlobe},
+        {"LblRH", w.LblRH},       {"LblDew", w.LblDew},
+        {"LblHi", w.LblHi},       {"LblHumidex", w.LblHumidex},
+        {"LblWBGTi", w.LblWBGTi}, {"LblWBGTo", w.LblWBGTo},
+        {"LblWind", w.LblWind},   {"LblUnitWind", w.LblUnitWind},
+        {"LblTwc", w.LblTwc}};
+    for (const auto& [name, label] : shown) out << name << '=' << label->text() << '\n';
+    out.flush();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    montira::sim::PtyMeter pty;
-    QString error;
-    if (!pty.start(&error)) return 1;
-    QTextStream(stdout) << "montira: medidor simulado em " << pty.slavePath() << Qt::endl;
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("montira"));
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    const montira::StartOptions options = montira::ParseStartOptions(args);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "montira: %s\nuso: montira [--port ID] [--open ARQUIVO | ARQUIVO]\n",
+                     qPrintable(options.error));
+        return 2;
+    }
+
+    montira::AppState state;
+    montira::EventLoopClock clock;
+
+    montira::Port port(state);
+    if (!options.port.isEmpty()) port.preselect(options.port);
+    if (options.selftestExitAfterValues) QTimer::singleShot(0, &port, &montira::Port::ok);
+    if (port.exec() != QDialog::Accepted) return 0;
+
+    montira::MeterConnection meter = montira::MakeMeterConnection(state.PortId, clock);
+    montira::Panel panel(state, *meter.port, clock);
+    panel.startOptions() = options;
+    QString reason;
+    if (!panel.load(&reason)) {
+        if (options.selftestExitAfterValues) {
+            std::fprintf(stderr, "montira: Não há porta COM disponível: %s\n", qPrintable(reason));
+            return 1;
+        }
+        montira::MakeNoPortMessage(reason)->exec();
+        return 1;
+    }
+    if (options.selftestExitAfterValues) {
+        QObject::connect(&panel, &montira::Panel::valuesShown, &panel, [&panel] {
+            PrintPanelValues(panel.widgets());
+            panel.close();
+        });
+    }
+    panel.show();
+    const int rc = app.exec();
+    panel.port().close();
+    return rc;
 }

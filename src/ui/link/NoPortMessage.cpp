@@ -1,0 +1,17 @@
+#include "ui/link/NoPortMessage.h"
+
+#include <QMessageBox>
+
+namespace montira {
+
+std::unique_ptr<QMessageBox> MakeNoPortMessage(const QString& reason, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(
+        QMessageBox::Critical, QStringLiteral("MONTIRA DE STRESS TERMICO"),
+        QStringLiteral("Não há porta COM disponível"), QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("NoPortMessage"));
+    if (!reason.isEmpty())
+        box->setInformativeText(QStringLiteral("<small>%1</small>").arg(reason.toHtmlEscaped()));
+    return box;
+}
+
+}  // namespace montira

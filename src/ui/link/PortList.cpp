@@ -1,0 +1,100 @@
+#include "ui/link/PortList.h"
+
+#include <QSerialPortInfo>
+
+#include "core/link/PortName.h"
+#include "core/link/QtSerialPort.h"
+
+namespace montira {
+
+namespace {
+
+QString ToolTipFor(const SystemPort& p) {
+    QStringList parts;
+    if (!p.description.trimmed().isEmpty()) parts << p.description.trimmed();
+    if (!p.manufacturer.trimmed().isEmpty()) parts << p.manufacturer.trimmed();
+    return parts.join(QStringLiteral(" — "));
+}
+
+// The numbered entry (1..16) that a system port is, or 0.
+int NumberedPortOf(const QString& location) {
+    for (int n = 1; n <= kNumberedPorts; ++n) {
+        const QString dev = DeviceNameForPort(QString::number(n));
+        if (location.compare(dev, Qt::CaseInsensitive) == 0) return n;
+        if (location.endsWith(QStringLiteral("\\") + dev, Qt::CaseInsensitive)) return n;
+    }
+    return 0;
+}
+
+}  // namespace
+
+QList<SystemPort> SystemSerialPorts() {
+    QList<SystemPort> out;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+#ifdef Q_OS_WIN
+        const QString location = info.portName();
+#else
+        const QString location = info.systemLocation();
+#endif
+        out.push_back({location, info.description(), info.manufacturer()});
+    }
+    return out;
+}
+
+OpenOutcome ProbeSerialPort(const QString& identifier) {
+    if (IsSimulatedPort(identifier)) return OpenOutcome::Opened;
+    QtSerialPort port(DeviceNameForPort(identifier), 9600);
+    const OpenOutcome out = port.open();
+    port.close();
+    return out;
+}
+
+QList<PortEntry> AllPortEntries(const QList<SystemPort>& system) {
+    QList<PortEntry> out;
+    for (int n = 1; n <= kNumberedPorts; ++n) out.push_back({QString::number(n), QString()});
+    for (const SystemPort& p : system) {
+        if (p.location.isEmpty()) continue;
+        if (const int n = NumberedPortOf(p.location)) {
+            out[n - 1].toolTip = ToolTipFor(p);
+            continue;
+        }
+        bool seen = false;
+        for (const PortEntry& e : out) seen = seen || e.id == p.location;
+        if (!seen) out.push_back({p.location, ToolTipFor(p)});
+    }
+    out.push_back({QString::fromLatin1(kSimulatedPortId),
+                   QStringLiteral("Medidor simulado, dentro do programa")});
+    return out;
+}
+
+QList<PortEntry> ScanPortEntries(const QList<PortEntry>& candidates, const PortProbeFn& probe,
+                                 const std::function<void(int, int)>& progress) {
+    QList<PortEntry> real;
+    for (const PortEntry& e : candidates)
+        if (!IsSimulatedPort(e.id)) real.push_back(e);
+    QList<PortEntry> out;
+    PortEntry sim{QString::fromLatin1(kSimulatedPortId), QString()};
+    for (const PortEntry& e : candidates)
+        if (IsSimulatedPort(e.id)) sim = e;
+    const int n = int(real.size());
+    for (int i = 0; i < n; ++i) {
+        if (progress) progress(i + 1, n);
+        const OpenOutcome o = probe ? probe(real[i].id) : OpenOutcome::Failed;
+        // A port that another program holds (or that we may not open) exists: list it.
+        if (o == OpenOutcome::Opened || o == OpenOutcome::Busy || o == OpenOutcome::Denied)
+            out.push_back(real[i]);
+    }
+    out.push_back(sim);
+    return out;
+}
+
+QString ChosenPortId(const QString& comboText) {
+    const QString id = PortIdFromEntry(comboText);
+    if (!id.isEmpty()) return id;
+    const QString t = comboText.trimmed();
+    // A device path typed without the prefix is taken as it is.
+    if (t.startsWith(QLatin1Char('/'))) return t;
+    return QString();
+}
+
+}  // namespace montira

@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace montira {
+
+// What the command line of montira asks for.
+//   montira [--port ID] [--open FILE | FILE]
+// --port preselects the entry in the port dialog ("SIM", "3", "/dev/ttyUSB0"); --open FILE
+// or a lone file path names a data file to show once the panel is up.
+// --selftest-exit-after-values (hidden, for the end-to-end test) accepts the port dialog,
+// prints the panel's values once a frame was shown, and ends.
+struct StartOptions {
+    QString port;
+    QString openFile;
+    bool selftestExitAfterValues = false;
+    QString error;  // not empty: the arguments were not understood
+};
+
+// `args` without the program name.
+StartOptions ParseStartOptions(const QStringList& args);
+
+}  // namespace montira
