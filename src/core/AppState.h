@@ -27,6 +27,7 @@ struct AppState {
     bool ListOpen = false;
     long long ListCount = 0;
     bool ListCelsius = true;
+    QString LastDialogFolder;  // folder of the last file dialog the user used (auto-saves go there)
 
     // Work load averages, fed by the sample tick while the work-load window is open
     bool WorkLoadOpen = false;

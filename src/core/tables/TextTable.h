@@ -19,14 +19,24 @@ public:
     QString field(int row, int col, int maxChars = -1) const;
     QStringList rowFields(int row) const;
 
-    void appendRow(const QStringList& fields);          // stored as Windows-1252
+    void appendRow(const QStringList& fields);  // stored as Windows-1252
     // Takes a whole buffer (a file's bytes) and remembers where each line starts; the
     // lines [begin, end) of each row are given by the caller.
     void adoptBuffer(QByteArray buffer, bool utf8);
-    void appendSpan(qsizetype begin, qsizetype end);    // a line inside the adopted buffer
+    void appendSpan(qsizetype begin, qsizetype end);  // a line inside the adopted buffer
     void clear();
-    void reserve(qsizetype rows) { starts_.reserve(size_t(rows)); ends_.reserve(size_t(rows)); }
+    void reserve(qsizetype rows) {
+        starts_.reserve(size_t(rows));
+        ends_.reserve(size_t(rows));
+    }
     qsizetype bytes() const { return arena_.size(); }
+    // The adopted buffer (the spans given to appendSpan index into it).
+    const QByteArray& buffer() const { return arena_; }
+    // Gives back the room that reserve() took beyond the rows stored.
+    void squeeze() {
+        starts_.shrink_to_fit();
+        ends_.shrink_to_fit();
+    }
 
 private:
     QByteArray arena_;
