@@ -1,12 +1,161 @@
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QTimer>
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "core/AppState.h"
+#include "core/link/EventLoopClock.h"
+#include "core/link/QtSerialPort.h"
+#include "core/live/LiveListFeed.h"
+#include "core/live/Poll.h"
+#include "core/live/Recorder.h"
+#include "core/live/SampleTick.h"
 
 namespace montira::cli {
 
-int RunRecord(const QStringList&) {
-    std::fputs("montira-cli record: ainda não disponível\n", stderr);
-    return kFailure;
+namespace {
+
+struct RecordArgs {
+    QString port, out;
+    qint64 samples = 0;
+    int interval = 2;
+    bool fahrenheit = false;
+    double timeout = 30;
+};
+
+constexpr const char* kUsageText =
+    "uso: montira-cli record --port DISPOSITIVO --out ARQUIVO --samples K [--interval N] "
+    "[--fahrenheit] [--timeout S]\n";
+
+bool ParseArgs(const QStringList& args, RecordArgs& a, QString& error) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& k = args[i];
+        if (k == "--fahrenheit") {
+            a.fahrenheit = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = QStringLiteral("falta o valor de %1").arg(k);
+            return false;
+        }
+        const QString v = args[++i];
+        bool ok = true;
+        if (k == "--port")
+            a.port = v;
+        else if (k == "--out")
+            a.out = v;
+        else if (k == "--samples")
+            ok = (a.samples = v.toLongLong(&ok)) > 0 && ok;
+        else if (k == "--interval")
+            ok = (a.interval = v.toInt(&ok)) >= 1 && a.interval <= 86400 && ok;
+        else if (k == "--timeout")
+            ok = (a.timeout = v.toDouble(&ok)) > 0 && a.timeout <= 86400 && ok;
+        else {
+            error = QStringLiteral("argumento desconhecido: %1").arg(k);
+            return false;
+        }
+        if (!ok) {
+            error = QStringLiteral("valor inválido para %1: %2").arg(k, v);
+            return false;
+        }
+    }
+    if (a.port.isEmpty() || a.out.isEmpty() || a.samples <= 0) {
+        error = QStringLiteral("--port, --out e --samples são obrigatórios");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// montira-cli record: the main window's start sequence (wait for a valid frame, check the
+// meter's clock), then K samples written by the same recorder and sample tick as the main
+// window, one every N ticks of 0.98 s.
+int RunRecord(const QStringList& args) {
+    RecordArgs a;
+    QString error;
+    if (!ParseArgs(args, a, error)) {
+        std::fprintf(stderr, "montira-cli record: %s\n%s", qPrintable(error), kUsageText);
+        return kUsage;
+    }
+
+    AppState state;
+    state.PortId = a.port;
+    state.CelsiusMode = !a.fahrenheit;
+    state.SampleInterval = a.interval;
+    state.SampleTick = 0;
+    EventLoopClock clock;
+    QtSerialPort port(a.port);
+    QString reason;
+    if (port.open(&reason) != OpenOutcome::Opened) {
+        std::fprintf(stderr, "montira-cli record: %s\n", qPrintable(reason));
+        return kFailure;
+    }
+
+    Poll poll(port, clock, state);
+    Recorder recorder(state);
+    LiveListFeed list(state);
+    SampleTicker ticker(state, recorder, list);
+    QTimer timer1, timer2, watchdog;
+    timer1.setInterval(150);
+    timer2.setInterval(980);
+    watchdog.setInterval(200);
+
+    int exitCode = kDone;
+    bool started = false;
+    qint64 lastFrameMs = clock.nowMs();
+    auto finish = [&](int code, const QString& message) {
+        if (clock.stopping()) return;  // already finishing
+        if (!message.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(message));
+        exitCode = code;
+        timer1.stop();
+        timer2.stop();
+        watchdog.stop();
+        recorder.stop();
+        clock.requestStop();  // a wait in progress returns at once
+        QCoreApplication::exit(code);
+    };
+
+    poll.hooks().setTimerEnabled = [&](bool on) {
+        if (clock.stopping()) return;
+        on ? timer1.start() : timer1.stop();
+    };
+    poll.hooks().showValues = [&] {
+        lastFrameMs = clock.nowMs();
+        if (started) return;
+        started = true;
+        recorder.applySaveDialog(true, a.out);
+        if (!recorder.start()) {
+            finish(kFailure,
+                   QStringLiteral("montira-cli record: %1: %2").arg(a.out, recorder.lastError()));
+            return;
+        }
+        timer2.start();
+    };
+    ticker.recordError = [&](const QString& message) {
+        finish(kFailure, message + QStringLiteral(" ") + recorder.lastError());
+    };
+    QObject::connect(&timer1, &QTimer::timeout, [&] { poll.tick(); });
+    QObject::connect(&timer2, &QTimer::timeout, [&] {
+        if (clock.stopping()) return;
+        if (started && !state.Recording) {  // the meter went silent and the recording ended
+            finish(kNoMeter, QStringLiteral("Sem comunicação"));
+            return;
+        }
+        ticker.tick(QDateTime::currentDateTime());
+        if (state.Recording && recorder.RecordCount >= a.samples) finish(kDone, QString());
+    });
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        if (clock.nowMs() - lastFrameMs > qint64(a.timeout * 1000))
+            finish(kNoMeter, QStringLiteral("Sem comunicação"));
+    });
+
+    timer1.start();
+    watchdog.start();
+    QCoreApplication::exec();
+    port.close();
+    return exitCode;
 }
 
 }  // namespace montira::cli

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
+
+// montira-cli record against the simulated meter on a pseudo-terminal, as a user would run
+// it against a real meter.
+
+namespace {
+
+// The simulated meter in its own process; its first stdout line is the device path.
+class SimProcess {
+public:
+    SimProcess() {
+        p_.start(MONTIRA_CLI_PATH, {"sim", "--pty"});
+        if (!p_.waitForStarted(10000)) return;
+        QElapsedTimer t;
+        t.start();
+        while (!p_.canReadLine() && t.elapsed() < 10000) p_.waitForReadyRead(200);
+        path_ = QString::fromLocal8Bit(p_.readLine()).trimmed();
+    }
+    ~SimProcess() {
+        p_.kill();
+        p_.waitForFinished(5000);
+    }
+    QString path() const { return path_; }
+
+private:
+    QProcess p_;
+    QString path_;
+};
+
+QList<QByteArray> FileLines(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QList<QByteArray> lines = f.readAll().split('\n');
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+}  // namespace
+
+TEST(RecordAgainstSimulatedMeter, recordsRequestedSamplesAndExitsWithFileClosed) {
+    SimProcess sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    QTemporaryDir dir;
+    const QString out = dir.filePath("ensaio.plv");
+    QProcess rec;
+    rec.start(MONTIRA_CLI_PATH, {"record", "--port", sim.path(), "--out", out, "--samples", "3",
+                                 "--interval", "1", "--fahrenheit", "--timeout", "20"});
+    ASSERT_TRUE(rec.waitForFinished(60000));
+    EXPECT_EQ(rec.exitCode(), 0) << rec.readAllStandardError().constData();
+
+    const QList<QByteArray> lines = FileLines(out);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0],
+              "(\xB0"
+              "F)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\t"
+              "Globo\tft/m\tTwc\t\r");
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_TRUE(lines[i].startsWith(QByteArray::number(i) + '\t')) << lines[i].constData();
+        EXPECT_EQ(lines[i].count('\t'), 12);
+        EXPECT_TRUE(lines[i].endsWith("\t\r"));
+        const QList<QByteArray> f = lines[i].split('\t');
+        EXPECT_EQ(f[1].size(), 8);  // YY/MM/DD
+        EXPECT_EQ(f[2].size(), 8);  // hh:nn:ss
+    }
+}
+
+TEST(RecordAgainstSimulatedMeter, killedRecordingLeavesOnlyCompleteLines) {
+    SimProcess sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    QTemporaryDir dir;
+    const QString out = dir.filePath("morto.plv");
+    QProcess rec;
+    rec.start(MONTIRA_CLI_PATH, {"record", "--port", sim.path(), "--out", out, "--samples",
+                                 "100000", "--interval", "1", "--timeout", "20"});
+    ASSERT_TRUE(rec.waitForStarted(10000));
+    QElapsedTimer t;
+    t.start();
+    while (FileLines(out).size() < 4 && t.elapsed() < 30000) QThread::msleep(50);
+    ASSERT_GE(FileLines(out).size(), 4);
+    ::kill(pid_t(rec.processId()), SIGKILL);
+    ASSERT_TRUE(rec.waitForFinished(10000));
+    EXPECT_EQ(rec.exitStatus(), QProcess::CrashExit);
+
+    QFile f(out);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_TRUE(bytes.endsWith("\t\r\n"));  // nothing half-written at the end
+    const QList<QByteArray> lines = FileLines(out);
+    for (int i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].count('\t'), 12) << i;
+        EXPECT_TRUE(lines[i].endsWith("\t\r")) << i;
+        if (i > 0) {
+            EXPECT_TRUE(lines[i].startsWith(QByteArray::number(i) + '\t')) << i;
+        }
+    }
+}
