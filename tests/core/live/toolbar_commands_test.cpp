@@ -1,0 +1,353 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/AppState.h"
+#include "core/link/VirtualClock.h"
+#include "core/live/ToolbarCommands.h"
+#include "sim/SimMeter.h"
+#include "sim/SimSerialPort.h"
+
+using namespace montira;
+
+namespace {
+
+struct FakeFileList : FileListTarget {
+    QStringList captions;
+    QString name, sector, company;
+    QStringList heading;
+    TextTable rows;
+    void setCaption(const QString& c) override { captions << c; }
+    void setHeaderTexts(const QString& n, const QString& s, const QString& c) override {
+        name = n, sector = s, company = c;
+    }
+    void setHeading(const QStringList& h) override { heading = h; }
+    void setRows(TextTable r) override { rows = std::move(r); }
+};
+
+// Scripted answers for the dialogs and a record of what the commands did to the windows.
+struct FakeHost : ToolbarHost {
+    QStringList answers;  // input box answers; "<cancel>" cancels
+    QString savePath, openPath;
+    bool saveOk = true, openOk = true, eraseOk = true;
+    int busy = 0, reopened = 0, inputs = 0;
+    bool poll = true, sample = true;
+    QVector<bool> pollSeen, sampleSeen;
+    QVector<bool> units;
+    FakeFileList fileList;
+
+    bool saveDataDialog(QString* p) override {
+        *p = savePath;
+        return saveOk;
+    }
+    bool openDataDialog(QString* p) override {
+        *p = openPath;
+        return openOk;
+    }
+    void busyMessage() override { ++busy; }
+    bool confirmErase() override { return eraseOk; }
+    bool inputBox(const QString&, const QString&, const QString&, QString* a) override {
+        ++inputs;
+        if (answers.isEmpty()) return false;
+        *a = answers.takeFirst();
+        return *a != "<cancel>";
+    }
+    void setPollRunning(bool on) override { pollSeen << (poll = on); }
+    void setSampleRunning(bool on) override { sampleSeen << (sample = on); }
+    void unitChanged(bool c) override { units << c; }
+    FileListTarget* reopenFileList() override {
+        ++reopened;
+        fileList = FakeFileList();
+        return &fileList;
+    }
+    void processEvents() override {}
+};
+
+struct Rig {
+    QTemporaryDir dir;
+    AppState state;
+    VirtualClock clock;
+    sim::SimMeter meter;
+    sim::SimSerialPort port{meter, clock};
+    Recorder recorder{state};
+    LiveListFeed list{state};
+    FakeHost host;
+    ToolbarCommands commands{state, port, clock, recorder, list, host};
+    ToolbarDispatch dispatch{state.link};
+
+    Rig() {
+        port.open();
+        state.link.MeterOnline = true;
+        commands.registerWith(dispatch);
+    }
+    bool click(const QString& key) { return dispatch.dispatch(key); }
+};
+
+}  // namespace
+
+TEST(ToolbarDispatchKeys, exactKeysOnlyAndEverythingButOpenNeedsTheMeter) {
+    Rig rig;
+    EXPECT_FALSE(rig.click("cf"));
+    EXPECT_FALSE(rig.click("Nothing"));
+    EXPECT_TRUE(rig.state.CelsiusMode);
+
+    rig.state.link.MeterOnline = false;
+    for (const ToolbarButton& b : ToolbarButtons()) {
+        if (b.key == "Open") continue;
+        EXPECT_FALSE(rig.click(b.key)) << b.key.toStdString();
+    }
+    EXPECT_TRUE(rig.state.CelsiusMode);
+    EXPECT_EQ(rig.host.inputs, 0);
+    EXPECT_TRUE(rig.meter.commandLog().isEmpty());
+    rig.host.openOk = false;
+    EXPECT_TRUE(rig.click("Open"));
+}
+
+TEST(ToolbarDispatchKeys, clickWhileACommandRunsIsIgnored) {
+    AppState state;
+    state.link.MeterOnline = true;
+    ToolbarDispatch d(state.link);
+    int inner = 0;
+    d.setHandler("Btn", [&] { ++inner; });
+    d.setHandler("List", [&] { EXPECT_FALSE(d.dispatch("Btn")); });
+    EXPECT_TRUE(d.dispatch("List"));
+    EXPECT_EQ(inner, 0);
+    EXPECT_TRUE(d.dispatch("Btn"));
+    EXPECT_EQ(inner, 1);
+}
+
+TEST(ToolbarButtonsTable, thirteenButtonsWithTheirTipsAndTheRecordingSwap) {
+    const QVector<ToolbarButton>& b = ToolbarButtons();
+    ASSERT_EQ(b.size(), 13);
+    EXPECT_EQ(b[0].key, "Save");
+    EXPECT_EQ(b[7].toolTip, "Registrador de dados ");
+    EXPECT_EQ(b[3].toolTip, "Exibir gráfico");
+    EXPECT_EQ(b[12].key, "Erase");
+    EXPECT_EQ(b[12].toolTip, "Apagar memória");
+    EXPECT_EQ(SaveButtonImage(false), 1);
+    EXPECT_EQ(SaveButtonImage(true), 12);
+    EXPECT_EQ(SaveButtonToolTip(true), "Interromper registro");
+    EXPECT_EQ(SaveButtonToolTip(false), "Salvar como");
+}
+
+TEST(ToolbarSample, answersAreRoundedHalfToEvenAndClamped) {
+    EXPECT_EQ(ParseSampleAnswer("0").value, 1);
+    EXPECT_EQ(ParseSampleAnswer("100000").value, 86400);
+    EXPECT_EQ(ParseSampleAnswer("2.5").value, 2);
+    EXPECT_EQ(ParseSampleAnswer("3.5").value, 4);
+    EXPECT_EQ(ParseSampleAnswer("-7").value, 1);
+    EXPECT_EQ(ParseSampleAnswer("1e300").value, 86400);
+    EXPECT_EQ(ParseSampleAnswer(" 12 ").value, 12);
+    EXPECT_EQ(ParseSampleAnswer("").kind, SampleAnswer::Abandon);
+    EXPECT_EQ(ParseSampleAnswer("abc").kind, SampleAnswer::AskAgain);
+    EXPECT_EQ(ParseSampleAnswer("nan").kind, SampleAnswer::AskAgain);
+}
+
+TEST(ToolbarSample, computerIntervalAsksAgainOnTextAndResetsTheTick) {
+    Rig rig;
+    rig.state.SampleTick = 1;
+    rig.host.answers = {"dez", "5"};
+    rig.click("Sample");
+    EXPECT_EQ(rig.host.inputs, 2);
+    EXPECT_EQ(rig.state.SampleInterval, 5);
+    EXPECT_EQ(rig.state.SampleTick, 0);
+    EXPECT_TRUE(rig.state.SamplingByPC);
+
+    rig.state.SampleTick = 3;
+    rig.host.answers = {"<cancel>"};
+    rig.click("Sample");
+    rig.host.answers = {""};
+    rig.click("Sample");
+    EXPECT_EQ(rig.state.SampleInterval, 5);
+    EXPECT_EQ(rig.state.SampleTick, 3);
+
+    rig.state.live.flags.FlagRun = true;  // the meter is logging
+    rig.host.inputs = 0;
+    rig.click("Sample");
+    EXPECT_EQ(rig.host.inputs, 0);
+}
+
+TEST(ToolbarSample, meterBranchRunsItsExchangeOrShowsBusy) {
+    Rig rig;
+    int exchanges = 0;
+    rig.commands.samplingChoice = [] { return false; };
+    rig.commands.plug("Sample", [&] { ++exchanges; });
+    rig.click("Sample");
+    EXPECT_EQ(exchanges, 1);
+    EXPECT_EQ(rig.host.inputs, 0);
+    rig.state.link.KeypadBusy = true;
+    rig.click("Sample");
+    EXPECT_EQ(exchanges, 1);
+    EXPECT_EQ(rig.host.busy, 1);
+}
+
+TEST(ToolbarUnit, cfTogglesButIsRefusedWhileRecording) {
+    Rig rig;
+    rig.click("CF");
+    EXPECT_FALSE(rig.state.CelsiusMode);
+    EXPECT_EQ(rig.host.units, QVector<bool>{false});
+    rig.state.Recording = true;
+    rig.click("CF");
+    EXPECT_FALSE(rig.state.CelsiusMode);
+    EXPECT_EQ(rig.host.units.size(), 1);
+}
+
+TEST(ToolbarSave, startsAndStopsRecordingAndCancelStartsNothing) {
+    Rig rig;
+    rig.host.savePath = rig.dir.filePath("r.plv");
+    rig.click("Save");
+    EXPECT_TRUE(rig.state.Recording);
+    EXPECT_TRUE(QFile::exists(rig.dir.filePath("r.plv")));
+    EXPECT_EQ(rig.state.LastDialogFolder, rig.dir.path());
+    rig.click("Save");
+    EXPECT_FALSE(rig.state.Recording);
+    EXPECT_FALSE(rig.recorder.fileOpen());
+
+    rig.recorder.FileChosen = true;  // left over by an earlier save
+    rig.host.saveOk = false;
+    rig.click("Save");
+    EXPECT_FALSE(rig.state.Recording);
+
+    rig.host.saveOk = true;
+    rig.host.savePath = rig.dir.filePath("nope/r.plv");
+    rig.click("Save");
+    EXPECT_FALSE(rig.state.Recording);
+    EXPECT_EQ(rig.host.busy, 1);
+}
+
+TEST(ToolbarOpen, fileFillsTheWindowWithTimersStoppedMeanwhile) {
+    Rig rig;
+    rig.state.link.MeterOnline = false;  // Open works without the meter
+    const QString path = rig.dir.filePath("lido.plv");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        "*****Ana\r\n*****Forno\r\n*****A\xE7o\r\n(\xB0"
+        "F)\tData\tHora\t\r\n"
+        "1\t24/01/01\t10:00:00\t\r\n2\t24/01/01\t10:00:02\t\r\n");
+    f.close();
+    rig.host.openPath = path;
+    EXPECT_TRUE(rig.click("Open"));
+    EXPECT_EQ(rig.host.reopened, 1);
+    EXPECT_EQ(rig.host.fileList.name, "Ana");
+    EXPECT_EQ(rig.host.fileList.company, "Aço");
+    EXPECT_EQ(rig.host.fileList.heading.value(0), "(°F)");
+    EXPECT_EQ(rig.host.fileList.rows.rowCount(), 2);
+    EXPECT_EQ(rig.host.fileList.captions.back(), "lido.plv");
+    EXPECT_EQ(rig.host.pollSeen, (QVector<bool>{false, true}));
+    EXPECT_EQ(rig.host.sampleSeen, (QVector<bool>{false, true}));
+    EXPECT_EQ(rig.state.LastDialogFolder, rig.dir.path());
+}
+
+TEST(ToolbarOpen, refusedWhileRecordingAndHarmlessForMissingFile) {
+    Rig rig;
+    rig.state.Recording = true;
+    rig.click("Open");
+    EXPECT_EQ(rig.host.busy, 1);
+    EXPECT_EQ(rig.host.reopened, 0);
+
+    rig.state.Recording = false;
+    rig.host.openPath = rig.dir.filePath("sumiu.plv");
+    rig.click("Open");
+    EXPECT_EQ(rig.host.reopened, 1);
+    EXPECT_EQ(rig.host.fileList.captions.back(), "sumiu.plv");
+    EXPECT_TRUE(rig.host.poll);
+    EXPECT_TRUE(rig.host.sample);
+}
+
+TEST(ToolbarWindows, unpluggedWindowsDoNothingAndGuardsHoldOnceOpen) {
+    Rig rig;
+    rig.click("List");
+    rig.click("Environment");
+    rig.click("AddText");
+    EXPECT_FALSE(rig.state.ListOpen);
+    EXPECT_FALSE(rig.state.WorkLoadOpen);
+    EXPECT_FALSE(rig.state.HeaderOn);
+
+    int lists = 0, loads = 0, headers = 0;
+    rig.commands.plug("List", [&] { ++lists; });
+    rig.commands.plug("Environment", [&] { ++loads; });
+    rig.commands.plug("AddText", [&] { ++headers; });
+    rig.state.CelsiusMode = false;
+    rig.state.ListCount = 99;
+    rig.state.AvgSampleCount = 4;
+    rig.state.AvgWbgtIndoor = 30;
+    for (int i = 0; i < 2; ++i) {
+        rig.click("List");
+        rig.click("Environment");
+        rig.click("AddText");
+    }
+    EXPECT_EQ(lists, 1);
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(headers, 1);
+    EXPECT_TRUE(rig.state.ListOpen);
+    EXPECT_FALSE(rig.state.ListCelsius);
+    EXPECT_EQ(rig.state.ListCount, 0);
+    EXPECT_TRUE(rig.state.WorkLoadOpen);
+    EXPECT_EQ(rig.state.AvgSampleCount, 0);
+    EXPECT_EQ(rig.state.AvgWbgtIndoor, 0);
+    EXPECT_TRUE(rig.state.HeaderOn);
+}
+
+TEST(ToolbarMeterCommands, memoryMarksTheExchangeBusyAndRefusesSilently) {
+    Rig rig;
+    bool busyInside = false;
+    int closes = 0;
+    rig.commands.plug("Memory", [&] { busyInside = rig.state.link.KeypadBusy; });
+    rig.commands.closeMemoryWindow = [&] { ++closes; };
+    rig.state.MemoryWindowOpen = true;
+    rig.click("Memory");
+    EXPECT_TRUE(busyInside);
+    EXPECT_FALSE(rig.state.link.KeypadBusy);
+    EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(rig.host.poll);
+
+    busyInside = false;
+    rig.state.live.flags.FlagRun = true;
+    rig.click("Memory");
+    EXPECT_FALSE(busyInside);
+    EXPECT_EQ(rig.host.busy, 0);
+}
+
+TEST(ToolbarMeterCommands, settingsShowBusyWhileTheMeterLogs) {
+    Rig rig;
+    int runs = 0;
+    rig.commands.plug("PowerOff", [&] { ++runs; });
+    rig.commands.plug("SetTime", [&] {
+        ++runs;
+        EXPECT_FALSE(rig.host.poll);
+    });
+    rig.state.live.flags.FlagRun = true;
+    rig.click("PowerOff");
+    rig.click("SetTime");
+    EXPECT_EQ(rig.host.busy, 2);
+    EXPECT_EQ(runs, 0);
+    rig.state.live.flags.FlagRun = false;
+    rig.click("PowerOff");
+    rig.click("SetTime");
+    EXPECT_EQ(runs, 2);
+    EXPECT_TRUE(rig.host.poll);
+}
+
+TEST(ToolbarMeterCommands, eraseSendsDAfterTheHandshakeOnlyWhenConfirmed) {
+    Rig rig;
+    rig.host.eraseOk = false;
+    rig.click("Erase");
+    EXPECT_FALSE(rig.meter.commandLog().contains('D'));
+    rig.host.eraseOk = true;
+    rig.state.live.flags.FlagRun = true;
+    rig.click("Erase");
+    EXPECT_FALSE(rig.meter.commandLog().contains('D'));
+    rig.state.live.flags.FlagRun = false;
+    rig.click("Erase");
+    EXPECT_EQ(rig.meter.commandLog(), QByteArray("D"));
+    EXPECT_EQ(rig.host.pollSeen, (QVector<bool>{false, true}));
+}
+
+TEST(FileListPlotUnit, headingWithDegreeCIsCelsiusElseFahrenheit) {
+    EXPECT_EQ(ListUnitOfHeading("( °C )"), "°C");
+    EXPECT_EQ(ListUnitOfHeading("(°C)"), "°C");
+    EXPECT_EQ(ListUnitOfHeading("( °F )"), "°F");
+    EXPECT_EQ(ListUnitOfHeading(""), "°F");
+}
