@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+struct CliRun {
+    int code = -1;
+    QJsonObject json;
+    QString err;
+};
+
+CliRun Workload(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(MONTIRA_CLI_PATH), QStringList{"workload"} + args);
+    EXPECT_TRUE(p.waitForFinished(30000));
+    CliRun r;
+    r.code = p.exitCode();
+    r.json = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QStringList Texts(const QJsonValue& v) {
+    QStringList out;
+    for (const QJsonValue& e : v.toArray()) out << e.toString();
+    return out;
+}
+
+}  // namespace
+
+TEST(WorkloadCli, evaluatesLikeTheWindow) {
+    CliRun r = Workload({"--age", "20", "--weight", "70", "--minutes", "10=60", "0=60", "--wbgt-in",
+                         "30.6", "--wbgt-out", "32.3"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json["M"].toDouble(), 102);
+    EXPECT_EQ(r.json["LblLoad"].toString(), "Leve");
+    EXPECT_EQ(Texts(r.json["LblC"]),
+              (QStringList{QStringLiteral("30 ºC(86 ºF)"), QStringLiteral("30.6 ºC(87 ºF)"),
+                           QStringLiteral("31.4 ºC(88 ºF)"), QStringLiteral("32.2 ºC(89 ºF)")}));
+    EXPECT_EQ(r.json["LblWRRi"].toString(),
+              QStringLiteral("75% do tempo em trabalho e 25% do tempo em descanso a cada hora"));
+    EXPECT_EQ(r.json["LblWRRo"].toString(), QStringLiteral("Sobrecarga de trabalho"));
+}
+
+TEST(WorkloadCli, clothingAndRepeatedMinuteOptions) {
+    // 60 seated + 20 very heavy whole body at 140 kg: (18 + 60 + 60) × 2 = 276, moderate.
+    CliRun r =
+        Workload({"--age", "20", "--weight", "140", "--cloth", QStringLiteral("Casaco de algodão"),
+                  "--minutes", "10=60", "--minutes", "9=20"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json["LblLoad"].toString(), "Moderado");
+    const QJsonArray limits = r.json["EffectiveLimits"].toArray();
+    ASSERT_EQ(limits.size(), 4);
+    EXPECT_EQ(limits[0].toDouble(), 24.7);
+    EXPECT_EQ(limits[3].toDouble(), 29.1);
+    EXPECT_EQ(r.json["LblWRRi"].toString(), "");  // no averages given
+    EXPECT_EQ(r.json["LblWRRo"].toString(), "");
+}
+
+TEST(WorkloadCli, zeroAverageLeavesRegimesEmpty) {
+    CliRun r = Workload({"--age", "40", "--weight", "80", "--wbgt-in", "25", "--wbgt-out", "0"});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_NEAR(r.json["M"].toDouble(), 60 * 80.0 / 70 / 0.82, 1e-9);
+    EXPECT_EQ(r.json["LblWRRi"].toString(), "");
+}
+
+TEST(WorkloadCli, badInputExitsWithTwo) {
+    const QList<QStringList> bad = {
+        {},
+        {"--age", "20"},
+        {"--age", "vinte", "--weight", "70"},
+        {"--age", "20", "--weight", "70kg"},
+        {"--age", "20", "--weight", "70", "--minutes", "13=10"},
+        {"--age", "20", "--weight", "70", "--minutes", "a=10"},
+        {"--age", "20", "--weight", "70", "--minutes", "0=61"},
+        {"--age", "20", "--weight", "70", "--minutes", "0=60", "0=30"},
+        {"--age", "20", "--weight", "70", "--minutes"},
+        {"--age", "20", "--weight", "70", "--wbgt-in", "- - -"},
+        {"--age", "20", "--weight", "70", "--cloth", "Casaco de algodao"},
+        {"--age", "20", "--weight", "70", "--frio"},
+    };
+    for (const QStringList& args : bad) {
+        CliRun r = Workload(args);
+        EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+    }
+}
