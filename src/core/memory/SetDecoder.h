@@ -33,8 +33,8 @@ public:
     void decode(int j, Reading& r, QStringList& celsius, QStringList& fahrenheit) const;
 
 private:
-    const LoggerSet& set_;
-    const ProbeCalibration& cal_;
+    LoggerSet set_;  // implicitly shared bytes: a cheap copy
+    ProbeCalibration cal_;
     QDateTime start_;
     int count_ = 0;
     double offset_ = 0, zero_ = 0;

@@ -125,21 +125,24 @@ TEST(SetRows, dryBulbOutOfRangeBlanksWhatDependsOnIt) {
 
 TEST(SetRows, speedOffsetAndZeroComeFromTheSetHeader) {
     SetBytes s;
+    s.records = {{RawC(30.0), RawC(25.0), RawC(20.0), sim::SpeedCount(1.0)}};
+    const LoggerSet plain = OneSet(s);
     s.offsetA = 250;
     s.offsetB = 50;
     s.zero = 30;
-    s.records = Records(1);
-    const LoggerSet set = OneSet(s);
-    const SetDecoder d(set, SimCalibration());
+    const LoggerSet shifted = OneSet(s);
+    const SetDecoder d(shifted, SimCalibration());
     EXPECT_DOUBLE_EQ(d.speedOffset(), 2.0);
     EXPECT_DOUBLE_EQ(d.speedZero(), 0.3);
-    Reading r;
+    Reading a, b;
     QStringList c, f;
-    d.decode(1, r, c, f);
-    EXPECT_DOUBLE_EQ(r.SpeedOffset, 2.0);
-    EXPECT_DOUBLE_EQ(r.SpeedZero, 0.3);
-    // Count 1000 is the probe's zero: 0 − 0.3 + 2.0 m/s.
-    EXPECT_EQ(c[10], "1.7");
+    SetDecoder(plain, SimCalibration()).decode(1, a, c, f);
+    d.decode(1, b, c, f);
+    EXPECT_DOUBLE_EQ(b.SpeedOffset, 2.0);
+    EXPECT_DOUBLE_EQ(b.SpeedZero, 0.3);
+    // corrected speed − zero + offset
+    EXPECT_NEAR(b.AirSpeed, a.AirSpeed + 1.7, 1e-9);
+    EXPECT_EQ(c[10], b.AirSpeedText);
 }
 
 TEST(SetRows, blockShorterThanItsRecordsDecodesOnlyWholeRecords) {

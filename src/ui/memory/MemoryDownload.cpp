@@ -1,0 +1,67 @@
+#include "ui/memory/MemoryDownload.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <memory>
+
+#include "ui/memory/Memory.h"
+
+namespace montira {
+
+Memory* FindMemoryWindow(QWidget* panel) {
+    const QList<QWidget*> windows = panel
+                                        ? panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)
+                                        : QApplication::topLevelWidgets();
+    for (QWidget* w : windows)
+        if (auto* m = dynamic_cast<Memory*>(w); m && m->isVisible()) return m;
+    return nullptr;
+}
+
+DownloadOutcome RunMemoryDownload(AppState& state, SerialPort& port, Clock& clock, QWidget* panel,
+                                  std::function<void()> stopPoll, std::function<void()> startPoll) {
+    if (!state.link.MeterOnline) return DownloadOutcome::Offline;
+    // Every download starts with a fresh window. Closing one that a download is still
+    // filling aborts that download; this one is then refused (KeypadBusy).
+    while (Memory* open = FindMemoryWindow(panel)) open->close();
+
+    auto memory = std::make_shared<LoggerMemory>();
+    QPointer<Memory> window;
+    DownloadHooks h;
+    h.stopPoll = stopPoll;
+    h.startPoll = startPoll;
+    h.nothingStored = [panel] {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("MONTIRA DE STRESS TERMICO"),
+                        QStringLiteral("Não há dados armazenados na memória!"), QMessageBox::Ok,
+                        panel);
+        box.setObjectName(QStringLiteral("NothingStoredMessage"));
+        box.exec();
+    };
+    h.begin = [&](const MemoryStatus&) {
+        window = new Memory(state, port, clock, panel, stopPoll, startPoll);
+        window->setDownloading(true);
+        window->show();
+    };
+    h.progress = [&window](qint64 received, qint64 expected) {
+        if (window) window->showProgress(received, expected);
+    };
+    h.cancelled = [&window] { return !window || !window->isVisible(); };
+
+    const DownloadOutcome outcome = DownloadLogger(port, clock, state, *memory, h);
+    if (!window) return outcome;
+    window->setDownloading(false);
+    if (outcome != DownloadOutcome::Done) {
+        if (window->isVisible()) window->close();
+        return outcome;
+    }
+    window->restoreCaption();
+    window->showMemory(std::move(memory));
+    return outcome;
+}
+
+void RunMemoryCommand(AppState& state, SerialPort& port, Clock& clock, QWidget* panel,
+                      std::function<void()> stopPoll, std::function<void()> startPoll) {
+    RunMemoryDownload(state, port, clock, panel, std::move(stopPoll), std::move(startPoll));
+}
+
+}  // namespace montira

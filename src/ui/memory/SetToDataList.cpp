@@ -1,0 +1,54 @@
+#include "ui/memory/SetToDataList.h"
+
+#include <QApplication>
+#include <QLabel>
+
+#include "core/link/PortName.h"
+#include "core/memory/SetDecoder.h"
+
+namespace montira {
+
+void CloseDataLists(QWidget* panel) {
+    const QList<QWidget*> windows = panel
+                                        ? panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)
+                                        : QApplication::topLevelWidgets();
+    for (QWidget* w : windows)
+        if (auto* d = dynamic_cast<DataList*>(w); d && d->isVisible()) d->close();
+}
+
+QPointer<DataList> OpenSetInDataList(AppState& state, const LoggerMemory& memory, int number,
+                                     QWidget* panel, const std::function<void()>& stopPoll,
+                                     const std::function<void()>& startPoll) {
+    const LoggerSet* set = memory.set(number);
+    if (!set) return {};
+    if (stopPoll) stopPoll();
+    CloseDataLists(panel);
+
+    QPointer<DataList> list = new DataList(state, panel);
+    list->setCelsius(state.CelsiusMode);
+    list->show();
+
+    // Both tables are decoded first and handed over in one go; the caption counts meanwhile.
+    TextTable celsius, fahrenheit;
+    DecodeSetRows(
+        *set, state.live.calibration, state.live.reading, celsius, fahrenheit,
+        [&list](int j) {
+            if (!list || !list->isVisible()) return false;  // closed meanwhile
+            list->setWindowTitle(QString::number(j) + QStringLiteral(" gravações completas"));
+            QCoreApplication::processEvents();
+            return list && list->isVisible();
+        },
+        kDecodeProgressEvery);
+    if (list && list->isVisible()) {
+        list->setRows(std::move(celsius), std::move(fahrenheit));
+        list->setWindowTitle(DataList::caption());
+    }
+    if (startPoll) startPoll();
+    if (panel) {
+        if (auto* com = panel->findChild<QLabel*>(QStringLiteral("LblCOM")))
+            com->setText(PortCaption(state.PortId));
+    }
+    return list;
+}
+
+}  // namespace montira

@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include "core/link/VirtualClock.h"
+#include "core/live/LiveFrame.h"
+#include "core/memory/LoggerBytes.h"
+#include "core/memory/ScriptedLogger.h"
+#include "ui/memory/Memory.h"
+#include "ui/memory/MemoryDownload.h"
+#include "ui/memory/ModalAnswer.h"
+#include "ui/memory/SetToDataList.h"
+#include "ui/tables/DataList.h"
+
+using namespace montira;
+using namespace montira::testing;
+
+namespace {
+
+// A main window with a downloaded logger of two sets: 3 records every 1:30 from
+// 26/12/31 23:58:30, then 40 records every 2 s.
+struct Downloaded {
+    AppState state;
+    VirtualClock clock;
+    ScriptedLogger meter;
+    QWidget panel;
+    int pollStarts = 0;
+
+    Downloaded() {
+        clock.setProcessEvents(true);
+        state.link.MeterOnline = true;
+        DecodeLiveFrame(ToLiveFrame(sim::SimMeter().currentFrame()), state.live);
+        SetBytes a, b;
+        a.yy = 26, a.mo = 12, a.dd = 31, a.hh = 23, a.mi = 58, a.ss = 30;
+        a.intervalMin = 1, a.intervalSec = 30;
+        a.records = {{RawC(31.0), RawC(28.0), RawC(22.0), 1000},
+                     {RawC(32.0), RawC(100.5), RawC(22.5), 1000},
+                     {RawC(33.0), RawC(29.0), RawC(23.0), 1000}};
+        b.intervalSec = 2;
+        b.records = Records(40);
+        meter.dump = a.bytes() + b.bytes();
+        meter.statusReplies = {StatusReply(2048 + meter.dump.size(), 2)};
+        EXPECT_EQ(RunMemoryDownload(state, meter, clock, &panel, {}, [this] { ++pollStarts; }),
+                  DownloadOutcome::Done);
+    }
+    ~Downloaded() {
+        for (QWidget* w : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) delete w;
+    }
+    Memory* memory() { return FindMemoryWindow(&panel); }
+    DataList* list() {
+        for (QWidget* w : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (auto* d = dynamic_cast<DataList*>(w); d && d->isVisible()) return d;
+        return nullptr;
+    }
+    // A click on row `row` of GridSet; the set opens once the click has been handled.
+    DataList* click(int row) {
+        QTableView* g = memory()->GridSet;
+        g->show();
+        const QRect r = g->visualRect(g->model()->index(row, 0));
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
+        QCoreApplication::processEvents();
+        return list();
+    }
+    static QStringList column(const DataList* d, bool celsius, int k) {
+        QStringList out;
+        const TableModel* m = celsius ? d->modelC() : d->modelF();
+        for (int r = 0; r < m->rowCount(); ++r) out << m->gridText(r + 1, k);
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST(DataListSet, clickOnASetListsItsRecordsWithCalendarStamps) {
+    Downloaded d;
+    DataList* list = d.click(0);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->windowTitle(), "Lista de dados");
+    EXPECT_EQ(Downloaded::column(list, true, 0), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(Downloaded::column(list, true, 1), (QStringList{"26/12/31", "27/01/01", "27/01/01"}));
+    EXPECT_EQ(Downloaded::column(list, true, 2), (QStringList{"23:58:30", "00:00:00", "00:01:30"}));
+    EXPECT_EQ(Downloaded::column(list, true, 3), (QStringList{"28.0", "- - -", "29.0"}));
+    EXPECT_EQ(Downloaded::column(list, false, 9), (QStringList{"87.8", "89.6", "91.4"}));
+    // The shared reading keeps the last record until the next live frame.
+    EXPECT_EQ(d.state.live.reading.GlobeText, "33.0");
+    EXPECT_EQ(d.pollStarts, 2);  // after the download, after the decoding
+}
+
+TEST(DataListSet, secondSetIsTheOneAfterTheFirstSetsRecords) {
+    Downloaded d;
+    DataList* list = d.click(1);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->modelC()->rowCount(), 40);
+    EXPECT_EQ(Downloaded::column(list, true, 2).mid(0, 2), (QStringList{"10:00:00", "10:00:02"}));
+}
+
+TEST(DataListSet, anotherClickReplacesTheOpenList) {
+    Downloaded d;
+    QPointer<DataList> first = d.click(1);
+    ASSERT_TRUE(first);
+    DataList* second = d.click(0);
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second, first.data());
+    EXPECT_TRUE(!first || !first->isVisible());
+    EXPECT_EQ(second->modelC()->rowCount(), 3);
+}
+
+TEST(DataListSet, headerRowOrEmptyListOrMissingSetDecodesNothing) {
+    Downloaded d;
+    d.memory()->openSetOfRow(-1);
+    d.memory()->openSetOfRow(2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(d.list(), nullptr);
+    LoggerMemory none;
+    EXPECT_TRUE(OpenSetInDataList(d.state, none, 0, &d.panel, {}, {}).isNull());
+    EXPECT_TRUE(OpenSetInDataList(d.state, none, 1, &d.panel, {}, {}).isNull());
+}
+
+TEST(DataListSet, unitOfTheMainWindowChoosesTheVisibleTable) {
+    Downloaded d;
+    d.state.CelsiusMode = false;
+    DataList* list = d.click(0);
+    ASSERT_NE(list, nullptr);
+    EXPECT_FALSE(list->DataListCelsius);
+    for (int k = 0; k < 12; ++k) {
+        EXPECT_TRUE(list->findChild<QTableView*>(QStringLiteral("GridF%1").arg(k))->isVisible());
+        EXPECT_FALSE(list->findChild<QTableView*>(QStringLiteral("GridC%1").arg(k))->isVisible());
+    }
+}
+
+TEST(DataListWindow, headingsAndToolbarKeys) {
+    AppState state;
+    DataList list(state);
+    const QStringList c = list.modelC()->heading(), f = list.modelF()->heading();
+    EXPECT_EQ(c, (QStringList{"( °C )", "Data", "Hora", "Seco", "Orvalho", "Úmido", "I.C.",
+                              "IBUTGi", "IBUTGo", "Globo", "m/s", "Twc"}));
+    EXPECT_EQ(f[0], "( °F )");
+    EXPECT_EQ(f[10], "ft/m");
+    EXPECT_EQ(list.findChild<QToolBar*>("Toolbar1"), list.toolbar());
+    for (const char* key : {"Save", "Plot", "Print", "CelFah"})
+        EXPECT_NE(list.action(key), nullptr);
+    EXPECT_EQ(list.action("CelFah")->toolTip(), "Celsius / Fahrenheit");
+    EXPECT_EQ(list.action("Save")->toolTip(), "Salvar como");
+}
+
+TEST(DataListWindow, celFahTwiceReturnsToTheFirstTableWithTheSameRows) {
+    Downloaded d;
+    DataList* list = d.click(0);
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(list->DataListCelsius);
+    const QStringList before = Downloaded::column(list, true, 3);
+    list->action("CelFah")->trigger();
+    EXPECT_FALSE(list->DataListCelsius);
+    EXPECT_TRUE(list->findChild<QTableView*>("GridF3")->isVisible());
+    EXPECT_FALSE(list->findChild<QTableView*>("GridC3")->isVisible());
+    list->action("CelFah")->trigger();
+    EXPECT_TRUE(list->DataListCelsius);
+    EXPECT_TRUE(list->findChild<QTableView*>("GridC3")->isVisible());
+    EXPECT_EQ(Downloaded::column(list, true, 3), before);
+}
+
+TEST(DataListWindow, scrollingTheRightmostGridCarriesTheOthers) {
+    Downloaded d;
+    DataList* list = d.click(1);
+    ASSERT_NE(list, nullptr);
+    list->resize(list->width(), 200);
+    QCoreApplication::processEvents();
+    auto* last = list->findChild<QTableView*>("GridC11");
+    last->verticalScrollBar()->setValue(last->verticalScrollBar()->maximum());
+    EXPECT_GT(list->gridsC()->topRow(11), 0);
+    EXPECT_EQ(list->gridsC()->topRow(0), list->gridsC()->topRow(11));
+}
+
+TEST(DataListSave, writesTheHeadingAndOneTabTerminatedLinePerRecord) {
+    Downloaded d;
+    DataList* list = d.click(0);
+    ASSERT_NE(list, nullptr);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("set.plv");
+    list->chooseSaveFile = [&] { return path; };
+    QStringList captions;
+    QObject::connect(list, &QWidget::windowTitleChanged, [&](const QString& t) { captions << t; });
+    list->action("Save")->trigger();
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 5);  // four lines and the empty rest after the last CR LF
+    EXPECT_TRUE(lines[4].isEmpty());
+    EXPECT_EQ(
+        lines[0],
+        "( \xB0"
+        "C )\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r");
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(lines[i].endsWith("\t\r"));
+        EXPECT_EQ(lines[i].count('\t'), 12);
+    }
+    EXPECT_TRUE(lines[2].startsWith("2\t27/01/01\t00:00:00\t- - -\t"));
+    EXPECT_TRUE(captions.contains("0 gravações completas"));
+    EXPECT_TRUE(captions.contains("3 gravações completas"));
+    EXPECT_EQ(list->windowTitle(), "Lista de dados");
+}
+
+TEST(DataListSave, fahrenheitTableIsWrittenWhenItShows) {
+    Downloaded d;
+    DataList* list = d.click(0);
+    ASSERT_NE(list, nullptr);
+    list->switchTables();
+    QTemporaryDir dir;
+    ASSERT_TRUE(list->saveTo(dir.filePath("f.plv")));
+    QFile f(dir.filePath("f.plv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    EXPECT_TRUE(
+        lines[0].startsWith("( \xB0"
+                            "F )\t"));
+    EXPECT_TRUE(lines[1].startsWith("1\t26/12/31\t23:58:30\t82.4\t"));
+}
+
+TEST(DataListSave, headerTextLinesOnlyWhenABoxIsFilled) {
+    Downloaded d;
+    DataList* list = d.click(0);
+    ASSERT_NE(list, nullptr);
+    QTemporaryDir dir;
+    list->TxtSector->setText("Caldeiraria");
+    list->TxtCompany->setText("Fundição Açores");
+    ASSERT_TRUE(list->saveTo(dir.filePath("h.plv")));
+    QFile f(dir.filePath("h.plv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    EXPECT_EQ(lines[0], "*****\r");
+    EXPECT_EQ(lines[1], "*****Caldeiraria\r");
+    EXPECT_EQ(lines[2], "*****Fundi\xE7\xE3o A\xE7ores\r");
+    EXPECT_TRUE(lines[3].startsWith("( \xB0"));
+}
+
+TEST(DataListSave, refusedWhileRecordingAndNothingWrittenWhenCancelled) {
+    Downloaded d;
+    DataList* list = d.click(0);
+    ASSERT_NE(list, nullptr);
+    int dialogs = 0;
+    list->chooseSaveFile = [&] {
+        ++dialogs;
+        return QString();
+    };
+    d.state.Recording = true;
+    {
+        ModalAnswer answer(QMessageBox::Ok);
+        list->action("Save")->trigger();
+        EXPECT_EQ(answer.text, "Erro!Registrando!");
+        EXPECT_EQ(answer.icon, QMessageBox::Critical);
+        EXPECT_EQ(answer.title, "MONTIRA DE STRESS TERMICO");
+    }
+    EXPECT_EQ(dialogs, 0);
+    d.state.Recording = false;
+    list->action("Save")->trigger();
+    EXPECT_EQ(dialogs, 1);
+}
