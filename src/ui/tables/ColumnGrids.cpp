@@ -19,7 +19,10 @@ ColumnGrids::ColumnGrids(const QString& namePrefix, TableModel* model, QWidget* 
         for (int c = 0; c < TextTable::kColumns; ++c) v->setColumnHidden(c, c != k);
         v->verticalHeader()->hide();
         v->verticalHeader()->setDefaultSectionSize(QFontMetrics(v->font()).height() + 4);
-        v->horizontalHeader()->setStretchLastSection(true);
+        // The one visible column fills its grid (stretching the last section would only
+        // stretch column 11, hidden in every grid but the last).
+        v->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        v->horizontalHeader()->setSectionResizeMode(k, QHeaderView::Stretch);
         v->horizontalHeader()->setHighlightSections(false);
         v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         v->setVerticalScrollBarPolicy(k == TextTable::kColumns - 1 ? Qt::ScrollBarAlwaysOn
