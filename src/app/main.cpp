@@ -12,6 +12,7 @@
 #include "ui/link/Port.h"
 #include "ui/live/Panel.h"
 #include "ui/live/PanelStartOptions.h"
+#include "ui/live/ToolbarWiring.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
 
     montira::MeterConnection meter = montira::MakeMeterConnection(state.PortId, clock);
     montira::Panel panel(state, *meter.port, clock);
+    auto* toolbar = new montira::ToolbarWiring(panel);  // owned by the panel
     panel.startOptions() = options;
     QString reason;
     if (!panel.load(&reason)) {
@@ -71,6 +73,11 @@ int main(int argc, char** argv) {
         });
     }
     panel.show();
+    if (!options.openFile.isEmpty()) {
+        QTimer::singleShot(0, &panel, [toolbar, path = options.openFile] {
+            toolbar->openFile(path);
+        });
+    }
     const int rc = app.exec();
     panel.port().close();
     return rc;

@@ -33,9 +33,8 @@ ToolbarWiring::ToolbarWiring(Panel& panel)
     showRecorder();
 }
 
-ToolbarWiring::~ToolbarWiring() {
-    if (panel_.onSampleTick) panel_.onSampleTick = nullptr;
-}
+// Destroyed with the panel, as its child: nothing of the panel is touched here.
+ToolbarWiring::~ToolbarWiring() = default;
 
 bool ToolbarWiring::openFile(const QString& path) {
     return commands_.openFile(path);
