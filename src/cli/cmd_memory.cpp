@@ -1,12 +1,149 @@
+#include <QFile>
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "core/AppState.h"
+#include "core/link/EventLoopClock.h"
+#include "core/link/QtSerialPort.h"
+#include "core/live/Poll.h"
+#include "core/memory/LoggerDownload.h"
+#include "core/memory/SetDecoder.h"
+#include "core/memory/SetFile.h"
+#include "core/memory/SilenceClock.h"
 
 namespace montira::cli {
 
-int RunMemory(const QStringList&) {
-    std::fputs("montira-cli memory: ainda não disponível\n", stderr);
-    return kFailure;
+namespace {
+
+struct MemoryArgs {
+    QString port, out;
+    int set = 0;  // 0: list only
+    bool fahrenheit = false;
+    double timeout = 30;
+};
+
+constexpr const char* kUsageText =
+    "uso: montira-cli memory --port DISPOSITIVO [--timeout S] "
+    "[--set N --out ARQUIVO [--fahrenheit]]\n";
+
+bool ParseArgs(const QStringList& args, MemoryArgs& a, QString& error) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& k = args[i];
+        if (k == "--fahrenheit") {
+            a.fahrenheit = true;
+            continue;
+        }
+        if (k != "--port" && k != "--out" && k != "--set" && k != "--timeout") {
+            error = QStringLiteral("argumento desconhecido: %1").arg(k);
+            return false;
+        }
+        if (i + 1 >= args.size()) {
+            error = QStringLiteral("falta o valor de %1").arg(k);
+            return false;
+        }
+        const QString v = args[++i];
+        bool ok = true;
+        if (k == "--port")
+            a.port = v;
+        else if (k == "--out")
+            a.out = v;
+        else if (k == "--set")
+            ok = (a.set = v.toInt(&ok)) >= 1 && a.set <= kMaxSets && ok;
+        else
+            ok = (a.timeout = v.toDouble(&ok)) > 0 && a.timeout <= 86400 && ok;
+        if (!ok || v.isEmpty()) {
+            error = QStringLiteral("valor inválido para %1: %2").arg(k, v);
+            return false;
+        }
+    }
+    if (a.port.isEmpty()) {
+        error = QStringLiteral("--port é obrigatório");
+        return false;
+    }
+    if ((a.set > 0) != !a.out.isEmpty() || (a.fahrenheit && a.set == 0)) {
+        error = QStringLiteral("--set e --out vão juntos (e --fahrenheit só com eles)");
+        return false;
+    }
+    return true;
+}
+
+// The main window's start: wait for a valid live frame (NoDataRoutine, with its clock
+// check) and decode one, which also gives the probe calibration the stored records need.
+bool WaitForMeter(SerialPort& port, Clock& clock, AppState& state, double timeoutSeconds) {
+    SilenceClock limited(clock, qint64(timeoutSeconds * 1000));
+    Poll poll(port, limited, state);
+    while (poll.framesShown() == 0 && !limited.stopping()) poll.tick();
+    return poll.framesShown() > 0;
+}
+
+}  // namespace
+
+// montira-cli memory: lists the logger's sets (number TAB mm:ss TAB records); with --set N
+// --out FILE also writes set N as the downloaded-data list's "Save" writes it.
+int RunMemory(const QStringList& args) {
+    MemoryArgs a;
+    QString error;
+    if (!ParseArgs(args, a, error)) {
+        std::fprintf(stderr, "montira-cli memory: %s\n%s", qPrintable(error), kUsageText);
+        return kUsage;
+    }
+
+    AppState state;
+    state.PortId = a.port;
+    EventLoopClock clock;
+    QtSerialPort port(a.port);
+    QString reason;
+    if (port.open(&reason) != OpenOutcome::Opened) {
+        std::fprintf(stderr, "montira-cli memory: %s\n", qPrintable(reason));
+        return kFailure;
+    }
+    if (!WaitForMeter(port, clock, state, a.timeout)) {
+        std::fputs("Sem comunicação\n", stderr);
+        return kNoMeter;
+    }
+
+    LoggerMemory memory;
+    switch (DownloadLogger(port, clock, state, memory)) {
+        case DownloadOutcome::Done:
+            break;
+        case DownloadOutcome::NothingStored:
+            std::fputs("Não há dados armazenados na memória!\n", stderr);
+            return kNothingStored;
+        case DownloadOutcome::Refused:
+            std::fputs("montira-cli memory: o medidor está registrando\n", stderr);
+            return kFailure;
+        case DownloadOutcome::Offline:
+        case DownloadOutcome::Aborted:
+            std::fputs("Sem comunicação\n", stderr);
+            return kNoMeter;
+    }
+    port.close();
+
+    for (size_t i = 0; i < memory.sets.size(); ++i) {
+        const QStringList row = SetListRow(int(i + 1), memory.sets[i]);
+        std::printf("%s\n", qPrintable(row.join(QLatin1Char('\t'))));
+    }
+    std::fflush(stdout);
+    if (a.set == 0) return kDone;
+
+    const LoggerSet* set = memory.set(a.set);
+    if (!set) {
+        std::fprintf(stderr, "montira-cli memory: não há o conjunto %d\n", a.set);
+        return kFailure;
+    }
+    TextTable celsius, fahrenheit;
+    DecodeSetRows(*set, state.live.calibration, state.live.reading, celsius, fahrenheit);
+    QFile f(a.out);
+    const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                    WriteSetFile(f, {}, {}, {}, SetListHeading(!a.fahrenheit),
+                                 a.fahrenheit ? fahrenheit : celsius);
+    if (ok) f.close();
+    if (!ok || f.error() != QFileDevice::NoError) {
+        std::fprintf(stderr, "montira-cli memory: %s: %s\n", qPrintable(a.out),
+                     qPrintable(f.errorString()));
+        return kFailure;
+    }
+    return kDone;
 }
 
 }  // namespace montira::cli

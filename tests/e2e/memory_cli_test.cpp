@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "sim/SimMeter.h"
+
+namespace {
+
+// `montira-cli sim --pty` in the background; its first output line is the device path.
+class SimOnPty {
+public:
+    explicit SimOnPty(const QStringList& extra = {}) {
+        p_.start(QStringLiteral(MONTIRA_CLI_PATH), QStringList{"sim", "--pty"} + extra);
+        if (p_.waitForReadyRead(10000)) path_ = QString::fromUtf8(p_.readLine()).trimmed();
+    }
+    ~SimOnPty() {
+        p_.kill();
+        p_.waitForFinished();
+    }
+    QString path() const { return path_; }
+
+private:
+    QProcess p_;
+    QString path_;
+};
+
+struct Result {
+    int code = -1;
+    QString out, err;
+};
+
+Result Memory(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(MONTIRA_CLI_PATH), QStringList{"memory"} + args);
+    Result r;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.code = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QList<QByteArray> Lines(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QList<QByteArray> lines = f.readAll().split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+}  // namespace
+
+TEST(MemoryCommand, listsEverySetWithItsIntervalAndRecordCount) {
+    SimOnPty sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    const Result r = Memory({"--port", sim.path(), "--timeout", "10"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    // The simulated meter starts with the sets of a fresh SimMeter.
+    montira::sim::SimMeter model;
+    QString expected;
+    int n = 0;
+    for (const auto& s : model.sets())
+        expected += QString::asprintf("%d\t%02d:%02d\t%d\n", ++n, s.intervalMinutes,
+                                      s.intervalSeconds, int(s.records.size()));
+    EXPECT_EQ(r.out, expected);
+}
+
+TEST(MemoryCommand, writesTheChosenSetAsTheListSavesIt) {
+    SimOnPty sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    QTemporaryDir dir;
+    const QString c = dir.filePath("c.plv"), f = dir.filePath("f.plv");
+    ASSERT_EQ(Memory({"--port", sim.path(), "--set", "2", "--out", c}).code, 0);
+    ASSERT_EQ(Memory({"--port", sim.path(), "--set", "2", "--out", f, "--fahrenheit"}).code, 0);
+    montira::sim::SimMeter model;
+    const auto& set = model.sets()[1];
+    const QList<QByteArray> lc = Lines(c), lf = Lines(f);
+    ASSERT_EQ(lc.size(), set.records.size() + 1);
+    ASSERT_EQ(lf.size(), lc.size());
+    EXPECT_EQ(
+        lc[0],
+        "( \xB0"
+        "C )\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r");
+    EXPECT_TRUE(
+        lf[0].startsWith("( \xB0"
+                         "F )\t"));
+    const QByteArray first = QString::asprintf("1\t%02d/%02d/%02d\t%02d:%02d:%02d\t", set.year,
+                                               set.month, set.day, set.hour, set.minute, set.second)
+                                 .toLatin1();
+    EXPECT_TRUE(lc[1].startsWith(first)) << lc[1].toStdString();
+    EXPECT_TRUE(lf[1].startsWith(first));
+    for (const QByteArray& l : lc) EXPECT_EQ(l.count('\t'), 12);
+    EXPECT_NE(lc[1], lf[1]);  // same record, other units
+}
+
+TEST(MemoryCommand, emptyLoggerSaysSoAndExitsWithFour) {
+    SimOnPty sim({"--empty-logger"});
+    ASSERT_FALSE(sim.path().isEmpty());
+    const Result r = Memory({"--port", sim.path()});
+    EXPECT_EQ(r.code, 4);
+    EXPECT_EQ(r.err.trimmed(), "Não há dados armazenados na memória!");
+    EXPECT_TRUE(r.out.isEmpty());
+}
+
+TEST(MemoryCommand, setThatDoesNotExistIsAFailureAfterTheList) {
+    SimOnPty sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    QTemporaryDir dir;
+    const Result r = Memory({"--port", sim.path(), "--set", "9", "--out", dir.filePath("x")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_FALSE(r.out.isEmpty());
+    EXPECT_FALSE(QFile::exists(dir.filePath("x")));
+}
