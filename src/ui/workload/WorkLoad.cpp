@@ -101,9 +101,6 @@ void WorkLoad::Build() {
     top->addWidget(BuildEmployee(), 3);
     top->addWidget(BuildPosture(), 2);
 
-    auto* results = new QHBoxLayout;
-    results->addWidget(BuildResults(), 1);
-    auto* buttons = new QVBoxLayout;
     CmdPrint = new QPushButton(QStringLiteral("Imprimir"), SSFrame2);
     CmdHelp = new QPushButton(QStringLiteral("Ajuda"), SSFrame2);
     CmdReference = new QPushButton(QStringLiteral("REFERENCE"), SSFrame2);
@@ -112,20 +109,20 @@ void WorkLoad::Build() {
     CmdReference->setObjectName(QStringLiteral("CmdReference"));
     for (QPushButton* b : {CmdPrint, CmdHelp, CmdReference}) {
         KeepPlaceWhenHidden(b);
-        b->setMinimumWidth(110);
-        buttons->addWidget(b);
+        b->setMinimumWidth(100);
+        b->setFont(WorkLoadSerif(10));
+        b->setProperty("ownFont", true);
     }
-    buttons->addStretch();
-    results->addLayout(buttons);
 
     auto* inner = new QVBoxLayout(SSFrame2);
     inner->addLayout(top);
     inner->addWidget(BuildWorkTypes());
     inner->addWidget(BuildLimits());
-    inner->addLayout(results);
+    inner->addWidget(BuildResults());
     inner->addWidget(BuildHeader());
     PlainChildren(SSFrame2);
 
+    setMinimumWidth(760);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(10, 10, 10, 10);
     outer->addWidget(SSFrame2);
@@ -144,6 +141,7 @@ QGroupBox* WorkLoad::BuildEmployee() {
     Txtkg->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9.]*"), Txtkg));
     Txtkg->setMaximumWidth(60);
     Lbllbs = Caption(f, "Lbllbs", QString());
+    Lbllbs->setMinimumWidth(40);
 
     auto* g = new QGridLayout(f);
     g->addWidget(Caption(f, "lblCloth", QStringLiteral("Vestimentas")), 0, 0);
@@ -230,7 +228,11 @@ QWidget* WorkLoad::BuildResults() {
     g->addWidget(Caption(w, "LblAct", QStringLiteral("Nível de atividade :")), 0, 0);
     LblLoad = Caption(w, "LblLoad", QString());
     LblLoad->setFont(WorkLoadSerif(11, true));
-    g->addWidget(LblLoad, 0, 1, 1, 2);
+    g->addWidget(LblLoad, 0, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {CmdPrint, CmdHelp, CmdReference}) buttons->addWidget(b);
+    g->addLayout(buttons, 0, 2);
     g->addWidget(Caption(w, "LblAve1", QStringLiteral("IBUTG interno - média:")), 1, 0);
     g->addWidget(Caption(w, "LblAve2", QStringLiteral("IBUTG externo - média:")), 2, 0);
     LblWbgti = Caption(w, "LblWbgti", QStringLiteral("100.0"));

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "ui/workload/Reference.h"
 #include "ui/workload/WorkLoad.h"
@@ -45,6 +46,7 @@ TEST(WorkLoadScreenshot, filledWindowAndReferenceAreGrabbedWhenAsked) {
     state.AvgWbgtOutdoor = 29.61;
     w->ShowAverages();
     w->findChild<QLineEdit*>("Txtkg")->setText("82");
+    QTest::qWait(150);  // the 50 ms repair shows the minute captions
     EXPECT_TRUE(w->grab().save(QDir(dir).filePath("workload.png")));
 
     w->findChild<QPushButton*>("CmdReference")->click();
