@@ -16,12 +16,6 @@ TEST(WorkLoadInputRepair, ageTextOutsideTheListBecomesTwenty) {
     EXPECT_EQ(RepairAgeText("5"), "5");  // one digit waits for the evaluation to force it
 }
 
-TEST(WorkLoadInputRepair, workMinutesAreCappedAtSixty) {
-    EXPECT_EQ(RepairWorkMinutesText("75"), "60");
-    EXPECT_EQ(RepairWorkMinutesText("60"), "60");
-    EXPECT_EQ(RepairWorkMinutesText("0"), "0");
-}
-
 TEST(WorkLoadInputRepair, weightKeysAndPounds) {
     for (QChar c : QStringLiteral("0123456789.\b"))
         EXPECT_TRUE(WeightKeyAccepted(c)) << c.unicode();

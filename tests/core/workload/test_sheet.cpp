@@ -20,22 +20,6 @@ void Tick(WorkLoadSheet& s, int group, int level, const char* minutes) {
 
 }  // namespace
 
-TEST(WorkLoadSheet, opensWithDesignedCaptionsAndDisabledLevels) {
-    AppState st;
-    WorkLoadSheet s(st);
-    EXPECT_EQ(s.LblLoad, "Leve");
-    EXPECT_EQ(s.LblC[3], QStringLiteral("32.2 ºC (90 ºF)"));
-    EXPECT_EQ(s.ComboAgeText, "20");
-    EXPECT_EQ(s.TxtkgText, "70");
-    EXPECT_EQ(s.LbllbsText, "154");
-    for (int i = 0; i < 10; ++i) EXPECT_FALSE(s.CkHLEnabled[i]);
-    for (int i = 0; i < 13; ++i) {
-        EXPECT_EQ(s.ComboText[i], "0");
-        EXPECT_FALSE(s.ComboVisible[i]);
-    }
-    EXPECT_FALSE(s.Evaluated);
-}
-
 TEST(WorkLoadSheet, postureAndWorkChoicesGiveTheRate) {
     AppState st;
     WorkLoadSheet s(st);

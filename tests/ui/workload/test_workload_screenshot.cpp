@@ -27,6 +27,10 @@ TEST(WorkLoadScreenshot, filledWindowAndReferenceAreGrabbedWhenAsked) {
         box->setCurrentIndex(i);
         emit box->activated(i);
     };
+    click("CkType0");
+    click("CkHL1");  // ticked, nothing chosen yet: its list shows 0
+    EXPECT_TRUE(w->grab().save(QDir(dir).filePath("workload_fresh.png")));
+    click("CkType0");
     click("CkBody1");
     choose("Combo11", "40");
     click("CkBody2");
