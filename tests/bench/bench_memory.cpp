@@ -1,0 +1,123 @@
+// The logger memory at its largest:
+//  - a full logger (126,207 bytes in use) downloaded over a pseudo-terminal from the
+//    simulated meter that paces its bytes at 19200 baud; compared with the wire time of its
+//    bytes (10 bits each). The goal: at most the wire time + 2 % + 0.5 s.
+//  - the largest set that fits in the logger decoded into the downloaded-data list
+//    (goal: under 0.3 s).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include "core/AppState.h"
+#include "core/link/EventLoopClock.h"
+#include "core/link/QtSerialPort.h"
+#include "core/live/LiveFrame.h"
+#include "core/memory/LoggerDownload.h"
+#include "sim/PtyMeter.h"
+#include "ui/memory/SetToDataList.h"
+
+namespace {
+
+using namespace montira;
+
+constexpr int kFullLogger = 126207;
+
+void BM_FullLoggerDownloadAt19200(benchmark::State& st) {
+    for (auto _ : st) {
+        sim::PtyMeter pty;
+        pty.meter().fillLogger(kFullLogger);
+        pty.meter().faults().pacedAt19200 = true;
+        const qint64 dumpBytes = pty.meter().loggerDump().size();
+        QString error;
+        if (!pty.start(&error)) {
+            st.SkipWithError(qPrintable(error));
+            return;
+        }
+        QtSerialPort port(pty.slavePath());
+        if (port.open() != OpenOutcome::Opened) {
+            st.SkipWithError("cannot open the pseudo-terminal");
+            return;
+        }
+        EventLoopClock clock;
+        clock.delay(0.3);  // the meter is transmitting its frames
+        AppState state;
+        state.link.MeterOnline = true;
+        LoggerMemory memory;
+        QElapsedTimer t;
+        t.start();
+        const DownloadOutcome outcome = DownloadLogger(port, clock, state, memory);
+        const double seconds = t.nsecsElapsed() / 1e9;
+        st.SetIterationTime(seconds);
+        if (outcome != DownloadOutcome::Done || memory.MemoryDump.size() != dumpBytes) {
+            st.SkipWithError("download incomplete");
+            return;
+        }
+        const double wire = dumpBytes * 10.0 / 19200.0;
+        st.counters["bytes"] = double(dumpBytes);
+        st.counters["wire_s"] = wire;
+        st.counters["limit_s"] = wire * 1.02 + 0.5;
+        st.counters["took_s"] = seconds;
+        st.counters["over_wire_s"] = seconds - wire;
+        st.counters["sets"] = double(memory.sets.size());
+    }
+}
+BENCHMARK(BM_FullLoggerDownloadAt19200)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+// One set filling the whole logger: 15,517 records.
+LoggerMemory LargestSet() {
+    const int records = (kFullLogger - 2048 - 16) / 8;
+    QByteArray d;
+    const auto word = [&d](int v) {
+        d += char((v >> 8) & 0xFF);
+        d += char(v & 0xFF);
+    };
+    for (int v : {26, 12, 31, 20, 0, 0, 0, 2}) d += char(v);
+    word(records);
+    word(20);
+    word(10);
+    word(0);
+    for (int i = 0; i < records; ++i) {
+        word(5100 + 3000 + i % 700);
+        word(5100 + 2500 + i % 500);
+        word(5100 + 2000 + i % 300);
+        word(1000 + i % 400);
+    }
+    LoggerMemory m;
+    m.MemoryDump = d;
+    m.MemorySetCount = 1;
+    m.sets = SplitSets(d, 1);
+    return m;
+}
+
+void BM_DecodeLargestSetIntoDataList(benchmark::State& st) {
+    const LoggerMemory memory = LargestSet();
+    AppState state;
+    sim::SimMeter meter;
+    DecodeLiveFrame(ToLiveFrame(meter.currentFrame()), state.live);
+    for (auto _ : st) {
+        QElapsedTimer t;
+        t.start();
+        QPointer<DataList> list = OpenSetInDataList(state, memory, 1, nullptr, {}, {});
+        QCoreApplication::processEvents();  // the list shows its rows
+        st.SetIterationTime(t.nsecsElapsed() / 1e9);
+        if (!list || list->modelC()->rowCount() != memory.sets[0].SetRecords) {
+            st.SkipWithError("set not decoded");
+            return;
+        }
+        st.counters["records"] = list->modelC()->rowCount();
+        delete list.data();
+    }
+}
+BENCHMARK(BM_DecodeLargestSetIntoDataList)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
