@@ -12,10 +12,17 @@ ColumnGrids::ColumnGrids(const QString& namePrefix, TableModel* model, QWidget* 
     auto* lay = new QHBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->setSpacing(0);
+    const int last = TextTable::kColumns - 1;
     for (int k = 0; k < TextTable::kColumns; ++k) {
         auto* v = new QTableView(this);
         v->setObjectName(namePrefix + QString::number(k));
-        v->setModel(model);
+        if (k < last) {
+            auto* w = new RowWindowModel(model, this);
+            windows_.push_back(w);
+            v->setModel(w);
+        } else {
+            v->setModel(model);
+        }
         for (int c = 0; c < TextTable::kColumns; ++c) v->setColumnHidden(c, c != k);
         v->verticalHeader()->hide();
         v->verticalHeader()->setDefaultSectionSize(QFontMetrics(v->font()).height() + 4);
@@ -32,11 +39,18 @@ ColumnGrids::ColumnGrids(const QString& namePrefix, TableModel* model, QWidget* 
         v->setWordWrap(false);
         // Uniform rows: the view never measures 320,000 rows.
         v->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        connect(v->verticalScrollBar(), &QScrollBar::valueChanged, this,
-                [this, k](int value) { follow(k, value); });
+        connect(v->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, k] { follow(k); });
         grids_.push_back(v);
         lay->addWidget(v, k == TextTable::kColumns - 1 ? 0 : 0);
     }
+    // New or replaced rows: once the views have taken them, the windowed grids line up with
+    // the last grid again.
+    auto resync = [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { follow(TextTable::kColumns - 1); }, Qt::QueuedConnection);
+    };
+    connect(model, &QAbstractItemModel::modelReset, this, resync);
+    connect(model, &QAbstractItemModel::rowsInserted, this, resync);
 }
 
 void ColumnGrids::setWidthSamples(const QStringList& samples) {
@@ -48,21 +62,43 @@ void ColumnGrids::setWidthSamples(const QStringList& samples) {
     }
 }
 
-void ColumnGrids::follow(int k, int value) {
+// Grid k scrolled: the grids to its left take its top row (a grid with a row window also
+// moves its window, so that it can go on scrolling either way).
+void ColumnGrids::follow(int k) {
     if (following_) return;
     following_ = true;
-    for (int i = 0; i < k; ++i) grids_[i]->verticalScrollBar()->setValue(value);
+    const int top =
+        grids_[k]->verticalScrollBar()->value() + (k < windows_.size() ? windows_[k]->offset() : 0);
+    for (int i = 0; i <= k && i < windows_.size(); ++i) placeTop(i, top);
     following_ = false;
+}
+
+// Puts model row `modelRow` at the top of grid i (i left of the last grid): the window
+// starts half a window above it, and the grid scrolls inside the window.
+void ColumnGrids::placeTop(int i, int modelRow) {
+    RowWindowModel* w = windows_[i];
+    w->setOffset(modelRow - RowWindowModel::kRows / 2);
+    grids_[i]->verticalScrollBar()->setValue(modelRow - w->offset());
 }
 
 int ColumnGrids::topRow(int k) const {
     QTableView* v = grids_.value(k);
-    return v ? v->rowAt(0) : -1;
+    if (!v) return -1;
+    const int row = v->rowAt(0);
+    if (row < 0 || k >= windows_.size()) return row;
+    return windows_[k]->offset() + row;
 }
 
 void ColumnGrids::scrollGridTo(int k, int modelRow) {
     QTableView* v = grids_.value(k);
     if (!v || modelRow < 0 || modelRow >= model_->rowCount()) return;
+    if (k < windows_.size()) {
+        following_ = true;
+        placeTop(k, modelRow);
+        following_ = false;
+        follow(k);
+        return;
+    }
     v->scrollTo(model_->index(modelRow, k), QAbstractItemView::PositionAtTop);
 }
 

@@ -5,6 +5,7 @@
 #include <QVector>
 #include <QWidget>
 
+#include "ui/tables/RowWindowModel.h"
 #include "ui/tables/TableModel.h"
 
 namespace montira {
@@ -13,6 +14,9 @@ namespace montira {
 // and file lists). Only the rightmost grid has a vertical scroll bar; scrolling grid i moves
 // the grids to its left (0..i-1) to the same top row, never those to its right.
 // The grids are named prefix + index ("GridN0" ... "GridN11").
+// Only the rightmost grid views the whole model; each grid to its left views a window of
+// rows around its top row (RowWindowModel), so read cells through model(), not through a
+// grid's own model.
 class ColumnGrids : public QWidget {
 public:
     ColumnGrids(const QString& namePrefix, TableModel* model, QWidget* parent = nullptr);
@@ -27,9 +31,11 @@ public:
     void scrollGridTo(int k, int modelRow);
 
 private:
-    void follow(int k, int value);
+    void follow(int k);
+    void placeTop(int k, int modelRow);
     TableModel* model_;
     QVector<QTableView*> grids_;
+    QVector<RowWindowModel*> windows_;  // one per grid left of the last
     bool following_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -70,13 +71,34 @@ TEST(FileListWindow, scrollingAGridMovesOnlyTheGridsToItsLeft) {
     w.resize(900, 400);
     w.setRows(Rows(2000));
     w.show();
+    QCoreApplication::processEvents();
     ColumnGrids* g = w.grids();
     g->grid(11)->verticalScrollBar()->setValue(500);
-    for (int k = 0; k < 11; ++k) EXPECT_EQ(g->grid(k)->verticalScrollBar()->value(), 500) << k;
-    g->grid(5)->verticalScrollBar()->setValue(40);
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(g->grid(k)->verticalScrollBar()->value(), 40) << k;
-    for (int k = 5; k < 12; ++k)
-        EXPECT_EQ(g->grid(k)->verticalScrollBar()->value(), k == 5 ? 40 : 500) << k;
+    for (int k = 0; k < 12; ++k) EXPECT_EQ(g->topRow(k), 500) << k;
+    // A grid further left (scrolled with the wheel or the keys) carries only its left side.
+    g->scrollGridTo(5, 40);
+    for (int k = 0; k < 12; ++k) EXPECT_EQ(g->topRow(k), k <= 5 ? 40 : 500) << k;
+    EXPECT_EQ(g->grid(0)->model()->data(g->grid(0)->indexAt(QPoint(2, 2))).toString(), "41");
+    // ... and can go on scrolling both ways from there.
+    g->grid(5)->verticalScrollBar()->setValue(g->grid(5)->verticalScrollBar()->value() - 30);
+    EXPECT_EQ(g->topRow(5), 10);
+    EXPECT_EQ(g->topRow(0), 10);
+    g->scrollGridTo(11, 1995);
+    QCoreApplication::processEvents();
+    const int bottom = g->topRow(11);
+    EXPECT_GT(bottom, 1900);
+    for (int k = 0; k < 11; ++k) EXPECT_EQ(g->topRow(k), bottom) << k;
+    QTableView* g0 = g->grid(0);
+    EXPECT_EQ(g0->model()->data(g0->model()->index(g0->rowAt(0), 0)).toString(),
+              QString::number(bottom + 1));
+}
+
+TEST(FileListWindow, gridsLeftOfTheLastHoldOnlyAWindowOfRows) {
+    FileList w;
+    w.setRows(Rows(5000));
+    EXPECT_EQ(w.grids()->grid(11)->model()->rowCount(), 5000);
+    EXPECT_LE(w.grids()->grid(0)->model()->rowCount(), RowWindowModel::kRows);
+    EXPECT_EQ(w.model()->rowCount(), 5000);
 }
 
 TEST(FileListWindow, toolbarButtonsRunWhatIsPluggedIn) {

@@ -1,0 +1,131 @@
+// "Open" of a 320,000-record data file (about 23 MB) into the file window, against a table
+// widget that holds one item per cell (the way a grid of the old program was filled).
+// Reports the time and the growth of resident memory of each, and the file size.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QStringList>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "core/live/DataFile.h"
+#include "core/tables/Cp1252.h"
+#include "ui/tables/FileList.h"
+
+namespace {
+
+constexpr int kRecords = 320000;
+
+double RssMb() {
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> parts = f.readAll().split(' ');
+    return parts.size() > 1 ? parts[1].toDouble() * 4096.0 / (1024.0 * 1024.0) : 0;
+}
+
+const QString& DataFilePath() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString p = dir.filePath(QStringLiteral("grande.plv"));
+        QFile f(p);
+        f.open(QIODevice::WriteOnly);
+        QByteArray out = montira::EncodeFieldsLine(montira::DataFileHeading(true));
+        for (int i = 1; i <= kRecords; ++i) {
+            const int s = i % 60, m = (i / 60) % 60, h = (i / 3600) % 24;
+            out += QByteArray::number(i) + "\t24/03/07\t" +
+                   QByteArray::number(h).rightJustified(2, '0') + ':' +
+                   QByteArray::number(m).rightJustified(2, '0') + ':' +
+                   QByteArray::number(s).rightJustified(2, '0') + '\t' +
+                   QByteArray::number(20 + i % 150 / 10.0, 'f', 1) +
+                   "\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -\t\r\n";
+            if (out.size() > (1 << 20)) {
+                f.write(out);
+                out.clear();
+            }
+        }
+        f.write(out);
+        return p;
+    }();
+    return path;
+}
+
+void Report(benchmark::State& state, double rssBefore) {
+    const double fileMb = double(QFile(DataFilePath()).size()) / (1024.0 * 1024.0);
+    state.counters["file_MB"] = fileMb;
+    state.counters["rss_growth_MB"] = RssMb() - rssBefore;
+    state.counters["rss_growth_per_file_size"] = (RssMb() - rssBefore) / fileMb;
+}
+
+// The file window: one read of the whole file, rows kept as spans of its bytes.
+void BM_OpenIntoFileList(benchmark::State& state) {
+    const QString path = DataFilePath();
+    for (auto _ : state) {
+        const double before = RssMb();
+        auto w = std::make_unique<montira::FileList>();
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        montira::DataFileContents d = montira::ReadDataFile(f.readAll(), [](qsizetype) {
+            QCoreApplication::processEvents();
+            return true;
+        });
+        w->setHeaderTexts(d.name, d.sector, d.company);
+        w->setHeading(d.heading);
+        w->setRows(std::move(d.rows));
+        w->show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        Report(state, before);
+        if (w->model()->rowCount() != kRecords) state.SkipWithError("rows lost");
+        w.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenIntoFileList)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// Baseline: a line at a time, split at TABs, one table item per cell.
+void BM_OpenIntoItemTable(benchmark::State& state) {
+    const QString path = DataFilePath();
+    for (auto _ : state) {
+        const double before = RssMb();
+        auto t = std::make_unique<QTableWidget>(0, 12);
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        int row = -1;
+        while (!f.atEnd()) {
+            QByteArray line = f.readLine();
+            while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
+            const QList<QByteArray> cells = line.split('\t');
+            if (row < 0) {
+                QStringList heading;
+                for (int k = 0; k < 12; ++k) heading << montira::FromCp1252(cells.value(k));
+                t->setHorizontalHeaderLabels(heading);
+            } else {
+                t->insertRow(row);
+                for (int k = 0; k < 12; ++k)
+                    t->setItem(row, k, new QTableWidgetItem(montira::FromCp1252(cells.value(k))));
+            }
+            ++row;
+        }
+        t->show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        Report(state, before);
+        t.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenIntoItemTable)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    DataFilePath();  // the file is made before anything is measured
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
