@@ -2,12 +2,14 @@
 
 #include <QMessageBox>
 
+#include "core/link/OpenMeterPort.h"
+
 namespace montira {
 
 std::unique_ptr<QMessageBox> MakeNoPortMessage(const QString& reason, QWidget* parent) {
-    auto box = std::make_unique<QMessageBox>(
-        QMessageBox::Critical, QStringLiteral("MONTIRA DE STRESS TERMICO"),
-        QStringLiteral("Não há porta COM disponível"), QMessageBox::Ok, parent);
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical,
+                                             QStringLiteral("MONTIRA DE STRESS TERMICO"),
+                                             NoPortMessage(), QMessageBox::Ok, parent);
     box->setObjectName(QStringLiteral("NoPortMessage"));
     if (!reason.isEmpty())
         box->setInformativeText(QStringLiteral("<small>%1</small>").arg(reason.toHtmlEscaped()));

@@ -98,8 +98,8 @@ void Port::autoScan() {
     const QList<PortEntry> candidates =
         AllPortEntries(sources_.systemPorts ? sources_.systemPorts() : QList<SystemPort>());
     txtCom_->clear();
-    const QList<PortEntry> found =
-        ScanPortEntries(candidates, sources_.probe, [this](int i, int n) {
+    const QList<PortEntry> found = ScanPortEntries(
+        candidates, sources_.probe ? *sources_.probe : systemProbe_, [this](int i, int n) {
             progress_->setMaximum(n);
             progress_->setValue(i);
             // Let the bar repaint; clicks wait until the scan is over.

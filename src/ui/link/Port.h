@@ -14,7 +14,7 @@ namespace montira {
 // Where the port dialog gets its ports from; tests put fakes here.
 struct PortSources {
     std::function<QList<SystemPort>()> systemPorts = SystemSerialPorts;
-    PortProbeFn probe = ProbeSerialPort;
+    PortProbe* probe = nullptr;               // null: the probe over the system's serial ports
     std::function<void()> openDeviceManager;  // empty: the platform's own
 };
 
@@ -42,6 +42,7 @@ private:
 
     AppState& state_;
     PortSources sources_;
+    QtPortProbe systemProbe_;
     QComboBox* txtCom_;
     QPushButton* btnReset_;
     QPushButton* btnAutoScan_;

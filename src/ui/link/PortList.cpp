@@ -3,7 +3,6 @@
 #include <QSerialPortInfo>
 
 #include "core/link/PortName.h"
-#include "core/link/QtSerialPort.h"
 
 namespace montira {
 
@@ -41,14 +40,6 @@ QList<SystemPort> SystemSerialPorts() {
     return out;
 }
 
-OpenOutcome ProbeSerialPort(const QString& identifier) {
-    if (IsSimulatedPort(identifier)) return OpenOutcome::Opened;
-    QtSerialPort port(DeviceNameForPort(identifier), 9600);
-    const OpenOutcome out = port.open();
-    port.close();
-    return out;
-}
-
 QList<PortEntry> AllPortEntries(const QList<SystemPort>& system) {
     QList<PortEntry> out;
     for (int n = 1; n <= kNumberedPorts; ++n) out.push_back({QString::number(n), QString()});
@@ -67,7 +58,7 @@ QList<PortEntry> AllPortEntries(const QList<SystemPort>& system) {
     return out;
 }
 
-QList<PortEntry> ScanPortEntries(const QList<PortEntry>& candidates, const PortProbeFn& probe,
+QList<PortEntry> ScanPortEntries(const QList<PortEntry>& candidates, PortProbe& probe,
                                  const std::function<void(int, int)>& progress) {
     QList<PortEntry> real;
     for (const PortEntry& e : candidates)
@@ -79,10 +70,7 @@ QList<PortEntry> ScanPortEntries(const QList<PortEntry>& candidates, const PortP
     const int n = int(real.size());
     for (int i = 0; i < n; ++i) {
         if (progress) progress(i + 1, n);
-        const OpenOutcome o = probe ? probe(real[i].id) : OpenOutcome::Failed;
-        // A port that another program holds (or that we may not open) exists: list it.
-        if (o == OpenOutcome::Opened || o == OpenOutcome::Busy || o == OpenOutcome::Denied)
-            out.push_back(real[i]);
+        if (ProbeListsPort(probe.probe(real[i].id))) out.push_back(real[i]);
     }
     out.push_back(sim);
     return out;

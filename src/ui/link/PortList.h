@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/link/SerialPort.h"
+#include "core/link/PortProbe.h"
 
 namespace montira {
 
@@ -21,25 +21,19 @@ struct PortEntry {
     QString toolTip;
 };
 
-// Tries to open a port (by identifier) and closes it again; tells opened, missing and busy
-// apart. Sends nothing.
-using PortProbeFn = std::function<OpenOutcome(const QString& identifier)>;
-
 // Numbered ports offered in the list.
 constexpr int kNumberedPorts = 16;
 
 // The serial ports the system reports (QSerialPortInfo).
 QList<SystemPort> SystemSerialPorts();
-// Opens the port at 9600,n,8,1 and closes it; what the auto-scan asks of each candidate.
-OpenOutcome ProbeSerialPort(const QString& identifier);
 
 // The full list: the sixteen numbered ports, then every system port by its path (a system
 // port that is one of the numbered ones lends it its tool tip instead), then the simulated
 // meter.
 QList<PortEntry> AllPortEntries(const QList<SystemPort>& system);
-// The ports of `candidates` that open, are busy or refuse us (they exist), in order, then
-// the simulated meter. `progress(i, n)` runs before the i-th probe (1-based).
-QList<PortEntry> ScanPortEntries(const QList<PortEntry>& candidates, const PortProbeFn& probe,
+// The ports of `candidates` that open or that another program holds, in order, then the
+// simulated meter. `progress(i, n)` runs before the i-th probe (1-based).
+QList<PortEntry> ScanPortEntries(const QList<PortEntry>& candidates, PortProbe& probe,
                                  const std::function<void(int, int)>& progress);
 
 // The identifier that OK takes from the combo text: the text after the two spaces; a device

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "core/link/OpenMeterPort.h"
 #include "core/link/PortName.h"
 #include "ui/live/PanelFonts.h"
 
@@ -70,7 +71,7 @@ bool Panel::load(QString* reason) {
         return false;
     }
     QString why;
-    if (port_.open(&why) != OpenOutcome::Opened) {
+    if (OpenMeterPort(port_, &why) != OpenOutcome::Opened) {
         if (reason) *reason = why;
         return false;
     }
