@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
 
     montira::Port port(state);
     if (!options.port.isEmpty()) port.preselect(options.port);
-    if (options.selftestExitAfterValues) QTimer::singleShot(0, &port, &montira::Port::ok);
+    if (options.selftestAcceptPort) QTimer::singleShot(0, &port, &montira::Port::ok);
     if (port.exec() != QDialog::Accepted) return 0;
 
     montira::MeterConnection meter = montira::MakeMeterConnection(state.PortId, clock);
@@ -74,9 +74,8 @@ int main(int argc, char** argv) {
     }
     panel.show();
     if (!options.openFile.isEmpty()) {
-        QTimer::singleShot(0, &panel, [toolbar, path = options.openFile] {
-            toolbar->openFile(path);
-        });
+        QTimer::singleShot(0, &panel,
+                           [toolbar, path = options.openFile] { toolbar->openFile(path); });
     }
     const int rc = app.exec();
     panel.port().close();

@@ -21,8 +21,11 @@ StartOptions ParseStartOptions(const QStringList& args) {
             value(&o.openFile);
         } else if (a.startsWith(QLatin1String("--open="))) {
             o.openFile = a.mid(7);
+        } else if (a == QLatin1String("--selftest-accept-port")) {
+            o.selftestAcceptPort = true;
         } else if (a == QLatin1String("--selftest-exit-after-values")) {
             o.selftestExitAfterValues = true;
+            o.selftestAcceptPort = true;
         } else if (a.startsWith(QLatin1String("--")) || a == QLatin1String("-")) {
             o.error = QStringLiteral("opção desconhecida: %1").arg(a);
         } else if (o.openFile.isEmpty()) {

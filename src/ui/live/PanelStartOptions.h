@@ -8,11 +8,13 @@ namespace montira {
 //   montira [--port ID] [--open FILE | FILE]
 // --port preselects the entry in the port dialog ("SIM", "3", "/dev/ttyUSB0"); --open FILE
 // or a lone file path names a data file to show once the panel is up.
-// --selftest-exit-after-values (hidden, for the end-to-end test) accepts the port dialog,
-// prints the panel's values once a frame was shown, and ends.
+// Hidden, for tests and measurements: --selftest-accept-port presses the port dialog's OK at
+// once; --selftest-exit-after-values does that too, prints the panel's values once a frame
+// was shown, and ends.
 struct StartOptions {
     QString port;
     QString openFile;
+    bool selftestAcceptPort = false;
     bool selftestExitAfterValues = false;
     QString error;  // not empty: the arguments were not understood
 };
