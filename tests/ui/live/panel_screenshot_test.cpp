@@ -9,6 +9,7 @@
 #include "core/link/VirtualClock.h"
 #include "sim/SimMeter.h"
 #include "sim/SimSerialPort.h"
+#include "ui/link/Port.h"
 #include "ui/live/Panel.h"
 
 using namespace montira;
@@ -29,6 +30,7 @@ TEST(PanelScreenshot, liveAndSilentPanelsAreGrabbedWhenAsked) {
     panel.timer1()->stop();
     panel.timer2()->stop();
     panel.show();
+    EXPECT_TRUE(panel.grab().save(QDir(dir).filePath("panel_start.png")));
     panel.timer1Tick();
     EXPECT_TRUE(panel.grab().save(QDir(dir).filePath("panel_live.png")));
 
@@ -50,4 +52,18 @@ TEST(PanelScreenshot, liveAndSilentPanelsAreGrabbedWhenAsked) {
     });
     panel.timer1Tick();
     EXPECT_TRUE(grabbed);
+}
+
+TEST(PanelScreenshot, portDialogIsGrabbedWhenAsked) {
+    const QString dir = qEnvironmentVariable("MONTIRA_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "MONTIRA_SCREENSHOT_DIR not set";
+    AppState state;
+    PortSources sources;
+    sources.systemPorts = [] {
+        return QList<SystemPort>{{"/dev/ttyUSB0", "USB-Serial Controller", "Prolific"}};
+    };
+    Port port(state, sources);
+    port.preselect("SIM");
+    port.show();
+    EXPECT_TRUE(port.grab().save(QDir(dir).filePath("port.png")));
 }
