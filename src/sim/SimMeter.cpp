@@ -178,11 +178,11 @@ void SimMeter::takeParameter(uint8_t v) {
             expect_ = Expect::Command;
             break;
         case Expect::PowerOffHi:
-            powerOff_ = v * 256;
+            param_ = QByteArray(1, char(v));
             expect_ = Expect::PowerOffLo;
             break;
-        case Expect::PowerOffLo:
-            powerOff_ += v;
+        case Expect::PowerOffLo:  // taken only once both bytes came
+            powerOff_ = uint8_t(param_[0]) * 256 + v;
             expect_ = Expect::Command;
             break;
         case Expect::Command: break;

@@ -1,10 +1,23 @@
 #include "sim/SimSerialPort.h"
 
 #include "core/link/Clock.h"
+#include "core/link/VirtualClock.h"
 
 namespace montira::sim {
 
-SimSerialPort::SimSerialPort(SimMeter& meter, Clock& clock) : meter_(meter), clock_(clock) {}
+SimSerialPort::SimSerialPort(SimMeter& meter, Clock& clock) : meter_(meter), clock_(clock) {
+    // On the virtual clock the meter lives through every step, as it would beside a real
+    // clock: its own clock, its logging run and what it sends to a closed port move on
+    // whether or not the PC looks.
+    if (auto* v = dynamic_cast<VirtualClock*>(&clock)) {
+        virtual_ = v;
+        listenerId_ = v->addListener([this](qint64) { catchUp(); });
+    }
+}
+
+SimSerialPort::~SimSerialPort() {
+    if (virtual_) virtual_->removeListener(listenerId_);
+}
 
 OpenOutcome SimSerialPort::open(QString* reason) {
     if (!available_) {

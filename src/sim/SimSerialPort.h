@@ -10,11 +10,15 @@ class Clock;
 namespace montira::sim {
 
 // The serial seam in front of a SimMeter, in the same process. The meter's time follows the
-// given clock (a VirtualClock in tests, the EventLoopClock in the program): whenever the PC
-// looks at the port or writes to it, the meter is first brought up to the clock's time.
+// given clock: on a VirtualClock the port listens to every step; on the EventLoopClock the
+// meter is brought up to the clock's time whenever the PC looks at the port or writes to it.
 class SimSerialPort : public SerialPort {
 public:
+    // The clock must outlive the port.
     SimSerialPort(SimMeter& meter, Clock& clock);
+    ~SimSerialPort() override;
+    SimSerialPort(const SimSerialPort&) = delete;
+    SimSerialPort& operator=(const SimSerialPort&) = delete;
     OpenOutcome open(QString* reason = nullptr) override;
     void close() override;
     bool isOpen() const override { return open_; }
@@ -32,6 +36,8 @@ private:
     void catchUp();
     SimMeter& meter_;
     Clock& clock_;
+    VirtualClock* virtual_ = nullptr;
+    int listenerId_ = 0;
     bool open_ = false;
     bool available_ = true;
     QByteArray inbox_;

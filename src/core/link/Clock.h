@@ -19,7 +19,8 @@ public:
     // Set when the program is closing: every wait returns at once and every loop that talks to
     // the meter gives up, so the program ends within a second whatever it was doing.
     virtual bool stopping() const { return stopping_; }
-    void requestStop() { stopping_ = true; }
+    // Ends the waits in progress too (a real clock wakes its nested event loops).
+    virtual void requestStop() { stopping_ = true; }
 
 private:
     bool stopping_ = false;

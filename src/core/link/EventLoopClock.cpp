@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -34,12 +35,19 @@ void EventLoopClock::delay(double seconds) {
     t.setTimerType(Qt::PreciseTimer);
     QObject::connect(&t, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(app, &QCoreApplication::aboutToQuit, &loop, &QEventLoop::quit);
+    waiting_.push_back(&loop);
     while (!stopping()) {
         const qint64 left = end - nowMs();
         if (left <= 0) break;
         t.start(int(left));
         loop.exec();
     }
+    waiting_.erase(std::find(waiting_.begin(), waiting_.end(), &loop));
+}
+
+void EventLoopClock::requestStop() {
+    Clock::requestStop();
+    for (QEventLoop* l : waiting_) l->quit();
 }
 
 void EventLoopClock::pump() {

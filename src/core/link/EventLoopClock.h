@@ -1,7 +1,10 @@
 #pragma once
 #include <QElapsedTimer>
+#include <vector>
 
 #include "core/link/Clock.h"
+
+class QEventLoop;
 
 namespace montira {
 
@@ -13,9 +16,11 @@ public:
     qint64 nowMs() const override;
     void delay(double seconds) override;
     void pump() override;
+    void requestStop() override;
 
 private:
     QElapsedTimer timer_;
+    std::vector<QEventLoop*> waiting_;  // nested waits in progress, innermost last
 };
 
 }  // namespace montira

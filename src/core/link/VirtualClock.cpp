@@ -22,9 +22,21 @@ void VirtualClock::advance(qint64 ms) {
     }
 }
 
+int VirtualClock::addListener(Listener l) {
+    listeners_.emplace_back(nextListenerId_, std::move(l));
+    return nextListenerId_++;
+}
+
+void VirtualClock::removeListener(int id) {
+    listeners_.erase(std::remove_if(listeners_.begin(), listeners_.end(),
+                                    [id](const auto& p) { return p.first == id; }),
+                     listeners_.end());
+}
+
 void VirtualClock::step(qint64 ms) {
     now_ += ms;
-    for (auto& l : listeners_) l(now_);
+    // By index: a listener may add or remove listeners.
+    for (size_t i = 0; i < listeners_.size(); ++i) listeners_[i].second(now_);
     if (processEvents_ && QCoreApplication::instance()) QCoreApplication::processEvents();
 }
 

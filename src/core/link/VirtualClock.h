@@ -20,7 +20,9 @@ public:
     void pump() override;
     // Moves time forward by `ms`, in steps of at most `stepMs`, running listeners each step.
     void advance(qint64 ms);
-    void addListener(Listener l) { listeners_.push_back(std::move(l)); }
+    // Returns an id for removeListener (a listener that dies before the clock must go).
+    int addListener(Listener l);
+    void removeListener(int id);
     // When true, every wait also processes pending Qt events (for window tests).
     void setProcessEvents(bool on) { processEvents_ = on; }
     void setStepMs(qint64 step) { stepMs_ = step > 0 ? step : 1; }
@@ -33,7 +35,8 @@ private:
     qint64 stepMs_ = 1;
     bool processEvents_ = false;
     int delayCalls_ = 0;
-    std::vector<Listener> listeners_;
+    std::vector<std::pair<int, Listener>> listeners_;
+    int nextListenerId_ = 1;
 };
 
 }  // namespace montira

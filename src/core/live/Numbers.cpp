@@ -3,32 +3,35 @@
 #include "core/live/Reading.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 
 namespace montira {
 
 namespace {
 
-// 15 significant digits, in fixed notation whatever the magnitude.
+// 15 significant digits, in fixed notation whatever the magnitude. Qt's conversions use the
+// C locale whatever the user's locale, so the separator is always a point.
 QString Fixed15(double x) {
     if (x == 0) x = 0.0;  // a negative zero reads "0", as the classic conversion writes it
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", x);
-    if (!std::strchr(buf, 'e') && !std::strchr(buf, 'E')) return QString::fromLatin1(buf);
-    // Exponent form: write it in fixed notation with the same significant digits.
-    const int exp10 = int(std::floor(std::log10(std::fabs(x))));
-    const int decimals = exp10 >= 14 ? 0 : 14 - exp10;
-    // Far below the one decimal that is kept; the sign stays, as it does for -1E-16.
-    if (decimals > 60) return x < 0 ? QStringLiteral("-0") : QStringLiteral("0");
-    char big[400];
-    std::snprintf(big, sizeof big, "%.*f", decimals, x);
-    QString s = QString::fromLatin1(big);
-    if (s.contains('.')) {
-        while (s.endsWith('0')) s.chop(1);
-        if (s.endsWith('.')) s.chop(1);
+    const QByteArray g = QByteArray::number(x, 'g', 15);
+    if (!g.contains('e') && !g.contains('E')) return QString::fromLatin1(g);
+    // Exponent form: write the same 15 significant digits in fixed notation.
+    const QByteArray e = QByteArray::number(x, 'e', 14);  // "-d.ddddddddddddddde+XX"
+    const int at = e.indexOf('e');
+    const bool negative = e.startsWith('-');
+    QByteArray digits = e.left(at).replace('-', "").replace('.', "");
+    const int exp10 = e.mid(at + 1).toInt();
+    while (digits.size() > 1 && digits.endsWith('0')) digits.chop(1);
+    QByteArray fixed;
+    if (exp10 >= 0) {
+        if (digits.size() <= exp10 + 1) {
+            fixed = digits + QByteArray(exp10 + 1 - digits.size(), '0');
+        } else {
+            fixed = digits.left(exp10 + 1) + '.' + digits.mid(exp10 + 1);
+        }
+    } else {
+        fixed = "0." + QByteArray(-exp10 - 1, '0') + digits;
     }
-    return s;
+    return QString::fromLatin1(negative ? "-" + fixed : fixed);
 }
 
 }  // namespace
@@ -81,8 +84,10 @@ double LeadingNumber(const QString& text) {
         }
         if (expDigits) num += ex;
     }
-    const double v = std::strtod(num.constData(), nullptr);
-    return std::isfinite(v) ? v : 0.0;
+    if (num.endsWith('.')) num += '0';
+    bool ok = false;
+    const double v = num.toDouble(&ok);  // C locale: the point is the separator
+    return ok && std::isfinite(v) ? v : 0.0;
 }
 
 double TruncTo(double x, int decimals) {

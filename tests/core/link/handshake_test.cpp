@@ -1,0 +1,110 @@
+// The attention handshake and the command pattern, on the virtual clock.
+#include <gtest/gtest.h>
+
+#include "core/link/Handshake.h"
+#include "core/link/VirtualClock.h"
+#include "support/ScriptedPort.h"
+
+using namespace montira;
+using montira::test::ScriptedPort;
+
+namespace {
+
+struct Rig {
+    ScriptedPort port;
+    VirtualClock clock;
+    LinkState state;
+    Rig() { clock.setStepMs(50); }
+};
+
+}  // namespace
+
+TEST(Handshake, replyEndingInJEndsItWhateverCameBefore) {
+    Rig r;
+    r.port.qReplies = {QByteArray("\xFF\xAA\x01\x02", 4) + "J"};
+    EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
+    EXPECT_TRUE(r.state.MeterOnline);
+    EXPECT_EQ(r.port.written, "Q");
+    EXPECT_EQ(r.clock.nowMs(), 100);  // the wait for the reply and the final wait
+    EXPECT_EQ(r.clock.delayCalls(), 2);
+}
+
+TEST(Handshake, jFollowedByCarriageReturnOrEmptyRepliesAreRetried) {
+    Rig r;
+    r.port.qReplies = {"J\r", "", "JJx", "okJ"};
+    EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
+    EXPECT_EQ(r.port.attentions, 4);
+    EXPECT_EQ(r.port.written, "QQQQ");
+    EXPECT_EQ(r.clock.nowMs(), 5 * 50);
+}
+
+TEST(Handshake, dropsWhatArrivedBeforeEachQ) {
+    Rig r;
+    r.port.arrive("J");  // a stale J from before does not count
+    r.port.qReplies = {"", "J"};
+    EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
+    EXPECT_EQ(r.port.attentions, 2);
+}
+
+TEST(Handshake, silentMeterGivesUpOnThe10001stAttemptWithoutTheFinalWait) {
+    Rig r;
+    r.state.MeterOnline = true;
+    EXPECT_FALSE(AttentionHandshake(r.port, r.clock, r.state));
+    EXPECT_FALSE(r.state.MeterOnline);
+    EXPECT_EQ(r.port.attentions, 10001);
+    EXPECT_EQ(r.clock.delayCalls(), 10001);
+    EXPECT_EQ(r.clock.nowMs(), 10001 * 50);
+}
+
+TEST(Handshake, answerOnTheLastAttemptIsTooLate) {
+    Rig r;
+    for (int i = 0; i < 10000; ++i) r.port.qReplies.append(QByteArray());
+    r.port.qReplies.append("J");  // the 10001st reply
+    EXPECT_FALSE(AttentionHandshake(r.port, r.clock, r.state));
+    Rig s;
+    for (int i = 0; i < 9999; ++i) s.port.qReplies.append(QByteArray());
+    s.port.qReplies.append("J");  // the 10000th
+    EXPECT_TRUE(AttentionHandshake(s.port, s.clock, s.state));
+}
+
+TEST(Handshake, givesUpAtOnceWhenStoppingOrThePortIsGone) {
+    Rig stopping;
+    stopping.clock.requestStop();
+    EXPECT_FALSE(AttentionHandshake(stopping.port, stopping.clock, stopping.state));
+    EXPECT_EQ(stopping.port.attentions, 1);
+
+    Rig failed;
+    failed.port.failedFlag = true;
+    EXPECT_FALSE(AttentionHandshake(failed.port, failed.clock, failed.state));
+    EXPECT_LE(failed.port.attentions, 1);
+
+    Rig closed;
+    closed.port.close();
+    EXPECT_FALSE(AttentionHandshake(closed.port, closed.clock, closed.state));
+    EXPECT_FALSE(closed.state.MeterOnline);
+}
+
+TEST(Commands, sendCommandWritesTheLetterAfterTheHandshakeEvenWithoutAnAnswer) {
+    Rig r;
+    r.port.qReplies = {"J"};
+    EXPECT_TRUE(SendCommand(r.port, r.clock, r.state, 'K'));
+    EXPECT_EQ(r.port.written, "QK");
+    EXPECT_EQ(r.clock.nowMs(), 150);
+
+    Rig silent;
+    EXPECT_FALSE(SendCommand(silent.port, silent.clock, silent.state, 'D'));
+    EXPECT_TRUE(silent.port.written.endsWith("QD"));
+}
+
+TEST(Commands, queryReturnsOnlyWhatFollowsTheLetter) {
+    Rig r;
+    r.port.qReplies = {"J"};
+    r.port.onWrite = [&](const QByteArray& b) {
+        return b == "G" ? QByteArray("\x1A\x03\x04\x09\x05\x07", 6) : QByteArray();
+    };
+    r.clock.addListener([&](qint64 t) {
+        if (t == 100) r.port.arrive("frame tail");  // after the handshake, before the letter
+    });
+    EXPECT_EQ(QueryCommand(r.port, r.clock, r.state, 'G'), QByteArray("\x1A\x03\x04\x09\x05\x07", 6));
+    EXPECT_EQ(r.port.written, "QG");
+}

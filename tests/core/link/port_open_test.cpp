@@ -1,0 +1,78 @@
+// Opening the meter's port, port names and captions, and the port probe.
+#include <gtest/gtest.h>
+
+#include "core/link/OpenMeterPort.h"
+#include "core/link/PortName.h"
+#include "core/link/PortProbe.h"
+#include "core/link/QtSerialPort.h"
+#include "support/ScriptedPort.h"
+
+using namespace montira;
+
+namespace {
+
+class RefusingPort : public test::ScriptedPort {
+public:
+    explicit RefusingPort(OpenOutcome o) : outcome(o) { close(); }
+    OpenOutcome open(QString* reason) override {
+        ++opens;
+        if (outcome == OpenOutcome::Opened) return test::ScriptedPort::open(reason);
+        if (reason) *reason = QStringLiteral("porta ocupada");
+        return outcome;
+    }
+    OpenOutcome outcome;
+    int opens = 0;
+};
+
+}  // namespace
+
+TEST(OpenMeterPort, opensAClosedPortAndLeavesAnOpenOneAlone) {
+    RefusingPort closed(OpenOutcome::Opened);
+    EXPECT_EQ(OpenMeterPort(closed), OpenOutcome::Opened);
+    EXPECT_TRUE(closed.isOpen());
+    EXPECT_EQ(closed.opens, 1);
+    EXPECT_EQ(OpenMeterPort(closed), OpenOutcome::Opened);
+    EXPECT_EQ(closed.opens, 1);
+}
+
+TEST(OpenMeterPort, failureSaysWhyAndTheMessageIsTheOldOne) {
+    for (OpenOutcome o : {OpenOutcome::Busy, OpenOutcome::Missing, OpenOutcome::Denied}) {
+        RefusingPort port(o);
+        QString why;
+        EXPECT_EQ(OpenMeterPort(port, &why), o);
+        EXPECT_EQ(why, "porta ocupada");
+    }
+    EXPECT_EQ(NoPortMessage(), QString::fromUtf8("Não há porta COM disponível"));
+}
+
+TEST(PortNames, captionAndListEntries) {
+    EXPECT_EQ(PortCaption("3"), "COM 3");
+    EXPECT_EQ(PortCaption("12"), "COM 12");
+    EXPECT_EQ(PortEntryText("12"), "COM  12");
+    EXPECT_EQ(PortIdFromEntry("COM  12"), "12");
+    EXPECT_EQ(PortIdFromEntry("COM1"), "");  // typed by hand without the two spaces
+    EXPECT_TRUE(IsSimulatedPort("sim"));
+}
+
+TEST(PortProbe, tellsMissingFromPresentAndListsBusyPorts) {
+    QtPortProbe probe;
+    EXPECT_EQ(probe.probe("/dev/montira-no-such-port"), OpenOutcome::Missing);
+    EXPECT_EQ(probe.probe(""), OpenOutcome::Missing);
+    EXPECT_EQ(probe.probe("SIM"), OpenOutcome::Opened);
+    EXPECT_TRUE(ProbeListsPort(OpenOutcome::Opened));
+    EXPECT_TRUE(ProbeListsPort(OpenOutcome::Busy));
+    EXPECT_FALSE(ProbeListsPort(OpenOutcome::Missing));
+    EXPECT_FALSE(ProbeListsPort(OpenOutcome::Denied));
+    EXPECT_FALSE(ProbeListsPort(OpenOutcome::Failed));
+}
+
+TEST(QtSerialPortOpen, missingDeviceIsReportedAsMissingWithAReason) {
+    QtSerialPort port("/dev/montira-no-such-port");
+    QString why;
+    EXPECT_EQ(port.open(&why), OpenOutcome::Missing);
+    EXPECT_TRUE(why.contains("/dev/montira-no-such-port"));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(port.failed());
+    EXPECT_TRUE(port.readAll().isEmpty());  // reading a closed port is harmless
+    port.write("Q");
+}

@@ -1,0 +1,155 @@
+// The real serial path: QtSerialPort (QSerialPort) against `montira-cli sim --pty` running as
+// a separate process on a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+
+#include "core/link/EventLoopClock.h"
+#include "core/link/Handshake.h"
+#include "core/link/PortProbe.h"
+#include "core/link/QtSerialPort.h"
+#include "core/live/LiveFrame.h"
+
+using namespace montira;
+
+namespace {
+
+// A simulated meter in a child process; the device path is the first line it prints.
+class SimProcess {
+public:
+    explicit SimProcess(QStringList extra = {}) {
+        proc_.setProcessChannelMode(QProcess::SeparateChannels);
+        proc_.start(QStringLiteral(MONTIRA_CLI_PATH), QStringList{"sim", "--pty"} + extra);
+        if (!proc_.waitForStarted(10000)) return;
+        QElapsedTimer t;
+        t.start();
+        while (!proc_.canReadLine() && t.elapsed() < 10000) proc_.waitForReadyRead(100);
+        path_ = QString::fromLocal8Bit(proc_.readLine()).trimmed();
+    }
+    ~SimProcess() { kill(); }
+    void kill() {
+        if (proc_.state() != QProcess::NotRunning) {
+            proc_.kill();
+            proc_.waitForFinished(5000);
+        }
+    }
+    QString path() const { return path_; }
+
+private:
+    QProcess proc_;
+    QString path_;
+};
+
+// The first whole live frame in `buf`, or an empty array.
+QByteArray FindFrame(const QByteArray& buf) {
+    for (int at = buf.indexOf(QByteArray("\xFF\xAA", 2)); at >= 0 && at + 47 <= buf.size();
+         at = buf.indexOf(QByteArray("\xFF\xAA", 2), at + 1)) {
+        if (IsLiveFrameValid(buf.mid(at, 47))) return buf.mid(at, 47);
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(LinkPty, framesHandshakeAndClockQueryThroughQSerialPort) {
+    SimProcess sim({"--period", "0.1"});
+    ASSERT_TRUE(sim.path().startsWith("/dev/")) << sim.path().toStdString();
+    QtSerialPort port(sim.path());
+    QString why;
+    ASSERT_EQ(port.open(&why), OpenOutcome::Opened) << why.toStdString();
+
+    // Another program (here: another port object) cannot have it meanwhile; the probe lists it.
+    QtSerialPort second(sim.path());
+    EXPECT_EQ(second.open(), OpenOutcome::Busy);
+    QtPortProbe probe;
+    EXPECT_EQ(probe.probe(sim.path()), OpenOutcome::Busy);
+
+    // Without an event loop: every read polls the line.
+    QByteArray buf, frame;
+    QElapsedTimer t;
+    t.start();
+    while (frame.isEmpty() && t.elapsed() < 5000) {
+        QThread::msleep(20);
+        buf += port.readAll();
+        frame = FindFrame(buf);
+    }
+    ASSERT_FALSE(frame.isEmpty()) << buf.size();
+    LiveState st;
+    DecodeLiveFrame(ToLiveFrame(frame), st);
+    EXPECT_NE(st.reading.GlobeText, "- - -");
+    EXPECT_NE(st.reading.WbgtIndoorText, "- - -");
+    EXPECT_NE(st.reading.AirSpeedText, "- - -");
+
+    // With the event loop running inside the waits.
+    EventLoopClock clock;
+    LinkState link;
+    EXPECT_TRUE(AttentionHandshake(port, clock, link));
+    EXPECT_TRUE(link.MeterOnline);
+    const QByteArray g = QueryCommand(port, clock, link, 'G');
+    ASSERT_EQ(g.size(), 6) << g.toHex().toStdString();
+    EXPECT_EQ(uint8_t(g[0]), 26);
+    EXPECT_EQ(uint8_t(g[1]), 1);
+    EXPECT_EQ(uint8_t(g[2]), 1);
+    EXPECT_EQ(uint8_t(g[3]), 12);
+    const QByteArray c = QueryCommand(port, clock, link, 'c');
+    ASSERT_EQ(c.size(), 7);
+    EXPECT_EQ(c[0], 2);
+    EXPECT_EQ(c[6], 3);
+
+    // Frames come back after the exchange, read through the event loop this time.
+    buf.clear();
+    frame.clear();
+    for (int i = 0; i < 100 && frame.isEmpty(); ++i) {
+        clock.delay(0.02);
+        buf += port.readAll();
+        frame = FindFrame(buf);
+    }
+    EXPECT_FALSE(frame.isEmpty());
+
+    port.close();
+    EXPECT_EQ(probe.probe(sim.path()), OpenOutcome::Opened);
+    EXPECT_EQ(port.open(), OpenOutcome::Opened);  // reopened, as the no-data wait does
+}
+
+TEST(LinkPty, aVanishedMeterIsReportedAsAFailedPort) {
+    SimProcess sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    QtSerialPort port(sim.path());
+    ASSERT_EQ(port.open(), OpenOutcome::Opened);
+    EventLoopClock clock;
+    clock.delay(0.3);
+    EXPECT_FALSE(port.readAll().isEmpty());
+    EXPECT_FALSE(port.failed());
+    sim.kill();
+    for (int i = 0; i < 100 && !port.failed(); ++i) {
+        clock.delay(0.02);
+        port.readAll();
+    }
+    EXPECT_TRUE(port.failed());
+    LinkState link;
+    EXPECT_FALSE(AttentionHandshake(port, clock, link));  // at once, not after 500 s
+    EXPECT_FALSE(link.MeterOnline);
+}
+
+TEST(LinkPty, aFullLoggerDumpArrivesWhole) {
+    SimProcess sim({"--full-logger"});
+    ASSERT_FALSE(sim.path().isEmpty());
+    QtSerialPort port(sim.path());
+    ASSERT_EQ(port.open(), OpenOutcome::Opened);
+    EventLoopClock clock;
+    LinkState link;
+    const QByteArray c = QueryCommand(port, clock, link, 'c');
+    ASSERT_EQ(c.size(), 7);
+    const int used = uint8_t(c[1]) * 65536 + uint8_t(c[2]) * 256 + uint8_t(c[3]);
+    EXPECT_EQ(used, 126207);
+    QByteArray dump = QueryCommand(port, clock, link, 'C');
+    QElapsedTimer t;
+    t.start();
+    while (dump.size() < used - 2048 && t.elapsed() < 20000) {
+        clock.pump();
+        dump += port.readAll();
+    }
+    EXPECT_EQ(dump.size(), used - 2048);
+}

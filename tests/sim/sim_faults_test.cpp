@@ -1,0 +1,107 @@
+// The faults the simulated meter can inject, as a reader of its bytes sees them.
+#include <gtest/gtest.h>
+
+#include "core/link/Handshake.h"
+#include "core/link/VirtualClock.h"
+#include "core/live/LiveFrame.h"
+#include "sim/SimMeter.h"
+#include "sim/SimSerialPort.h"
+
+using namespace montira;
+using montira::sim::SimMeter;
+
+namespace {
+
+struct Rig {
+    SimMeter meter;
+    VirtualClock clock;
+    sim::SimSerialPort port{meter, clock};
+    LinkState link;
+    Rig() {
+        meter.setDrift(false);
+        port.open();
+    }
+    QByteArray collect(qint64 ms) {
+        QByteArray b;
+        for (qint64 t = 0; t < ms; ++t) {
+            clock.advance(1);
+            b += port.readAll();
+        }
+        return b;
+    }
+};
+
+}  // namespace
+
+TEST(SimFaults, silenceAfterATimeStopsFramesAndAnswers) {
+    Rig r;
+    r.meter.faults().silentAfterMs = 2000;
+    EXPECT_GE(r.collect(1900).size(), 7 * 47);
+    r.collect(200);
+    EXPECT_TRUE(r.collect(3000).isEmpty());
+    EXPECT_FALSE(AttentionHandshake(r.port, r.clock, r.link));
+    EXPECT_TRUE(r.meter.commandLog().isEmpty());
+}
+
+TEST(SimFaults, garbageBetweenFramesNeverLooksLikeAFrameStart) {
+    Rig r;
+    r.meter.faults().garbageBetweenFrames = true;
+    const QByteArray b = r.collect(1100);
+    ASSERT_EQ(b.size(), 5 * (5 + 47));  // frames at 0, 250, ... 1000 ms
+    for (int k = 0; k < 5; ++k) {
+        const QByteArray chunk = b.mid(k * 52, 52);
+        EXPECT_FALSE(chunk.left(5).contains(char(0xFF)));
+        EXPECT_TRUE(IsLiveFrameValid(chunk.mid(5)));
+    }
+}
+
+TEST(SimFaults, brokenEndByteFailsTheFrameCheck) {
+    Rig r;
+    r.meter.faults().brokenEndByte = true;
+    const QByteArray b = r.collect(100);
+    ASSERT_EQ(b.size(), 47);
+    EXPECT_EQ(uint8_t(b[46]), 4);
+    EXPECT_FALSE(IsLiveFrameValid(b));
+}
+
+TEST(SimFaults, splitFramesArriveInPieces) {
+    Rig r;
+    r.meter.faults().splitFrames = 3;
+    QByteArray first = r.collect(1);
+    EXPECT_EQ(first.size(), 16);
+    first += r.collect(60);
+    EXPECT_EQ(first.size(), 47);
+    EXPECT_TRUE(IsLiveFrameValid(first));
+}
+
+TEST(SimFaults, pacedRepliesTakeTheWireTimeAt19200Baud) {
+    Rig r;
+    r.meter.faults().pacedAt19200 = true;
+    r.meter.fillLogger(2048 + 16 + 8 * 1198);  // a 9600-byte dump: five seconds on the wire
+    r.collect(1000);
+    const QByteArray head = QueryCommand(r.port, r.clock, r.link, 'C');
+    EXPECT_LT(head.size(), 200);  // 50 ms after the letter only a little has arrived
+    QByteArray dump = head;
+    qint64 waited = 50;
+    while (dump.size() < 9600 && waited < 20000) {
+        dump += r.collect(10);
+        waited += 10;
+    }
+    EXPECT_EQ(dump.left(9600), r.meter.loggerDump());  // frames may follow at once
+    EXPECT_GE(waited, 4900);
+    EXPECT_LE(waited, 5200);
+    // Streaming resumes once the line is free.
+    EXPECT_GE(r.collect(1000).size(), 47);
+}
+
+TEST(SimFaults, aClosedPortLosesWhatTheMeterSends) {
+    Rig r;
+    r.port.close();
+    r.clock.advance(1000);
+    EXPECT_EQ(r.port.bytesWaiting(), 0);
+    r.port.open();
+    EXPECT_TRUE(r.port.readAll().isEmpty());
+    r.port.setAvailable(false);
+    EXPECT_TRUE(r.port.failed());
+    EXPECT_NE(r.port.open(), OpenOutcome::Opened);
+}
