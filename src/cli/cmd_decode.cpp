@@ -16,25 +16,28 @@ QJsonObject ToJson(const LiveState& st) {
 #define NUM(x) o.insert(QStringLiteral(#x), r.x);
 #define TXT(x) o.insert(QStringLiteral(#x), r.x);
 #define FLAG(x) o.insert(QStringLiteral(#x), f.x);
-    NUM(GlobeC) NUM(GlobeF) NUM(DryC) NUM(DryF) NUM(WetC) NUM(WetF) NUM(RH) NUM(DewC) NUM(DewF)
-    NUM(HeatIndexC) NUM(HeatIndexF) NUM(HumidexC) NUM(HumidexF) NUM(WbgtIndoorC) NUM(WbgtIndoorF)
-    NUM(WbgtOutdoorC) NUM(WbgtOutdoorF) NUM(AirSpeed) NUM(AirSpeedFtMin) NUM(SpeedZero)
-    NUM(SpeedOffset)
-    TXT(GlobeText) TXT(GlobeTextF) TXT(DryText) TXT(DryTextF) TXT(WetText) TXT(WetTextF)
-    TXT(RHText) TXT(DewText) TXT(DewTextF) TXT(HeatIndexText) TXT(HeatIndexTextF)
-    TXT(HumidexText) TXT(HumidexTextF) TXT(WbgtIndoorText) TXT(WbgtIndoorTextF)
-    TXT(WbgtOutdoorText) TXT(WbgtOutdoorTextF) TXT(AirSpeedText) TXT(AirSpeedTextFtMin)
-    TXT(WindChillText) TXT(WindChillTextF)
-    FLAG(FlagHold) FLAG(FlagBattery) FLAG(FlagAuto) FLAG(FlagMemoryFull) FLAG(FlagM) FLAG(FlagR)
-    FLAG(FlagImperial) FLAG(FlagFull) FLAG(FlagWind) FLAG(FlagDry) FLAG(FlagGlobe) FLAG(FlagWbgt)
-    FLAG(FlagLower) FLAG(FlagUpper) FLAG(FlagRun) FLAG(FlagUpperBlank) FLAG(FlagLowerBlank)
-    FLAG(FlagDate) FLAG(FlagC2) FLAG(FlagPowerOff) FLAG(FlagMax) FLAG(FlagMin) FLAG(FlagUpperNeg)
-    FLAG(FlagLowerNeg) FLAG(FlagGlobeMax) FLAG(FlagGlobeMin) FLAG(FlagDryMax) FLAG(FlagDryMin)
-    FLAG(FlagWetMax) FLAG(FlagWetMin)
+    NUM(GlobeC)
+    NUM(GlobeF) NUM(DryC) NUM(DryF) NUM(WetC) NUM(WetF) NUM(RH) NUM(DewC) NUM(DewF) NUM(
+        HeatIndexC) NUM(HeatIndexF) NUM(HumidexC) NUM(HumidexF) NUM(WbgtIndoorC) NUM(WbgtIndoorF)
+        NUM(WbgtOutdoorC) NUM(WbgtOutdoorF) NUM(AirSpeed) NUM(AirSpeedFtMin) NUM(SpeedZero) NUM(
+            SpeedOffset) TXT(GlobeText) TXT(GlobeTextF) TXT(DryText) TXT(DryTextF) TXT(WetText)
+            TXT(WetTextF) TXT(RHText) TXT(DewText) TXT(DewTextF) TXT(HeatIndexText)
+                TXT(HeatIndexTextF) TXT(HumidexText) TXT(HumidexTextF) TXT(WbgtIndoorText) TXT(
+                    WbgtIndoorTextF) TXT(WbgtOutdoorText) TXT(WbgtOutdoorTextF) TXT(AirSpeedText)
+                    TXT(AirSpeedTextFtMin) TXT(WindChillText) TXT(WindChillTextF) FLAG(FlagHold)
+                        FLAG(FlagBattery) FLAG(FlagAuto) FLAG(FlagMemoryFull) FLAG(FlagM) FLAG(
+                            FlagR) FLAG(FlagImperial) FLAG(FlagFull) FLAG(FlagWind) FLAG(FlagDry)
+                            FLAG(FlagGlobe) FLAG(FlagWbgt) FLAG(FlagLower) FLAG(FlagUpper)
+                                FLAG(FlagRun) FLAG(FlagUpperBlank) FLAG(FlagLowerBlank)
+                                    FLAG(FlagDate) FLAG(FlagC2) FLAG(FlagPowerOff) FLAG(FlagMax)
+                                        FLAG(FlagMin) FLAG(FlagUpperNeg) FLAG(FlagLowerNeg)
+                                            FLAG(FlagGlobeMax) FLAG(FlagGlobeMin) FLAG(FlagDryMax)
+                                                FLAG(FlagDryMin) FLAG(FlagWetMax) FLAG(FlagWetMin)
 #undef NUM
 #undef TXT
 #undef FLAG
-    o.insert(QStringLiteral("MaxMinSelection"), f.MaxMinSelection);
+                                                    o.insert(QStringLiteral("MaxMinSelection"),
+                                                             f.MaxMinSelection);
     return o;
 }
 
@@ -59,8 +62,8 @@ int RunDecode(const QStringList& args) {
         }
         for (QChar c : h) {
             const char16_t u = c.unicode();
-            const bool hex = (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') ||
-                             (u >= 'A' && u <= 'F');
+            const bool hex =
+                (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
             if (!hex) {
                 std::fprintf(stderr, "montira-cli decode: quadro %d: não é hexadecimal\n", i + 1);
                 return kUsage;

@@ -80,7 +80,8 @@ void PtyMeter::onTick() {
 void PtyMeter::flush() {
     int done = 0;
     while (done < unsent_.size()) {
-        const ssize_t n = ::write(master_, unsent_.constData() + done, size_t(unsent_.size() - done));
+        const ssize_t n =
+            ::write(master_, unsent_.constData() + done, size_t(unsent_.size() - done));
         if (n <= 0) break;  // the terminal's buffer is full: the rest waits
         done += int(n);
     }

@@ -29,7 +29,7 @@ private:
     int master_ = -1;
     int slaveKeep_ = -1;  // keeps the line open between clients, so no hang-up is seen
     QString slavePath_;
-    QByteArray unsent_;   // what the terminal could not take yet (a long logger dump)
+    QByteArray unsent_;  // what the terminal could not take yet (a long logger dump)
     std::unique_ptr<QSocketNotifier> notifier_;
     std::unique_ptr<QSocketNotifier> writable_;
     QTimer timer_;

@@ -11,11 +11,10 @@ namespace {
 // points (probe value × 100 at 0, 2, 5, 10, 15, 20 and 25 m/s).
 constexpr int kR0 = 1000;
 constexpr int kGain = 100;  // G = 1.00
-constexpr int kP0 = 10, kP2 = 200, kP5 = 500, kP10 = 1000, kP15 = 1500, kP20 = 2000,
-              kP25 = 2500;
+constexpr int kP0 = 10, kP2 = 200, kP5 = 500, kP10 = 1000, kP15 = 1500, kP20 = 2000, kP25 = 2500;
 
-constexpr qint64 kQuietMs = 400;        // no frames this long after a byte from the PC
-constexpr qint64 kReplyLatencyMs = 5;   // the meter answers a few milliseconds later
+constexpr qint64 kQuietMs = 400;       // no frames this long after a byte from the PC
+constexpr qint64 kReplyLatencyMs = 5;  // the meter answers a few milliseconds later
 constexpr qint64 kParameterWaitMs = 1000;
 constexpr int kMaxManualRecords = 255;
 
@@ -29,7 +28,9 @@ double Poly(double X) {
     return (37.458 * X * X * X - 133.73 * X * X + 186.47 * X - 97.319) / 10.0;
 }
 
-int DisplayWord(double v) { return int(std::clamp(std::fabs(v) * 100.0, 0.0, 65535.0)); }
+int DisplayWord(double v) {
+    return int(std::clamp(std::fabs(v) * 100.0, 0.0, 65535.0));
+}
 
 }  // namespace
 
@@ -119,7 +120,9 @@ void SimMeter::setTemperatures(double globeC, double dryC, double wetC) {
     wet_ = baseWet_ = wetC;
 }
 
-void SimMeter::setAirSpeed(double ms) { speed_ = baseSpeed_ = std::max(0.0, ms); }
+void SimMeter::setAirSpeed(double ms) {
+    speed_ = baseSpeed_ = std::max(0.0, ms);
+}
 
 void SimMeter::release(const QByteArray& b) {
     if (silent()) return;
@@ -136,8 +139,10 @@ void SimMeter::release(const QByteArray& b) {
 
 void SimMeter::emitBytes(const QByteArray& b, qint64 delayMs) {
     if (silent()) return;
-    if (delayMs <= 0) release(b);
-    else scheduled_.push_back({now_ + delayMs, b});
+    if (delayMs <= 0)
+        release(b);
+    else
+        scheduled_.push_back({now_ + delayMs, b});
 }
 
 QByteArray SimMeter::take() {
@@ -146,7 +151,9 @@ QByteArray SimMeter::take() {
     return b;
 }
 
-int SimMeter::pending() const { return out_.size(); }
+int SimMeter::pending() const {
+    return out_.size();
+}
 
 qint64 SimMeter::nextEventMs() const {
     if (!paced_.isEmpty()) return now_ + 5;
@@ -185,7 +192,8 @@ void SimMeter::takeParameter(uint8_t v) {
             powerOff_ = uint8_t(param_[0]) * 256 + v;
             expect_ = Expect::Command;
             break;
-        case Expect::Command: break;
+        case Expect::Command:
+            break;
     }
 }
 
@@ -253,7 +261,8 @@ void SimMeter::serve(char c) {
             expect_ = Expect::PowerOffHi;
             paramSince_ = now_;
             break;
-        case 'E': break;  // power-off time left as it is
+        case 'E':
+            break;  // power-off time left as it is
         case 'D':
             sets_.clear();
             loggerTail_.clear();
@@ -270,7 +279,9 @@ void SimMeter::serve(char c) {
             emitBytes(r, kReplyLatencyMs);
             break;
         }
-        case 'C': emitBytes(loggerDump(), kReplyLatencyMs); break;
+        case 'C':
+            emitBytes(loggerDump(), kReplyLatencyMs);
+            break;
         case 'S': {
             QByteArray r(2, 0);
             r[0] = manual_.isEmpty() ? 'Z' : 'Y';
@@ -297,8 +308,10 @@ void SimMeter::serve(char c) {
             break;
         }
         // The keys.
-        case 'K': imperial_ = !imperial_; break;  // °C/°F
-        case 'L':                                  // Hold freezes the display
+        case 'K':
+            imperial_ = !imperial_;
+            break;  // °C/°F
+        case 'L':   // Hold freezes the display
             hold_ = !hold_;
             if (hold_) {
                 bool blank = false;
@@ -310,15 +323,21 @@ void SimMeter::serve(char c) {
             channel_ = (channel_ + 1) % 4;
             maxMin_ = 6;
             break;
-        case 'O': maxMin_ = maxMin_ >= 6 ? 0 : maxMin_ + 1; break;  // Max/Min: 0..5, then off
-        case 'o':                                                  // Escape
+        case 'O':
+            maxMin_ = maxMin_ >= 6 ? 0 : maxMin_ + 1;
+            break;  // Max/Min: 0..5, then off
+        case 'o':   // Escape
             maxMin_ = 6;
             recall_ = false;
             dateShown_ = false;
             break;
-        case 'P': dateShown_ = !dateShown_; break;  // Time: clock or date on the display
-        case 'R': storeManualRecord(); break;       // Mem
-        case 'U':                                   // Read: recall the manual records
+        case 'P':
+            dateShown_ = !dateShown_;
+            break;  // Time: clock or date on the display
+        case 'R':
+            storeManualRecord();
+            break;  // Mem
+        case 'U':   // Read: recall the manual records
             recall_ = !recall_;
             recallIndex_ = manual_.isEmpty() ? 0 : int(manual_.size());
             break;
@@ -330,8 +349,11 @@ void SimMeter::serve(char c) {
             if (recall_ && !manual_.isEmpty())
                 recallIndex_ = recallIndex_ <= 1 ? int(manual_.size()) : recallIndex_ - 1;
             break;
-        case 'M': startStopRun(); break;  // Run/Stop
-        default: break;
+        case 'M':
+            startStopRun();
+            break;  // Run/Stop
+        default:
+            break;
     }
 }
 
@@ -418,10 +440,14 @@ double SimMeter::displayValue(int channel, bool* blank) const {
         const double g = (m.globe - 5100) * 0.01, d = (m.dry - 5100) * 0.01,
                      w = (m.wet - 5100) * 0.01;
         switch (channel) {
-            case 0: return unit(d);
-            case 1: return unit(g);
-            case 2: return unit(0.7 * w + 0.3 * g);
-            default: return 0;
+            case 0:
+                return unit(d);
+            case 1:
+                return unit(g);
+            case 2:
+                return unit(0.7 * w + 0.3 * g);
+            default:
+                return 0;
         }
     }
     if (maxMin_ <= 5) {  // 0 globe max, 1 globe min, 2 dry max, 3 dry min, 4 wet max, 5 wet min
@@ -429,10 +455,14 @@ double SimMeter::displayValue(int channel, bool* blank) const {
         return unit(maxMin_ % 2 == 0 ? max_[which] : min_[which]);
     }
     switch (channel) {
-        case 0: return unit(dry_);
-        case 1: return unit(globe_);
-        case 2: return unit(0.7 * wet_ + 0.3 * globe_);
-        default: return imperial_ ? speed_ * 196.85 / 10.0 : speed_;  // ft/min shown ×10
+        case 0:
+            return unit(dry_);
+        case 1:
+            return unit(globe_);
+        case 2:
+            return unit(0.7 * wet_ + 0.3 * globe_);
+        default:
+            return imperial_ ? speed_ * 196.85 / 10.0 : speed_;  // ft/min shown ×10
     }
 }
 
@@ -522,10 +552,9 @@ void SimMeter::fillLogger(int bytesInUse) {
         set.records.reserve(n);
         for (int i = 0; i < n; ++i) {
             const double t = (i + 97 * k) / 50.0;
-            set.records.push_back({RawTemp(30.0 + 4 * std::sin(t)),
-                                   RawTemp(27.0 + 3 * std::cos(t * 0.8)),
-                                   RawTemp(20.0 + 2 * std::sin(t * 0.6)),
-                                   SpeedCount(1.5 + 1.4 * std::sin(t * 1.3))});
+            set.records.push_back(
+                {RawTemp(30.0 + 4 * std::sin(t)), RawTemp(27.0 + 3 * std::cos(t * 0.8)),
+                 RawTemp(20.0 + 2 * std::sin(t * 0.6)), SpeedCount(1.5 + 1.4 * std::sin(t * 1.3))});
         }
         sets_.push_back(set);
         left -= 16 + 8 * n;
@@ -583,8 +612,10 @@ void SimMeter::emitFrame() {
     const int pieces = std::max(1, faults_.splitFrames);
     const int step = (f.size() + pieces - 1) / pieces;
     for (int i = 0, k = 0; i < f.size(); i += step, ++k) {
-        if (k == 0) release(f.mid(i, step));
-        else scheduled_.push_back({now_ + 20 * k, f.mid(i, step)});
+        if (k == 0)
+            release(f.mid(i, step));
+        else
+            scheduled_.push_back({now_ + 20 * k, f.mid(i, step)});
     }
 }
 

@@ -35,11 +35,11 @@ struct SimManualRecord {
 
 // Fault injection for tests.
 struct SimFaults {
-    qint64 silentAfterMs = -1;      // send nothing and ignore the PC from this time (-1: never)
+    qint64 silentAfterMs = -1;          // send nothing and ignore the PC from this time (-1: never)
     bool garbageBetweenFrames = false;  // five stray bytes (never 0xFF) before every frame
-    bool brokenEndByte = false;     // every frame ends in 4 instead of 3
-    int splitFrames = 0;            // emit each frame in this many pieces, 20 ms apart (0/1: whole)
-    bool pacedAt19200 = false;      // release bytes at the wire rate (10 bits per byte)
+    bool brokenEndByte = false;         // every frame ends in 4 instead of 3
+    int splitFrames = 0;        // emit each frame in this many pieces, 20 ms apart (0/1: whole)
+    bool pacedAt19200 = false;  // release bytes at the wire rate (10 bits per byte)
 };
 
 // A model of the meter: it transmits live frames on its own, answers the Q/J handshake and
@@ -60,7 +60,7 @@ public:
 
     void receive(const QByteArray& fromPc);
     void advanceTo(qint64 nowMs);
-    QByteArray take();              // bytes the meter has sent and the PC has not read
+    QByteArray take();  // bytes the meter has sent and the PC has not read
     int pending() const;
     qint64 now() const { return now_; }
     // The next time something is due (a frame, a scheduled reply, paced bytes).
@@ -82,8 +82,8 @@ public:
     bool running() const { return run_; }
     bool hold() const { return hold_; }
     bool imperial() const { return imperial_; }
-    int channel() const { return channel_; }          // 0 dry, 1 globe, 2 WBGT, 3 air speed
-    int maxMinSelection() const { return maxMin_; }   // 0..5, 6 when off
+    int channel() const { return channel_; }         // 0 dry, 1 globe, 2 WBGT, 3 air speed
+    int maxMinSelection() const { return maxMin_; }  // 0..5, 6 when off
     bool dateShown() const { return dateShown_; }
     bool recalling() const { return recall_; }
     int recallIndex() const { return recallIndex_; }  // 1-based manual record shown
@@ -121,13 +121,13 @@ private:
 
     qint64 now_ = 0;
     qint64 nextFrameAt_ = 0;
-    qint64 quietUntil_ = 0;         // no frames while serving a command
-    qint64 paramSince_ = 0;         // when the meter began waiting for parameter bytes
+    qint64 quietUntil_ = 0;  // no frames while serving a command
+    qint64 paramSince_ = 0;  // when the meter began waiting for parameter bytes
     int framePeriodMs_ = 250;
     SimFaults faults_;
-    QByteArray out_;                // released to the PC
-    QByteArray paced_;              // waiting for the wire (paced mode)
-    double pacedCredit_ = 0;        // bytes the wire could have carried and has not yet
+    QByteArray out_;          // released to the PC
+    QByteArray paced_;        // waiting for the wire (paced mode)
+    double pacedCredit_ = 0;  // bytes the wire could have carried and has not yet
     qint64 pacedSinceMs_ = 0;
     struct Scheduled {
         qint64 at;
@@ -138,20 +138,20 @@ private:
     enum class Expect { Command, ClockBytes, MinutesByte, SecondsByte, PowerOffHi, PowerOffLo };
     Expect expect_ = Expect::Command;
     QByteArray param_;
-    bool attention_ = false;        // a Q was answered; the next letter is a command
+    bool attention_ = false;  // a Q was answered; the next letter is a command
 
     uint8_t clock_[6] = {26, 1, 1, 12, 0, 0};
     qint64 clockBaseMs_ = 0;
     int samplingMinutes_ = 0, samplingSeconds_ = 2;
     int powerOff_ = 1200;
     QVector<SimSet> sets_;
-    QByteArray loggerTail_;         // bytes in use beyond the last whole set (fillLogger)
+    QByteArray loggerTail_;  // bytes in use beyond the last whole set (fillLogger)
     QVector<SimManualRecord> manual_;
     bool run_ = false, hold_ = false, imperial_ = false, dateShown_ = false, recall_ = false;
     int channel_ = 0;
     int maxMin_ = 6;
     int recallIndex_ = 0;
-    qint64 memMarkUntil_ = -1;      // the "M" indicator shows a stored record for a second
+    qint64 memMarkUntil_ = -1;  // the "M" indicator shows a stored record for a second
     double heldUpper_ = 0, heldLower_ = 0;
     qint64 runNextSampleAt_ = 0;
     SimSet runSet_;

@@ -28,7 +28,9 @@ OpenOutcome SimSerialPort::open(QString* reason) {
     return OpenOutcome::Opened;
 }
 
-void SimSerialPort::close() { open_ = false; }
+void SimSerialPort::close() {
+    open_ = false;
+}
 
 void SimSerialPort::catchUp() {
     meter_.advanceTo(clock_.nowMs());

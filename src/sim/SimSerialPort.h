@@ -5,7 +5,7 @@
 namespace montira {
 class VirtualClock;
 class Clock;
-}
+}  // namespace montira
 
 namespace montira::sim {
 
@@ -28,7 +28,10 @@ public:
     void clear() override;
 
     // Tests: make the next open() fail like a vanished adapter, or fail the port now.
-    void setAvailable(bool on) { available_ = on; if (!on) open_ = false; }
+    void setAvailable(bool on) {
+        available_ = on;
+        if (!on) open_ = false;
+    }
     bool failed() const override { return !available_; }
     QByteArray written() const { return written_; }  // everything the PC wrote, in order
 

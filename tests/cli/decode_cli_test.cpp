@@ -46,7 +46,8 @@ QList<QJsonObject> Lines(const QByteArray& out) {
 }  // namespace
 
 TEST(CliDecode, printsOneJsonObjectPerFrameWithEveryField) {
-    const QString hex = FrameBuilder().globe(30).dry(25).wet(20).status(0x41, 32, 0x10).maxMin(2).hex();
+    const QString hex =
+        FrameBuilder().globe(30).dry(25).wet(20).status(0x41, 32, 0x10).maxMin(2).hex();
     const CliRun r = Cli({"decode", hex});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     const QList<QJsonObject> objs = Lines(r.out);
@@ -68,10 +69,10 @@ TEST(CliDecode, printsOneJsonObjectPerFrameWithEveryField) {
     EXPECT_FALSE(o["FlagBattery"].toBool());
     EXPECT_EQ(o["MaxMinSelection"].toInt(), 2);
     // Every field of the reading and every flag is there.
-    for (const char* k : {"GlobeF", "DryF", "WetC", "WetF", "DewC", "DewF", "HeatIndexC",
-                          "HeatIndexF", "HumidexC", "HumidexF", "WbgtIndoorC", "WbgtIndoorF",
-                          "WbgtOutdoorC", "WbgtOutdoorF", "AirSpeed", "AirSpeedFtMin",
-                          "SpeedZero", "SpeedOffset"})
+    for (const char* k :
+         {"GlobeF", "DryF", "WetC", "WetF", "DewC", "DewF", "HeatIndexC", "HeatIndexF", "HumidexC",
+          "HumidexF", "WbgtIndoorC", "WbgtIndoorF", "WbgtOutdoorC", "WbgtOutdoorF", "AirSpeed",
+          "AirSpeedFtMin", "SpeedZero", "SpeedOffset"})
         EXPECT_TRUE(o[k].isDouble()) << k;
     for (const char* k : {"GlobeText", "GlobeTextF", "DryText", "DryTextF", "WetText", "WetTextF",
                           "DewText", "DewTextF", "HeatIndexText", "HeatIndexTextF", "HumidexText",
@@ -133,9 +134,10 @@ TEST(CliDecode, badInputIsRejectedWithAMessageThatSaysWhy) {
 }
 
 TEST(CliSim, badArgumentsAreUsageErrors) {
-    for (const QStringList& args : {QStringList{"sim", "--period"}, QStringList{"sim", "--period", "abc"},
-                                    QStringList{"sim", "--period", "0"}, QStringList{"sim", "--bogus"},
-                                    QStringList{"sim", "--empty-logger", "--full-logger"}}) {
+    for (const QStringList& args :
+         {QStringList{"sim", "--period"}, QStringList{"sim", "--period", "abc"},
+          QStringList{"sim", "--period", "0"}, QStringList{"sim", "--bogus"},
+          QStringList{"sim", "--empty-logger", "--full-logger"}}) {
         const CliRun r = Cli(args);
         EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());

@@ -49,8 +49,7 @@ struct Rig {
         LiveState st;
         const int at = buf.indexOf(QByteArray("\xFF\xAA", 2));
         EXPECT_GE(at, 0);
-        if (at >= 0 && IsLiveFrameValid(buf.mid(at)))
-            DecodeLiveFrame(ToLiveFrame(buf.mid(at)), st);
+        if (at >= 0 && IsLiveFrameValid(buf.mid(at))) DecodeLiveFrame(ToLiveFrame(buf.mid(at)), st);
         return st;
     }
 };
@@ -86,7 +85,8 @@ TEST(SimClock, readAndSetTheClock) {
     EXPECT_EQ(r.query('G'), Bytes({26, 3, 4, 9, 5, 7}));
     r.send('F', Bytes({27, 12, 31, 23, 59, 58}));
     EXPECT_TRUE(r.port.written().endsWith(QByteArray("QF") + Bytes({27, 12, 31, 23, 59, 58})));
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(r.meter.clock()), 6), Bytes({27, 12, 31, 23, 59, 58}));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(r.meter.clock()), 6),
+              Bytes({27, 12, 31, 23, 59, 58}));
     r.clock.advance(3000);  // the clock runs on, across the year
     const QByteArray g = r.query('G');
     EXPECT_EQ(g.left(3), Bytes({28, 1, 1}));
@@ -128,7 +128,7 @@ TEST(SimPowerOff, parameterBytesThatNeverComeAreForgotten) {
     Rig r;
     r.send('A', Bytes({0x00}));  // the low byte never follows
     r.clock.advance(1500);
-    EXPECT_EQ(r.query('B'), Bytes({0x04, 0xB0}));  // the half-sent value was not taken
+    EXPECT_EQ(r.query('B'), Bytes({0x04, 0xB0}));    // the half-sent value was not taken
     EXPECT_EQ(r.frame().reading.GlobeText, "31.2");  // and the meter streams again
 }
 

@@ -39,14 +39,24 @@ public:
     FrameBuilder& dry(double c) { return dryRaw(raw(c)); }
     FrameBuilder& wet(double c) { return wetRaw(raw(c)); }
     // Probe zero reference R0, gain G × 100, reading R.
-    FrameBuilder& probe(int r0, int gain100, int r) { return word(20, r0).word(22, gain100).word(24, r); }
+    FrameBuilder& probe(int r0, int gain100, int r) {
+        return word(20, r0).word(22, gain100).word(24, r);
+    }
     FrameBuilder& count(int r) { return word(24, r); }
     FrameBuilder& maxMin(int v) { return set(26, v); }
     // Offset terms A and B and the zero × 100.
-    FrameBuilder& offsets(int a, int b, int zero100) { return word(27, a).word(29, b).word(31, zero100); }
+    FrameBuilder& offsets(int a, int b, int zero100) {
+        return word(27, a).word(29, b).word(31, zero100);
+    }
     // Calibration points in speed order; written in the frame's order (P2 after P15).
     FrameBuilder& calibration(int p0, int p2, int p5, int p10, int p15, int p20, int p25) {
-        return word(33, p0).word(35, p5).word(37, p10).word(39, p15).word(41, p2).word(43, p20).word(45, p25);
+        return word(33, p0)
+            .word(35, p5)
+            .word(37, p10)
+            .word(39, p15)
+            .word(41, p2)
+            .word(43, p20)
+            .word(45, p25);
     }
     FrameBuilder& end(int v) { return set(47, v); }
 

@@ -28,8 +28,10 @@ public:
         written += bytes;
         if (bytes == "Q") {
             ++attentions;
-            if (!qReplies.isEmpty()) inbox_ += qReplies.takeFirst();
-            else inbox_ += qDefault;
+            if (!qReplies.isEmpty())
+                inbox_ += qReplies.takeFirst();
+            else
+                inbox_ += qDefault;
         } else if (onWrite) {
             inbox_ += onWrite(bytes);
         }

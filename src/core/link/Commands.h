@@ -19,16 +19,16 @@ constexpr char KeyRead = 'U';
 constexpr char KeyRunStop = 'M';
 constexpr char KeyTime = 'P';
 constexpr char KeyUp = 'V';
-constexpr char ManualQuery = 'S';     // reply: 'Y' or 'Z', then the record count
-constexpr char ManualDump = 'T';      // reply: 20 bytes per manual record
-constexpr char EraseLogger = 'D';     // no reply
-constexpr char ReadSampling = 'J';    // reply: minutes, seconds
-constexpr char SetMinutes = 'H';      // then one byte, 1..60
-constexpr char SetSeconds = 'I';      // then one byte, 1..59
-constexpr char LoggerStatus = 'c';    // reply: STX, used (3 bytes), sets (2 bytes), ETX
-constexpr char LoggerDump = 'C';      // reply: the sets back to back
-constexpr char ReadPowerOff = 'B';    // reply: seconds, high byte first
-constexpr char KeepPowerOff = 'E';    // the user left the power-off setting alone
-constexpr char SetPowerOff = 'A';     // sent as one array: 'A', high byte, low byte
+constexpr char ManualQuery = 'S';   // reply: 'Y' or 'Z', then the record count
+constexpr char ManualDump = 'T';    // reply: 20 bytes per manual record
+constexpr char EraseLogger = 'D';   // no reply
+constexpr char ReadSampling = 'J';  // reply: minutes, seconds
+constexpr char SetMinutes = 'H';    // then one byte, 1..60
+constexpr char SetSeconds = 'I';    // then one byte, 1..59
+constexpr char LoggerStatus = 'c';  // reply: STX, used (3 bytes), sets (2 bytes), ETX
+constexpr char LoggerDump = 'C';    // reply: the sets back to back
+constexpr char ReadPowerOff = 'B';  // reply: seconds, high byte first
+constexpr char KeepPowerOff = 'E';  // the user left the power-off setting alone
+constexpr char SetPowerOff = 'A';   // sent as one array: 'A', high byte, low byte
 
 }  // namespace montira::cmd

@@ -10,9 +10,13 @@
 
 namespace montira {
 
-EventLoopClock::EventLoopClock() { timer_.start(); }
+EventLoopClock::EventLoopClock() {
+    timer_.start();
+}
 
-qint64 EventLoopClock::nowMs() const { return timer_.elapsed(); }
+qint64 EventLoopClock::nowMs() const {
+    return timer_.elapsed();
+}
 
 void EventLoopClock::delay(double seconds) {
     QCoreApplication* app = QCoreApplication::instance();

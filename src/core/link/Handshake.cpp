@@ -8,7 +8,9 @@ namespace {
 
 // A port that is closed or whose device vanished cannot carry a handshake: trying 10000
 // times would only keep the window waiting for 500 s.
-bool PortUsable(const SerialPort& port) { return port.isOpen() && !port.failed(); }
+bool PortUsable(const SerialPort& port) {
+    return port.isOpen() && !port.failed();
+}
 
 }  // namespace
 

@@ -2,7 +2,9 @@
 
 namespace montira {
 
-QString NoPortMessage() { return QStringLiteral("Não há porta COM disponível"); }
+QString NoPortMessage() {
+    return QStringLiteral("Não há porta COM disponível");
+}
 
 OpenOutcome OpenMeterPort(SerialPort& port, QString* reason) {
     if (port.isOpen() && !port.failed()) return OpenOutcome::Opened;

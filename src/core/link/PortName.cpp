@@ -2,7 +2,9 @@
 
 namespace montira {
 
-QString PortEntryText(const QString& identifier) { return QStringLiteral("COM  ") + identifier; }
+QString PortEntryText(const QString& identifier) {
+    return QStringLiteral("COM  ") + identifier;
+}
 
 QString PortIdFromEntry(const QString& entry) {
     const int at = entry.indexOf(QStringLiteral("  "));
@@ -25,6 +27,8 @@ bool IsSimulatedPort(const QString& identifier) {
     return identifier.compare(QLatin1String(kSimulatedPortId), Qt::CaseInsensitive) == 0;
 }
 
-QString PortCaption(const QString& identifier) { return QStringLiteral("COM ") + identifier; }
+QString PortCaption(const QString& identifier) {
+    return QStringLiteral("COM ") + identifier;
+}
 
 }  // namespace montira

@@ -17,8 +17,8 @@ namespace {
 // node that we may read and write tells the first apart.
 OpenOutcome PermissionOutcome(const QString& device) {
 #ifdef Q_OS_UNIX
-    const QByteArray path = device.startsWith('/') ? device.toLocal8Bit()
-                                                   : QByteArray("/dev/") + device.toLocal8Bit();
+    const QByteArray path =
+        device.startsWith('/') ? device.toLocal8Bit() : QByteArray("/dev/") + device.toLocal8Bit();
     if (::access(path.constData(), R_OK | W_OK) == 0) return OpenOutcome::Busy;
     return OpenOutcome::Denied;
 #else
@@ -55,9 +55,15 @@ OpenOutcome QtSerialPort::open(QString* reason) {
     }
     OpenOutcome out = OpenOutcome::Failed;
     switch (port_.error()) {
-        case QSerialPort::DeviceNotFoundError: out = OpenOutcome::Missing; break;
-        case QSerialPort::PermissionError: out = PermissionOutcome(device_); break;
-        case QSerialPort::OpenError: out = OpenOutcome::Busy; break;  // already open here
+        case QSerialPort::DeviceNotFoundError:
+            out = OpenOutcome::Missing;
+            break;
+        case QSerialPort::PermissionError:
+            out = PermissionOutcome(device_);
+            break;
+        case QSerialPort::OpenError:
+            out = OpenOutcome::Busy;
+            break;  // already open here
         default:
             if (!QFileInfo::exists(device_) && device_.startsWith('/')) out = OpenOutcome::Missing;
             break;
@@ -73,7 +79,9 @@ void QtSerialPort::close() {
     failed_ = false;
 }
 
-bool QtSerialPort::isOpen() const { return port_.isOpen(); }
+bool QtSerialPort::isOpen() const {
+    return port_.isOpen();
+}
 
 void QtSerialPort::checkHangUp() {
 #ifdef Q_OS_UNIX
@@ -128,11 +136,13 @@ void QtSerialPort::clear() {
 
 QString DescribeOpenFailure(OpenOutcome outcome, const QString& device) {
     switch (outcome) {
-        case OpenOutcome::Opened: return QString();
+        case OpenOutcome::Opened:
+            return QString();
         case OpenOutcome::Missing:
             return QCoreApplication::translate("montira", "A porta %1 não existe.").arg(device);
         case OpenOutcome::Busy:
-            return QCoreApplication::translate("montira", "A porta %1 está em uso por outro programa.")
+            return QCoreApplication::translate("montira",
+                                               "A porta %1 está em uso por outro programa.")
                 .arg(device);
         case OpenOutcome::Denied:
 #ifdef Q_OS_LINUX
@@ -142,9 +152,11 @@ QString DescribeOpenFailure(OpenOutcome outcome, const QString& device) {
                        "(sudo usermod -aG dialout $USER).")
                 .arg(device);
 #else
-            return QCoreApplication::translate("montira", "Sem permissão para abrir %1.").arg(device);
+            return QCoreApplication::translate("montira", "Sem permissão para abrir %1.")
+                .arg(device);
 #endif
-        case OpenOutcome::Failed: break;
+        case OpenOutcome::Failed:
+            break;
     }
     return QCoreApplication::translate("montira", "Não foi possível abrir %1.").arg(device);
 }

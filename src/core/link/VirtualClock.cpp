@@ -12,7 +12,9 @@ void VirtualClock::delay(double seconds) {
     advance(qint64(std::llround(std::min(seconds, 86400.0) * 1000.0)));
 }
 
-void VirtualClock::pump() { advance(1); }
+void VirtualClock::pump() {
+    advance(1);
+}
 
 void VirtualClock::advance(qint64 ms) {
     while (ms > 0 && !stopping()) {

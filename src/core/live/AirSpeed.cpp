@@ -55,13 +55,20 @@ void ComputeAirSpeed(Reading& r, const ProbeCalibration& c, int count, ProbeDiag
     // Piecewise-linear correction over the calibration points; the first row that holds.
     double speed = 0;
     bool ok = true;
-    if (M <= c.P0) speed = 0;
-    else if (M <= c.P2) ok = Segment(0, 200, M, c.P0, c.P2, &speed);
-    else if (M <= c.P5) ok = Segment(2, 300, M, c.P2, c.P5, &speed);
-    else if (M <= c.P10) ok = Segment(5, 500, M, c.P5, c.P10, &speed);
-    else if (M <= c.P15) ok = Segment(10, 500, M, c.P10, c.P15, &speed);
-    else if (M <= c.P20) ok = Segment(15, 500, M, c.P15, c.P20, &speed);
-    else ok = Segment(20, 500, M, c.P20, c.P25, &speed);  // up to P25 and beyond it
+    if (M <= c.P0)
+        speed = 0;
+    else if (M <= c.P2)
+        ok = Segment(0, 200, M, c.P0, c.P2, &speed);
+    else if (M <= c.P5)
+        ok = Segment(2, 300, M, c.P2, c.P5, &speed);
+    else if (M <= c.P10)
+        ok = Segment(5, 500, M, c.P5, c.P10, &speed);
+    else if (M <= c.P15)
+        ok = Segment(10, 500, M, c.P10, c.P15, &speed);
+    else if (M <= c.P20)
+        ok = Segment(15, 500, M, c.P15, c.P20, &speed);
+    else
+        ok = Segment(20, 500, M, c.P20, c.P25, &speed);  // up to P25 and beyond it
     if (!ok) {
         if (diag) diag->LblDer = InvalidText();
         SpeedUndefined(r);

@@ -1,8 +1,8 @@
 #include "core/live/Numbers.h"
 
-#include "core/live/Reading.h"
-
 #include <cmath>
+
+#include "core/live/Reading.h"
 
 namespace montira {
 

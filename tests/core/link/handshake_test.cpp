@@ -1,7 +1,8 @@
 // The attention handshake and the command pattern, on the virtual clock.
+#include "core/link/Handshake.h"
+
 #include <gtest/gtest.h>
 
-#include "core/link/Handshake.h"
 #include "core/link/VirtualClock.h"
 #include "support/ScriptedPort.h"
 
@@ -105,6 +106,7 @@ TEST(Commands, queryReturnsOnlyWhatFollowsTheLetter) {
     r.clock.addListener([&](qint64 t) {
         if (t == 100) r.port.arrive("frame tail");  // after the handshake, before the letter
     });
-    EXPECT_EQ(QueryCommand(r.port, r.clock, r.state, 'G'), QByteArray("\x1A\x03\x04\x09\x05\x07", 6));
+    EXPECT_EQ(QueryCommand(r.port, r.clock, r.state, 'G'),
+              QByteArray("\x1A\x03\x04\x09\x05\x07", 6));
     EXPECT_EQ(r.port.written, "QG");
 }
