@@ -56,11 +56,15 @@ QList<QByteArray> Lines(const QString& path) {
 
 }  // namespace
 
-TEST(MemoryCommand, listsEverySetWithItsIntervalAndRecordCount) {
+TEST(MemoryCommand, listsTheSetsAndWritesTheChosenOneAsTheListSavesIt) {
     SimOnPty sim;
     ASSERT_FALSE(sim.path().isEmpty());
-    const Result r = Memory({"--port", sim.path(), "--timeout", "10"});
+    QTemporaryDir dir;
+    const QString c = dir.filePath("c.plv"), f = dir.filePath("f.plv");
+    const Result r = Memory({"--port", sim.path(), "--set", "2", "--out", c, "--timeout", "10"});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    ASSERT_EQ(Memory({"--port", sim.path(), "--set", "2", "--out", f, "--fahrenheit"}).code, 0);
+
     // The simulated meter starts with the sets of a fresh SimMeter.
     montira::sim::SimMeter model;
     QString expected;
@@ -69,16 +73,7 @@ TEST(MemoryCommand, listsEverySetWithItsIntervalAndRecordCount) {
         expected += QString::asprintf("%d\t%02d:%02d\t%d\n", ++n, s.intervalMinutes,
                                       s.intervalSeconds, int(s.records.size()));
     EXPECT_EQ(r.out, expected);
-}
 
-TEST(MemoryCommand, writesTheChosenSetAsTheListSavesIt) {
-    SimOnPty sim;
-    ASSERT_FALSE(sim.path().isEmpty());
-    QTemporaryDir dir;
-    const QString c = dir.filePath("c.plv"), f = dir.filePath("f.plv");
-    ASSERT_EQ(Memory({"--port", sim.path(), "--set", "2", "--out", c}).code, 0);
-    ASSERT_EQ(Memory({"--port", sim.path(), "--set", "2", "--out", f, "--fahrenheit"}).code, 0);
-    montira::sim::SimMeter model;
     const auto& set = model.sets()[1];
     const QList<QByteArray> lc = Lines(c), lf = Lines(f);
     ASSERT_EQ(lc.size(), set.records.size() + 1);
@@ -97,6 +92,12 @@ TEST(MemoryCommand, writesTheChosenSetAsTheListSavesIt) {
     EXPECT_TRUE(lf[1].startsWith(first));
     for (const QByteArray& l : lc) EXPECT_EQ(l.count('\t'), 12);
     EXPECT_NE(lc[1], lf[1]);  // same record, other units
+
+    // A set that is not there: the list still comes, then the failure.
+    const Result missing = Memory({"--port", sim.path(), "--set", "9", "--out", dir.filePath("x")});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.out, expected);
+    EXPECT_FALSE(QFile::exists(dir.filePath("x")));
 }
 
 TEST(MemoryCommand, emptyLoggerSaysSoAndExitsWithFour) {
@@ -106,14 +107,4 @@ TEST(MemoryCommand, emptyLoggerSaysSoAndExitsWithFour) {
     EXPECT_EQ(r.code, 4);
     EXPECT_EQ(r.err.trimmed(), "Não há dados armazenados na memória!");
     EXPECT_TRUE(r.out.isEmpty());
-}
-
-TEST(MemoryCommand, setThatDoesNotExistIsAFailureAfterTheList) {
-    SimOnPty sim;
-    ASSERT_FALSE(sim.path().isEmpty());
-    QTemporaryDir dir;
-    const Result r = Memory({"--port", sim.path(), "--set", "9", "--out", dir.filePath("x")});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_FALSE(r.out.isEmpty());
-    EXPECT_FALSE(QFile::exists(dir.filePath("x")));
 }

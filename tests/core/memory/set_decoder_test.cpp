@@ -34,15 +34,8 @@ TEST(SetStamps, ninetySecondStepsCrossMidnightMonthAndYear) {
     s.records = Records(3);
     EXPECT_EQ(Stamps(OneSet(s)),
               (QStringList{"26/12/31 23:58:30", "27/01/01 00:00:00", "27/01/01 00:01:30"}));
-}
-
-TEST(SetStamps, monthEndRollsToTheFirst) {
-    SetBytes s;
-    s.yy = 26, s.mo = 4, s.dd = 30, s.hh = 23, s.mi = 59, s.ss = 0;
-    s.intervalSec = 45;
-    s.records = Records(3);
-    EXPECT_EQ(Stamps(OneSet(s)),
-              (QStringList{"26/04/30 23:59:00", "26/04/30 23:59:45", "26/05/01 00:00:30"}));
+    s.mo = 4, s.dd = 30;
+    EXPECT_EQ(Stamps(OneSet(s))[1], "26/05/01 00:00:00");
 }
 
 TEST(SetStamps, twoDigitYearsAreThisCenturySoLeapDaysComeRight) {
@@ -156,26 +149,4 @@ TEST(SetRows, blockShorterThanItsRecordsDecodesOnlyWholeRecords) {
     EXPECT_EQ(DecodeSetRows(sets[0], SimCalibration(), r, c, f), 2);
     EXPECT_EQ(c.rowCount(), 2);
     EXPECT_EQ(f.rowCount(), 2);
-}
-
-TEST(SetRows, progressSeesEveryChunkAndCanStopTheDecoding) {
-    SetBytes s;
-    s.records = Records(25);
-    const LoggerSet set = OneSet(s);
-    TextTable c, f;
-    Reading r;
-    QList<int> seen;
-    DecodeSetRows(
-        set, SimCalibration(), r, c, f,
-        [&](int j) {
-            seen << j;
-            return true;
-        },
-        10);
-    EXPECT_EQ(seen, (QList<int>{10, 20, 25}));
-    TextTable c2, f2;
-    EXPECT_EQ(DecodeSetRows(
-                  set, SimCalibration(), r, c2, f2, [](int j) { return j < 10; }, 10),
-              10);
-    EXPECT_EQ(c2.rowCount(), 10);
 }

@@ -93,14 +93,6 @@ TEST(DataListSet, clickOnASetListsItsRecordsWithCalendarStamps) {
     EXPECT_EQ(d.pollStarts, 2);  // after the download, after the decoding
 }
 
-TEST(DataListSet, secondSetIsTheOneAfterTheFirstSetsRecords) {
-    Downloaded d;
-    DataList* list = d.click(1);
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->modelC()->rowCount(), 40);
-    EXPECT_EQ(Downloaded::column(list, true, 2).mid(0, 2), (QStringList{"10:00:00", "10:00:02"}));
-}
-
 TEST(DataListSet, anotherClickReplacesTheOpenList) {
     Downloaded d;
     QPointer<DataList> first = d.click(1);
@@ -135,21 +127,6 @@ TEST(DataListSet, unitOfTheMainWindowChoosesTheVisibleTable) {
     }
 }
 
-TEST(DataListWindow, headingsAndToolbarKeys) {
-    AppState state;
-    DataList list(state);
-    const QStringList c = list.modelC()->heading(), f = list.modelF()->heading();
-    EXPECT_EQ(c, (QStringList{"( °C )", "Data", "Hora", "Seco", "Orvalho", "Úmido", "I.C.",
-                              "IBUTGi", "IBUTGo", "Globo", "m/s", "Twc"}));
-    EXPECT_EQ(f[0], "( °F )");
-    EXPECT_EQ(f[10], "ft/m");
-    EXPECT_EQ(list.findChild<QToolBar*>("Toolbar1"), list.toolbar());
-    for (const char* key : {"Save", "Plot", "Print", "CelFah"})
-        EXPECT_NE(list.action(key), nullptr);
-    EXPECT_EQ(list.action("CelFah")->toolTip(), "Celsius / Fahrenheit");
-    EXPECT_EQ(list.action("Save")->toolTip(), "Salvar como");
-}
-
 TEST(DataListWindow, celFahTwiceReturnsToTheFirstTableWithTheSameRows) {
     Downloaded d;
     DataList* list = d.click(0);
@@ -164,18 +141,6 @@ TEST(DataListWindow, celFahTwiceReturnsToTheFirstTableWithTheSameRows) {
     EXPECT_TRUE(list->DataListCelsius);
     EXPECT_TRUE(list->findChild<QTableView*>("GridC3")->isVisible());
     EXPECT_EQ(Downloaded::column(list, true, 3), before);
-}
-
-TEST(DataListWindow, scrollingTheRightmostGridCarriesTheOthers) {
-    Downloaded d;
-    DataList* list = d.click(1);
-    ASSERT_NE(list, nullptr);
-    list->resize(list->width(), 200);
-    QCoreApplication::processEvents();
-    auto* last = list->findChild<QTableView*>("GridC11");
-    last->verticalScrollBar()->setValue(last->verticalScrollBar()->maximum());
-    EXPECT_GT(list->gridsC()->topRow(11), 0);
-    EXPECT_EQ(list->gridsC()->topRow(0), list->gridsC()->topRow(11));
 }
 
 TEST(DataListSave, writesTheHeadingAndOneTabTerminatedLinePerRecord) {
