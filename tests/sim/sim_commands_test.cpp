@@ -122,6 +122,9 @@ TEST(SimPowerOff, readSetAndLeaveAlone) {
     r.send('E');
     EXPECT_EQ(r.query('B'), Bytes({0x01, 0x2C}));
     EXPECT_EQ(r.meter.commandLog(), "BABEB");
+    // On the wire: one Q per command (the meter answered each at once), then the letter and
+    // its parameter bytes.
+    EXPECT_EQ(r.port.written(), QByteArray("QBQA") + Bytes({0x01, 0x2C}) + "QBQEQB");
 }
 
 TEST(SimPowerOff, parameterBytesThatNeverComeAreForgotten) {

@@ -45,13 +45,9 @@ TEST(OpenMeterPort, failureSaysWhyAndTheMessageIsTheOldOne) {
     EXPECT_EQ(NoPortMessage(), QString::fromUtf8("Não há porta COM disponível"));
 }
 
-TEST(PortNames, captionAndListEntries) {
-    EXPECT_EQ(PortCaption("3"), "COM 3");
+TEST(PortNames, captionIsComSpaceAndTheNumber) {
     EXPECT_EQ(PortCaption("12"), "COM 12");
-    EXPECT_EQ(PortEntryText("12"), "COM  12");
     EXPECT_EQ(PortIdFromEntry("COM  12"), "12");
-    EXPECT_EQ(PortIdFromEntry("COM1"), "");  // typed by hand without the two spaces
-    EXPECT_TRUE(IsSimulatedPort("sim"));
 }
 
 TEST(PortProbe, tellsMissingFromPresentAndListsBusyPorts) {

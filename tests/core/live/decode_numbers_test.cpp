@@ -74,10 +74,3 @@ TEST(TruncAndWhole, cutTowardZeroAndNeverConvertWhatDoesNotFit) {
     EXPECT_EQ(SafeWhole(1e300), 0);
     EXPECT_EQ(SafeWhole(-1e300), 0);
 }
-
-TEST(FormatGeneral, writesPlainNumbers) {
-    EXPECT_EQ(FormatGeneral(30), "30");
-    EXPECT_EQ(FormatGeneral(30.6), "30.6");
-    EXPECT_EQ(FormatGeneral(-0.25), "-0.25");
-    EXPECT_EQ(FormatGeneral(1e-16), "0.0000000000000001");
-}
