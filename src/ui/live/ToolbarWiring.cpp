@@ -22,6 +22,9 @@ ToolbarWiring::ToolbarWiring(Panel& panel)
     recorder_.changed = [this] { showRecorder(); };
     ticker_.recordError = [this](const QString&) { ShowRecordingError(&panel_); };
     panel.onSampleTick = [this] { ticker_.tick(QDateTime::currentDateTime()); };
+    // The meter went silent: the file is closed and the panel shows it now, not only at the
+    // next sample tick (which can be hours away with a long interval).
+    panel.onStopRecording = [this] { recorder_.stop(); };
     dialogs_.pollRunning = [this](bool on) { on ? panel_.startPoll() : panel_.stopPoll(); };
     dialogs_.sampleRunning = [this](bool on) {
         if (on && !panel_.clock().stopping())

@@ -256,6 +256,27 @@ TEST(ToolbarOpen, refusedWhileRecordingAndHarmlessForMissingFile) {
     EXPECT_TRUE(rig.host.sample);
 }
 
+TEST(ToolbarOpen, junkAndHugeLinesShowWhatTheyHoldAndTheTimersRunAgain) {
+    Rig rig;
+    const QString path = rig.dir.filePath("lixo.plv");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    QByteArray junk(3000, '\0');
+    for (int i = 0; i < junk.size(); ++i) junk[i] = char((i * 7919) & 0xFF);
+    f.write(junk);
+    f.write("\n");
+    f.write(QByteArray(5 * 1024 * 1024, 'z'));
+    f.write("\n1\t2\n");
+    f.close();
+    rig.host.openPath = path;
+    rig.click("Open");
+    EXPECT_GE(rig.host.fileList.rows.rowCount(), 2);
+    EXPECT_EQ(rig.host.fileList.captions.back(), "lixo.plv");
+    EXPECT_TRUE(rig.host.poll);
+    EXPECT_TRUE(rig.host.sample);
+    EXPECT_TRUE(QFile::remove(path));  // nothing holds the file any more
+}
+
 TEST(ToolbarWindows, unpluggedWindowsDoNothingAndGuardsHoldOnceOpen) {
     Rig rig;
     rig.click("List");

@@ -128,6 +128,19 @@ TEST(ToolbarOnPanel, recorderStateShowsInLabelsAndButtonOne) {
     EXPECT_EQ(rig.wiring->toolbar().action("Save")->toolTip(), "Salvar como");
 }
 
+TEST(ToolbarOnPanel, silentMeterClosesTheRecordingAtOnce) {
+    PanelRig rig;
+    Recorder& rec = rig.wiring->recorder();
+    rec.applySaveDialog(true, rig.dir.filePath("mudo.plv"));
+    ASSERT_TRUE(rec.start());
+    ASSERT_TRUE(rig.panel->onStopRecording);
+    rig.panel->onStopRecording();  // what NoDataRoutine does when frames stop
+    EXPECT_FALSE(rig.state.Recording);
+    EXPECT_FALSE(rec.fileOpen());
+    EXPECT_FALSE(rig.w().LblRec->isVisibleTo(rig.panel.get()));
+    EXPECT_EQ(rig.wiring->toolbar().action("Save")->data().toInt(), 1);
+}
+
 TEST(ToolbarOnPanel, cfSwitchesTheUnitMarkers) {
     PanelRig rig;
     rig.wiring->toolbar().action("CF")->trigger();
