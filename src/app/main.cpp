@@ -13,6 +13,7 @@
 #include "ui/live/Panel.h"
 #include "ui/live/PanelStartOptions.h"
 #include "ui/live/ToolbarWiring.h"
+#include "ui/live/WindowPlugs.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     montira::MeterConnection meter = montira::MakeMeterConnection(state.PortId, clock);
     montira::Panel panel(state, *meter.port, clock);
     auto* toolbar = new montira::ToolbarWiring(panel);  // owned by the panel
+    montira::PlugWindows(panel, *toolbar);
     panel.startOptions() = options;
     QString reason;
     if (!panel.load(&reason)) {

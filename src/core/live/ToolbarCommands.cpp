@@ -182,12 +182,8 @@ void ToolbarCommands::powerOff() {
 void ToolbarCommands::memory() {
     if (state_.MemoryWindowOpen && closeMemoryWindow) closeMemoryWindow();
     if (state_.live.flags.FlagRun || state_.link.KeypadBusy) return;
-    if (!plugged(toolbar::Memory)) return;
-    state_.link.KeypadBusy = true;
-    host_.setPollRunning(false);
+    // The download marks the exchange busy and stops the poll itself, for as long as it runs.
     runPlugged(toolbar::Memory);
-    state_.link.KeypadBusy = false;
-    host_.setPollRunning(true);
 }
 
 void ToolbarCommands::setTime() {
