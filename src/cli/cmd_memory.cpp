@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "cli/Options.h"
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "core/link/QtSerialPort.h"
@@ -27,34 +28,21 @@ constexpr const char* kUsageText =
     "[--set N --out ARQUIVO [--fahrenheit]]\n";
 
 bool ParseArgs(const QStringList& args, MemoryArgs& a, QString& error) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& k = args[i];
-        if (k == "--fahrenheit") {
-            a.fahrenheit = true;
-            continue;
-        }
-        if (k != "--port" && k != "--out" && k != "--set" && k != "--timeout") {
-            error = QStringLiteral("argumento desconhecido: %1").arg(k);
-            return false;
-        }
-        if (i + 1 >= args.size()) {
-            error = QStringLiteral("falta o valor de %1").arg(k);
-            return false;
-        }
-        const QString v = args[++i];
-        bool ok = true;
-        if (k == "--port")
-            a.port = v;
-        else if (k == "--out")
-            a.out = v;
-        else if (k == "--set")
-            ok = (a.set = v.toInt(&ok)) >= 1 && a.set <= kMaxSets && ok;
-        else
-            ok = (a.timeout = v.toDouble(&ok)) > 0 && a.timeout <= 86400 && ok;
-        if (!ok || v.isEmpty()) {
-            error = QStringLiteral("valor inválido para %1: %2").arg(k, v);
-            return false;
-        }
+    Options o;
+    if (!ParseOptions(args, {"--port", "--out", "--set", "--timeout"}, {"--fahrenheit"}, o,
+                      error))
+        return false;
+    a.port = o.value("--port");
+    a.out = o.value("--out");
+    a.fahrenheit = o.flags.contains("--fahrenheit");
+    qint64 set = 0;
+    if (!ReadWhole(o, "--set", 1, kMaxSets, set, error) ||
+        !ReadSeconds(o, "--timeout", a.timeout, error))
+        return false;
+    a.set = int(set);
+    if (o.has("--out") && a.out.isEmpty()) {
+        error = QStringLiteral("valor inválido para --out");
+        return false;
     }
     if (a.port.isEmpty()) {
         error = QStringLiteral("--port é obrigatório");
@@ -92,11 +80,7 @@ int RunMemory(const QStringList& args) {
     state.PortId = a.port;
     EventLoopClock clock;
     QtSerialPort port(a.port);
-    QString reason;
-    if (port.open(&reason) != OpenOutcome::Opened) {
-        std::fprintf(stderr, "montira-cli memory: %s\n", qPrintable(reason));
-        return kFailure;
-    }
+    if (!OpenMeterDevice(port, "memory")) return kFailure;
     if (!WaitForMeter(port, clock, state, a.timeout)) {
         std::fputs("Sem comunicação\n", stderr);
         return kNoMeter;

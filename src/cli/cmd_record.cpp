@@ -2,8 +2,10 @@
 #include <QDateTime>
 #include <QTimer>
 #include <cstdio>
+#include <limits>
 
 #include "cli/Commands.h"
+#include "cli/Options.h"
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "core/link/QtSerialPort.h"
@@ -29,37 +31,19 @@ constexpr const char* kUsageText =
     "[--fahrenheit] [--timeout S]\n";
 
 bool ParseArgs(const QStringList& args, RecordArgs& a, QString& error) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& k = args[i];
-        if (k == "--fahrenheit") {
-            a.fahrenheit = true;
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            error = QStringLiteral("falta o valor de %1").arg(k);
-            return false;
-        }
-        const QString v = args[++i];
-        bool ok = true;
-        if (k == "--port")
-            a.port = v;
-        else if (k == "--out")
-            a.out = v;
-        else if (k == "--samples")
-            ok = (a.samples = v.toLongLong(&ok)) > 0 && ok;
-        else if (k == "--interval")
-            ok = (a.interval = v.toInt(&ok)) >= 1 && a.interval <= 86400 && ok;
-        else if (k == "--timeout")
-            ok = (a.timeout = v.toDouble(&ok)) > 0 && a.timeout <= 86400 && ok;
-        else {
-            error = QStringLiteral("argumento desconhecido: %1").arg(k);
-            return false;
-        }
-        if (!ok) {
-            error = QStringLiteral("valor inválido para %1: %2").arg(k, v);
-            return false;
-        }
-    }
+    Options o;
+    if (!ParseOptions(args, {"--port", "--out", "--samples", "--interval", "--timeout"},
+                      {"--fahrenheit"}, o, error))
+        return false;
+    a.port = o.value("--port");
+    a.out = o.value("--out");
+    a.fahrenheit = o.flags.contains("--fahrenheit");
+    qint64 interval = a.interval;
+    if (!ReadWhole(o, "--samples", 1, std::numeric_limits<qint64>::max(), a.samples, error) ||
+        !ReadWhole(o, "--interval", 1, 86400, interval, error) ||
+        !ReadSeconds(o, "--timeout", a.timeout, error))
+        return false;
+    a.interval = int(interval);
     if (a.port.isEmpty() || a.out.isEmpty() || a.samples <= 0) {
         error = QStringLiteral("--port, --out e --samples são obrigatórios");
         return false;
@@ -87,11 +71,7 @@ int RunRecord(const QStringList& args) {
     state.SampleTick = 0;
     EventLoopClock clock;
     QtSerialPort port(a.port);
-    QString reason;
-    if (port.open(&reason) != OpenOutcome::Opened) {
-        std::fprintf(stderr, "montira-cli record: %s\n", qPrintable(reason));
-        return kFailure;
-    }
+    if (!OpenMeterDevice(port, "record")) return kFailure;
 
     Poll poll(port, clock, state);
     Recorder recorder(state);
