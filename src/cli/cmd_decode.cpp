@@ -13,6 +13,7 @@ QJsonObject ToJson(const LiveState& st) {
     const Reading& r = st.reading;
     const StatusFlags& f = st.flags;
     QJsonObject o;
+// clang-format off
 #define NUM(x) o.insert(QStringLiteral(#x), r.x);
 #define TXT(x) o.insert(QStringLiteral(#x), r.x);
 #define FLAG(x) o.insert(QStringLiteral(#x), f.x);
@@ -36,8 +37,8 @@ QJsonObject ToJson(const LiveState& st) {
 #undef NUM
 #undef TXT
 #undef FLAG
-                                                    o.insert(QStringLiteral("MaxMinSelection"),
-                                                             f.MaxMinSelection);
+        // clang-format on
+        o.insert(QStringLiteral("MaxMinSelection"), f.MaxMinSelection);
     return o;
 }
 

@@ -29,8 +29,7 @@ constexpr const char* kUsageText =
 
 bool ParseArgs(const QStringList& args, MemoryArgs& a, QString& error) {
     Options o;
-    if (!ParseOptions(args, {"--port", "--out", "--set", "--timeout"}, {"--fahrenheit"}, o,
-                      error))
+    if (!ParseOptions(args, {"--port", "--out", "--set", "--timeout"}, {"--fahrenheit"}, o, error))
         return false;
     a.port = o.value("--port");
     a.out = o.value("--out");

@@ -11,13 +11,13 @@ namespace montira {
 // it uses in its own objects; what is here is read or written across areas.
 struct AppState {
     LinkState link;
-    LiveState live;          // Reading, status flags, calibration of the last live frame
+    LiveState live;  // Reading, status flags, calibration of the last live frame
 
     // Panel
-    QString PortId;          // identifier after "COM  " in the port list ("3", "/dev/ttyUSB0", "SIM")
-    bool CelsiusMode = true; // True: °C and m/s; False: °F and ft/m
+    QString PortId;  // identifier after "COM  " in the port list ("3", "/dev/ttyUSB0", "SIM")
+    bool CelsiusMode = true;  // True: °C and m/s; False: °F and ft/m
     bool KeypadOpen = false;
-    QString StartDate;       // "yyyy/mm/dd" at start
+    QString StartDate;  // "yyyy/mm/dd" at start
 
     // Recorder and sample tick
     bool Recording = false;

@@ -1,5 +1,6 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 // One QApplication for every test program, so widgets, timers and QSerialPort work.
 int main(int argc, char** argv) {

@@ -4,13 +4,23 @@
 
 namespace montira {
 
-double RawTemperatureC(int hi, int lo) { return (hi * 256 + lo - 5100) * 0.01; }
+double RawTemperatureC(int hi, int lo) {
+    return (hi * 256 + lo - 5100) * 0.01;
+}
 
-void DecodeGlobe(Reading& r, int hi, int lo) { r.GlobeC = RawTemperatureC(hi, lo); }
-void DecodeDry(Reading& r, int hi, int lo) { r.DryC = RawTemperatureC(hi, lo); }
-void DecodeWet(Reading& r, int hi, int lo) { r.WetC = RawTemperatureC(hi, lo); }
+void DecodeGlobe(Reading& r, int hi, int lo) {
+    r.GlobeC = RawTemperatureC(hi, lo);
+}
+void DecodeDry(Reading& r, int hi, int lo) {
+    r.DryC = RawTemperatureC(hi, lo);
+}
+void DecodeWet(Reading& r, int hi, int lo) {
+    r.WetC = RawTemperatureC(hi, lo);
+}
 
-double DecodeLcdValue(int hi, int lo) { return (hi * 256 + lo) * 0.01; }
+double DecodeLcdValue(int hi, int lo) {
+    return (hi * 256 + lo) * 0.01;
+}
 
 double SaturationVapourPressure(double T) {
     const double g0 = -2991.2729, g1 = -6017.0128, g2 = 18.87643854, g3 = -0.028354721,

@@ -7,7 +7,9 @@ namespace montira {
 
 namespace {
 
-int Word(const LiveFrame& f, int at) { return f[at] * 256 + f[at + 1]; }
+int Word(const LiveFrame& f, int at) {
+    return f[at] * 256 + f[at + 1];
+}
 
 // A temperature text with its range, and the °F twin.
 void TemperatureTexts(double c, double lo, double hi, double* f, QString* text, QString* textF) {

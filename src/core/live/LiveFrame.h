@@ -28,9 +28,9 @@ LiveFrame ToLiveFrame(const QByteArray& bytes);  // the first 47 bytes (zero-pad
 
 // The meter's own display fields, decoded only for the keypad window's replica.
 struct DisplayFields {
-    double Upper = 0;      // bytes 12-13 / 100
-    double Lower = 0;      // bytes 14-15 / 100
-    int Number = 0;        // byte 16
+    double Upper = 0;                         // bytes 12-13 / 100
+    double Lower = 0;                         // bytes 14-15 / 100
+    int Number = 0;                           // byte 16
     int Seconds = 0, Minutes = 0, Hours = 0;  // bytes 17, 18, 19
 };
 

@@ -3,7 +3,9 @@
 namespace montira {
 
 namespace {
-bool bit(uint8_t b, int n) { return (b >> n) & 1; }
+bool bit(uint8_t b, int n) {
+    return (b >> n) & 1;
+}
 }  // namespace
 
 void DecodeStatusA(StatusFlags& f, uint8_t b) {

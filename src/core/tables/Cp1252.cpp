@@ -5,10 +5,10 @@ namespace montira {
 namespace {
 
 // 0x80..0x9F of Windows-1252 (0 where the code page leaves the byte undefined).
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 }  // namespace
 
@@ -38,13 +38,17 @@ QString FromCp1252(const char* data, qsizetype size) {
     QChar* d = s.data();
     for (qsizetype i = 0; i < size; ++i) {
         const uint8_t b = uint8_t(data[i]);
-        if (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80]) d[i] = QChar(kHigh[b - 0x80]);
-        else d[i] = QChar(b);
+        if (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80])
+            d[i] = QChar(kHigh[b - 0x80]);
+        else
+            d[i] = QChar(b);
     }
     return s;
 }
 
-QString FromCp1252(const QByteArray& bytes) { return FromCp1252(bytes.constData(), bytes.size()); }
+QString FromCp1252(const QByteArray& bytes) {
+    return FromCp1252(bytes.constData(), bytes.size());
+}
 
 bool LooksLikeUtf8(const char* data, qsizetype size) {
     bool multi = false;

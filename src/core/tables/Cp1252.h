@@ -5,7 +5,7 @@
 namespace montira {
 
 // Windows-1252, the single-byte code page of the data and header files on every platform.
-QByteArray ToCp1252(const QString& text);       // characters it cannot hold become '?'
+QByteArray ToCp1252(const QString& text);  // characters it cannot hold become '?'
 QString FromCp1252(const QByteArray& bytes);
 QString FromCp1252(const char* data, qsizetype size);
 

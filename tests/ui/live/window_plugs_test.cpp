@@ -1,5 +1,3 @@
-#include "ui/live/WindowPlugs.h"
-
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -16,6 +14,7 @@
 #include "sim/SimSerialPort.h"
 #include "ui/live/Panel.h"
 #include "ui/live/ToolbarWiring.h"
+#include "ui/live/WindowPlugs.h"
 #include "ui/memory/Memory.h"
 #include "ui/memory/MemoryDownload.h"
 #include "ui/workload/WorkLoad.h"
