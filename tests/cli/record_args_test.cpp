@@ -2,58 +2,48 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdlib>
 
-// montira-cli record: arguments and a meter that never answers.
+#include "support/Processes.h"
 
-namespace {
+// montira-cli record and memory: arguments, a missing device and a meter that never answers.
 
-struct Result {
-    int code;
-    QByteArray err;
-};
+using montira::test::Cli;
+using montira::test::RunResult;
 
-Result RunCli(const QStringList& args) {
-    QProcess p;
-    p.start(MONTIRA_CLI_PATH, args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardError()};
+TEST(RecordAndMemoryCommandLine, missingOrBadArgumentsAreUsageErrors) {
+    const QStringList rec = {"record", "--port", "/dev/null", "--out", "x.plv", "--samples", "2"};
+    const QStringList mem = {"memory", "--port", "/dev/null"};
+    const QList<QStringList> bad = {
+        {"record"},
+        {"record", "--port", "/dev/null", "--out", "x.plv"},
+        {"record", "--port", "/dev/null", "--out", "x.plv", "--samples", "0"},
+        rec + QStringList{"--interval", "86401"},
+        rec + QStringList{"--timeout", "-1"},
+        rec + QStringList{"--bogus"},
+        {"memory"},
+        {"memory", "--port"},
+        mem + QStringList{"--set", "1"},      // no --out
+        mem + QStringList{"--out", "x.plv"},  // no --set
+        mem + QStringList{"--fahrenheit"},
+        mem + QStringList{"--set", "0", "--out", "x"},
+    };
+    for (const QStringList& args : bad)
+        EXPECT_EQ(Cli(args).code, 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(Cli(mem + QStringList{"--bogus"}).errText().contains("uso: montira-cli memory"));
 }
 
-}  // namespace
-
-TEST(RecordCommandLine, missingOrBadArgumentsAreUsageErrors) {
-    EXPECT_EQ(RunCli({"record"}).code, 2);
-    EXPECT_EQ(RunCli({"record", "--port", "/dev/null", "--out", "x.plv"}).code, 2);
-    EXPECT_EQ(RunCli({"record", "--port", "/dev/null", "--out", "x.plv", "--samples", "0"}).code,
-              2);
-    EXPECT_EQ(RunCli({"record", "--port", "/dev/null", "--out", "x.plv", "--samples", "2",
-                      "--interval", "86401"})
-                  .code,
-              2);
-    EXPECT_EQ(RunCli({"record", "--port", "/dev/null", "--out", "x.plv", "--samples", "2",
-                      "--timeout", "-1"})
-                  .code,
-              2);
-    EXPECT_EQ(
-        RunCli({"record", "--port", "/dev/null", "--out", "x.plv", "--samples", "2", "--bogus"})
-            .code,
-        2);
-}
-
-TEST(RecordCommandLine, missingDeviceIsAFailure) {
+TEST(RecordAndMemoryCommandLine, missingDeviceIsAFailure) {
     QTemporaryDir dir;
-    const Result r = RunCli({"record", "--port", dir.filePath("no-such-tty"), "--out",
+    const RunResult r = Cli({"record", "--port", dir.filePath("no-such-tty"), "--out",
                              dir.filePath("x.plv"), "--samples", "1", "--timeout", "1"});
     EXPECT_EQ(r.code, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath("x.plv")));
 }
 
-TEST(RecordCommandLine, silentMeterGivesSemComunicacaoAndExitThree) {
+TEST(RecordAndMemoryCommandLine, silentMeterGivesSemComunicacaoAndExitThree) {
     // A pseudo-terminal whose other end never says anything.
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     ASSERT_GE(master, 0);
@@ -61,10 +51,14 @@ TEST(RecordCommandLine, silentMeterGivesSemComunicacaoAndExitThree) {
     ASSERT_EQ(::unlockpt(master), 0);
     const QString slave = QString::fromLocal8Bit(::ptsname(master));
     QTemporaryDir dir;
-    const Result r = RunCli({"record", "--port", slave, "--out", dir.filePath("x.plv"), "--samples",
-                             "2", "--timeout", "1.5"});
-    ::close(master);
-    EXPECT_EQ(r.code, 3);
-    EXPECT_TRUE(QString::fromUtf8(r.err).contains("Sem comunicação")) << r.err.constData();
+    const RunResult rec = Cli({"record", "--port", slave, "--out", dir.filePath("x.plv"),
+                               "--samples", "2", "--timeout", "1.5"});
+    EXPECT_EQ(rec.code, 3);
+    EXPECT_TRUE(rec.errText().contains("Sem comunicação")) << rec.err.constData();
     EXPECT_FALSE(QFile::exists(dir.filePath("x.plv")));
+    const RunResult mem = Cli({"memory", "--port", slave, "--timeout", "1"});
+    EXPECT_EQ(mem.code, 3);
+    EXPECT_EQ(mem.errText().trimmed(), "Sem comunicação");
+    EXPECT_TRUE(mem.out.isEmpty());
+    ::close(master);
 }

@@ -3,7 +3,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
+
+#include "support/Processes.h"
 
 namespace {
 
@@ -14,14 +15,8 @@ struct CliRun {
 };
 
 CliRun Workload(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(MONTIRA_CLI_PATH), QStringList{"workload"} + args);
-    EXPECT_TRUE(p.waitForFinished(30000));
-    CliRun r;
-    r.code = p.exitCode();
-    r.json = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    const montira::test::RunResult run = montira::test::Cli(QStringList{"workload"} + args);
+    return {run.code, QJsonDocument::fromJson(run.out).object(), run.errText()};
 }
 
 QStringList Texts(const QJsonValue& v) {
@@ -59,13 +54,6 @@ TEST(WorkloadCli, clothingAndRepeatedMinuteOptions) {
     EXPECT_EQ(limits[3].toDouble(), 29.1);
     EXPECT_EQ(r.json["LblWRRi"].toString(), "");  // no averages given
     EXPECT_EQ(r.json["LblWRRo"].toString(), "");
-}
-
-TEST(WorkloadCli, zeroAverageLeavesRegimesEmpty) {
-    CliRun r = Workload({"--age", "40", "--weight", "80", "--wbgt-in", "25", "--wbgt-out", "0"});
-    ASSERT_EQ(r.code, 0);
-    EXPECT_NEAR(r.json["M"].toDouble(), 60 * 80.0 / 70 / 0.82, 1e-9);
-    EXPECT_EQ(r.json["LblWRRi"].toString(), "");
 }
 
 TEST(WorkloadCli, badInputExitsWithTwo) {

@@ -4,6 +4,8 @@
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 
+#include "support/Processes.h"
+
 // The program montira as a user starts it, against the simulated meter on a pseudo-terminal.
 
 namespace {
@@ -12,15 +14,6 @@ QProcessEnvironment Offscreen() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     return env;
-}
-
-// Starts `montira-cli sim --pty` and returns the device path it prints.
-QString StartPtyMeter(QProcess& sim) {
-    sim.start(MONTIRA_CLI_PATH, {"sim", "--pty"});
-    if (!sim.waitForStarted(10000)) return QString();
-    QByteArray line;
-    while (!line.contains('\n') && sim.waitForReadyRead(10000)) line += sim.readAllStandardOutput();
-    return QString::fromUtf8(line).trimmed();
 }
 
 void Stop(QProcess& p) {
@@ -38,8 +31,8 @@ TEST(App, showsLiveValuesFromTheMeterOnAPseudoTerminal) {
 #ifndef Q_OS_LINUX
     GTEST_SKIP() << "pseudo-terminals are a Linux matter here";
 #endif
-    QProcess sim;
-    const QString path = StartPtyMeter(sim);
+    montira::test::SimProcess sim;
+    const QString path = sim.path();
     ASSERT_TRUE(path.startsWith("/dev/")) << path.toStdString();
 
     QProcess app;
@@ -50,7 +43,7 @@ TEST(App, showsLiveValuesFromTheMeterOnAPseudoTerminal) {
     const QString out = QString::fromUtf8(app.readAllStandardOutput());
     const QString err = QString::fromUtf8(app.readAllStandardError());
     Stop(app);
-    Stop(sim);
+    sim.kill();
     ASSERT_TRUE(finished) << err.toStdString();
     EXPECT_EQ(app.exitCode(), 0) << err.toStdString();
     EXPECT_TRUE(out.contains("LblCOM=COM " + path)) << out.toStdString();

@@ -11,36 +11,12 @@
 #include "core/link/PortProbe.h"
 #include "core/link/QtSerialPort.h"
 #include "core/live/LiveFrame.h"
+#include "support/Processes.h"
 
 using namespace montira;
+using montira::test::SimProcess;
 
 namespace {
-
-// A simulated meter in a child process; the device path is the first line it prints.
-class SimProcess {
-public:
-    explicit SimProcess(QStringList extra = {}) {
-        proc_.setProcessChannelMode(QProcess::SeparateChannels);
-        proc_.start(QStringLiteral(MONTIRA_CLI_PATH), QStringList{"sim", "--pty"} + extra);
-        if (!proc_.waitForStarted(10000)) return;
-        QElapsedTimer t;
-        t.start();
-        while (!proc_.canReadLine() && t.elapsed() < 10000) proc_.waitForReadyRead(100);
-        path_ = QString::fromLocal8Bit(proc_.readLine()).trimmed();
-    }
-    ~SimProcess() { kill(); }
-    void kill() {
-        if (proc_.state() != QProcess::NotRunning) {
-            proc_.kill();
-            proc_.waitForFinished(5000);
-        }
-    }
-    QString path() const { return path_; }
-
-private:
-    QProcess proc_;
-    QString path_;
-};
 
 // The first whole live frame in `buf`, or an empty array.
 QByteArray FindFrame(const QByteArray& buf) {

@@ -1,68 +1,31 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "sim/SimMeter.h"
+#include "support/Processes.h"
+
+using montira::test::Cli;
+using montira::test::FileLines;
+using montira::test::RunResult;
+using montira::test::SimProcess;
 
 namespace {
 
-// `montira-cli sim --pty` in the background; its first output line is the device path.
-class SimOnPty {
-public:
-    explicit SimOnPty(const QStringList& extra = {}) {
-        p_.start(QStringLiteral(MONTIRA_CLI_PATH), QStringList{"sim", "--pty"} + extra);
-        if (p_.waitForReadyRead(10000)) path_ = QString::fromUtf8(p_.readLine()).trimmed();
-    }
-    ~SimOnPty() {
-        p_.kill();
-        p_.waitForFinished();
-    }
-    QString path() const { return path_; }
-
-private:
-    QProcess p_;
-    QString path_;
-};
-
-struct Result {
-    int code = -1;
-    QString out, err;
-};
-
-Result Memory(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(MONTIRA_CLI_PATH), QStringList{"memory"} + args);
-    Result r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.code = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-QList<QByteArray> Lines(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QList<QByteArray> lines = f.readAll().split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    return lines;
+RunResult Memory(const QStringList& args) {
+    return Cli(QStringList{"memory"} + args);
 }
 
 }  // namespace
 
 TEST(MemoryCommand, listsTheSetsAndWritesTheChosenOneAsTheListSavesIt) {
-    SimOnPty sim;
+    SimProcess sim;
     ASSERT_FALSE(sim.path().isEmpty());
     QTemporaryDir dir;
     const QString c = dir.filePath("c.plv"), f = dir.filePath("f.plv");
-    const Result r = Memory({"--port", sim.path(), "--set", "2", "--out", c, "--timeout", "10"});
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const RunResult r = Memory({"--port", sim.path(), "--set", "2", "--out", c, "--timeout", "10"});
+    ASSERT_EQ(r.code, 0) << r.err.constData();
     ASSERT_EQ(Memory({"--port", sim.path(), "--set", "2", "--out", f, "--fahrenheit"}).code, 0);
 
     // The simulated meter starts with the sets of a fresh SimMeter.
@@ -72,10 +35,10 @@ TEST(MemoryCommand, listsTheSetsAndWritesTheChosenOneAsTheListSavesIt) {
     for (const auto& s : model.sets())
         expected += QString::asprintf("%d\t%02d:%02d\t%d\n", ++n, s.intervalMinutes,
                                       s.intervalSeconds, int(s.records.size()));
-    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(QString::fromUtf8(r.out), expected);
 
     const auto& set = model.sets()[1];
-    const QList<QByteArray> lc = Lines(c), lf = Lines(f);
+    const QList<QByteArray> lc = FileLines(c), lf = FileLines(f);
     ASSERT_EQ(lc.size(), set.records.size() + 1);
     ASSERT_EQ(lf.size(), lc.size());
     EXPECT_EQ(
@@ -94,17 +57,18 @@ TEST(MemoryCommand, listsTheSetsAndWritesTheChosenOneAsTheListSavesIt) {
     EXPECT_NE(lc[1], lf[1]);  // same record, other units
 
     // A set that is not there: the list still comes, then the failure.
-    const Result missing = Memory({"--port", sim.path(), "--set", "9", "--out", dir.filePath("x")});
+    const RunResult missing =
+        Memory({"--port", sim.path(), "--set", "9", "--out", dir.filePath("x")});
     EXPECT_EQ(missing.code, 1);
-    EXPECT_EQ(missing.out, expected);
+    EXPECT_EQ(QString::fromUtf8(missing.out), expected);
     EXPECT_FALSE(QFile::exists(dir.filePath("x")));
 }
 
 TEST(MemoryCommand, emptyLoggerSaysSoAndExitsWithFour) {
-    SimOnPty sim({"--empty-logger"});
+    SimProcess sim({"--empty-logger"});
     ASSERT_FALSE(sim.path().isEmpty());
-    const Result r = Memory({"--port", sim.path()});
+    const RunResult r = Memory({"--port", sim.path()});
     EXPECT_EQ(r.code, 4);
-    EXPECT_EQ(r.err.trimmed(), "Não há dados armazenados na memória!");
+    EXPECT_EQ(r.errText().trimmed(), "Não há dados armazenados na memória!");
     EXPECT_TRUE(r.out.isEmpty());
 }

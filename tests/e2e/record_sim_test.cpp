@@ -7,42 +7,13 @@
 #include <QThread>
 #include <csignal>
 
+#include "support/Processes.h"
+
 // montira-cli record against the simulated meter on a pseudo-terminal, as a user would run
 // it against a real meter.
 
-namespace {
-
-// The simulated meter in its own process; its first stdout line is the device path.
-class SimProcess {
-public:
-    SimProcess() {
-        p_.start(MONTIRA_CLI_PATH, {"sim", "--pty"});
-        if (!p_.waitForStarted(10000)) return;
-        QElapsedTimer t;
-        t.start();
-        while (!p_.canReadLine() && t.elapsed() < 10000) p_.waitForReadyRead(200);
-        path_ = QString::fromLocal8Bit(p_.readLine()).trimmed();
-    }
-    ~SimProcess() {
-        p_.kill();
-        p_.waitForFinished(5000);
-    }
-    QString path() const { return path_; }
-
-private:
-    QProcess p_;
-    QString path_;
-};
-
-QList<QByteArray> FileLines(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QList<QByteArray> lines = f.readAll().split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
-    return lines;
-}
-
-}  // namespace
+using montira::test::FileLines;
+using montira::test::SimProcess;
 
 TEST(RecordAgainstSimulatedMeter, recordsRequestedSamplesAndExitsWithFileClosed) {
     SimProcess sim;

@@ -69,15 +69,6 @@ TEST(SimHandshake, answersQWithJAndTakesOneCommandPerHandshake) {
     EXPECT_EQ(r.meter.commandLog(), "K");
 }
 
-TEST(SimHandshake, noFramesWhileServingThenStreamingResumes) {
-    Rig r;
-    ASSERT_TRUE(AttentionHandshake(r.port, r.clock, r.link));
-    r.clock.advance(250);  // 350 ms after the Q
-    EXPECT_TRUE(r.port.readAll().isEmpty());
-    r.clock.advance(400);
-    EXPECT_GE(r.port.readAll().size(), 47);
-}
-
 TEST(SimClock, readAndSetTheClock) {
     Rig r;
     const uint8_t start[6] = {26, 3, 4, 9, 5, 7};
@@ -90,16 +81,6 @@ TEST(SimClock, readAndSetTheClock) {
     r.clock.advance(3000);  // the clock runs on, across the year
     const QByteArray g = r.query('G');
     EXPECT_EQ(g.left(3), Bytes({28, 1, 1}));
-}
-
-TEST(SimClock, anUnsetClockReportsMonthAndDayZero) {
-    Rig r;
-    const uint8_t unset[6] = {26, 0, 0, 10, 0, 0};
-    r.meter.setClock(unset);
-    const QByteArray g = r.query('G');
-    EXPECT_EQ(g.size(), 6);
-    EXPECT_EQ(g[1], 0);
-    EXPECT_EQ(g[2], 0);
 }
 
 TEST(SimSampling, readAndSetTheLoggingInterval) {
@@ -274,34 +255,6 @@ TEST(SimKeys, runStopLogsAndLeavesANewSet) {
     EXPECT_EQ(set.intervalSeconds, 1);
     const QByteArray status = r.query('c');
     EXPECT_EQ(uint8_t(status[5]), 3);
-}
-
-TEST(SimStream, framesAFewTimesASecondWithPlausibleValues) {
-    SimMeter meter;  // drifting, as it runs in the program
-    VirtualClock clock;
-    sim::SimSerialPort port(meter, clock);
-    port.open();
-    LiveState st;
-    int frames = 0;
-    QByteArray buf;
-    for (int t = 0; t < 60000; t += 10) {
-        clock.advance(10);
-        buf += port.readAll();
-        while (buf.size() >= 47) {
-            ASSERT_TRUE(IsLiveFrameValid(buf));
-            DecodeLiveFrame(ToLiveFrame(buf), st);
-            buf.remove(0, 47);
-            ++frames;
-            const Reading& r = st.reading;
-            EXPECT_NE(r.GlobeText, "- - -");
-            EXPECT_NE(r.WbgtIndoorText, "- - -");
-            EXPECT_GE(r.AirSpeed, 0.0);
-            EXPECT_LE(r.AirSpeed, 10.0);
-            EXPECT_LT(r.WetC, r.DryC);
-        }
-    }
-    EXPECT_GE(frames, 200);  // 4 a second for a minute
-    EXPECT_LE(frames, 250);
 }
 
 TEST(SimStream, airSpeedReadsAboutWhatTheMeterMeasures) {

@@ -43,27 +43,6 @@ TEST(SimFaults, silenceAfterATimeStopsFramesAndAnswers) {
     EXPECT_TRUE(r.meter.commandLog().isEmpty());
 }
 
-TEST(SimFaults, garbageBetweenFramesNeverLooksLikeAFrameStart) {
-    Rig r;
-    r.meter.faults().garbageBetweenFrames = true;
-    const QByteArray b = r.collect(1100);
-    ASSERT_EQ(b.size(), 5 * (5 + 47));  // frames at 0, 250, ... 1000 ms
-    for (int k = 0; k < 5; ++k) {
-        const QByteArray chunk = b.mid(k * 52, 52);
-        EXPECT_FALSE(chunk.left(5).contains(char(0xFF)));
-        EXPECT_TRUE(IsLiveFrameValid(chunk.mid(5)));
-    }
-}
-
-TEST(SimFaults, brokenEndByteFailsTheFrameCheck) {
-    Rig r;
-    r.meter.faults().brokenEndByte = true;
-    const QByteArray b = r.collect(100);
-    ASSERT_EQ(b.size(), 47);
-    EXPECT_EQ(uint8_t(b[46]), 4);
-    EXPECT_FALSE(IsLiveFrameValid(b));
-}
-
 TEST(SimFaults, splitFramesArriveInPieces) {
     Rig r;
     r.meter.faults().splitFrames = 3;

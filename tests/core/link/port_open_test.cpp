@@ -45,11 +45,6 @@ TEST(OpenMeterPort, failureSaysWhyAndTheMessageIsTheOldOne) {
     EXPECT_EQ(NoPortMessage(), QString::fromUtf8("Não há porta COM disponível"));
 }
 
-TEST(PortNames, captionIsComSpaceAndTheNumber) {
-    EXPECT_EQ(PortCaption("12"), "COM 12");
-    EXPECT_EQ(PortIdFromEntry("COM  12"), "12");
-}
-
 TEST(PortProbe, tellsMissingFromPresentAndListsBusyPorts) {
     QtPortProbe probe;
     EXPECT_EQ(probe.probe("/dev/montira-no-such-port"), OpenOutcome::Missing);

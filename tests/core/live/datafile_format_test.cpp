@@ -66,12 +66,3 @@ TEST(DataFileNames, dotInFolderNameDoesNotBreakContinuation) {
     EXPECT_EQ(ContinuationFileName("/tmp/x.d/teste", 3), "/tmp/x.d/teste-3");
     EXPECT_EQ(ContinuationFileName("/tmp/x.d/a.b.plv", 1), "/tmp/x.d/a-1.b.plv");
 }
-
-TEST(DataFileNames, autoSaveNameIsMonthDayHourMinuteSecond) {
-    EXPECT_EQ(AutoSaveFileName(QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5))), "0102030405.plv");
-    EXPECT_EQ(AutoSaveFileName(QDateTime(QDate(2024, 12, 31), QTime(23, 59, 58))),
-              "1231235958.plv");
-    EXPECT_EQ(FileTitle("C:\\dados\\teste.plv"), "teste.plv");
-    EXPECT_EQ(FileTitle("/a/b/c.plv"), "c.plv");
-    EXPECT_EQ(FileTitle("/a/b/"), "");
-}

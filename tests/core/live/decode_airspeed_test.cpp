@@ -143,21 +143,6 @@ TEST(WindChill, needsColdAirAndSomeWind) {
               kInvalid);
 }
 
-TEST(Diagnostics, labelsShowTheCalibrationAndTheProbe) {
-    const LiveState st = Decode(FrameBuilder().count(1234).offsets(30, 10, 5).calibration(
-        10, 200, 500, 1000, 1500, 2000, 2500));
-    const auto& d = st.diagnostics;
-    EXPECT_EQ(d.LblBug[0], "  0- 10");
-    EXPECT_EQ(d.LblBug[1], "  2- 200");
-    EXPECT_EQ(d.LblBug[2], "  5- 500");
-    EXPECT_EQ(d.LblBug[3], " 10- 1000");
-    EXPECT_EQ(d.LblBug[6], " 25- 2500");
-    EXPECT_EQ(d.LblAD, "  AD- 1234");
-    EXPECT_EQ(d.LblZero, "0.05");
-    EXPECT_EQ(d.LblOffset, "0.2");
-    EXPECT_TRUE(d.LblX.startsWith(" X- "));
-}
-
 TEST(StoredRecord, usesTheKeptCalibrationAndItsOwnZeroAndOffset) {
     LiveState live;
     DecodeLiveFrame(ToLiveFrame(FrameBuilder().count(1020).bytes()), live);

@@ -134,12 +134,6 @@ TEST(DerivedValues, invalidTemperaturesBlankWhatDependsOnThem) {
     EXPECT_EQ(r.RHText, "63.2");
 }
 
-TEST(DerivedValues, wbgtTextUsesFifteenDigits) {
-    const Reading r =
-        Decode(FrameBuilder().globeRaw(5100 + 2002).wetRaw(5100 + 1542).dry(25)).reading;
-    EXPECT_EQ(r.WbgtIndoorText, "16.8");
-}
-
 TEST(StatusFlags, byteAGivesOneFlagPerBit) {
     const bool StatusFlags::*flags[8] = {&StatusFlags::FlagHold,     &StatusFlags::FlagBattery,
                                          &StatusFlags::FlagAuto,     &StatusFlags::FlagMemoryFull,

@@ -57,16 +57,6 @@ TEST(PollCollect, wrongEndByteDropsTheFrameAndANewAttemptFollows) {
     EXPECT_LT(rig.clock.nowMs(), 1300);  // not counted as a failed attempt: no extra second
 }
 
-TEST(PollCollect, wrongStartBytesDropTheFrameToo) {
-    PollRig rig;
-    rig.port.at(600, FrameBuilder().dry(10.0).set(1, 0xFE).bytes());
-    rig.port.at(1200, FrameBuilder().dry(10.0).set(2, 0xAB).bytes());
-    rig.port.at(1800, FrameBuilder().dry(30.0).bytes());
-    rig.poll.tick();
-    EXPECT_EQ(rig.poll.framesRejected(), 2);
-    EXPECT_EQ(rig.state.live.reading.DryText, "30.0");
-}
-
 TEST(PollCollect, fourShortAttemptsHandTheTickToNoDataRoutine) {
     PollRig rig;
     // Silence for four attempts (each 0.5 s + 1 s), then frames again.

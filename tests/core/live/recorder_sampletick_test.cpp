@@ -62,21 +62,6 @@ TEST(SampleTickCounting, reentryFromAHookIsIgnored) {
     EXPECT_EQ(rig.state.ListCount, 1);
 }
 
-TEST(LiveListFeedRows, rowsCarryListCountInBothUnits) {
-    Rig rig;
-    rig.state.SampleInterval = 1;
-    rig.pattern(2);
-    EXPECT_EQ(rig.list.rows(true).rowCount(), 0);  // the list is not open
-    rig.state.ListOpen = true;
-    rig.state.ListCount = 0;
-    rig.pattern(2);
-    ASSERT_EQ(rig.list.rows(true).rowCount(), 2);
-    EXPECT_EQ(rig.list.rows(true).field(1, 0), "2");
-    EXPECT_EQ(rig.list.rows(true).field(1, 1), "24/05/06");
-    EXPECT_EQ(rig.list.rows(true).field(1, 3), "30.0");
-    EXPECT_EQ(rig.list.rows(false).field(1, 3), "86.0");
-}
-
 TEST(LiveListFeedRows, every24800RowsTheListIsSavedToTheDialogFolderAndRestarts) {
     Rig rig;
     rig.state.SampleInterval = 1;

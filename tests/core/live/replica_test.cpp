@@ -53,35 +53,6 @@ TEST(ReplicaView, numberFieldClockAndSeparators) {
     EXPECT_TRUE(v.LblFull);
 }
 
-TEST(ReplicaView, channelMarkersFollowTheStatusBits) {
-    StatusFlags f;
-    f.FlagDry = true;
-    ReplicaView v = ComputeReplica(f, {}, {});
-    EXPECT_TRUE(v.LblDry);
-    EXPECT_TRUE(v.lblWet);  // the frame has no wet-bulb bit: it follows the dry bulb
-    EXPECT_FALSE(v.LblGlobe);
-    EXPECT_TRUE(v.UpC);  // no upper/lower/wind marker: the °C unit of the upper value
-    EXPECT_TRUE(v.DownC);
-    EXPECT_FALSE(v.UpF);
-    EXPECT_FALSE(v.LblRH || v.LblHumidx || v.LblBt);  // never shown
-
-    f = StatusFlags{};
-    f.FlagWind = true;
-    f.FlagImperial = true;
-    v = ComputeReplica(f, {}, {});
-    EXPECT_TRUE(v.Lblfm);
-    EXPECT_FALSE(v.Lblms);
-    EXPECT_TRUE(v.LblAVG && v.LblTwc);
-    EXPECT_FALSE(v.UpF || v.UpC || v.DownF || v.DownC);
-
-    f = StatusFlags{};
-    f.FlagLowerBlank = true;
-    f.FlagImperial = true;
-    v = ComputeReplica(f, {}, {});
-    EXPECT_TRUE(v.UpF);
-    EXPECT_FALSE(v.DownF);  // never with a blank lower display
-}
-
 TEST(ReplicaView, selectedMaximumBlinksItsChannelAndShowsMax) {
     StatusFlags f;
     f.FlagDry = true;

@@ -117,20 +117,6 @@ TEST(ToolbarDispatchKeys, clickWhileACommandRunsIsIgnored) {
     EXPECT_EQ(inner, 1);
 }
 
-TEST(ToolbarButtonsTable, thirteenButtonsWithTheirTipsAndTheRecordingSwap) {
-    const QVector<ToolbarButton>& b = ToolbarButtons();
-    ASSERT_EQ(b.size(), 13);
-    EXPECT_EQ(b[0].key, "Save");
-    EXPECT_EQ(b[7].toolTip, "Registrador de dados ");
-    EXPECT_EQ(b[3].toolTip, "Exibir gráfico");
-    EXPECT_EQ(b[12].key, "Erase");
-    EXPECT_EQ(b[12].toolTip, "Apagar memória");
-    EXPECT_EQ(SaveButtonImage(false), 1);
-    EXPECT_EQ(SaveButtonImage(true), 12);
-    EXPECT_EQ(SaveButtonToolTip(true), "Interromper registro");
-    EXPECT_EQ(SaveButtonToolTip(false), "Salvar como");
-}
-
 TEST(ToolbarSample, answersAreRoundedHalfToEvenAndClamped) {
     EXPECT_EQ(ParseSampleAnswer("0").value, 1);
     EXPECT_EQ(ParseSampleAnswer("100000").value, 86400);
@@ -277,40 +263,6 @@ TEST(ToolbarOpen, junkAndHugeLinesShowWhatTheyHoldAndTheTimersRunAgain) {
     EXPECT_TRUE(QFile::remove(path));  // nothing holds the file any more
 }
 
-TEST(ToolbarWindows, unpluggedWindowsDoNothingAndGuardsHoldOnceOpen) {
-    Rig rig;
-    rig.click("List");
-    rig.click("Environment");
-    rig.click("AddText");
-    EXPECT_FALSE(rig.state.ListOpen);
-    EXPECT_FALSE(rig.state.WorkLoadOpen);
-    EXPECT_FALSE(rig.state.HeaderOn);
-
-    int lists = 0, loads = 0, headers = 0;
-    rig.commands.plug("List", [&] { ++lists; });
-    rig.commands.plug("Environment", [&] { ++loads; });
-    rig.commands.plug("AddText", [&] { ++headers; });
-    rig.state.CelsiusMode = false;
-    rig.state.ListCount = 99;
-    rig.state.AvgSampleCount = 4;
-    rig.state.AvgWbgtIndoor = 30;
-    for (int i = 0; i < 2; ++i) {
-        rig.click("List");
-        rig.click("Environment");
-        rig.click("AddText");
-    }
-    EXPECT_EQ(lists, 1);
-    EXPECT_EQ(loads, 1);
-    EXPECT_EQ(headers, 1);
-    EXPECT_TRUE(rig.state.ListOpen);
-    EXPECT_FALSE(rig.state.ListCelsius);
-    EXPECT_EQ(rig.state.ListCount, 0);
-    EXPECT_TRUE(rig.state.WorkLoadOpen);
-    EXPECT_EQ(rig.state.AvgSampleCount, 0);
-    EXPECT_EQ(rig.state.AvgWbgtIndoor, 0);
-    EXPECT_TRUE(rig.state.HeaderOn);
-}
-
 TEST(ToolbarMeterCommands, memoryClosesTheOpenWindowAndRefusesSilentlyWhileBusy) {
     Rig rig;
     int runs = 0;
@@ -368,11 +320,4 @@ TEST(ToolbarMeterCommands, eraseSendsDAfterTheHandshakeOnlyWhenConfirmed) {
     rig.click("Erase");
     EXPECT_EQ(rig.meter.commandLog(), QByteArray("D"));
     EXPECT_EQ(rig.host.pollSeen, (QVector<bool>{false, true}));
-}
-
-TEST(FileListPlotUnit, headingWithDegreeCIsCelsiusElseFahrenheit) {
-    EXPECT_EQ(ListUnitOfHeading("( °C )"), "°C");
-    EXPECT_EQ(ListUnitOfHeading("(°C)"), "°C");
-    EXPECT_EQ(ListUnitOfHeading("( °F )"), "°F");
-    EXPECT_EQ(ListUnitOfHeading(""), "°F");
 }

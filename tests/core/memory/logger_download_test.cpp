@@ -41,14 +41,19 @@ QByteArray TwoSetDump() {
     return a.bytes() + b.bytes();
 }
 
+// A logger holding the two sets, answering the status query at once.
+void Load(ScriptedLogger& port, int chunk) {
+    port.dump = TwoSetDump();
+    port.statusReplies = {StatusReply(2048 + port.dump.size(), 2)};
+    port.chunk = chunk;
+}
+
 }  // namespace
 
 TEST(LoggerDownload, statusThenDumpSplitIntoSetsAndThePollRunsAgain) {
     ScriptedLogger port;
-    const QByteArray dump = TwoSetDump();
-    port.statusReplies = {StatusReply(2048 + dump.size(), 2)};
-    port.dump = dump;
-    port.chunk = 10;
+    Load(port, 10);
+    const QByteArray dump = port.dump;
     Download run;
     EXPECT_EQ(run.go(port), DownloadOutcome::Done);
     EXPECT_EQ(run.memory.MemoryDump, dump);
@@ -124,10 +129,7 @@ TEST(LoggerDownload, refusedWhileLoggingOrBusyAndSilentWhenOffline) {
 
 TEST(LoggerDownload, meterFallingSilentMidDumpAbortsAfterTenSeconds) {
     ScriptedLogger port;
-    const QByteArray dump = TwoSetDump();
-    port.statusReplies = {StatusReply(2048 + dump.size(), 2)};
-    port.dump = dump;
-    port.chunk = 8;
+    Load(port, 8);
     port.silentAfter = 40;
     Download run;
     const qint64 t0 = run.clock.nowMs();
@@ -142,10 +144,7 @@ TEST(LoggerDownload, meterFallingSilentMidDumpAbortsAfterTenSeconds) {
 
 TEST(LoggerDownload, closingTheWindowAbortsAtOnce) {
     ScriptedLogger port;
-    const QByteArray dump = TwoSetDump();
-    port.statusReplies = {StatusReply(2048 + dump.size(), 2)};
-    port.dump = dump;
-    port.chunk = 8;
+    Load(port, 8);
     Download run;
     run.closeAtHalf = true;
     EXPECT_EQ(run.go(port), DownloadOutcome::Aborted);

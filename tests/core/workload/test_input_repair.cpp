@@ -5,15 +5,10 @@
 using namespace montira::workload;
 
 TEST(WorkLoadInputRepair, ageTextOutsideTheListBecomesTwenty) {
-    EXPECT_EQ(RepairAgeText(""), "20");
-    EXPECT_EQ(RepairAgeText("33"), "20");
-    EXPECT_EQ(RepairAgeText("70"), "20");
-    EXPECT_EQ(RepairAgeText("100"), "20");
-    EXPECT_EQ(RepairAgeText("a5"), "20");
-    EXPECT_EQ(RepairAgeText("-5"), "20");
-    EXPECT_EQ(RepairAgeText("45"), "45");
-    EXPECT_EQ(RepairAgeText("65"), "65");
-    EXPECT_EQ(RepairAgeText("5"), "5");  // one digit waits for the evaluation to force it
+    for (const char* bad : {"", "33", "70", "100", "a5", "-5"})
+        EXPECT_EQ(RepairAgeText(bad), "20") << bad;
+    for (const char* kept : {"45", "65", "5"})  // one digit waits for the evaluation to force it
+        EXPECT_EQ(RepairAgeText(kept), kept);
 }
 
 TEST(WorkLoadInputRepair, weightKeysAndPounds) {

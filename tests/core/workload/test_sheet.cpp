@@ -80,17 +80,6 @@ TEST(WorkLoadSheet, emptyWeightBecomesZeroOnTheNextChoice) {
     EXPECT_EQ(s.LblC[0], QStringLiteral("24 ºC(75 ºF)"));
 }
 
-TEST(WorkLoadSheet, ageOutsideTheListIsWrittenBackAsTwenty) {
-    AppState st;
-    WorkLoadSheet s(st);
-    s.ComboAgeText = "33";
-    s.ComboAgeClick();
-    EXPECT_EQ(s.ComboAgeText, "20");
-    s.ComboAgeText = "";
-    s.Timer1Tick();
-    EXPECT_EQ(s.ComboAgeText, "20");
-}
-
 TEST(WorkLoadSheet, timerShowsMinuteCaptionsAndCapsWorkMinutes) {
     AppState st;
     WorkLoadSheet s(st);

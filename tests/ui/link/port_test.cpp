@@ -142,12 +142,3 @@ TEST(Port, portOptionPreselectsItsEntryOrAddsIt) {
     rig.dialog->ok();
     EXPECT_EQ(rig.state.PortId, "/dev/pts/9");
 }
-
-TEST(Port, noPortMessageKeepsItsTextAndAddsTheReason) {
-    auto box = MakeNoPortMessage("Sem permissão para abrir /dev/ttyUSB0: grupo dialout");
-    EXPECT_EQ(box->windowTitle(), "MONTIRA DE STRESS TERMICO");
-    EXPECT_EQ(box->text(), "Não há porta COM disponível");
-    EXPECT_EQ(box->icon(), QMessageBox::Critical);
-    EXPECT_TRUE(box->informativeText().contains("dialout"));
-    EXPECT_TRUE(box->informativeText().contains("<small>"));
-}

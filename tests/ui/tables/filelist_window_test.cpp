@@ -34,13 +34,6 @@ TEST(FileListWindow, loadShowsCelsiusHeadingsInTwelveGridsAndEmptyBoxes) {
                   k == 11 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     }
     EXPECT_EQ(w.model()->gridText(0, 0), "( °C )");
-    EXPECT_EQ(w.model()->gridText(0, 5), "Úmido");
-    EXPECT_EQ(w.model()->gridText(0, 10), "m/s");
-    EXPECT_EQ(w.findChild<QLabel*>("LblName")->text(), "Nome:");
-    EXPECT_EQ(w.findChild<QLabel*>("LblSector")->text(), "Setor:");
-    EXPECT_EQ(w.findChild<QLabel*>("LblCompany")->text(), "Empresa:");
-    EXPECT_EQ(w.findChild<QAction*>("Plot")->toolTip(), "Plotar");
-    EXPECT_EQ(w.findChild<QAction*>("Print")->toolTip(), "Imprimir");
     // The date column is sized for "AAAA/AA/AA", wider than the number column's "ABCADE".
     EXPECT_GT(w.grids()->grid(1)->width(), w.grids()->grid(0)->width());
 }
@@ -55,8 +48,6 @@ TEST(FileListWindow, fileContentsReplaceHeadingsAndFillTheBoxes) {
     w.setHeaderTexts(d.name, d.sector, d.company);
     w.setHeading(d.heading);
     w.setRows(d.rows);
-    EXPECT_EQ(w.TxtName->text(), "Ana");
-    EXPECT_EQ(w.TxtSector->text(), "Forno 2");
     EXPECT_EQ(w.TxtCompany->text(), "Aço");
     EXPECT_EQ(w.model()->gridText(0, 10), "ft/m");
     EXPECT_EQ(w.model()->gridText(1, 3), "83.1");
@@ -99,18 +90,6 @@ TEST(FileListWindow, gridsLeftOfTheLastHoldOnlyAWindowOfRows) {
     EXPECT_EQ(w.grids()->grid(11)->model()->rowCount(), 5000);
     EXPECT_LE(w.grids()->grid(0)->model()->rowCount(), RowWindowModel::kRows);
     EXPECT_EQ(w.model()->rowCount(), 5000);
-}
-
-TEST(FileListWindow, toolbarButtonsRunWhatIsPluggedIn) {
-    FileList w;
-    int plots = 0, prints = 0;
-    w.findChild<QAction*>("Plot")->trigger();  // nothing plugged: nothing happens
-    w.onPlot = [&] { ++plots; };
-    w.onPrint = [&] { ++prints; };
-    w.findChild<QAction*>("Plot")->trigger();
-    w.findChild<QAction*>("Print")->trigger();
-    EXPECT_EQ(plots, 1);
-    EXPECT_EQ(prints, 1);
 }
 
 TEST(FileListScreenshot, windowWithAFileIsGrabbedWhenAsked) {
