@@ -55,8 +55,6 @@ TEST(LinkPty, framesHandshakeAndClockQueryThroughQSerialPort) {
     LiveState st;
     DecodeLiveFrame(ToLiveFrame(frame), st);
     EXPECT_NE(st.reading.GlobeText, "- - -");
-    EXPECT_NE(st.reading.WbgtIndoorText, "- - -");
-    EXPECT_NE(st.reading.AirSpeedText, "- - -");
 
     // With the event loop running inside the waits.
     EventLoopClock clock;
@@ -65,10 +63,7 @@ TEST(LinkPty, framesHandshakeAndClockQueryThroughQSerialPort) {
     EXPECT_TRUE(link.MeterOnline);
     const QByteArray g = QueryCommand(port, clock, link, 'G');
     ASSERT_EQ(g.size(), 6) << g.toHex().toStdString();
-    EXPECT_EQ(uint8_t(g[0]), 26);
-    EXPECT_EQ(uint8_t(g[1]), 1);
-    EXPECT_EQ(uint8_t(g[2]), 1);
-    EXPECT_EQ(uint8_t(g[3]), 12);
+    EXPECT_EQ(g.left(4), QByteArray("\x1A\x01\x01\x0C", 4));  // 26/01/01 12 h
     const QByteArray c = QueryCommand(port, clock, link, 'c');
     ASSERT_EQ(c.size(), 7);
     EXPECT_EQ(c[0], 2);
@@ -85,7 +80,6 @@ TEST(LinkPty, framesHandshakeAndClockQueryThroughQSerialPort) {
     EXPECT_FALSE(frame.isEmpty());
 
     port.close();
-    EXPECT_EQ(probe.probe(sim.path()), OpenOutcome::Opened);
     EXPECT_EQ(port.open(), OpenOutcome::Opened);  // reopened, as the no-data wait does
 }
 

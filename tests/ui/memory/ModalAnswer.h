@@ -4,12 +4,11 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
-#include <functional>
 
 namespace montira::testing {
 
-// Answers the next message box that opens: records its title and text and presses the
-// given button. Polls from the message box's own event loop.
+// Answers each message box that opens by pressing the given button, and notes its text.
+// Polls from the message box's own event loop.
 class ModalAnswer {
 public:
     explicit ModalAnswer(QMessageBox::StandardButton press) : press_(press) {
@@ -18,9 +17,7 @@ public:
         timer_.start();
     }
     int seen = 0;
-    QString title, text, objectName;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
+    QString text;
 
 private:
     void look() {
@@ -28,11 +25,7 @@ private:
         if (!box || box == last_) return;
         last_ = box;
         ++seen;
-        title = box->windowTitle();
         text = box->text();
-        objectName = box->objectName();
-        icon = box->icon();
-        buttons = box->standardButtons();
         if (QAbstractButton* b = box->button(press_))
             b->click();
         else
