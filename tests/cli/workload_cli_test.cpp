@@ -48,28 +48,20 @@ TEST(WorkloadCli, clothingAndRepeatedMinuteOptions) {
                   "--minutes", "10=60", "--minutes", "9=20"});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.json["LblLoad"].toString(), "Moderado");
-    const QJsonArray limits = r.json["EffectiveLimits"].toArray();
-    ASSERT_EQ(limits.size(), 4);
-    EXPECT_EQ(limits[0].toDouble(), 24.7);
-    EXPECT_EQ(limits[3].toDouble(), 29.1);
+    EXPECT_EQ(r.json["EffectiveLimits"].toArray(), (QJsonArray{24.7, 26, 27.4, 29.1}));
     EXPECT_EQ(r.json["LblWRRi"].toString(), "");  // no averages given
-    EXPECT_EQ(r.json["LblWRRo"].toString(), "");
 }
 
 TEST(WorkloadCli, badInputExitsWithTwo) {
     const QList<QStringList> bad = {
         {},
-        {"--age", "20"},
         {"--age", "vinte", "--weight", "70"},
         {"--age", "20", "--weight", "70kg"},
         {"--age", "20", "--weight", "70", "--minutes", "13=10"},
-        {"--age", "20", "--weight", "70", "--minutes", "a=10"},
         {"--age", "20", "--weight", "70", "--minutes", "0=61"},
         {"--age", "20", "--weight", "70", "--minutes", "0=60", "0=30"},
-        {"--age", "20", "--weight", "70", "--minutes"},
         {"--age", "20", "--weight", "70", "--wbgt-in", "- - -"},
         {"--age", "20", "--weight", "70", "--cloth", "Casaco de algodao"},
-        {"--age", "20", "--weight", "70", "--frio"},
     };
     for (const QStringList& args : bad) {
         CliRun r = Workload(args);

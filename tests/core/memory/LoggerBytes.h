@@ -56,15 +56,9 @@ inline std::vector<RawRecord> Records(int n, double dryC = 25.0) {
 
 // The status reply to "c": STX, used (3 bytes), sets (2 bytes), ETX.
 inline QByteArray StatusReply(int used, int sets) {
-    QByteArray r;
-    r += char(2);
-    r += char((used >> 16) & 0xFF);
-    r += char((used >> 8) & 0xFF);
-    r += char(used & 0xFF);
-    r += char((sets >> 8) & 0xFF);
-    r += char(sets & 0xFF);
-    r += char(3);
-    return r;
+    const char b[] = {2, char(used >> 16), char(used >> 8), char(used), char(sets >> 8), char(sets),
+                      3};
+    return QByteArray(b, 7);
 }
 
 // The probe calibration the simulated meter transmits, taken from one of its frames.

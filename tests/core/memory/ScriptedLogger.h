@@ -22,7 +22,7 @@ public:
     OpenOutcome open(QString* = nullptr) override { return OpenOutcome::Opened; }
     void close() override {}
     bool isOpen() const override { return true; }
-    int bytesWaiting() override { return int(pendingBytes().size()); }
+    int bytesWaiting() override { return int(inbox_.size()); }
     QByteArray readAll() override {
         QByteArray out = inbox_;
         inbox_.clear();
@@ -53,7 +53,6 @@ public:
     int statusQueries = 0;
 
 private:
-    QByteArray pendingBytes() const { return inbox_; }
     QByteArray inbox_;
     int dumpAt_ = -1;
 };

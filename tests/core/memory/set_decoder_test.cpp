@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/memory/LoggerBytes.h"
+#include "core/memory/LoggerSets.h"
 #include "core/memory/SetDecoder.h"
 
 using namespace montira;
@@ -14,106 +15,114 @@ LoggerSet OneSet(const SetBytes& s) {
     return sets.empty() ? LoggerSet{} : sets[0];
 }
 
-// Date and time columns of every decoded row.
-QStringList Stamps(const LoggerSet& set) {
+struct Rows {
     TextTable c, f;
     Reading r;
-    DecodeSetRows(set, SimCalibration(), r, c, f);
-    QStringList out;
-    for (int i = 0; i < c.rowCount(); ++i) out << c.field(i, 1) + " " + c.field(i, 2);
-    return out;
-}
+    int n = 0;
+    explicit Rows(const LoggerSet& set) { n = DecodeSetRows(set, SimCalibration(), r, c, f); }
+};
 
 }  // namespace
 
-TEST(SetStamps, ninetySecondStepsCrossMidnightMonthAndYear) {
-    SetBytes s;
-    s.yy = 26, s.mo = 12, s.dd = 31, s.hh = 23, s.mi = 58, s.ss = 30;
-    s.intervalMin = 1;
-    s.intervalSec = 30;
-    s.records = Records(3);
-    EXPECT_EQ(Stamps(OneSet(s)),
-              (QStringList{"26/12/31 23:58:30", "27/01/01 00:00:00", "27/01/01 00:01:30"}));
-    s.mo = 4, s.dd = 30;
-    EXPECT_EQ(Stamps(OneSet(s))[1], "26/05/01 00:00:00");
+TEST(LoggerSplit, setsFollowEachOtherWithIntervalAndCountFromTheirHeaders) {
+    SetBytes a, b;
+    a.intervalMin = 1, a.intervalSec = 30;
+    a.records = Records(3);
+    b.intervalMin = 10, b.intervalSec = 0;
+    b.records = Records(2);
+    const auto sets = SplitSets(a.bytes() + b.bytes(), 2);
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(sets[0].SetInterval, 90);
+    EXPECT_EQ(sets[1].SetBlock, b.bytes());
+    EXPECT_EQ(SetListRow(1, sets[0]), (QStringList{"1", "01:30", "3"}));
+    EXPECT_EQ(SetListRow(2, sets[1]), (QStringList{"2", "10:00", "2"}));
 }
 
-TEST(SetStamps, twoDigitYearsAreThisCenturySoLeapDaysComeRight) {
-    SetBytes s;
-    s.hh = 23, s.mi = 59, s.ss = 0, s.mo = 2, s.dd = 28;
-    s.intervalMin = 1;
-    s.intervalSec = 0;
-    s.records = Records(2);
-    s.yy = 0;  // 2000 is a leap year (1900 was not)
-    EXPECT_EQ(Stamps(OneSet(s)).last(), "00/02/29 00:00:00");
-    s.yy = 24;
-    EXPECT_EQ(Stamps(OneSet(s)).last(), "24/02/29 00:00:00");
-    s.yy = 25;
-    EXPECT_EQ(Stamps(OneSet(s)).last(), "25/03/01 00:00:00");
+TEST(LoggerSplit, truncatedDumpIsSplitAndDecodedOnlyAsFarAsItGoes) {
+    SetBytes a, b;
+    a.records = Records(10);
+    b.records = Records(1);
+    // Cut after 3 whole records and a piece of the fourth.
+    const auto sets = SplitSets(a.bytes().left(16 + 3 * 8 + 5), 1);
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0].SetRecords, 10);  // listed as the header says
+    EXPECT_EQ(sets[0].recordsPresent(), 3);
+    const Rows rows(sets[0]);
+    EXPECT_EQ(rows.n, 3);
+    EXPECT_EQ(rows.f.rowCount(), 3);
+    // More sets claimed than there are headers: a piece of a header is no set.
+    EXPECT_EQ(SplitSets(b.bytes() + b.bytes() + b.bytes().left(10), 7).size(), 2u);
+    EXPECT_TRUE(SplitSets(QByteArray(), 3).empty());
 }
 
-TEST(SetStamps, monthAndDayZeroStartOnJanuaryFirst) {
-    SetBytes s;
-    s.yy = 26, s.mo = 0, s.dd = 0, s.hh = 8, s.mi = 5, s.ss = 7;
-    s.records = Records(1);
-    EXPECT_EQ(Stamps(OneSet(s)), QStringList{"26/01/01 08:05:07"});
-    EXPECT_EQ(SetStart(OneSet(s).SetBlock).date(), QDate(2026, 1, 1));
+TEST(LoggerSplit, setNumbersStopAt65535) {
+    const QByteArray one = SetBytes().bytes();
+    EXPECT_EQ(SplitSets(one.repeated(70000), 70000).size(), 65535u);
+    LoggerMemory m;
+    m.sets = SplitSets(one, 1);
+    EXPECT_EQ(m.set(0), nullptr);  // the header row's "set 0"
+    EXPECT_EQ(m.set(2), nullptr);
+    EXPECT_NE(m.set(1), nullptr);
 }
 
-TEST(SetStamps, impossibleStartGivesNoStampButKeepsTheValues) {
-    SetBytes s;
-    s.mo = 2, s.dd = 30;  // 30 February
-    s.records = Records(2);
-    const LoggerSet set = OneSet(s);
-    TextTable c, f;
-    Reading r;
-    ASSERT_EQ(DecodeSetRows(set, SimCalibration(), r, c, f), 2);
-    EXPECT_EQ(c.field(1, 0), "2");
-    EXPECT_EQ(c.field(1, 1), "- - -");
-    EXPECT_EQ(c.field(1, 2), "- - -");
-    EXPECT_EQ(c.field(1, 3), "25.0");
-    s.mo = 1, s.dd = 1, s.hh = 24;  // hour 24
-    EXPECT_FALSE(SetStart(OneSet(s).SetBlock).isValid());
+TEST(SetStamps, stepsCrossMidnightMonthYearAndLeapDays) {
+    struct Case {
+        uint8_t yy, mo, dd, hh, mi, ss, iMin, iSec;
+        QStringList stamps;
+    } cases[] = {
+        {26,
+         12,
+         31,
+         23,
+         58,
+         30,
+         1,
+         30,
+         {"26/12/31 23:58:30", "27/01/01 00:00:00", "27/01/01 00:01:30"}},
+        {26, 4, 30, 23, 58, 30, 1, 30, {"26/04/30 23:58:30", "26/05/01 00:00:00"}},
+        {0, 2, 28, 23, 59, 0, 1, 0, {"00/02/28 23:59:00", "00/02/29 00:00:00"}},  // 2000, not 1900
+        {25, 2, 28, 23, 59, 0, 1, 0, {"25/02/28 23:59:00", "25/03/01 00:00:00"}},
+        {26, 0, 0, 8, 5, 7, 0, 10, {"26/01/01 08:05:07"}},  // never-set clock: January 1st
+        {26, 2, 30, 10, 0, 0, 0, 10, {"- - - - - -", "- - - - - -"}},  // 30 February
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.stamps.first().toStdString());
+        SetBytes s;
+        s.yy = k.yy, s.mo = k.mo, s.dd = k.dd, s.hh = k.hh, s.mi = k.mi, s.ss = k.ss;
+        s.intervalMin = k.iMin, s.intervalSec = k.iSec;
+        s.records = Records(int(k.stamps.size()));
+        const Rows rows(OneSet(s));
+        QStringList got;
+        for (int i = 0; i < rows.n; ++i) got << rows.c.field(i, 1) + " " + rows.c.field(i, 2);
+        EXPECT_EQ(got, k.stamps);
+        EXPECT_EQ(rows.c.field(rows.n - 1, 3), "25.0");  // values kept without a stamp
+    }
+    SetBytes zero;
+    zero.mo = 0, zero.dd = 0;
+    EXPECT_EQ(SetStart(zero.bytes()).date(), QDate(2026, 1, 1));
 }
 
-TEST(SetRows, celsiusAndFahrenheitRowsHoldTheTwelveFieldsInOrder) {
+TEST(SetRows, fieldsInOrderAndDryBulbOutOfRangeBlanksWhatDependsOnIt) {
     SetBytes s;
-    s.records = {{RawC(35.0), RawC(30.0), RawC(24.0), 1000}};
-    const LoggerSet set = OneSet(s);
-    TextTable c, f;
-    Reading r;
-    DecodeSetRows(set, SimCalibration(), r, c, f);
-    ASSERT_EQ(c.rowCount(), 1);
-    const QStringList rc = c.rowFields(0), rf = f.rowFields(0);
+    s.records = {{RawC(35.0), RawC(30.0), RawC(24.0), 1000},
+                 {RawC(35.0), RawC(100.5), RawC(24.0), 1000}};
+    const Rows rows(OneSet(s));
+    ASSERT_EQ(rows.n, 2);
+    const QStringList rc = rows.c.rowFields(0), rf = rows.f.rowFields(0);
     ASSERT_EQ(rc.size(), 12);
-    EXPECT_EQ(rc.mid(0, 3), (QStringList{"1", "26/03/15", "10:00:00"}));
-    EXPECT_EQ(rf.mid(0, 3), rc.mid(0, 3));
-    EXPECT_EQ(rc[3], "30.0");  // dry
+    EXPECT_EQ(rc.mid(0, 4), (QStringList{"1", "26/03/15", "10:00:00", "30.0"}));
+    EXPECT_EQ(rf.mid(0, 4), (QStringList{"1", "26/03/15", "10:00:00", "86.0"}));
     EXPECT_EQ(rc[5], "24.0");  // natural wet bulb
     EXPECT_EQ(rc[9], "35.0");  // globe
-    EXPECT_EQ(rf[3], "86.0");
     EXPECT_EQ(rf[9], "95.0");
-    EXPECT_EQ(rc[7], r.WbgtIndoorText);  // indoor WBGT, from the same decode
-    EXPECT_EQ(rf[10], r.AirSpeedTextFtMin);
-}
 
-TEST(SetRows, dryBulbOutOfRangeBlanksWhatDependsOnIt) {
-    SetBytes s;
-    s.records = {{RawC(35.0), RawC(100.5), RawC(24.0), 1000}};
-    TextTable c, f;
-    Reading r;
-    DecodeSetRows(OneSet(s), SimCalibration(), r, c, f);
-    const QStringList row = c.rowFields(0);
-    const QString none = "- - -";
-    EXPECT_EQ(row[3], none);   // dry
-    EXPECT_EQ(row[4], none);   // dew point
-    EXPECT_EQ(row[6], none);   // heat index
-    EXPECT_EQ(row[8], none);   // outdoor WBGT
-    EXPECT_EQ(row[11], none);  // wind chill
-    EXPECT_EQ(r.HumidexText, none);
-    EXPECT_EQ(row[9], "35.0");  // globe still shown
-    EXPECT_NE(row[7], none);    // indoor WBGT needs no dry bulb
-    EXPECT_EQ(f.rowFields(0)[3], none);
+    const QStringList bad = rows.c.rowFields(1);
+    for (int i : {3, 4, 6, 8, 11})  // dry, dew point, heat index, outdoor WBGT, wind chill
+        EXPECT_EQ(bad[i], "- - -") << i;
+    EXPECT_EQ(rows.r.HumidexText, "- - -");
+    EXPECT_EQ(bad[9], "35.0");
+    EXPECT_EQ(bad[7], rc[7]);  // indoor WBGT needs no dry bulb
+    EXPECT_EQ(rows.f.rowFields(1)[3], "- - -");
 }
 
 TEST(SetRows, speedOffsetAndZeroComeFromTheSetHeader) {
@@ -123,30 +132,13 @@ TEST(SetRows, speedOffsetAndZeroComeFromTheSetHeader) {
     s.offsetA = 250;
     s.offsetB = 50;
     s.zero = 30;
-    const LoggerSet shifted = OneSet(s);
-    const SetDecoder d(shifted, SimCalibration());
-    EXPECT_DOUBLE_EQ(d.speedOffset(), 2.0);
-    EXPECT_DOUBLE_EQ(d.speedZero(), 0.3);
+    const SetDecoder d(OneSet(s), SimCalibration());
     Reading a, b;
     QStringList c, f;
     SetDecoder(plain, SimCalibration()).decode(1, a, c, f);
     d.decode(1, b, c, f);
     EXPECT_DOUBLE_EQ(b.SpeedOffset, 2.0);
     EXPECT_DOUBLE_EQ(b.SpeedZero, 0.3);
-    // corrected speed − zero + offset
-    EXPECT_NEAR(b.AirSpeed, a.AirSpeed + 1.7, 1e-9);
+    EXPECT_NEAR(b.AirSpeed, a.AirSpeed - 0.3 + 2.0, 1e-9);
     EXPECT_EQ(c[10], b.AirSpeedText);
-}
-
-TEST(SetRows, blockShorterThanItsRecordsDecodesOnlyWholeRecords) {
-    SetBytes s;
-    s.records = Records(4);
-    const QByteArray cut = s.bytes().left(16 + 2 * 8 + 7);
-    const auto sets = SplitSets(cut, 1);
-    ASSERT_EQ(sets.size(), 1u);
-    TextTable c, f;
-    Reading r;
-    EXPECT_EQ(DecodeSetRows(sets[0], SimCalibration(), r, c, f), 2);
-    EXPECT_EQ(c.rowCount(), 2);
-    EXPECT_EQ(f.rowCount(), 2);
 }
