@@ -25,26 +25,17 @@ TEST(Handshake, replyEndingInJEndsItWhateverCameBefore) {
     r.port.qReplies = {QByteArray("\xFF\xAA\x01\x02", 4) + "J"};
     EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
     EXPECT_TRUE(r.state.MeterOnline);
-    EXPECT_EQ(r.port.written, "Q");
     EXPECT_EQ(r.clock.nowMs(), 100);  // the wait for the reply and the final wait
     EXPECT_EQ(r.clock.delayCalls(), 2);
 }
 
-TEST(Handshake, jFollowedByCarriageReturnOrEmptyRepliesAreRetried) {
+TEST(Handshake, jFollowedByCarriageReturnEmptyOrStaleRepliesAreRetried) {
     Rig r;
+    r.port.arrive("J");  // a stale J from before the first Q does not count
     r.port.qReplies = {"J\r", "", "JJx", "okJ"};
     EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
-    EXPECT_EQ(r.port.attentions, 4);
     EXPECT_EQ(r.port.written, "QQQQ");
     EXPECT_EQ(r.clock.nowMs(), 5 * 50);
-}
-
-TEST(Handshake, dropsWhatArrivedBeforeEachQ) {
-    Rig r;
-    r.port.arrive("J");  // a stale J from before does not count
-    r.port.qReplies = {"", "J"};
-    EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
-    EXPECT_EQ(r.port.attentions, 2);
 }
 
 TEST(Handshake, silentMeterGivesUpOnThe10001stAttemptWithoutTheFinalWait) {
@@ -58,14 +49,12 @@ TEST(Handshake, silentMeterGivesUpOnThe10001stAttemptWithoutTheFinalWait) {
 }
 
 TEST(Handshake, answerOnTheLastAttemptIsTooLate) {
-    Rig r;
-    for (int i = 0; i < 10000; ++i) r.port.qReplies.append(QByteArray());
-    r.port.qReplies.append("J");  // the 10001st reply
-    EXPECT_FALSE(AttentionHandshake(r.port, r.clock, r.state));
-    Rig s;
-    for (int i = 0; i < 9999; ++i) s.port.qReplies.append(QByteArray());
-    s.port.qReplies.append("J");  // the 10000th
-    EXPECT_TRUE(AttentionHandshake(s.port, s.clock, s.state));
+    for (int silent : {9999, 10000}) {
+        Rig r;
+        for (int i = 0; i < silent; ++i) r.port.qReplies.append(QByteArray());
+        r.port.qReplies.append("J");
+        EXPECT_EQ(AttentionHandshake(r.port, r.clock, r.state), silent == 9999);
+    }
 }
 
 TEST(Handshake, givesUpAtOnceWhenStoppingOrThePortIsGone) {
@@ -78,11 +67,6 @@ TEST(Handshake, givesUpAtOnceWhenStoppingOrThePortIsGone) {
     failed.port.failedFlag = true;
     EXPECT_FALSE(AttentionHandshake(failed.port, failed.clock, failed.state));
     EXPECT_LE(failed.port.attentions, 1);
-
-    Rig closed;
-    closed.port.close();
-    EXPECT_FALSE(AttentionHandshake(closed.port, closed.clock, closed.state));
-    EXPECT_FALSE(closed.state.MeterOnline);
 }
 
 TEST(Commands, sendCommandWritesTheLetterAfterTheHandshakeEvenWithoutAnAnswer) {

@@ -6,127 +6,115 @@ using namespace montira;
 using montira::test::FrameBuilder;
 using montira::test::PollRig;
 
-// One tick without NoDataRoutine: the tick waits 0.5 s, drops what came, then gathers bytes
-// for up to a second.
+// A tick after NoDataRoutine has run: it waits 0.5 s, drops what came, then gathers bytes
+// for up to a second, four attempts at most.
 
-TEST(PollCollect, frameSplitOverSeveralReadsIsAssembled) {
+namespace {
+
+const QByteArray kFrame30 = FrameBuilder().dry(30.0).bytes();
+
+}  // namespace
+
+TEST(PollCollect, splitFrameIsAssembledAndBytesBeforeTheHalfSecondAreDropped) {
     PollRig rig;
-    const QByteArray f = FrameBuilder().dry(30.0).bytes();
-    rig.port.at(520, f.left(20));
-    rig.port.at(600, f.mid(20, 20));
-    rig.port.at(700, f.mid(40));
+    rig.port.at(100, FrameBuilder().dry(10.0).bytes());  // stale
+    rig.port.at(520, kFrame30.left(20));
+    rig.port.at(600, kFrame30.mid(20, 20));
+    rig.port.at(700, kFrame30.mid(40));
     rig.poll.tick();
     EXPECT_EQ(rig.poll.framesShown(), 1);
     EXPECT_EQ(rig.state.live.reading.DryText, "30.0");
     EXPECT_TRUE(rig.state.link.MeterOnline);
-    EXPECT_GE(rig.clock.nowMs(), 700);
     EXPECT_LT(rig.clock.nowMs(), 720);
     EXPECT_EQ(rig.captions, QStringList{"COM 3"});
 }
 
-TEST(PollCollect, bytesBeforeTheHalfSecondWaitEndsAreDropped) {
-    PollRig rig;
-    rig.port.at(100, FrameBuilder().dry(10.0).bytes());  // stale: dropped
-    rig.port.at(800, FrameBuilder().dry(30.0).bytes());
-    rig.poll.tick();
-    EXPECT_EQ(rig.poll.framesShown(), 1);
-    EXPECT_EQ(rig.state.live.reading.DryText, "30.0");
+TEST(PollCollect, shortOrBrokenFrameIsDroppedAndAnotherAttemptFollows) {
+    const struct {
+        QByteArray bad;
+        qint64 goodAt, endBefore;
+        int rejected;
+    } cases[] = {
+        // 46 bytes after a second: a failed attempt, the next one starts 0.5 s later.
+        {kFrame30.left(46), 2100, 2300, 0},
+        // Wrong end byte: dropped at once, no extra second.
+        {FrameBuilder().dry(10.0).end(4).bytes(), 1200, 1300, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.goodAt);
+        PollRig rig;
+        rig.port.at(600, c.bad);
+        rig.port.at(c.goodAt, kFrame30);
+        rig.poll.tick();
+        EXPECT_EQ(rig.poll.framesRejected(), c.rejected);
+        EXPECT_EQ(rig.poll.framesShown(), 1);
+        EXPECT_EQ(rig.poll.noDataRuns(), 0);
+        EXPECT_EQ(rig.state.live.reading.DryText, "30.0");
+        EXPECT_GE(rig.clock.nowMs(), c.goodAt);
+        EXPECT_LT(rig.clock.nowMs(), c.endBefore);
+    }
 }
 
-TEST(PollCollect, fortySixBytesAfterOneSecondIsAFailedAttempt) {
-    PollRig rig;
-    rig.port.at(600, FrameBuilder().dry(10.0).bytes().left(46));
-    // The second attempt waits half a second after the first one's second, then gathers.
-    rig.port.at(2100, FrameBuilder().dry(30.0).bytes());
-    rig.poll.tick();
-    EXPECT_EQ(rig.poll.framesShown(), 1);
-    EXPECT_EQ(rig.poll.framesRejected(), 0);
-    EXPECT_EQ(rig.poll.noDataRuns(), 0);
-    EXPECT_EQ(rig.state.live.reading.DryText, "30.0");
-    EXPECT_GE(rig.clock.nowMs(), 2100);
-}
+TEST(PollCollect, fourSilentAttemptsHandTheTickToNoDataRoutine) {
+    PollRig late;
+    late.port.at(5200, kFrame30);  // the fourth attempt gathers 5000-6000
+    late.poll.tick();
+    EXPECT_EQ(late.poll.noDataRuns(), 0);
+    EXPECT_EQ(late.poll.framesShown(), 1);
 
-TEST(PollCollect, wrongEndByteDropsTheFrameAndANewAttemptFollows) {
     PollRig rig;
-    rig.port.at(600, FrameBuilder().dry(10.0).end(4).bytes());
-    rig.port.at(1200, FrameBuilder().dry(30.0).bytes());
-    rig.poll.tick();
-    EXPECT_EQ(rig.poll.framesRejected(), 1);
-    EXPECT_EQ(rig.poll.framesShown(), 1);
-    EXPECT_EQ(rig.state.live.reading.DryText, "30.0");
-    EXPECT_LT(rig.clock.nowMs(), 1300);  // not counted as a failed attempt: no extra second
-}
-
-TEST(PollCollect, fourShortAttemptsHandTheTickToNoDataRoutine) {
-    PollRig rig;
-    // Silence for four attempts (each 0.5 s + 1 s), then frames again.
-    rig.port.every(7000, 20000, 250, FrameBuilder().dry(30.0).bytes());
+    rig.port.every(7000, 20000, 250, kFrame30);
     rig.poll.tick();
     EXPECT_EQ(rig.poll.noDataRuns(), 1);
-    EXPECT_EQ(rig.poll.framesShown(), 0);  // the tick ends after NoDataRoutine
+    EXPECT_EQ(rig.poll.framesShown(), 0);
     EXPECT_TRUE(rig.captions.contains("Sem comunicação"));
     EXPECT_EQ(rig.captions.back(), "COM 3");
-    EXPECT_GE(rig.clock.nowMs(), 7000);
-    EXPECT_FALSE(rig.state.link.LinkLost);
     EXPECT_TRUE(rig.state.link.MeterOnline);
 }
 
-TEST(PollCollect, aFrameOnTheFourthAttemptIsStillShown) {
-    PollRig rig;
-    rig.port.at(5200, FrameBuilder().dry(30.0).bytes());  // fourth attempt gathers 5000-6000
-    rig.poll.tick();
-    EXPECT_EQ(rig.poll.noDataRuns(), 0);
-    EXPECT_EQ(rig.poll.framesShown(), 1);
-}
-
-TEST(PollCollect, aMeterSendingOnlyBrokenFramesCountsAsSilent) {
+TEST(PollCollect, aMeterSendingOnlyBrokenFramesCountsAsSilentAndStopsRecording) {
     PollRig rig;
     rig.state.Recording = true;
     rig.port.every(600, 30000, 250, FrameBuilder().end(4).bytes());
-    rig.port.every(30100, 60000, 250, FrameBuilder().dry(30.0).bytes());
+    rig.port.every(30100, 60000, 250, kFrame30);
     rig.poll.tick();
     EXPECT_GE(rig.poll.framesRejected(), kPollRejectedFrames);
     EXPECT_EQ(rig.poll.noDataRuns(), 1);
-    EXPECT_FALSE(rig.state.Recording);  // stale values are not recorded
+    EXPECT_FALSE(rig.state.Recording);
     EXPECT_LT(rig.clock.nowMs(), 40000);
 }
 
-TEST(PollCollect, interruptedTickLeavesThePortToTheCommand) {
-    PollRig rig;
-    rig.port.at(600, FrameBuilder().bytes());
-    rig.clock.addListener([&](qint64 now) {
-        if (now == 200) rig.poll.interrupt();
+TEST(PollCollect, interruptFailedPortAndReentryEndTheTickCleanly) {
+    PollRig interrupted;
+    interrupted.port.at(600, kFrame30);
+    interrupted.clock.addListener([&](qint64 now) {
+        if (now == 200) interrupted.poll.interrupt();
     });
-    rig.poll.tick();
-    EXPECT_EQ(rig.poll.framesShown(), 0);
-    EXPECT_LE(rig.clock.nowMs(), 500);
-    EXPECT_FALSE(rig.poll.running());
-}
+    interrupted.poll.tick();
+    EXPECT_EQ(interrupted.poll.framesShown(), 0);
+    EXPECT_LE(interrupted.clock.nowMs(), 500);
+    EXPECT_FALSE(interrupted.poll.running());
 
-TEST(PollCollect, failedPortTakesTheErrorPath) {
-    PollRig rig;
-    rig.clock.addListener([&](qint64 now) {
-        if (now == 700) rig.port.failedFlag = true;  // adapter pulled out
+    PollRig failed;
+    failed.clock.addListener([&](qint64 now) {
+        if (now == 700) failed.port.failedFlag = true;  // adapter pulled out
     });
-    rig.poll.tick();
-    EXPECT_TRUE(rig.state.link.LinkLost);
-    EXPECT_FALSE(rig.state.link.MeterOnline);
-    EXPECT_FALSE(rig.port.isOpen());
-    EXPECT_EQ(rig.timerOn, 1);
-    EXPECT_LT(rig.clock.nowMs(), 800);
-}
+    failed.poll.tick();
+    EXPECT_TRUE(failed.state.link.LinkLost);
+    EXPECT_FALSE(failed.state.link.MeterOnline);
+    EXPECT_FALSE(failed.port.isOpen());
+    EXPECT_LT(failed.clock.nowMs(), 800);
 
-TEST(PollCollect, tickDoesNotReenterFromANestedWait) {
-    PollRig rig;
-    rig.port.at(800, FrameBuilder().bytes());
-    int nested = 0;
-    rig.clock.addListener([&](qint64) {
-        if (rig.poll.running()) {
-            rig.poll.tick();
-            ++nested;
+    PollRig nested;
+    nested.port.at(800, kFrame30);
+    int calls = 0;
+    nested.clock.addListener([&](qint64) {
+        if (nested.poll.running()) {
+            nested.poll.tick();
+            ++calls;
         }
     });
-    rig.poll.tick();
-    EXPECT_GT(nested, 500);
-    EXPECT_EQ(rig.poll.framesShown(), 1);
+    nested.poll.tick();
+    EXPECT_GT(calls, 500);
+    EXPECT_EQ(nested.poll.framesShown(), 1);
 }

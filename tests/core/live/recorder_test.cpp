@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "core/AppState.h"
@@ -13,22 +12,9 @@
 #include "support/Processes.h"
 
 using namespace montira;
-
-namespace {
-
 using montira::test::FileLines;
 
-void FillReading(Reading& r) {
-    r.DryText = "28.4", r.DryTextF = "83.1";
-    r.DewText = "18.0", r.DewTextF = "64.4";
-    r.WetText = "22.1", r.WetTextF = "71.7";
-    r.HeatIndexText = "29.6", r.HeatIndexTextF = "85.3";
-    r.WbgtIndoorText = "25.0", r.WbgtIndoorTextF = "77.0";
-    r.WbgtOutdoorText = "24.0", r.WbgtOutdoorTextF = "75.2";
-    r.GlobeText = "31.2", r.GlobeTextF = "88.1";
-    r.AirSpeedText = "1.6", r.AirSpeedTextFtMin = "315";
-    r.WindChillText = "- - -", r.WindChillTextF = "- - -";
-}
+namespace {
 
 // A recorder, list feed and sample tick over one state, recording into a temporary folder.
 struct Rig {
@@ -42,7 +28,16 @@ struct Rig {
     int changes = 0;
 
     Rig() {
-        FillReading(state.live.reading);
+        Reading& r = state.live.reading;
+        r.DryText = "28.4", r.DryTextF = "83.1";
+        r.DewText = "18.0", r.DewTextF = "64.4";
+        r.WetText = "22.1", r.WetTextF = "71.7";
+        r.HeatIndexText = "29.6", r.HeatIndexTextF = "85.3";
+        r.WbgtIndoorText = "25.0", r.WbgtIndoorTextF = "77.0";
+        r.WbgtOutdoorText = "24.0", r.WbgtOutdoorTextF = "75.2";
+        r.GlobeText = "31.2", r.GlobeTextF = "88.1";
+        r.AirSpeedText = "1.6", r.AirSpeedTextFtMin = "315";
+        r.WindChillText = "- - -", r.WindChillTextF = "- - -";
         state.SampleInterval = 1;
         ticker.recordError = [this](const QString& m) { errors << m; };
         recorder.changed = [this] { ++changes; };
@@ -62,104 +57,71 @@ struct Rig {
 
 }  // namespace
 
-TEST(RecorderStartStop, recordingWritesHeadingThenNumberedCrLfLinesInItsUnit) {
-    Rig rig;
-    ASSERT_TRUE(rig.startAt("teste.plv"));
-    EXPECT_TRUE(rig.state.Recording);
-    EXPECT_EQ(rig.recorder.fileTitle(), "teste.plv");
-    rig.ticks(2);
-    rig.state.CelsiusMode = false;  // the unit of a running recording does not follow
-    rig.ticks(1);
-    EXPECT_EQ(rig.recorder.RecordCount, 3);
-    const QList<QByteArray> lines = FileLines(rig.path("teste.plv"));
-    ASSERT_EQ(lines.size(), 4);
-    EXPECT_TRUE(
-        lines[0].startsWith("(\xB0"
-                            "C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\t"));
-    EXPECT_EQ(lines[1],
-              "1\t24/03/07\t09:00:00\t28.4\t18.0\t22.1\t29.6\t25.0\t24.0\t31.2\t1.6\t- - -\t\r");
-    EXPECT_TRUE(lines[3].startsWith("3\t24/03/07\t09:00:01\t28.4\t"));
-    for (const QByteArray& l : lines) EXPECT_EQ(l.count('\t'), 12) << l.constData();
-
-    rig.recorder.stop();
-    EXPECT_FALSE(rig.state.Recording);
-    EXPECT_FALSE(rig.recorder.fileOpen());
+TEST(RecorderStartStop, recordingKeepsTheUnitItStartedWith) {
+    for (bool celsius : {true, false}) {
+        SCOPED_TRACE(celsius);
+        Rig rig;
+        rig.state.CelsiusMode = celsius;
+        ASSERT_TRUE(rig.startAt("teste.plv"));
+        rig.ticks(2);
+        rig.state.CelsiusMode = !celsius;
+        rig.ticks(1);
+        const QList<QByteArray> lines = FileLines(rig.path("teste.plv"));
+        ASSERT_EQ(lines.size(), 4);
+        EXPECT_TRUE(lines[0].startsWith(celsius ? "(\xB0"
+                                                  "C)\tData\t"
+                                                : "(\xB0"
+                                                  "F)\tData\t"));
+        EXPECT_EQ(lines[1], celsius ? "1\t24/03/07\t09:00:00\t28.4\t18.0\t22.1\t29.6\t25.0\t24.0\t"
+                                      "31.2\t1.6\t- - -\t\r"
+                                    : "1\t24/03/07\t09:00:00\t83.1\t64.4\t71.7\t85.3\t77.0\t75.2\t"
+                                      "88.1\t315\t- - -\t\r");
+        EXPECT_TRUE(lines[3].startsWith("3\t24/03/07\t09:00:01\t"));
+        rig.recorder.stop();
+        EXPECT_FALSE(rig.state.Recording);
+        EXPECT_FALSE(rig.recorder.fileOpen());
+    }
 }
 
-TEST(RecorderStartStop, fahrenheitRecordingWritesFahrenheitHeadingAndValues) {
-    Rig rig;
-    rig.state.CelsiusMode = false;
-    ASSERT_TRUE(rig.startAt("f.plv"));
-    rig.state.CelsiusMode = true;
-    rig.ticks(1);
-    const QList<QByteArray> lines = FileLines(rig.path("f.plv"));
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(
-        lines[0].startsWith("(\xB0"
-                            "F)\t"));
-    EXPECT_TRUE(lines[0].contains("\tft/m\t"));
-    EXPECT_EQ(lines[1],
-              "1\t24/03/07\t09:00:00\t83.1\t64.4\t71.7\t85.3\t77.0\t75.2\t88.1\t315\t- - -\t\r");
-}
-
-TEST(RecorderStartStop, cancelledDialogLeavesChoiceAndRecorderIdle) {
+TEST(RecorderStartStop, cancelledDialogOrUncreatableFileLeavesTheRecorderIdle) {
     Rig rig;
     rig.recorder.applySaveDialog(false, QString());
     EXPECT_FALSE(rig.recorder.start());
-    EXPECT_FALSE(rig.state.Recording);
     rig.recorder.applySaveDialog(true, rig.path("x.plv"));
     rig.recorder.applySaveDialog(false, "ignored");
     EXPECT_EQ(rig.recorder.RecordFileName, rig.path("x.plv"));
-    EXPECT_TRUE(rig.recorder.FileChosen);
     rig.recorder.applySaveDialog(true, rig.dir.path() + "/");
     EXPECT_FALSE(rig.recorder.FileChosen);  // a folder without a file title
-}
-
-TEST(RecorderStartStop, uncreatableFileLeavesRecorderIdleWithReason) {
-    Rig rig;
     EXPECT_FALSE(rig.startAt("no/such/folder/x.plv"));
     EXPECT_FALSE(rig.state.Recording);
     EXPECT_FALSE(rig.recorder.lastError().isEmpty());
 }
 
-TEST(RecorderStartStop, idleTickClosesFileThatNoDataRoutineStopped) {
+TEST(RecorderStartStop, idleTickClosesTheFileThatNoDataRoutineStopped) {
     Rig rig;
     ASSERT_TRUE(rig.startAt("n.plv"));
     rig.ticks(2);
     rig.state.Recording = false;  // the meter went silent
-    EXPECT_TRUE(rig.recorder.fileOpen());
-    const int before = rig.changes;
     rig.ticks(1);
     EXPECT_FALSE(rig.recorder.fileOpen());
-    EXPECT_EQ(rig.recorder.RecordCount, 0);
-    EXPECT_GT(rig.changes, before);
     EXPECT_EQ(FileLines(rig.path("n.plv")).size(), 3);
     const int idle = rig.changes;
-    rig.ticks(3);  // nothing more to tell the panel
+    rig.ticks(3);
     EXPECT_EQ(rig.changes, idle);
 }
 
-TEST(RecorderContinuation, recordingOf320001SamplesFillsFirstFileAndStartsDashOne) {
+TEST(RecorderContinuation, recordingOf320001SamplesFillsTheFirstFileAndStartsDashOne) {
     Rig rig;
     ASSERT_TRUE(rig.startAt("a.b.plv"));
     rig.state.HeaderOn = true;
     rig.ticker.headerTexts = [] { return HeaderTexts{"Ana", "Forno", "Aço"}; };
     rig.ticks(320001);
-    EXPECT_EQ(rig.recorder.RecordCount, 320001);
     EXPECT_EQ(rig.recorder.RecordFileSeq, 1);
-    EXPECT_EQ(rig.recorder.fileTitle(), "a.b.plv");
-
     const QList<QByteArray> first = FileLines(rig.path("a.b.plv"));
-    ASSERT_EQ(first.size(), 320001);  // heading, no header text lines, 320000 records
-    EXPECT_TRUE(
-        first[0].startsWith("(\xB0"
-                            "C)\t"));
+    ASSERT_EQ(first.size(), 320001);  // heading and 320000 records
     EXPECT_TRUE(first.back().startsWith("320000\t"));
-
     const QList<QByteArray> second = FileLines(rig.path("a-1.b.plv"));
     ASSERT_EQ(second.size(), 5);
-    EXPECT_EQ(second[0], "*****Ana\r");
-    EXPECT_EQ(second[1], "*****Forno\r");
     EXPECT_EQ(second[2], "*****A\xE7o\r");
     EXPECT_TRUE(
         second[3].startsWith("(\xB0"
@@ -168,35 +130,15 @@ TEST(RecorderContinuation, recordingOf320001SamplesFillsFirstFileAndStartsDashOn
     EXPECT_TRUE(rig.errors.isEmpty());
 }
 
-TEST(RecorderContinuation, splitWithoutHeaderWindowKeepsUnitAndHasNoHeaderLines) {
-    Rig rig;
-    rig.state.CelsiusMode = false;
-    ASSERT_TRUE(rig.startAt("semponto"));
-    rig.recorder.RecordCount = 2 * kRecordsPerFile;  // as if two files were full
-    rig.recorder.RecordFileSeq = 1;
-    rig.state.CelsiusMode = true;
-    rig.ticks(1);
-    const QList<QByteArray> lines = FileLines(rig.path("semponto-2"));
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(
-        lines[0].startsWith("(\xB0"
-                            "F)\t"));
-    EXPECT_TRUE(lines[1].startsWith("640001\t"));
-    EXPECT_TRUE(lines[1].contains("\t83.1\t"));
-}
-
-TEST(RecorderContinuation, uncreatableContinuationStopsRecordingOnceAndKeepsFirstFile) {
+TEST(RecorderContinuation, uncreatableContinuationStopsRecordingOnceAndKeepsTheFirstFile) {
     Rig rig;
     ASSERT_TRUE(rig.startAt("t.plv"));
     rig.ticks(3);
     QDir(rig.dir.path()).mkdir("t-1.plv");  // the continuation name is taken by a folder
     rig.recorder.RecordCount = kRecordsPerFile;
-    rig.ticks(1);
+    rig.ticks(6);
     EXPECT_FALSE(rig.state.Recording);
     EXPECT_EQ(rig.errors, QStringList{"Erro!Registrando!"});
-    rig.ticks(5);
-    EXPECT_EQ(rig.errors.size(), 1);
-    EXPECT_EQ(rig.recorder.RecordFileSeq, 1);
     EXPECT_FALSE(rig.recorder.fileOpen());
     EXPECT_EQ(FileLines(rig.path("t.plv")).size(), 4);
 }
