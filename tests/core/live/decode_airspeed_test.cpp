@@ -99,17 +99,18 @@ TEST(WindChill, needsColdAirAndSomeWind) {
     const Reading r = Decode(FrameBuilder().dry(0).wet(-1).offsets(500, 0, 0)).reading;
     EXPECT_EQ(r.WindChillText, "-4.9");
     EXPECT_EQ(r.WindChillTextF, "23.1");
-    EXPECT_EQ(Decode(FrameBuilder().dry(5.01).wet(1).offsets(500, 0, 0)).reading.WindChillText,
-              kInvalid);
-    EXPECT_EQ(Decode(FrameBuilder().dry(-5.01).wet(-6).offsets(500, 0, 0)).reading.WindChillText,
-              kInvalid);
-    EXPECT_NE(Decode(FrameBuilder().dry(5.0).wet(1).offsets(500, 0, 0)).reading.WindChillText,
-              kInvalid);
-    // 0.8 m/s is below 0.894; 0.9 m/s is enough.
-    EXPECT_EQ(Decode(FrameBuilder().dry(0).wet(-1).offsets(80, 0, 0)).reading.WindChillTextF,
-              kInvalid);
-    EXPECT_NE(Decode(FrameBuilder().dry(0).wet(-1).offsets(90, 0, 0)).reading.WindChillTextF,
-              kInvalid);
+    // Dry bulb -5.0 to 5.0 °C and at least 0.894 m/s.
+    const struct {
+        double dry;
+        int speed100;
+        bool defined;
+    } cases[] = {
+        {5.01, 500, false}, {-5.01, 500, false}, {5.0, 500, true}, {0, 80, false}, {0, 90, true}};
+    for (const auto& c : cases) {
+        const Reading w =
+            Decode(FrameBuilder().dry(c.dry).wet(c.dry - 1).offsets(c.speed100, 0, 0)).reading;
+        EXPECT_EQ(w.WindChillTextF != kInvalid, c.defined) << c.dry << " " << c.speed100;
+    }
 }
 
 TEST(StoredRecord, usesTheKeptCalibrationAndItsOwnZeroAndOffset) {

@@ -152,19 +152,6 @@ TEST(ToolbarSample, computerIntervalAsksAgainOnTextAndResetsTheTick) {
     EXPECT_EQ(rig.host.inputs, 0);
 }
 
-TEST(ToolbarSample, meterBranchRunsItsExchangeOrShowsBusy) {
-    Rig rig;
-    int exchanges = 0;
-    rig.commands.samplingChoice = [] { return false; };
-    rig.commands.plug("Sample", [&] { ++exchanges; });
-    rig.click("Sample");
-    EXPECT_EQ(exchanges, 1);
-    rig.state.link.KeypadBusy = true;
-    rig.click("Sample");
-    EXPECT_EQ(exchanges, 1);
-    EXPECT_EQ(rig.host.busy, 1);
-}
-
 TEST(ToolbarUnit, cfTogglesButIsRefusedWhileRecording) {
     Rig rig;
     rig.click("CF");
