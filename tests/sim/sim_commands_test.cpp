@@ -8,6 +8,7 @@
 #include "core/live/LiveFrame.h"
 #include "sim/SimMeter.h"
 #include "sim/SimSerialPort.h"
+#include "support/SimRig.h"
 
 using namespace montira;
 using montira::sim::SimMeter;
@@ -20,16 +21,8 @@ QByteArray Bytes(std::initializer_list<int> v) {
     return b;
 }
 
-struct Rig {
-    SimMeter meter;
-    VirtualClock clock;
-    sim::SimSerialPort port{meter, clock};
-    LinkState link;
-    Rig() {
-        meter.setDrift(false);
-        port.open();
-        clock.advance(1000);  // a few frames went by
-    }
+struct Rig : test::SimRig {
+    Rig() { clock.advance(1000); }  // a few frames went by
     QByteArray query(char letter) { return QueryCommand(port, clock, link, letter); }
     // Handshake, letter, then each parameter byte after its own Delay(0.05).
     void send(char letter, const QByteArray& params = {}) {

@@ -6,30 +6,14 @@
 #include "core/live/LiveFrame.h"
 #include "sim/SimMeter.h"
 #include "sim/SimSerialPort.h"
+#include "support/SimRig.h"
 
 using namespace montira;
 using montira::sim::SimMeter;
 
 namespace {
 
-struct Rig {
-    SimMeter meter;
-    VirtualClock clock;
-    sim::SimSerialPort port{meter, clock};
-    LinkState link;
-    Rig() {
-        meter.setDrift(false);
-        port.open();
-    }
-    QByteArray collect(qint64 ms) {
-        QByteArray b;
-        for (qint64 t = 0; t < ms; ++t) {
-            clock.advance(1);
-            b += port.readAll();
-        }
-        return b;
-    }
-};
+using Rig = test::SimRig;
 
 }  // namespace
 
