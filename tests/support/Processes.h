@@ -29,6 +29,8 @@ inline RunResult Run(const QString& program, const QStringList& args, int waitMs
     return r;
 }
 
+#ifdef MONTIRA_CLI_PATH
+// Only the programs that run the built executables know their paths.
 inline RunResult Cli(const QStringList& args, int waitMs = 60000) {
     return Run(QStringLiteral(MONTIRA_CLI_PATH), args, waitMs);
 }
@@ -57,6 +59,7 @@ private:
     QProcess proc_;
     QString path_;
 };
+#endif
 
 // The lines of a file without their LF (a CR stays); no empty last line.
 inline QList<QByteArray> FileLines(const QString& path) {
