@@ -10,10 +10,10 @@
 #include "ui/link/MeterConnection.h"
 #include "ui/link/NoPortMessage.h"
 #include "ui/link/Port.h"
-#include "ui/live/Panel.h"
-#include "ui/live/PanelStartOptions.h"
-#include "ui/live/ToolbarWiring.h"
-#include "ui/live/WindowPlugs.h"
+#include "ui/panel/Panel.h"
+#include "ui/panel/PanelStartOptions.h"
+#include "ui/panel/ToolbarWiring.h"
+#include "ui/panel/WindowPlugs.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
-#include "core/live/LiveFrame.h"
+#include "core/meter/LiveFrame.h"
 
 namespace montira::cli {
 

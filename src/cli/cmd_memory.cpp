@@ -6,11 +6,11 @@
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "core/link/QtSerialPort.h"
-#include "core/live/Poll.h"
+#include "core/link/Poll.h"
 #include "core/memory/LoggerDownload.h"
 #include "core/memory/SetDecoder.h"
-#include "core/memory/SetFile.h"
-#include "core/memory/SilenceClock.h"
+#include "core/record/SetFile.h"
+#include "core/link/SilenceClock.h"
 
 namespace montira::cli {
 

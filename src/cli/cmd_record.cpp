@@ -9,10 +9,10 @@
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "core/link/QtSerialPort.h"
-#include "core/live/LiveListFeed.h"
-#include "core/live/Poll.h"
-#include "core/live/Recorder.h"
-#include "core/live/SampleTick.h"
+#include "core/record/LiveListFeed.h"
+#include "core/link/Poll.h"
+#include "core/record/Recorder.h"
+#include "core/record/SampleTick.h"
 
 namespace montira::cli {
 

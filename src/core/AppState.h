@@ -2,7 +2,7 @@
 #include <QString>
 
 #include "core/link/LinkState.h"
-#include "core/live/LiveFrame.h"
+#include "core/meter/LiveFrame.h"
 
 namespace montira {
 

@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <vector>
 
-#include "core/live/LiveFrame.h"
+#include "core/meter/LiveFrame.h"
 #include "sim/SimMeter.h"
 
 using namespace montira;

@@ -12,7 +12,7 @@
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "core/link/QtSerialPort.h"
-#include "core/live/LiveFrame.h"
+#include "core/meter/LiveFrame.h"
 #include "core/memory/LoggerDownload.h"
 #include "sim/PtyMeter.h"
 #include "ui/memory/SetToDataList.h"

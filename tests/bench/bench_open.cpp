@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "core/live/DataFile.h"
+#include "core/record/DataFile.h"
 #include "core/tables/Cp1252.h"
 #include "ui/tables/FileList.h"
 

@@ -10,7 +10,7 @@
 #include "core/link/Handshake.h"
 #include "core/link/PortProbe.h"
 #include "core/link/QtSerialPort.h"
-#include "core/live/LiveFrame.h"
+#include "core/meter/LiveFrame.h"
 #include "support/Processes.h"
 
 using namespace montira;

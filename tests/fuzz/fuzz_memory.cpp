@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "core/live/AirSpeed.h"
-#include "core/memory/LoggerSets.h"
-#include "core/memory/MemoryStatus.h"
+#include "core/meter/AirSpeed.h"
+#include "core/meter/LoggerSets.h"
+#include "core/meter/MemoryStatus.h"
 #include "core/memory/SetDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -3,7 +3,7 @@
 
 #include "core/link/Handshake.h"
 #include "core/link/VirtualClock.h"
-#include "core/live/LiveFrame.h"
+#include "core/meter/LiveFrame.h"
 #include "sim/SimMeter.h"
 #include "sim/SimSerialPort.h"
 #include "support/SimRig.h"

@@ -1,6 +1,6 @@
 #include "core/link/Handshake.h"
 
-#include "core/link/Commands.h"
+#include "core/meter/Commands.h"
 
 namespace montira {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/link/Commands.h"
+#include "core/meter/Commands.h"
 #include "core/link/Handshake.h"
-#include "core/memory/SilenceClock.h"
+#include "core/link/SilenceClock.h"
 
 namespace montira {
 

@@ -4,8 +4,8 @@
 #include "core/AppState.h"
 #include "core/link/Clock.h"
 #include "core/link/SerialPort.h"
-#include "core/memory/LoggerSets.h"
-#include "core/memory/MemoryStatus.h"
+#include "core/meter/LoggerSets.h"
+#include "core/meter/MemoryStatus.h"
 
 namespace montira {
 

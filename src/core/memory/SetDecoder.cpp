@@ -3,8 +3,8 @@
 #include <QTimeZone>
 #include <algorithm>
 
-#include "core/live/DataFile.h"
-#include "core/live/LiveFrame.h"
+#include "core/record/DataFile.h"
+#include "core/meter/LiveFrame.h"
 
 namespace montira {
 

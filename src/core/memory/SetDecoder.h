@@ -3,9 +3,9 @@
 #include <QStringList>
 #include <functional>
 
-#include "core/live/AirSpeed.h"
-#include "core/live/Reading.h"
-#include "core/memory/LoggerSets.h"
+#include "core/meter/AirSpeed.h"
+#include "core/meter/Reading.h"
+#include "core/meter/LoggerSets.h"
 #include "core/tables/TextTable.h"
 
 namespace montira {

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <cmath>
 
-#include "core/live/Numbers.h"
+#include "core/meter/Numbers.h"
 #include "core/workload/WorkLoadTables.h"
 
 namespace montira::workload {

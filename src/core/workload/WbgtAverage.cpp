@@ -1,6 +1,6 @@
 #include "core/workload/WbgtAverage.h"
 
-#include "core/live/Numbers.h"
+#include "core/meter/Numbers.h"
 #include "core/workload/WholeNumbers.h"
 
 namespace montira::workload {

@@ -2,7 +2,7 @@
 #include <QString>
 
 #include "core/AppState.h"
-#include "core/live/Reading.h"
+#include "core/meter/Reading.h"
 
 namespace montira::workload {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/live/Numbers.h"
+#include "core/meter/Numbers.h"
 #include "core/workload/WholeNumbers.h"
 
 namespace montira::workload {

@@ -1,6 +1,6 @@
 #include "core/workload/WorkLoadSheet.h"
 
-#include "core/live/Numbers.h"
+#include "core/meter/Numbers.h"
 #include "core/workload/InputRepair.h"
 
 namespace montira::workload {

@@ -10,7 +10,7 @@
 #include <QUrl>
 
 #include "core/link/PortName.h"
-#include "ui/live/PanelFonts.h"
+#include "ui/common/PanelFonts.h"
 
 namespace montira {
 

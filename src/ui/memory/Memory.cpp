@@ -17,7 +17,7 @@
 #include <cmath>
 
 #include "core/memory/LoggerDownload.h"
-#include "core/memory/MemoryStatus.h"
+#include "core/meter/MemoryStatus.h"
 #include "ui/memory/SetToDataList.h"
 
 namespace montira {

@@ -6,7 +6,7 @@
 #include "core/AppState.h"
 #include "core/link/Clock.h"
 #include "core/link/SerialPort.h"
-#include "core/memory/LoggerSets.h"
+#include "core/meter/LoggerSets.h"
 #include "ui/memory/FloodPanel.h"
 #include "ui/memory/SetListModel.h"
 

@@ -2,7 +2,7 @@
 #include <QAbstractTableModel>
 #include <memory>
 
-#include "core/memory/LoggerSets.h"
+#include "core/meter/LoggerSets.h"
 
 namespace montira {
 

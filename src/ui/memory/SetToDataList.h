@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "core/AppState.h"
-#include "core/memory/LoggerSets.h"
+#include "core/meter/LoggerSets.h"
 #include "ui/tables/DataList.h"
 
 namespace montira {

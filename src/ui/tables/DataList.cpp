@@ -11,7 +11,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "core/memory/SetFile.h"
+#include "core/record/SetFile.h"
 
 namespace montira {
 

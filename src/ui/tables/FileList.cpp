@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "ui/live/Icons.h"
+#include "ui/common/Icons.h"
 
 namespace montira {
 

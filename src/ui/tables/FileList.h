@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "core/live/ToolbarCommands.h"
+#include "app/ToolbarCommands.h"
 #include "ui/tables/ColumnGrids.h"
 #include "ui/tables/TableModel.h"
 

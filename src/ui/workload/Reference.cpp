@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "ui/workload/WorkLoadFonts.h"
+#include "ui/common/WorkLoadFonts.h"
 
 namespace montira::ui {
 

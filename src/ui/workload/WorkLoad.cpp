@@ -20,7 +20,7 @@
 #include "core/workload/WbgtAverage.h"
 #include "core/workload/WorkLoadTables.h"
 #include "ui/workload/Reference.h"
-#include "ui/workload/WorkLoadFonts.h"
+#include "ui/common/WorkLoadFonts.h"
 #include "ui/workload/WorkLoadPrint.h"
 
 namespace montira::ui {

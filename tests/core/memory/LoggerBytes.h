@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/live/LiveFrame.h"
+#include "core/meter/LiveFrame.h"
 #include "sim/SimMeter.h"
 
 // Builds logger dumps byte by byte for the memory tests: a 16-byte set header

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/memory/LoggerBytes.h"
-#include "core/memory/MemoryStatus.h"
+#include "core/meter/MemoryStatus.h"
 
 using namespace montira;
 using montira::testing::StatusReply;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/memory/LoggerBytes.h"
-#include "core/memory/LoggerSets.h"
+#include "core/meter/LoggerSets.h"
 #include "core/memory/SetDecoder.h"
 
 using namespace montira;

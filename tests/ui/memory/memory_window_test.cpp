@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "core/link/VirtualClock.h"
-#include "core/live/LiveFrame.h"
+#include "core/meter/LiveFrame.h"
 #include "sim/SimSerialPort.h"
 #include "ui/memory/Memory.h"
 #include "ui/memory/MemoryDownload.h"

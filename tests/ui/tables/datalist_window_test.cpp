@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "core/link/VirtualClock.h"
-#include "core/live/LiveFrame.h"
+#include "core/meter/LiveFrame.h"
 #include "core/memory/LoggerBytes.h"
 #include "core/memory/ScriptedLogger.h"
 #include "ui/memory/Memory.h"

@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <QTableView>
 
-#include "core/live/DataFile.h"
+#include "core/record/DataFile.h"
 #include "ui/tables/FileList.h"
 
 using namespace montira;

@@ -1,0 +1,126 @@
+#pragma once
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "core/AppState.h"
+#include "core/link/Clock.h"
+#include "core/link/SerialPort.h"
+#include "core/record/DataFile.h"
+#include "core/record/LiveListFeed.h"
+#include "core/record/Recorder.h"
+#include "app/ToolbarDispatch.h"
+
+namespace montira {
+
+// The file window as the Open command fills it.
+class FileListTarget {
+public:
+    virtual ~FileListTarget() = default;
+    virtual void setCaption(const QString& caption) = 0;
+    virtual void setHeaderTexts(const QString& name, const QString& sector,
+                                const QString& company) = 0;
+    virtual void setHeading(const QStringList& heading) = 0;  // row 0 of the twelve grids
+    virtual void setRows(TextTable rows) = 0;
+};
+
+// What the commands need from the main window: dialogs, message boxes, its two timers and
+// the file window. The window implements it with real dialogs; tests with answers.
+class ToolbarHost {
+public:
+    virtual ~ToolbarHost() = default;
+    // Save-as / open dialog for data files (filter "Data Files (*.plv)|*.plv|All Files
+    // (*.*)|*.*|"); false on cancel.
+    virtual bool saveDataDialog(QString* path) = 0;
+    virtual bool openDataDialog(QString* path) = 0;
+    // "Erro!Registrando!", critical icon, title "MONTIRA DE STRESS TERMICO".
+    virtual void busyMessage() = 0;
+    // "All saved data in memory will be deleted." OK / Cancel, title "Warning".
+    virtual bool confirmErase() = 0;
+    // An input box; false on Cancel.
+    virtual bool inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                          QString* answer) = 0;
+    virtual void setPollRunning(bool on) = 0;    // Timer1
+    virtual void setSampleRunning(bool on) = 0;  // Timer2
+    // The panel shows ImaC or ImaF after the unit changed.
+    virtual void unitChanged(bool celsius) = 0;
+    // Closes the file window if it is open and opens it again, empty with its headings.
+    virtual FileListTarget* reopenFileList() = 0;
+    // Lets pending window events run (between parts of a long file read).
+    virtual void processEvents() = 0;
+};
+
+// What a typed sampling interval gives: abandon (empty or Cancel), ask again (not a
+// number), or the interval rounded half to even and clamped to 1..86400.
+struct SampleAnswer {
+    enum Kind { Abandon, AskAgain, Value } kind = Abandon;
+    int value = 0;
+};
+SampleAnswer ParseSampleAnswer(const QString& text);
+
+// The "( °F )" / "(°F)" test of the file window's Plot: "°C" when the heading's first field
+// holds "°C", else "°F".
+QString ListUnitOfHeading(const QString& firstHeading);
+
+// Every command of Toolbar1. The commands that only open another area's window run a hook
+// plugged in for their key; until a window is plugged its button does nothing.
+class ToolbarCommands {
+public:
+    ToolbarCommands(AppState& state, SerialPort& port, Clock& clock, Recorder& recorder,
+                    LiveListFeed& list, ToolbarHost& host);
+
+    // Registers every command with a dispatch.
+    void registerWith(ToolbarDispatch& dispatch);
+
+    // Plugs another area's window (or exchange) in for a key: "List", "Graph", "Environment",
+    // "AddText", "Btn" open their windows; "PowerOff", "Memory", "SetTime" run their part of
+    // the command after the guards; "Sample" is the meter's own sampling exchange.
+    void plug(const QString& key, std::function<void()> run) {
+        plugged_.insert(key, std::move(run));
+    }
+    bool plugged(const QString& key) const { return plugged_.contains(key); }
+    // The sampling choice window (modal): returns SamplingByPC. Without it the computer's
+    // interval is asked for directly.
+    std::function<bool()> samplingChoice;
+    // Closes the memory window (Memory and Erase close it first when MemoryWindowOpen).
+    std::function<void()> closeMemoryWindow;
+
+    void save();
+    void open();
+    void list();
+    void graph();
+    void sample();
+    void cf();
+    void powerOff();
+    void memory();
+    void setTime();
+    void environment();
+    void btn();
+    void addText();
+    void erase();
+
+    // The Open command's reading of a file into the file window, also for "--open FILE".
+    // Returns false when the file could not be read (the window then shows what was read).
+    bool openFile(const QString& path);
+
+    // Prompt and title of the sampling interval's input box.
+    static QString SamplePrompt();
+    static QString SampleTitle() { return QStringLiteral("Definir taxa de amostragem"); }
+
+private:
+    void runPlugged(const QString& key);
+    void rememberFolder(const QString& path);
+
+    AppState& state_;
+    SerialPort& port_;
+    Clock& clock_;
+    Recorder& recorder_;
+    LiveListFeed& list_;
+    ToolbarHost& host_;
+    QHash<QString, std::function<void()>> plugged_;
+    bool opening_ = false;
+};
+
+}  // namespace montira

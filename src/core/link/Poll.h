@@ -1,0 +1,61 @@
+#pragma once
+#include <QByteArray>
+
+#include "core/AppState.h"
+#include "core/link/Clock.h"
+#include "core/link/SerialPort.h"
+#include "core/link/NoData.h"
+#include "core/link/PollHooks.h"
+
+namespace montira {
+
+// Read attempts of one tick that may come back short before the tick gives the link up.
+constexpr int kPollRetries = 3;
+// Frames in a row that fail their start/end check before the tick treats the link as lost
+// (a meter that only sends broken frames is as good as silent, and must not leave stale
+// values on the panel while a recording goes on).
+constexpr int kPollRejectedFrames = 8;
+
+// The work of the main window's poll timer (Timer1): collect one live frame from what the
+// meter transmits, check it, decode it into the shared state and have it shown; run
+// NoDataRoutine when the meter is silent. Works on the seams only, so tests drive it on the
+// virtual clock.
+class Poll {
+public:
+    Poll(SerialPort& port, Clock& clock, AppState& state);
+
+    // One Timer1 tick. Never re-enters itself: a tick that is already running (waiting
+    // inside a delay) makes further calls return at once.
+    void tick();
+    // A command takes the port: the tick in progress gives up at its next wait without
+    // reading the port again. The caller stops Timer1 itself.
+    void interrupt() { ++interruptions_; }
+    bool running() const { return running_; }
+
+    PollHooks& hooks() { return hooks_; }
+
+    // Counters for tests and diagnostics.
+    int framesShown() const { return framesShown_; }
+    int framesRejected() const { return framesRejected_; }
+    int noDataRuns() const { return noDataRuns_; }
+
+private:
+    enum class Collected { Enough, Short, Leave, Failed };
+    Collected collect(QByteArray& s, int generation);
+    NoDataResult runNoData(int generation);
+    void errorPath();
+    void tickBody();
+    bool leaving(int generation) const;
+
+    SerialPort& port_;
+    Clock& clock_;
+    AppState& state_;
+    PollHooks hooks_;
+    bool running_ = false;
+    int interruptions_ = 0;
+    int framesShown_ = 0;
+    int framesRejected_ = 0;
+    int noDataRuns_ = 0;
+};
+
+}  // namespace montira

@@ -1,0 +1,42 @@
+#include "core/record/SampleTick.h"
+
+#include "core/workload/WbgtAverage.h"
+
+namespace montira {
+
+SampleTicker::SampleTicker(AppState& state, Recorder& recorder, LiveListFeed& list)
+    : state_(state), recorder_(recorder), list_(list) {}
+
+bool SampleTicker::tick(const QDateTime& now) {
+    if (inTick_) return false;
+    if (state_.SampleTick != 0 && state_.SampleTick < state_.SampleInterval) {
+        ++state_.SampleTick;
+        return false;
+    }
+    inTick_ = true;
+    const Reading& r = state_.live.reading;
+    const QString stamp = TimeStampText(now);
+    const QStringList celsius = SampleFields(stamp, r, true);
+    const QStringList fahrenheit = SampleFields(stamp, r, false);
+    HeaderTexts header;
+    const bool withHeader = state_.HeaderOn && headerTexts;
+    if (withHeader) header = headerTexts();
+
+    if (state_.Recording) {
+        if (!recorder_.writeRecord(celsius, fahrenheit, withHeader ? &header : nullptr) &&
+            recordError)
+            recordError(RecordErrorText());
+    } else {
+        recorder_.stop();
+    }
+    if (state_.ListOpen) list_.addSample(celsius, fahrenheit, now, withHeader ? &header : nullptr);
+    if (state_.WorkLoadOpen) {
+        workload::AddWbgtSample(state_, r);
+        if (averagesChanged) averagesChanged();
+    }
+    state_.SampleTick = 1;
+    inTick_ = false;
+    return true;
+}
+
+}  // namespace montira

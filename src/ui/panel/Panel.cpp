@@ -1,0 +1,190 @@
+#include "ui/panel/Panel.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "core/link/OpenMeterPort.h"
+#include "core/link/PortName.h"
+#include "ui/common/PanelFonts.h"
+
+namespace montira {
+
+Panel::Panel(AppState& state, SerialPort& port, Clock& clock, QWidget* parent)
+    : QMainWindow(parent), state_(state), port_(port), clock_(clock), poll_(port, clock, state) {
+    setObjectName(QStringLiteral("Panel"));
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setFont(ArialFont(10));
+    w_ = BuildPanelWidgets(this);
+    w_.LblCOM2->installEventFilter(this);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(150);
+    connect(timer1_, &QTimer::timeout, this, &Panel::timer1Tick);
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    timer2_->setInterval(980);
+    connect(timer2_, &QTimer::timeout, this, &Panel::timer2Tick);
+
+    PollHooks& h = poll_.hooks();
+    h.setComCaption = [this](const QString& t) { w_.LblCOM->setText(t); };
+    h.setComVisible = [this](bool on) { w_.LblCOM->setVisible(on); };
+    h.setTimerEnabled = [this](bool on) {
+        if (on && !clock_.stopping())
+            timer1_->start();
+        else
+            timer1_->stop();
+    };
+    h.showValues = [this] { showValues(); };
+    h.updateReplica = [this] {
+        replica_ = ComputeReplica(state_.live.flags, state_.live.display, replica_);
+        if (onReplica) onReplica(replica_);
+    };
+    h.closeLiveWindows = [this] {
+        if (onCloseLiveWindows) onCloseLiveWindows();
+    };
+    h.closeKeypad = [this] {
+        if (onCloseKeypad) onCloseKeypad();
+    };
+    h.stopRecording = [this] {
+        if (onStopRecording) onStopRecording();
+    };
+    resize(760, 440);
+}
+
+Panel::~Panel() {
+    clock_.requestStop();
+    port_.close();
+}
+
+bool Panel::load(QString* reason) {
+    move(0, 0);
+    if (state_.PortId.isEmpty()) {
+        if (reason)
+            *reason = QStringLiteral(
+                "Nenhuma porta foi escolhida: escolha uma entrada da lista, "
+                "como \"COM  1\".");
+        return false;
+    }
+    QString why;
+    if (OpenMeterPort(port_, &why) != OpenOutcome::Opened) {
+        if (reason) *reason = why;
+        return false;
+    }
+    w_.LblCOM->setText(PortCaption(state_.PortId));
+
+    state_.Recording = false;
+    state_.SampleInterval = 2;
+    state_.CelsiusMode = true;
+    state_.StartDate = QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"));
+    state_.link.LinkLost = true;
+    state_.link.KeypadBusy = false;
+    state_.WorkLoadOpen = false;
+    state_.HeaderOn = false;
+    showUnitMarkers();
+    timer2_->start();
+    timer1_->start();
+    return true;
+}
+
+void Panel::startPoll() {
+    if (!clock_.stopping()) timer1_->start();
+}
+
+void Panel::stopPoll() {
+    timer1_->stop();
+    poll_.interrupt();
+}
+
+void Panel::timer1Tick() {
+    poll_.tick();
+}
+
+void Panel::timer2Tick() {
+    if (inTimer2_ || clock_.stopping()) return;
+    inTimer2_ = true;
+    if (onSampleTick) onSampleTick();
+    inTimer2_ = false;
+}
+
+void Panel::showUnitMarkers() {
+    w_.ImaC->setVisible(state_.CelsiusMode);
+    w_.ImaF->setVisible(!state_.CelsiusMode);
+}
+
+void Panel::showValues() {
+    const Reading& r = state_.live.reading;
+    const bool c = state_.CelsiusMode;
+    if (w_.LblTemperature->font().pointSize() != kLargeDigitsPt)
+        w_.LblTemperature->setFont(ArialFont(kLargeDigitsPt, true));
+    w_.LblRH->setText(r.RHText);
+    w_.LblGlobe->setText(c ? r.GlobeText : r.GlobeTextF);
+    w_.LblTemperature->setText(c ? r.DryText : r.DryTextF);
+    w_.lblWet->setText(c ? r.WetText : r.WetTextF);
+    w_.LblHi->setText(c ? r.HeatIndexText : r.HeatIndexTextF);
+    w_.LblHumidex->setText(c ? r.HumidexText : r.HumidexTextF);
+    w_.LblWBGTi->setText(c ? r.WbgtIndoorText : r.WbgtIndoorTextF);
+    w_.LblWBGTo->setText(c ? r.WbgtOutdoorText : r.WbgtOutdoorTextF);
+    w_.LblDew->setText(c ? r.DewText : r.DewTextF);
+    w_.LblWind->setText(c ? r.AirSpeedText : r.AirSpeedTextFtMin);
+    w_.LblUnitWind->setText(c ? QStringLiteral("m/s") : QStringLiteral("ft/m"));
+    w_.LblTwc->setText(c ? r.WindChillText : r.WindChillTextF);
+    const QString deg = c ? QStringLiteral("°C") : QStringLiteral("°F");
+    for (QLabel* l : {w_.DegWet, w_.DegGlobe, w_.DegDew, w_.DegHI, w_.DegHumidex, w_.DegWBGTi,
+                      w_.DegWBGTo, w_.DegTwc})
+        l->setText(deg);
+    showDiagnostics();
+    showStateIndicators();
+    emit valuesShown();
+}
+
+void Panel::showDiagnostics() {
+    const ProbeDiagnostics& d = state_.live.diagnostics;
+    for (size_t i = 0; i < d.LblBug.size(); ++i) w_.LblBug[i]->setText(d.LblBug[i]);
+    w_.LblAD->setText(d.LblAD);
+    w_.LblX->setText(d.LblX);
+    w_.LblDer->setText(d.LblDer);
+    w_.LblZero->setText(d.LblZero);
+    w_.LblOffset->setText(d.LblOffset);
+}
+
+// The meter's own indicators that the panel repeats: hold, logging run, memory full, battery.
+void Panel::showStateIndicators() {
+    const StatusFlags& f = state_.live.flags;
+    w_.LblHold->setVisible(f.FlagHold);
+    w_.LblRecord->setVisible(f.FlagRun);
+    w_.LblFull->setVisible(f.FlagFull || f.FlagMemoryFull);
+    w_.LblBt->setVisible(f.FlagBattery);
+}
+
+void Panel::toggleCaption() {
+    const QString shortCaption = QString::fromUtf8(kCaption);
+    setWindowTitle(windowTitle() != shortCaption ? shortCaption
+                                                 : QString::fromUtf8(kCaptionWithBuild));
+}
+
+bool Panel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == w_.LblCOM2 && event->type() == QEvent::MouseButtonRelease) {
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() == Qt::LeftButton) toggleCaption();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Panel::closeEvent(QCloseEvent* e) {
+    // Every wait and every loop that talks to the meter returns at once; the tick or the
+    // NoDataRoutine that may be running below us unwinds, and the port is released.
+    clock_.requestStop();
+    timer1_->stop();
+    timer2_->stop();
+    port_.close();
+    e->accept();
+    if (quitOnClose_) QCoreApplication::quit();
+}
+
+}  // namespace montira

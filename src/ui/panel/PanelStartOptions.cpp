@@ -1,0 +1,41 @@
+#include "ui/panel/PanelStartOptions.h"
+
+namespace montira {
+
+StartOptions ParseStartOptions(const QStringList& args) {
+    StartOptions o;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&](QString* into) {
+            if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
+                o.error = QStringLiteral("%1 pede um valor").arg(a);
+                return;
+            }
+            *into = args[++i];
+        };
+        if (a == QLatin1String("--port")) {
+            value(&o.port);
+        } else if (a.startsWith(QLatin1String("--port="))) {
+            o.port = a.mid(7);
+        } else if (a == QLatin1String("--open")) {
+            value(&o.openFile);
+        } else if (a.startsWith(QLatin1String("--open="))) {
+            o.openFile = a.mid(7);
+        } else if (a == QLatin1String("--selftest-accept-port")) {
+            o.selftestAcceptPort = true;
+        } else if (a == QLatin1String("--selftest-exit-after-values")) {
+            o.selftestExitAfterValues = true;
+            o.selftestAcceptPort = true;
+        } else if (a.startsWith(QLatin1String("--")) || a == QLatin1String("-")) {
+            o.error = QStringLiteral("opção desconhecida: %1").arg(a);
+        } else if (o.openFile.isEmpty()) {
+            o.openFile = a;  // a lone file path, as when a .plv file is opened with the program
+        } else {
+            o.error = QStringLiteral("só um arquivo de cada vez: %1").arg(a);
+        }
+        if (!o.error.isEmpty()) break;
+    }
+    return o;
+}
+
+}  // namespace montira

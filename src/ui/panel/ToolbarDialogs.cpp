@@ -1,0 +1,75 @@
+#include "ui/panel/ToolbarDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "core/record/SampleTick.h"
+
+namespace montira {
+
+ToolbarDialogs::~ToolbarDialogs() {
+    delete fileList_;
+}
+
+bool ToolbarDialogs::saveDataDialog(QString* path) {
+    // The dialog asks before it replaces an existing file.
+    const QString p = QFileDialog::getSaveFileName(mainWindow_, QString(), state_.LastDialogFolder,
+                                                   QString::fromLatin1(kDataFilter));
+    if (p.isEmpty()) return false;
+    *path = p;
+    return true;
+}
+
+bool ToolbarDialogs::openDataDialog(QString* path) {
+    const QString p = QFileDialog::getOpenFileName(mainWindow_, QString(), state_.LastDialogFolder,
+                                                   QString::fromLatin1(kDataFilter));
+    if (p.isEmpty()) return false;
+    *path = p;
+    return true;
+}
+
+void ShowRecordingError(QWidget* parent) {
+    QMessageBox::critical(parent, QString::fromLatin1(ToolbarDialogs::kTitle),
+                          SampleTicker::RecordErrorText());
+}
+
+void ToolbarDialogs::busyMessage() {
+    ShowRecordingError(mainWindow_);
+}
+
+bool ToolbarDialogs::confirmErase() {
+    return QMessageBox::warning(mainWindow_, QStringLiteral("Warning"),
+                                QStringLiteral("All saved data in memory will be deleted."),
+                                QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+bool ToolbarDialogs::inputBox(const QString& prompt, const QString& title,
+                              const QString& defaultText, QString* answer) {
+    bool ok = false;
+    QString shown = prompt;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString a =
+        QInputDialog::getText(mainWindow_, title, shown, QLineEdit::Normal, defaultText, &ok);
+    if (!ok) return false;
+    *answer = a;
+    return true;
+}
+
+FileListTarget* ToolbarDialogs::reopenFileList() {
+    if (fileList_) {
+        fileList_->close();
+        delete fileList_;
+    }
+    fileList_ = new FileList(mainWindow_);
+    if (fileListOpened) fileListOpened(fileList_);
+    fileList_->show();
+    return fileList_;
+}
+
+void ToolbarDialogs::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+}  // namespace montira

@@ -1,0 +1,59 @@
+#pragma once
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "app/ToolbarCommands.h"
+#include "ui/tables/FileList.h"
+
+namespace montira {
+
+// The toolbar commands' dialogs and message boxes on the desktop, the main window's two
+// timers, and the file window that "Open" fills.
+class ToolbarDialogs : public ToolbarHost {
+public:
+    static constexpr const char* kTitle = "MONTIRA DE STRESS TERMICO";
+    static constexpr const char* kDataFilter = "Data Files (*.plv);;All Files (*)";
+
+    // `state` gives the folder the file dialogs start in (the last one the user used).
+    ToolbarDialogs(QWidget* mainWindow, const AppState& state)
+        : mainWindow_(mainWindow), state_(state) {}
+    ~ToolbarDialogs() override;
+
+    bool saveDataDialog(QString* path) override;
+    bool openDataDialog(QString* path) override;
+    void busyMessage() override;
+    bool confirmErase() override;
+    bool inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                  QString* answer) override;
+    void setPollRunning(bool on) override {
+        if (pollRunning) pollRunning(on);
+    }
+    void setSampleRunning(bool on) override {
+        if (sampleRunning) sampleRunning(on);
+    }
+    void unitChanged(bool celsius) override {
+        if (unitShown) unitShown(celsius);
+    }
+    FileListTarget* reopenFileList() override;
+    void processEvents() override;
+
+    // The file window of the last "Open" (null before the first).
+    FileList* fileList() const { return fileList_; }
+    // Called with each new file window (the data plot and the print service plug in there).
+    std::function<void(FileList*)> fileListOpened;
+
+    std::function<void(bool)> pollRunning;    // Timer1
+    std::function<void(bool)> sampleRunning;  // Timer2
+    std::function<void(bool)> unitShown;      // ImaC / ImaF
+
+private:
+    QWidget* mainWindow_;
+    const AppState& state_;
+    QPointer<FileList> fileList_;
+};
+
+// "Erro!Registrando!" with the critical icon and the program's title.
+void ShowRecordingError(QWidget* parent);
+
+}  // namespace montira

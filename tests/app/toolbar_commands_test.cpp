@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/AppState.h"
+#include "core/link/VirtualClock.h"
+#include "app/ToolbarCommands.h"
+#include "sim/SimMeter.h"
+#include "sim/SimSerialPort.h"
+
+using namespace montira;
+
+namespace {
+
+struct FakeFileList : FileListTarget {
+    QStringList captions;
+    QString name, sector, company;
+    QStringList heading;
+    TextTable rows;
+    void setCaption(const QString& c) override { captions << c; }
+    void setHeaderTexts(const QString& n, const QString& s, const QString& c) override {
+        name = n, sector = s, company = c;
+    }
+    void setHeading(const QStringList& h) override { heading = h; }
+    void setRows(TextTable r) override { rows = std::move(r); }
+};
+
+// Scripted dialog answers and a record of what the commands did to the windows.
+struct FakeHost : ToolbarHost {
+    QStringList answers;  // input box answers; "<cancel>" cancels
+    QString savePath, openPath;
+    bool saveOk = true, openOk = true, eraseOk = true;
+    int busy = 0, reopened = 0, inputs = 0;
+    bool poll = true, sample = true;
+    QVector<bool> pollSeen, sampleSeen;
+    QVector<bool> units;
+    FakeFileList fileList;
+
+    bool saveDataDialog(QString* p) override {
+        *p = savePath;
+        return saveOk;
+    }
+    bool openDataDialog(QString* p) override {
+        *p = openPath;
+        return openOk;
+    }
+    void busyMessage() override { ++busy; }
+    bool confirmErase() override { return eraseOk; }
+    bool inputBox(const QString&, const QString&, const QString&, QString* a) override {
+        ++inputs;
+        if (answers.isEmpty()) return false;
+        *a = answers.takeFirst();
+        return *a != "<cancel>";
+    }
+    void setPollRunning(bool on) override { pollSeen << (poll = on); }
+    void setSampleRunning(bool on) override { sampleSeen << (sample = on); }
+    void unitChanged(bool c) override { units << c; }
+    FileListTarget* reopenFileList() override {
+        ++reopened;
+        fileList = FakeFileList();
+        return &fileList;
+    }
+    void processEvents() override {}
+};
+
+struct Rig {
+    QTemporaryDir dir;
+    AppState state;
+    VirtualClock clock;
+    sim::SimMeter meter;
+    sim::SimSerialPort port{meter, clock};
+    Recorder recorder{state};
+    LiveListFeed list{state};
+    FakeHost host;
+    ToolbarCommands commands{state, port, clock, recorder, list, host};
+    ToolbarDispatch dispatch{state.link};
+
+    Rig() {
+        port.open();
+        state.link.MeterOnline = true;
+        commands.registerWith(dispatch);
+    }
+    bool click(const QString& key) { return dispatch.dispatch(key); }
+};
+
+}  // namespace
+
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+}  // namespace
+
+TEST(ToolbarDispatchKeys, exactKeysOnlyEverythingButOpenNeedsTheMeterAndNoReentry) {
+    Rig rig;
+    EXPECT_FALSE(rig.click("cf"));
+    EXPECT_TRUE(rig.state.CelsiusMode);
+    rig.state.link.MeterOnline = false;
+    for (const ToolbarButton& b : ToolbarButtons()) {
+        if (b.key == "Open") continue;
+        EXPECT_FALSE(rig.click(b.key)) << b.key.toStdString();
+    }
+    EXPECT_TRUE(rig.state.CelsiusMode);
+    EXPECT_EQ(rig.host.inputs, 0);
+    EXPECT_TRUE(rig.meter.commandLog().isEmpty());
+    rig.host.openOk = false;
+    EXPECT_TRUE(rig.click("Open"));
+
+    rig.state.link.MeterOnline = true;
+    int inner = 0;
+    rig.dispatch.setHandler("Btn", [&] { ++inner; });
+    rig.dispatch.setHandler("List", [&] { EXPECT_FALSE(rig.dispatch.dispatch("Btn")); });
+    EXPECT_TRUE(rig.click("List"));
+    EXPECT_EQ(inner, 0);
+}
+
+TEST(ToolbarSample, answersAreRoundedHalfToEvenAndClamped) {
+    const struct {
+        const char* text;
+        int value;
+    } cases[] = {{"0", 1},  {"100000", 86400}, {"2.5", 2},  {"3.5", 4},
+                 {"-7", 1}, {"1e300", 86400},  {" 12 ", 12}};
+    for (const auto& c : cases) EXPECT_EQ(ParseSampleAnswer(c.text).value, c.value) << c.text;
+    EXPECT_EQ(ParseSampleAnswer("").kind, SampleAnswer::Abandon);
+    EXPECT_EQ(ParseSampleAnswer("abc").kind, SampleAnswer::AskAgain);
+    EXPECT_EQ(ParseSampleAnswer("nan").kind, SampleAnswer::AskAgain);
+}
+
+TEST(ToolbarSample, computerIntervalAsksAgainOnTextAndResetsTheTick) {
+    Rig rig;
+    rig.state.SampleTick = 1;
+    rig.host.answers = {"dez", "5"};
+    rig.click("Sample");
+    EXPECT_EQ(rig.host.inputs, 2);
+    EXPECT_EQ(rig.state.SampleInterval, 5);
+    EXPECT_EQ(rig.state.SampleTick, 0);
+    rig.state.SampleTick = 3;
+    for (const char* a : {"<cancel>", ""}) {
+        rig.host.answers = {a};
+        rig.click("Sample");
+    }
+    EXPECT_EQ(rig.state.SampleInterval, 5);
+    EXPECT_EQ(rig.state.SampleTick, 3);
+    rig.state.live.flags.FlagRun = true;  // the meter is logging: no question
+    rig.host.inputs = 0;
+    rig.click("Sample");
+    EXPECT_EQ(rig.host.inputs, 0);
+}
+
+TEST(ToolbarUnit, cfTogglesButIsRefusedWhileRecording) {
+    Rig rig;
+    rig.click("CF");
+    EXPECT_FALSE(rig.state.CelsiusMode);
+    rig.state.Recording = true;
+    rig.click("CF");
+    EXPECT_FALSE(rig.state.CelsiusMode);
+    EXPECT_EQ(rig.host.units, QVector<bool>{false});
+}
+
+TEST(ToolbarSave, startsAndStopsRecordingAndCancelOrBadPathStartsNothing) {
+    Rig rig;
+    rig.host.savePath = rig.dir.filePath("r.plv");
+    rig.click("Save");
+    EXPECT_TRUE(rig.state.Recording);
+    EXPECT_TRUE(QFile::exists(rig.dir.filePath("r.plv")));
+    rig.click("Save");
+    EXPECT_FALSE(rig.state.Recording);
+    EXPECT_FALSE(rig.recorder.fileOpen());
+
+    rig.recorder.FileChosen = true;  // left over by an earlier save
+    rig.host.saveOk = false;
+    rig.click("Save");
+    EXPECT_FALSE(rig.state.Recording);
+    rig.host.saveOk = true;
+    rig.host.savePath = rig.dir.filePath("nope/r.plv");
+    rig.click("Save");
+    EXPECT_FALSE(rig.state.Recording);
+    EXPECT_EQ(rig.host.busy, 1);
+}
+
+TEST(ToolbarOpen, fileFillsTheWindowWithTimersStoppedMeanwhile) {
+    Rig rig;
+    const QString path = rig.dir.filePath("lido.plv");
+    WriteFile(path,
+              "*****Ana\r\n*****Forno\r\n*****A\xE7o\r\n(\xB0"
+              "F)\tData\tHora\t\r\n1\t24/01/01\t10:00:00\t\r\n2\t24/01/01\t10:00:02\t\r\n");
+    rig.host.openPath = path;
+    rig.state.Recording = true;
+    rig.click("Open");
+    EXPECT_EQ(rig.host.busy, 1);
+    EXPECT_EQ(rig.host.reopened, 0);
+    rig.state.Recording = false;
+    EXPECT_TRUE(rig.click("Open"));
+    EXPECT_EQ(rig.host.fileList.company, "Aço");
+    EXPECT_EQ(rig.host.fileList.heading.value(0), "(°F)");
+    EXPECT_EQ(rig.host.fileList.rows.rowCount(), 2);
+    EXPECT_EQ(rig.host.fileList.captions.back(), "lido.plv");
+    EXPECT_EQ(rig.host.pollSeen, (QVector<bool>{false, true}));
+    EXPECT_EQ(rig.host.sampleSeen, (QVector<bool>{false, true}));
+}
+
+TEST(ToolbarOpen, missingOrJunkFileRestartsTheTimersAndLetsTheFileGo) {
+    Rig rig;
+    QByteArray junk(3000, '\0');
+    for (int i = 0; i < junk.size(); ++i) junk[i] = char((i * 7919) & 0xFF);
+    WriteFile(rig.dir.filePath("lixo.plv"),
+              junk + "\n" + QByteArray(5 * 1024 * 1024, 'z') + "\n1\t2\n");
+    for (const char* name : {"sumiu.plv", "lixo.plv"}) {
+        SCOPED_TRACE(name);
+        rig.host.openPath = rig.dir.filePath(name);
+        rig.click("Open");
+        EXPECT_EQ(rig.host.fileList.captions.back(), name);
+        EXPECT_TRUE(rig.host.poll);
+        EXPECT_TRUE(rig.host.sample);
+    }
+    EXPECT_GE(rig.host.fileList.rows.rowCount(), 2);
+    EXPECT_TRUE(QFile::remove(rig.dir.filePath("lixo.plv")));  // nothing holds the file
+}
+
+TEST(ToolbarMeterCommands, refusedWhileTheMeterLogsOrTheLinkIsBusy) {
+    Rig rig;
+    int runs = 0, closes = 0;
+    // The download takes the busy mark itself: it must find the link free when it starts.
+    rig.commands.plug("Memory", [&] {
+        ++runs;
+        EXPECT_FALSE(rig.state.link.KeypadBusy);
+    });
+    rig.commands.plug("PowerOff", [&] { ++runs; });
+    rig.commands.plug("SetTime", [&] {
+        ++runs;
+        EXPECT_FALSE(rig.host.poll);
+    });
+    rig.commands.closeMemoryWindow = [&] { ++closes; };
+    rig.state.live.flags.FlagRun = true;
+    for (const char* key : {"Memory", "PowerOff", "SetTime"}) rig.click(key);
+    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(rig.host.busy, 2);  // the download refuses silently
+    rig.state.live.flags.FlagRun = false;
+    rig.state.link.KeypadBusy = true;
+    rig.click("Memory");
+    EXPECT_EQ(runs, 0);
+    rig.state.link.KeypadBusy = false;
+    rig.state.MemoryWindowOpen = true;
+    for (const char* key : {"Memory", "PowerOff", "SetTime"}) rig.click(key);
+    EXPECT_EQ(runs, 3);
+    EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(rig.host.poll);
+}
+
+TEST(ToolbarMeterCommands, eraseSendsDAfterTheHandshakeOnlyWhenConfirmed) {
+    Rig rig;
+    rig.host.eraseOk = false;
+    rig.click("Erase");
+    rig.host.eraseOk = true;
+    rig.state.live.flags.FlagRun = true;
+    rig.click("Erase");
+    EXPECT_TRUE(rig.meter.commandLog().isEmpty());
+    rig.state.live.flags.FlagRun = false;
+    rig.click("Erase");
+    EXPECT_EQ(rig.meter.commandLog(), QByteArray("D"));
+    EXPECT_EQ(rig.host.pollSeen, (QVector<bool>{false, true}));
+}

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+
+#include "core/record/DataFile.h"
+
+using namespace montira;
+
+namespace {
+
+const QByteArray kHeadingC =
+    "(\xB0"
+    "C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n";
+const QByteArray kLine1 =
+    "1\t24/03/07\t09:05:04\t28.4\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -\t\r\n";
+const QByteArray kLine2 =
+    "2\t24/03/07\t09:05:06\t28.5\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.5\t- - -\t\r\n";
+
+}  // namespace
+
+TEST(DataFileRead, withoutHeaderTextTheHeadingLeadsWhateverTheLineEnds) {
+    QByteArray lf = kHeadingC + kLine1 + kLine2;
+    lf.replace("\r\n", "\n");
+    lf.chop(1);  // a last line without end
+    for (const QByteArray& bytes : {kHeadingC + kLine1 + kLine2, lf}) {
+        const DataFileContents d = ReadDataFile(bytes);
+        ASSERT_EQ(d.heading.size(), 12);
+        EXPECT_EQ(d.heading[0], "(°C)");
+        EXPECT_EQ(d.heading[5], "Úmido");
+        EXPECT_TRUE(d.name.isEmpty());
+        ASSERT_EQ(d.rows.rowCount(), 2);
+        EXPECT_EQ(d.rows.field(1, 2), "09:05:06");
+        EXPECT_EQ(d.rows.field(1, 11), "- - -");
+    }
+}
+
+TEST(DataFileRead, headerTextLinesInCp1252OrUtf8FillNameSectorCompany) {
+    const QByteArray cp1252 = "*****Jo\xE3o\r\n*****Caldeiraria\r\n*****A\xE7o S.A.\r\n";
+    // Star lines after the heading are skipped.
+    DataFileContents d = ReadDataFile(cp1252 + kHeadingC + kLine1 + "*abc*d\r\n" + kLine2);
+    EXPECT_EQ(d.name, "João");
+    EXPECT_EQ(d.sector, "Caldeiraria");
+    EXPECT_EQ(d.company, "Aço S.A.");
+    EXPECT_EQ(d.heading.value(0), "(°C)");
+    ASSERT_EQ(d.rows.rowCount(), 2);
+    EXPECT_EQ(d.rows.field(1, 0), "2");
+
+    d = ReadDataFile(QString("*****João\n*****Forno\n*****Aço\n(°F)\tData\t\n7\t\n").toUtf8());
+    EXPECT_EQ(d.name, "João");
+    EXPECT_EQ(d.company, "Aço");
+    EXPECT_EQ(d.heading.value(0), "(°F)");
+    EXPECT_EQ(d.rows.field(0, 0), "7");
+}
+
+TEST(DataFileRead, badFilesGiveRowsWithoutCrashing) {
+    EXPECT_EQ(ReadDataFile(QByteArray()).rows.rowCount(), 0);
+
+    const DataFileContents s = ReadDataFile(
+        "(\xB0"
+        "C)\tData\r\n5\t24/01/01\r\nsolo\r\n");
+    ASSERT_EQ(s.rows.rowCount(), 2);
+    EXPECT_EQ(s.rows.field(0, 2), "");
+    EXPECT_EQ(s.rows.field(1, 11), "");
+
+    QByteArray junk(4096, '\0');
+    for (int i = 0; i < junk.size(); ++i) junk[i] = char((i * 131 + 7) & 0xFF);
+    ReadDataFile(junk);
+
+    QByteArray huge = kHeadingC + QByteArray(5 * 1024 * 1024, 'x') + "\t2\r\n" + kLine1;
+    const DataFileContents h = ReadDataFile(huge);
+    ASSERT_EQ(h.rows.rowCount(), 2);
+    EXPECT_EQ(h.rows.field(0, 0, 200).size(), 200);
+    EXPECT_EQ(h.rows.field(0, 1), "2");
+}
+
+TEST(DataFileRead, progressReportsAndCanAbandonTheReading) {
+    QByteArray many = kHeadingC;
+    for (int i = 0; i < 3 * kReadProgressLines + 5; ++i) many += kLine1;
+    QVector<qsizetype> seen;
+    DataFileContents d = ReadDataFile(many, [&](qsizetype n) {
+        seen << n;
+        return true;
+    });
+    EXPECT_TRUE(d.complete);
+    EXPECT_EQ(d.rows.rowCount(), 3 * kReadProgressLines + 5);
+    EXPECT_EQ(seen, (QVector<qsizetype>{kReadProgressLines, 2 * kReadProgressLines,
+                                        3 * kReadProgressLines}));
+    d = ReadDataFile(many, [](qsizetype) { return false; });
+    EXPECT_FALSE(d.complete);
+    EXPECT_EQ(d.rows.rowCount(), kReadProgressLines);
+}

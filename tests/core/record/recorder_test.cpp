@@ -1,0 +1,144 @@
+#include "core/record/Recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "core/AppState.h"
+#include "core/record/LiveListFeed.h"
+#include "core/record/SampleTick.h"
+#include "support/Processes.h"
+
+using namespace montira;
+using montira::test::FileLines;
+
+namespace {
+
+// A recorder, list feed and sample tick over one state, recording into a temporary folder.
+struct Rig {
+    QTemporaryDir dir;
+    AppState state;
+    Recorder recorder{state};
+    LiveListFeed list{state};
+    SampleTicker ticker{state, recorder, list};
+    QDateTime now{QDate(2024, 3, 7), QTime(9, 0, 0)};
+    QStringList errors;
+    int changes = 0;
+
+    Rig() {
+        Reading& r = state.live.reading;
+        r.DryText = "28.4", r.DryTextF = "83.1";
+        r.DewText = "18.0", r.DewTextF = "64.4";
+        r.WetText = "22.1", r.WetTextF = "71.7";
+        r.HeatIndexText = "29.6", r.HeatIndexTextF = "85.3";
+        r.WbgtIndoorText = "25.0", r.WbgtIndoorTextF = "77.0";
+        r.WbgtOutdoorText = "24.0", r.WbgtOutdoorTextF = "75.2";
+        r.GlobeText = "31.2", r.GlobeTextF = "88.1";
+        r.AirSpeedText = "1.6", r.AirSpeedTextFtMin = "315";
+        r.WindChillText = "- - -", r.WindChillTextF = "- - -";
+        state.SampleInterval = 1;
+        ticker.recordError = [this](const QString& m) { errors << m; };
+        recorder.changed = [this] { ++changes; };
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    bool startAt(const QString& name) {
+        recorder.applySaveDialog(true, path(name));
+        return recorder.start();
+    }
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i) {
+            ticker.tick(now);
+            now = now.addMSecs(980);
+        }
+    }
+};
+
+}  // namespace
+
+TEST(RecorderStartStop, recordingKeepsTheUnitItStartedWith) {
+    for (bool celsius : {true, false}) {
+        SCOPED_TRACE(celsius);
+        Rig rig;
+        rig.state.CelsiusMode = celsius;
+        ASSERT_TRUE(rig.startAt("teste.plv"));
+        rig.ticks(2);
+        rig.state.CelsiusMode = !celsius;
+        rig.ticks(1);
+        const QList<QByteArray> lines = FileLines(rig.path("teste.plv"));
+        ASSERT_EQ(lines.size(), 4);
+        EXPECT_TRUE(lines[0].startsWith(celsius ? "(\xB0"
+                                                  "C)\tData\t"
+                                                : "(\xB0"
+                                                  "F)\tData\t"));
+        EXPECT_EQ(lines[1], celsius ? "1\t24/03/07\t09:00:00\t28.4\t18.0\t22.1\t29.6\t25.0\t24.0\t"
+                                      "31.2\t1.6\t- - -\t\r"
+                                    : "1\t24/03/07\t09:00:00\t83.1\t64.4\t71.7\t85.3\t77.0\t75.2\t"
+                                      "88.1\t315\t- - -\t\r");
+        EXPECT_TRUE(lines[3].startsWith("3\t24/03/07\t09:00:01\t"));
+        rig.recorder.stop();
+        EXPECT_FALSE(rig.state.Recording);
+        EXPECT_FALSE(rig.recorder.fileOpen());
+    }
+}
+
+TEST(RecorderStartStop, cancelledDialogOrUncreatableFileLeavesTheRecorderIdle) {
+    Rig rig;
+    rig.recorder.applySaveDialog(false, QString());
+    EXPECT_FALSE(rig.recorder.start());
+    rig.recorder.applySaveDialog(true, rig.path("x.plv"));
+    rig.recorder.applySaveDialog(false, "ignored");
+    EXPECT_EQ(rig.recorder.RecordFileName, rig.path("x.plv"));
+    rig.recorder.applySaveDialog(true, rig.dir.path() + "/");
+    EXPECT_FALSE(rig.recorder.FileChosen);  // a folder without a file title
+    EXPECT_FALSE(rig.startAt("no/such/folder/x.plv"));
+    EXPECT_FALSE(rig.state.Recording);
+    EXPECT_FALSE(rig.recorder.lastError().isEmpty());
+}
+
+TEST(RecorderStartStop, idleTickClosesTheFileThatNoDataRoutineStopped) {
+    Rig rig;
+    ASSERT_TRUE(rig.startAt("n.plv"));
+    rig.ticks(2);
+    rig.state.Recording = false;  // the meter went silent
+    rig.ticks(1);
+    EXPECT_FALSE(rig.recorder.fileOpen());
+    EXPECT_EQ(FileLines(rig.path("n.plv")).size(), 3);
+    const int idle = rig.changes;
+    rig.ticks(3);
+    EXPECT_EQ(rig.changes, idle);
+}
+
+TEST(RecorderContinuation, recordingOf320001SamplesFillsTheFirstFileAndStartsDashOne) {
+    Rig rig;
+    ASSERT_TRUE(rig.startAt("a.b.plv"));
+    rig.state.HeaderOn = true;
+    rig.ticker.headerTexts = [] { return HeaderTexts{"Ana", "Forno", "Aço"}; };
+    rig.ticks(320001);
+    EXPECT_EQ(rig.recorder.RecordFileSeq, 1);
+    const QList<QByteArray> first = FileLines(rig.path("a.b.plv"));
+    ASSERT_EQ(first.size(), 320001);  // heading and 320000 records
+    EXPECT_TRUE(first.back().startsWith("320000\t"));
+    const QList<QByteArray> second = FileLines(rig.path("a-1.b.plv"));
+    ASSERT_EQ(second.size(), 5);
+    EXPECT_EQ(second[2], "*****A\xE7o\r");
+    EXPECT_TRUE(
+        second[3].startsWith("(\xB0"
+                             "C)\tData\t"));
+    EXPECT_TRUE(second[4].startsWith("320001\t"));
+    EXPECT_TRUE(rig.errors.isEmpty());
+}
+
+TEST(RecorderContinuation, uncreatableContinuationStopsRecordingOnceAndKeepsTheFirstFile) {
+    Rig rig;
+    ASSERT_TRUE(rig.startAt("t.plv"));
+    rig.ticks(3);
+    QDir(rig.dir.path()).mkdir("t-1.plv");  // the continuation name is taken by a folder
+    rig.recorder.RecordCount = kRecordsPerFile;
+    rig.ticks(6);
+    EXPECT_FALSE(rig.state.Recording);
+    EXPECT_EQ(rig.errors, QStringList{"Erro!Registrando!"});
+    EXPECT_FALSE(rig.recorder.fileOpen());
+    EXPECT_EQ(FileLines(rig.path("t.plv")).size(), 4);
+}

@@ -1,0 +1,181 @@
+#include "ui/panel/Panel.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include "core/AppState.h"
+#include "core/link/VirtualClock.h"
+#include "sim/SimMeter.h"
+#include "sim/SimSerialPort.h"
+
+using namespace montira;
+
+namespace {
+
+// The panel on the virtual clock with the simulated meter; its timers are ticked by hand.
+struct PanelRig {
+    VirtualClock clock;
+    sim::SimMeter meter;
+    sim::SimSerialPort port{meter, clock};
+    AppState state;
+    Panel panel{state, port, clock};
+
+    PanelRig() {
+        state.PortId = "SIM";
+        panel.setQuitOnClose(false);
+        EXPECT_TRUE(panel.load());
+        panel.timer1()->stop();
+        panel.timer2()->stop();
+    }
+    QLabel* label(const char* name) { return panel.findChild<QLabel*>(name); }
+    QString text(const char* name) { return label(name)->text(); }
+};
+
+}  // namespace
+
+TEST(Panel, loadFailsWithAReasonWhenThePortCannotBeOpened) {
+    VirtualClock clock;
+    sim::SimMeter meter;
+    sim::SimSerialPort port{meter, clock};
+    port.setAvailable(false);
+    AppState state, none;  // none: no port chosen at all
+    state.PortId = "SIM";
+    for (AppState* s : {&state, &none}) {
+        Panel panel(*s, port, clock);
+        panel.setQuitOnClose(false);
+        QString reason;
+        EXPECT_FALSE(panel.load(&reason));
+        EXPECT_FALSE(reason.isEmpty());
+    }
+}
+
+TEST(Panel, firstTickChecksTheMeterClockAndShowsTheValuesInBothUnits) {
+    PanelRig rig;
+    rig.panel.timer1Tick();
+    EXPECT_TRUE(rig.meter.commandLog().contains('G'));
+    EXPECT_FALSE(rig.state.link.LinkLost);
+    const Reading& r = rig.state.live.reading;
+    EXPECT_EQ(rig.text("LblTemperature"), r.DryText);
+    EXPECT_EQ(rig.text("LblUnitWind"), "m/s");
+    EXPECT_EQ(rig.text("LblCOM"), "COM SIM");
+
+    rig.state.CelsiusMode = false;
+    rig.panel.showUnitMarkers();
+    rig.panel.timer1Tick();
+    EXPECT_EQ(rig.text("LblUnitWind"), "ft/m");
+    EXPECT_EQ(rig.text("LblWind"), r.AirSpeedTextFtMin);
+    bool whole = false;
+    rig.text("LblWind").toInt(&whole);
+    EXPECT_TRUE(whole) << rig.text("LblWind").toStdString();
+    EXPECT_EQ(rig.text("LblTemperature"), r.DryTextF);
+    EXPECT_TRUE(rig.label("ImaF")->isVisibleTo(&rig.panel));
+    EXPECT_FALSE(rig.label("ImaC")->isVisibleTo(&rig.panel));
+}
+
+TEST(Panel, clickingLblCOM2TwiceRestoresTheCaption) {
+    PanelRig rig;
+    QLabel* stamp = rig.label("LblCOM2");
+    QTest::mouseClick(stamp, Qt::LeftButton);
+    EXPECT_EQ(rig.panel.windowTitle(), "MONTIRA DE STRESS TERMICO - Painel     V10.03 190410.1");
+    QTest::mouseClick(stamp, Qt::LeftButton);
+    EXPECT_EQ(rig.panel.windowTitle(), "MONTIRA DE STRESS TERMICO - Painel     V10.03");
+}
+
+TEST(Panel, silentMeterBlinksSemComunicacaoStopsRecordingAndClosesLiveWindows) {
+    PanelRig rig;
+    rig.panel.timer1Tick();
+    int closes = 0, keypadCloses = 0, toggles = 0;
+    bool lastVisible = true;
+    rig.panel.onCloseLiveWindows = [&] { ++closes; };
+    rig.panel.onCloseKeypad = [&] { ++keypadCloses; };
+    rig.state.Recording = true;
+    rig.meter.faults().silentAfterMs = rig.clock.nowMs();
+    rig.clock.addListener([&](qint64 now) {
+        QLabel* com = rig.label("LblCOM");
+        if (com->isVisibleTo(&rig.panel) != lastVisible) {
+            lastVisible = !lastVisible;
+            ++toggles;
+            EXPECT_EQ(com->text(), "Sem comunicação");
+        }
+        if (now > 60000) rig.meter.faults().silentAfterMs = -1;  // the meter comes back
+    });
+    rig.panel.timer1Tick();
+    EXPECT_GE(closes, 1);
+    EXPECT_GE(keypadCloses, 1);
+    EXPECT_FALSE(rig.state.Recording);
+    EXPECT_GT(toggles, 100);  // every 50 ms for about a minute
+    EXPECT_EQ(rig.text("LblCOM"), "COM SIM");
+    EXPECT_TRUE(rig.label("LblCOM")->isVisibleTo(&rig.panel));
+    EXPECT_TRUE(rig.state.link.MeterOnline);
+}
+
+TEST(Panel, closingWhileWaitingForTheMeterEndsTheTickAndReleasesThePort) {
+    // Silent from the start (NoDataRoutine), or silent after one frame (the clock handshake).
+    for (const auto& [silentAfter, closeAt] : {std::pair{0, 2000}, std::pair{300, 1000}}) {
+        SCOPED_TRACE(silentAfter);
+        PanelRig rig;
+        rig.meter.faults().silentAfterMs = silentAfter;
+        rig.clock.addListener([&, closeAt = closeAt](qint64 now) {
+            if (now == closeAt) rig.panel.close();
+        });
+        rig.panel.timer1Tick();
+        EXPECT_LT(rig.clock.nowMs(), closeAt + 1000);
+        EXPECT_FALSE(rig.port.isOpen());
+        EXPECT_FALSE(rig.panel.timer1()->isActive());
+        EXPECT_FALSE(rig.panel.timer2()->isActive());
+        rig.panel.timer1Tick();  // a late tick does nothing
+        EXPECT_FALSE(rig.port.isOpen());
+    }
+}
+
+TEST(Panel, vanishedPortKeepsRetryingAndResumesWhenItReturns) {
+    PanelRig rig;
+    rig.panel.timer1Tick();
+    ASSERT_EQ(rig.panel.poll().framesShown(), 1);
+    rig.port.setAvailable(false);  // adapter pulled out
+    rig.panel.timer1Tick();
+    EXPECT_TRUE(rig.state.link.LinkLost);
+    EXPECT_FALSE(rig.state.link.MeterOnline);
+    EXPECT_TRUE(rig.panel.timer1()->isActive());
+    const qint64 back = rig.clock.nowMs() + 5000;
+    rig.clock.addListener([&](qint64 now) {
+        if (now == back) rig.port.setAvailable(true);
+    });
+    rig.panel.timer1Tick();
+    EXPECT_GE(rig.clock.nowMs(), back);
+    EXPECT_TRUE(rig.port.isOpen());
+    EXPECT_FALSE(rig.state.link.LinkLost);
+    EXPECT_EQ(rig.panel.poll().framesShown(), 2);
+}
+
+TEST(Panel, stopPollLetsACommandTakeThePortFromARunningTick) {
+    PanelRig rig;
+    rig.panel.timer1Tick();
+    const int before = rig.panel.poll().framesShown();
+    bool stopped = false;
+    rig.clock.addListener([&](qint64) {
+        if (!stopped && rig.panel.poll().running()) {
+            stopped = true;
+            rig.panel.stopPoll();
+        }
+    });
+    rig.panel.timer1Tick();
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(rig.panel.poll().framesShown(), before);
+    EXPECT_FALSE(rig.panel.timer1()->isActive());
+}
+
+TEST(Panel, sampleTimerCallsItsHookWithoutReentry) {
+    PanelRig rig;
+    int calls = 0;
+    rig.panel.onSampleTick = [&] {
+        ++calls;
+        rig.panel.timer2Tick();  // a nested wait letting Timer2 fire again
+    };
+    rig.panel.timer2Tick();
+    rig.panel.timer2Tick();
+    EXPECT_EQ(calls, 2);
+}
