@@ -6,9 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/meter/Commands.h"
-#include "core/link/Handshake.h"
-#include "core/workload/WbgtAverage.h"
+#include "core/memory/LoggerDownload.h"
 
 namespace montira {
 
@@ -29,9 +27,9 @@ QString ListUnitOfHeading(const QString& firstHeading) {
                                                        : QStringLiteral("°F");
 }
 
-ToolbarCommands::ToolbarCommands(AppState& state, SerialPort& port, Clock& clock,
-                                 Recorder& recorder, LiveListFeed& list, ToolbarHost& host)
-    : state_(state), port_(port), clock_(clock), recorder_(recorder), list_(list), host_(host) {}
+ToolbarCommands::ToolbarCommands(AppState& state, MeterLink& link, Recorder& recorder,
+                                 LiveListFeed& list, ToolbarHost& host)
+    : state_(state), link_(link), recorder_(recorder), list_(list), host_(host) {}
 
 QString ToolbarCommands::SamplePrompt() {
     return QStringLiteral(
@@ -40,23 +38,23 @@ QString ToolbarCommands::SamplePrompt() {
 }
 
 void ToolbarCommands::registerWith(ToolbarDispatch& d) {
-    d.setHandler(toolbar::Save, [this] { save(); });
-    d.setHandler(toolbar::Open, [this] { open(); });
-    d.setHandler(toolbar::List, [this] { list(); });
-    d.setHandler(toolbar::Graph, [this] { graph(); });
-    d.setHandler(toolbar::Sample, [this] { sample(); });
-    d.setHandler(toolbar::CF, [this] { cf(); });
-    d.setHandler(toolbar::PowerOff, [this] { powerOff(); });
-    d.setHandler(toolbar::Memory, [this] { memory(); });
-    d.setHandler(toolbar::SetTime, [this] { setTime(); });
-    d.setHandler(toolbar::Environment, [this] { environment(); });
-    d.setHandler(toolbar::Btn, [this] { btn(); });
-    d.setHandler(toolbar::AddText, [this] { addText(); });
-    d.setHandler(toolbar::Erase, [this] { erase(); });
+    d.setHandler(ToolbarCommand::Save, [this] { save(); });
+    d.setHandler(ToolbarCommand::Open, [this] { open(); });
+    d.setHandler(ToolbarCommand::List, [this] { list(); });
+    d.setHandler(ToolbarCommand::Graph, [this] { graph(); });
+    d.setHandler(ToolbarCommand::Sample, [this] { sample(); });
+    d.setHandler(ToolbarCommand::CF, [this] { cf(); });
+    d.setHandler(ToolbarCommand::PowerOff, [this] { powerOff(); });
+    d.setHandler(ToolbarCommand::Memory, [this] { memory(); });
+    d.setHandler(ToolbarCommand::SetTime, [this] { setTime(); });
+    d.setHandler(ToolbarCommand::Environment, [this] { environment(); });
+    d.setHandler(ToolbarCommand::Btn, [this] { btn(); });
+    d.setHandler(ToolbarCommand::AddText, [this] { addText(); });
+    d.setHandler(ToolbarCommand::Erase, [this] { erase(); });
 }
 
-void ToolbarCommands::runPlugged(const QString& key) {
-    const auto it = plugged_.constFind(key);
+void ToolbarCommands::runPlugged(ToolbarCommand c) {
+    const auto it = plugged_.constFind(int(c));
     if (it != plugged_.constEnd() && *it) (*it)();
 }
 
@@ -108,7 +106,7 @@ bool ToolbarCommands::openFile(const QString& path) {
         DataFileContents d = ReadDataFile(bytes, [&](qsizetype n) {
             target->setCaption(QString::number(n) + QStringLiteral(" gravações completas"));
             host_.processEvents();
-            return !clock_.stopping();
+            return !link_.clock().stopping();
         });
         ok = ok && d.complete;
         target->setHeaderTexts(d.name, d.sector, d.company);
@@ -123,32 +121,27 @@ bool ToolbarCommands::openFile(const QString& path) {
 }
 
 void ToolbarCommands::list() {
-    if (state_.ListOpen || !plugged(toolbar::List)) return;
-    state_.ListCelsius = state_.CelsiusMode;
-    state_.ListCount = 0;
-    list_.clear();
-    runPlugged(toolbar::List);
-    state_.ListOpen = true;
+    if (list_.ListOpen() || !plugged(ToolbarCommand::List)) return;
+    list_.open(state_.CelsiusMode);
+    runPlugged(ToolbarCommand::List);
 }
 
 void ToolbarCommands::graph() {
-    if (state_.ChartOpen || !plugged(toolbar::Graph)) return;
-    runPlugged(toolbar::Graph);
-    state_.ChartOpen = true;
+    runPlugged(ToolbarCommand::Graph);
 }
 
 void ToolbarCommands::sample() {
     if (state_.live.flags.FlagRun) return;
-    state_.SamplingByPC = samplingChoice ? samplingChoice() : true;
-    if (!state_.SamplingByPC) {
+    const bool SamplingByPC = samplingChoice ? samplingChoice() : true;
+    if (!SamplingByPC) {
         if (state_.link.KeypadBusy) {
             host_.busyMessage();
             return;
         }
-        runPlugged(toolbar::Sample);
+        runPlugged(ToolbarCommand::Sample);
         return;
     }
-    while (!clock_.stopping()) {
+    while (!link_.clock().stopping()) {
         QString answer;
         if (!host_.inputBox(SamplePrompt(), SampleTitle(), QString::number(state_.SampleInterval),
                             &answer))
@@ -173,17 +166,16 @@ void ToolbarCommands::powerOff() {
         host_.busyMessage();
         return;
     }
-    if (!plugged(toolbar::PowerOff)) return;
-    host_.setPollRunning(false);
-    runPlugged(toolbar::PowerOff);
-    host_.setPollRunning(true);
+    if (!plugged(ToolbarCommand::PowerOff)) return;
+    const MeterLink::Lease lease = link_.take();
+    runPlugged(ToolbarCommand::PowerOff);
 }
 
 void ToolbarCommands::memory() {
-    if (state_.MemoryWindowOpen && closeMemoryWindow) closeMemoryWindow();
+    if (closeMemoryWindow) closeMemoryWindow();
     if (state_.live.flags.FlagRun || state_.link.KeypadBusy) return;
     // The download marks the exchange busy and stops the poll itself, for as long as it runs.
-    runPlugged(toolbar::Memory);
+    runPlugged(ToolbarCommand::Memory);
 }
 
 void ToolbarCommands::setTime() {
@@ -191,38 +183,30 @@ void ToolbarCommands::setTime() {
         host_.busyMessage();
         return;
     }
-    if (!plugged(toolbar::SetTime)) return;
-    host_.setPollRunning(false);
-    runPlugged(toolbar::SetTime);  // the clock window is modal
-    host_.setPollRunning(true);
+    if (!plugged(ToolbarCommand::SetTime)) return;
+    const MeterLink::Lease lease = link_.take();
+    runPlugged(ToolbarCommand::SetTime);  // the clock window is modal
 }
 
 void ToolbarCommands::environment() {
-    if (state_.WorkLoadOpen || !plugged(toolbar::Environment)) return;
-    workload::ResetWbgtAverages(state_);
-    state_.WorkLoadOpen = true;
-    runPlugged(toolbar::Environment);
+    runPlugged(ToolbarCommand::Environment);
 }
 
 void ToolbarCommands::btn() {
-    runPlugged(toolbar::Btn);
+    runPlugged(ToolbarCommand::Btn);
 }
 
 void ToolbarCommands::addText() {
-    if (state_.HeaderOn || !plugged(toolbar::AddText)) return;
+    if (state_.HeaderOn || !plugged(ToolbarCommand::AddText)) return;
     state_.HeaderOn = true;
-    runPlugged(toolbar::AddText);
+    runPlugged(ToolbarCommand::AddText);
 }
 
 void ToolbarCommands::erase() {
     if (state_.live.flags.FlagRun) return;
     if (!host_.confirmErase()) return;
-    if (state_.MemoryWindowOpen && closeMemoryWindow) closeMemoryWindow();
-    host_.setPollRunning(false);
-    // No reply comes; the letter is only sent to a meter that took the attention handshake.
-    if (AttentionHandshake(port_, clock_, state_.link))
-        port_.write(QByteArray(1, cmd::EraseLogger));
-    host_.setPollRunning(true);
+    if (closeMemoryWindow) closeMemoryWindow();
+    EraseLogger(link_);
 }
 
 }  // namespace montira

@@ -5,13 +5,12 @@
 #include <functional>
 #include <optional>
 
+#include "app/ToolbarDispatch.h"
 #include "core/AppState.h"
-#include "core/link/Clock.h"
-#include "core/link/SerialPort.h"
+#include "core/link/MeterLink.h"
 #include "core/record/DataFile.h"
 #include "core/record/LiveListFeed.h"
 #include "core/record/Recorder.h"
-#include "app/ToolbarDispatch.h"
 
 namespace montira {
 
@@ -68,23 +67,24 @@ QString ListUnitOfHeading(const QString& firstHeading);
 // plugged in for their key; until a window is plugged its button does nothing.
 class ToolbarCommands {
 public:
-    ToolbarCommands(AppState& state, SerialPort& port, Clock& clock, Recorder& recorder,
-                    LiveListFeed& list, ToolbarHost& host);
+    ToolbarCommands(AppState& state, MeterLink& link, Recorder& recorder, LiveListFeed& list,
+                    ToolbarHost& host);
 
     // Registers every command with a dispatch.
     void registerWith(ToolbarDispatch& dispatch);
 
-    // Plugs another area's window (or exchange) in for a key: "List", "Graph", "Environment",
-    // "AddText", "Btn" open their windows; "PowerOff", "Memory", "SetTime" run their part of
-    // the command after the guards; "Sample" is the meter's own sampling exchange.
-    void plug(const QString& key, std::function<void()> run) {
-        plugged_.insert(key, std::move(run));
+    // Plugs another area's window (or exchange) in for a command: List, Graph, Environment,
+    // AddText, Btn open their windows (a window that is open already is brought forward by its
+    // own plug); PowerOff, Memory, SetTime run their part of the command after the guards,
+    // holding the meter link; Sample is the meter's own sampling exchange.
+    void plug(ToolbarCommand c, std::function<void()> run) {
+        plugged_.insert(int(c), std::move(run));
     }
-    bool plugged(const QString& key) const { return plugged_.contains(key); }
+    bool plugged(ToolbarCommand c) const { return plugged_.contains(int(c)); }
     // The sampling choice window (modal): returns SamplingByPC. Without it the computer's
     // interval is asked for directly.
     std::function<bool()> samplingChoice;
-    // Closes the memory window (Memory and Erase close it first when MemoryWindowOpen).
+    // Closes the memory window when it is open (Memory and Erase close it first).
     std::function<void()> closeMemoryWindow;
 
     void save();
@@ -110,16 +110,15 @@ public:
     static QString SampleTitle() { return QStringLiteral("Definir taxa de amostragem"); }
 
 private:
-    void runPlugged(const QString& key);
+    void runPlugged(ToolbarCommand c);
     void rememberFolder(const QString& path);
 
     AppState& state_;
-    SerialPort& port_;
-    Clock& clock_;
+    MeterLink& link_;
     Recorder& recorder_;
     LiveListFeed& list_;
     ToolbarHost& host_;
-    QHash<QString, std::function<void()>> plugged_;
+    QHash<int, std::function<void()>> plugged_;
     bool opening_ = false;
 };
 

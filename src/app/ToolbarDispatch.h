@@ -8,26 +8,32 @@
 
 namespace montira {
 
-// The keys of the main toolbar's buttons, compared exactly and case-sensitively.
-namespace toolbar {
-inline const QString Save = QStringLiteral("Save");
-inline const QString Open = QStringLiteral("Open");
-inline const QString List = QStringLiteral("List");
-inline const QString Graph = QStringLiteral("Graph");
-inline const QString Sample = QStringLiteral("Sample");
-inline const QString CF = QStringLiteral("CF");
-inline const QString PowerOff = QStringLiteral("PowerOff");
-inline const QString Memory = QStringLiteral("Memory");
-inline const QString SetTime = QStringLiteral("SetTime");
-inline const QString Environment = QStringLiteral("Environment");
-inline const QString Btn = QStringLiteral("Btn");
-inline const QString AddText = QStringLiteral("AddText");
-inline const QString Erase = QStringLiteral("Erase");
-}  // namespace toolbar
+// The commands of the main toolbar's buttons, left to right.
+enum class ToolbarCommand {
+    Save,
+    Open,
+    List,
+    Graph,
+    Sample,
+    CF,
+    PowerOff,
+    Memory,
+    SetTime,
+    Environment,
+    Btn,
+    AddText,
+    Erase,
+};
 
-// One button of Toolbar1: its key, tool tip, image number in the image list, and whether a
-// group separator stands before it.
+// The key of a command's button ("Save", "Open", ... "Erase"): its action's name.
+QString ToolbarKey(ToolbarCommand command);
+// The command of a key, compared exactly and case-sensitively; false for any other text.
+bool ToolbarCommandOfKey(const QString& key, ToolbarCommand* command);
+
+// One button of Toolbar1: its command and key, tool tip, image number in the image list, and
+// whether a group separator stands before it.
 struct ToolbarButton {
+    ToolbarCommand command;
     QString key;
     QString toolTip;
     int image;
@@ -42,7 +48,7 @@ int SaveButtonImage(bool recording);
 // Number of images in the image list (one per command plus the recording image).
 constexpr int kToolbarImages = 14;
 
-// The one click handler of the toolbar: looks the key up and runs its command. Every command
+// The one click handler of the toolbar: runs the command of the button. Every command
 // but "Open" is inert while the meter is not answering. A key without a handler (a window
 // that has not been built) does nothing; so does a click that arrives while a command is
 // still running (its dialogs and waits let clicks through).
@@ -51,15 +57,15 @@ public:
     using Handler = std::function<void()>;
     explicit ToolbarDispatch(const LinkState& link) : link_(link) {}
 
-    void setHandler(const QString& key, Handler h) { handlers_.insert(key, std::move(h)); }
-    bool hasHandler(const QString& key) const { return handlers_.contains(key); }
+    void setHandler(ToolbarCommand c, Handler h) { handlers_.insert(int(c), std::move(h)); }
+    bool hasHandler(ToolbarCommand c) const { return handlers_.contains(int(c)); }
     // Returns true when a command ran.
-    bool dispatch(const QString& key);
+    bool dispatch(ToolbarCommand c);
     bool busy() const { return running_; }
 
 private:
     const LinkState& link_;
-    QHash<QString, Handler> handlers_;
+    QHash<int, Handler> handlers_;
     bool running_ = false;
 };
 

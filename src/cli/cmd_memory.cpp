@@ -5,12 +5,12 @@
 #include "cli/Options.h"
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
-#include "core/link/QtSerialPort.h"
 #include "core/link/Poll.h"
+#include "core/link/QtSerialPort.h"
+#include "core/link/SilenceClock.h"
 #include "core/memory/LoggerDownload.h"
 #include "core/memory/SetDecoder.h"
 #include "core/record/SetFile.h"
-#include "core/link/SilenceClock.h"
 
 namespace montira::cli {
 
@@ -86,7 +86,8 @@ int RunMemory(const QStringList& args) {
     }
 
     LoggerMemory memory;
-    switch (DownloadLogger(port, clock, state, memory)) {
+    MeterLink link(port, clock, state.link);
+    switch (DownloadLogger(link, state, memory)) {
         case DownloadOutcome::Done:
             break;
         case DownloadOutcome::NothingStored:
@@ -115,7 +116,8 @@ int RunMemory(const QStringList& args) {
         return kFailure;
     }
     TextTable celsius, fahrenheit;
-    DecodeSetRows(*set, state.live.calibration, state.live.reading, celsius, fahrenheit);
+    Reading stored;
+    DecodeSetRows(*set, state.live.calibration, stored, celsius, fahrenheit);
     QFile f(a.out);
     const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                     WriteSetFile(f, {}, {}, {}, SetListHeading(!a.fahrenheit),

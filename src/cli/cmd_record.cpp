@@ -4,15 +4,12 @@
 #include <cstdio>
 #include <limits>
 
+#include "app/LiveSession.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "core/link/QtSerialPort.h"
-#include "core/record/LiveListFeed.h"
-#include "core/link/Poll.h"
-#include "core/record/Recorder.h"
-#include "core/record/SampleTick.h"
 
 namespace montira::cli {
 
@@ -73,13 +70,9 @@ int RunRecord(const QStringList& args) {
     QtSerialPort port(a.port);
     if (!OpenMeterDevice(port, "record")) return kFailure;
 
-    Poll poll(port, clock, state);
-    Recorder recorder(state);
-    LiveListFeed list(state);
-    SampleTicker ticker(state, recorder, list);
-    QTimer timer1, timer2, watchdog;
-    timer1.setInterval(150);
-    timer2.setInterval(980);
+    LiveSession session(state, port, clock);
+    Recorder& recorder = session.recorder();
+    QTimer watchdog;
     watchdog.setInterval(200);
 
     int exitCode = kDone;
@@ -89,19 +82,12 @@ int RunRecord(const QStringList& args) {
         if (clock.stopping()) return;  // already finishing
         if (!message.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(message));
         exitCode = code;
-        timer1.stop();
-        timer2.stop();
         watchdog.stop();
-        recorder.stop();
-        clock.requestStop();  // a wait in progress returns at once
+        session.stop();  // a wait in progress returns at once
         QCoreApplication::exit(code);
     };
 
-    poll.hooks().setTimerEnabled = [&](bool on) {
-        if (clock.stopping()) return;
-        on ? timer1.start() : timer1.stop();
-    };
-    poll.hooks().showValues = [&] {
+    session.poll().hooks().showValues = [&] {
         lastFrameMs = clock.nowMs();
         if (started) return;
         started = true;
@@ -111,19 +97,18 @@ int RunRecord(const QStringList& args) {
                    QStringLiteral("montira-cli record: %1: %2").arg(a.out, recorder.lastError()));
             return;
         }
-        timer2.start();
+        session.startSampling();
     };
-    ticker.recordError = [&](const QString& message) {
+    session.ticker().recordError = [&](const QString& message) {
         finish(kFailure, message + QStringLiteral(" ") + recorder.lastError());
     };
-    QObject::connect(&timer1, &QTimer::timeout, [&] { poll.tick(); });
-    QObject::connect(&timer2, &QTimer::timeout, [&] {
+    // After each sample tick: the meter went silent (the recording ended), or enough samples.
+    QObject::connect(session.timer2(), &QTimer::timeout, [&] {
         if (clock.stopping()) return;
-        if (started && !state.Recording) {  // the meter went silent and the recording ended
+        if (started && !state.Recording) {
             finish(kNoMeter, QStringLiteral("Sem comunicação"));
             return;
         }
-        ticker.tick(QDateTime::currentDateTime());
         if (state.Recording && recorder.RecordCount >= a.samples) finish(kDone, QString());
     });
     QObject::connect(&watchdog, &QTimer::timeout, [&] {
@@ -131,7 +116,7 @@ int RunRecord(const QStringList& args) {
             finish(kNoMeter, QStringLiteral("Sem comunicação"));
     });
 
-    timer1.start();
+    session.startPoll();
     watchdog.start();
     QCoreApplication::exec();
     port.close();

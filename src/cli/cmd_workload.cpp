@@ -7,7 +7,6 @@
 #include <map>
 
 #include "cli/Commands.h"
-#include "core/AppState.h"
 #include "core/workload/WorkLoadSheet.h"
 #include "core/workload/WorkLoadTables.h"
 
@@ -145,10 +144,10 @@ int RunWorkload(const QStringList& args) {
         std::fputs(kUsageText, stderr);
         return kUsage;
     }
-    AppState state;
-    state.AvgWbgtIndoor = o.wbgtIn;
-    state.AvgWbgtOutdoor = o.wbgtOut;
-    WorkLoadSheet sheet(state);
+    WbgtAverages averages;
+    averages.AvgWbgtIndoor = o.wbgtIn;
+    averages.AvgWbgtOutdoor = o.wbgtOut;
+    WorkLoadSheet sheet(averages);
     Fill(sheet, o);
     if (!IsListedAge(o.age))
         std::fprintf(stderr, "montira-cli workload: idade fora da lista, usada 20\n");

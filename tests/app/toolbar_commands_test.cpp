@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "app/ToolbarCommands.h"
 #include "core/AppState.h"
 #include "core/link/VirtualClock.h"
-#include "app/ToolbarCommands.h"
 #include "sim/SimMeter.h"
 #include "sim/SimSerialPort.h"
 
@@ -71,17 +71,24 @@ struct Rig {
     sim::SimMeter meter;
     sim::SimSerialPort port{meter, clock};
     Recorder recorder{state};
-    LiveListFeed list{state};
+    SampleTicker ticker{state, recorder};
+    LiveListFeed list{state, ticker};
+    MeterLink link{port, clock, state.link};
     FakeHost host;
-    ToolbarCommands commands{state, port, clock, recorder, list, host};
+    ToolbarCommands commands{state, link, recorder, list, host};
     ToolbarDispatch dispatch{state.link};
 
     Rig() {
         port.open();
         state.link.MeterOnline = true;
+        link.pollSwitch = [this](bool on) { host.setPollRunning(on); };
         commands.registerWith(dispatch);
     }
-    bool click(const QString& key) { return dispatch.dispatch(key); }
+    // A click on the button with this key; false for a key that no button has.
+    bool click(const QString& key) {
+        ToolbarCommand c;
+        return ToolbarCommandOfKey(key, &c) && dispatch.dispatch(c);
+    }
 };
 
 }  // namespace
@@ -113,8 +120,9 @@ TEST(ToolbarDispatchKeys, exactKeysOnlyEverythingButOpenNeedsTheMeterAndNoReentr
 
     rig.state.link.MeterOnline = true;
     int inner = 0;
-    rig.dispatch.setHandler("Btn", [&] { ++inner; });
-    rig.dispatch.setHandler("List", [&] { EXPECT_FALSE(rig.dispatch.dispatch("Btn")); });
+    rig.dispatch.setHandler(ToolbarCommand::Btn, [&] { ++inner; });
+    rig.dispatch.setHandler(ToolbarCommand::List,
+                            [&] { EXPECT_FALSE(rig.dispatch.dispatch(ToolbarCommand::Btn)); });
     EXPECT_TRUE(rig.click("List"));
     EXPECT_EQ(inner, 0);
 }
@@ -226,12 +234,12 @@ TEST(ToolbarMeterCommands, refusedWhileTheMeterLogsOrTheLinkIsBusy) {
     Rig rig;
     int runs = 0, closes = 0;
     // The download takes the busy mark itself: it must find the link free when it starts.
-    rig.commands.plug("Memory", [&] {
+    rig.commands.plug(ToolbarCommand::Memory, [&] {
         ++runs;
         EXPECT_FALSE(rig.state.link.KeypadBusy);
     });
-    rig.commands.plug("PowerOff", [&] { ++runs; });
-    rig.commands.plug("SetTime", [&] {
+    rig.commands.plug(ToolbarCommand::PowerOff, [&] { ++runs; });
+    rig.commands.plug(ToolbarCommand::SetTime, [&] {
         ++runs;
         EXPECT_FALSE(rig.host.poll);
     });
@@ -245,10 +253,9 @@ TEST(ToolbarMeterCommands, refusedWhileTheMeterLogsOrTheLinkIsBusy) {
     rig.click("Memory");
     EXPECT_EQ(runs, 0);
     rig.state.link.KeypadBusy = false;
-    rig.state.MemoryWindowOpen = true;
     for (const char* key : {"Memory", "PowerOff", "SetTime"}) rig.click(key);
     EXPECT_EQ(runs, 3);
-    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(closes, 3);  // "Memory" closes an open memory window first, every time
     EXPECT_TRUE(rig.host.poll);
 }
 

@@ -12,9 +12,11 @@
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "core/link/QtSerialPort.h"
-#include "core/meter/LiveFrame.h"
+#include "core/link/VirtualClock.h"
 #include "core/memory/LoggerDownload.h"
+#include "core/meter/LiveFrame.h"
 #include "sim/PtyMeter.h"
+#include "sim/SimSerialPort.h"
 #include "ui/memory/SetToDataList.h"
 
 namespace {
@@ -46,7 +48,8 @@ void BM_FullLoggerDownloadAt19200(benchmark::State& st) {
         LoggerMemory memory;
         QElapsedTimer t;
         t.start();
-        const DownloadOutcome outcome = DownloadLogger(port, clock, state, memory);
+        MeterLink link(port, clock, state.link);
+        const DownloadOutcome outcome = DownloadLogger(link, state, memory);
         const double seconds = t.nsecsElapsed() / 1e9;
         st.SetIterationTime(seconds);
         if (outcome != DownloadOutcome::Done || memory.MemoryDump.size() != dumpBytes) {
@@ -95,10 +98,13 @@ void BM_DecodeLargestSetIntoDataList(benchmark::State& st) {
     AppState state;
     sim::SimMeter meter;
     DecodeLiveFrame(ToLiveFrame(meter.currentFrame()), state.live);
+    VirtualClock clock;
+    sim::SimSerialPort port(meter, clock);
+    MeterLink link(port, clock, state.link);
     for (auto _ : st) {
         QElapsedTimer t;
         t.start();
-        QPointer<DataList> list = OpenSetInDataList(state, memory, 1, nullptr, {}, {});
+        QPointer<DataList> list = OpenSetInDataList(state, memory, 1, nullptr, link);
         QCoreApplication::processEvents();  // the list shows its rows
         st.SetIterationTime(t.nsecsElapsed() / 1e9);
         if (!list || list->modelC()->rowCount() != memory.sets[0].SetRecords) {

@@ -2,40 +2,38 @@
 
 #include <algorithm>
 
-#include "core/meter/Commands.h"
 #include "core/link/Handshake.h"
 #include "core/link/SilenceClock.h"
+#include "core/meter/Commands.h"
 
 namespace montira {
 
 namespace {
-
-void Call(const std::function<void()>& f) {
-    if (f) f();
-}
 
 // The most the receive buffer reserves up front: a status reply may claim up to 16 MB.
 constexpr qint64 kReserveLimit = 1 << 20;
 
 }  // namespace
 
-DownloadOutcome DownloadLogger(SerialPort& port, Clock& clock, AppState& state, LoggerMemory& out,
-                               const DownloadHooks& hooks) {
+DownloadOutcome DownloadLogger(MeterLink& meter, AppState& state, LoggerMemory& out,
+                               const DownloadHooks& hooks, qint64 silenceMs) {
     LinkState& link = state.link;
     if (!link.MeterOnline) return DownloadOutcome::Offline;
     if (state.live.flags.FlagRun || link.KeypadBusy) return DownloadOutcome::Refused;
+    MeterLink::Lease lease = meter.take();
+    SerialPort& port = lease.port();
+    Clock& clock = lease.clock();
     link.KeypadBusy = true;
     const auto finish = [&](DownloadOutcome o) {
         link.KeypadBusy = false;
-        Call(hooks.startPoll);
+        lease.release();
         return o;
     };
-    SilenceClock quiet(clock, kLoggerSilenceMs);
+    SilenceClock quiet(clock, silenceMs);
 
     // Status: repeated until a well-formed 7-byte reply, or the meter stays silent too long.
     std::optional<MemoryStatus> status;
     while (!status) {
-        Call(hooks.stopPoll);
         AttentionHandshake(port, quiet, link);
         port.readAll();
         port.write(QByteArray(1, cmd::LoggerStatus));
@@ -46,7 +44,7 @@ DownloadOutcome DownloadLogger(SerialPort& port, Clock& clock, AppState& state, 
     // Fewer than the fixed 2048 bytes in use cannot hold a set either.
     const qint64 expected = status->expected();
     if (expected <= 0) {
-        Call(hooks.nothingStored);
+        if (hooks.nothingStored) hooks.nothingStored();
         return finish(DownloadOutcome::NothingStored);
     }
 
@@ -65,7 +63,6 @@ DownloadOutcome DownloadLogger(SerialPort& port, Clock& clock, AppState& state, 
     QByteArray dump;
     dump.reserve(qsizetype(std::min(expected, kReserveLimit)));
     for (;;) {
-        Call(hooks.stopPoll);
         const QByteArray chunk = port.readAll();
         if (!chunk.isEmpty()) {
             // Bytes past the dump (the live frames that follow it) are not part of it.
@@ -85,13 +82,12 @@ DownloadOutcome DownloadLogger(SerialPort& port, Clock& clock, AppState& state, 
     return finish(DownloadOutcome::Done);
 }
 
-void EraseLogger(SerialPort& port, Clock& clock, LinkState& link,
-                 const std::function<void()>& stopPoll, const std::function<void()>& startPoll) {
-    Call(stopPoll);
-    SilenceClock quiet(clock, kLoggerSilenceMs);
-    AttentionHandshake(port, quiet, link);
-    port.write(QByteArray(1, cmd::EraseLogger));
-    Call(startPoll);
+bool EraseLogger(MeterLink& meter, qint64 silenceMs) {
+    const MeterLink::Lease lease = meter.take();
+    SilenceClock quiet(lease.clock(), silenceMs);
+    if (!AttentionHandshake(lease.port(), quiet, lease.state())) return false;
+    lease.port().write(QByteArray(1, cmd::EraseLogger));
+    return true;
 }
 
 }  // namespace montira

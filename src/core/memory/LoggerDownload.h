@@ -2,8 +2,7 @@
 #include <functional>
 
 #include "core/AppState.h"
-#include "core/link/Clock.h"
-#include "core/link/SerialPort.h"
+#include "core/link/MeterLink.h"
 #include "core/meter/LoggerSets.h"
 #include "core/meter/MemoryStatus.h"
 
@@ -22,8 +21,6 @@ enum class DownloadOutcome {
 
 // What the window (or the command line) plugs into the download. Every hook is optional.
 struct DownloadHooks {
-    std::function<void()> stopPoll;   // the main window's poll timer stops before each exchange
-    std::function<void()> startPoll;  // ... and starts again at the end, whatever the end was
     // The status says there are data: show the window. Called once, before "C" is sent.
     std::function<void(const MemoryStatus&)> begin;
     // Bytes received so far (capped at expected) and expected, after every read.
@@ -35,15 +32,16 @@ struct DownloadHooks {
 };
 
 // The logger download of the toolbar's "Memory": "c" until a well-formed status reply, then
-// "C" and the dump, split into sets into `out`. KeypadBusy is True from the status query to
-// the end; at every end but Offline/Refused it is False again and the poll runs.
-DownloadOutcome DownloadLogger(SerialPort& port, Clock& clock, AppState& state, LoggerMemory& out,
-                               const DownloadHooks& hooks = {});
+// "C" and the dump, split into sets into `out`. It holds the meter link from the status query
+// to the end (the poll pauses), with KeypadBusy True; at every end but Offline/Refused
+// KeypadBusy is False again and the poll runs. `silenceMs` bounds every wait for the meter.
+DownloadOutcome DownloadLogger(MeterLink& link, AppState& state, LoggerMemory& out,
+                               const DownloadHooks& hooks = {},
+                               qint64 silenceMs = kLoggerSilenceMs);
 
-// Erases the logger: stop the poll, handshake, "D" (written even when the meter did not
-// answer within the silence limit), start the poll. No reply is read.
-void EraseLogger(SerialPort& port, Clock& clock, LinkState& link,
-                 const std::function<void()>& stopPoll = {},
-                 const std::function<void()>& startPoll = {});
+// The one erase exchange of the toolbar, the memory window and the command line: holding the
+// link, the attention handshake (given up after `silenceMs` of silence), then "D" — sent only
+// to a meter that answered. No reply is read. True when "D" went out.
+bool EraseLogger(MeterLink& link, qint64 silenceMs = kLoggerSilenceMs);
 
 }  // namespace montira

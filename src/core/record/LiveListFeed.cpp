@@ -6,7 +6,20 @@
 
 namespace montira {
 
-LiveListFeed::LiveListFeed(AppState& state) : state_(state) {}
+LiveListFeed::LiveListFeed(AppState& state, SampleTicker& ticker)
+    : state_(state), ticker_(ticker) {}
+
+void LiveListFeed::open(bool celsius) {
+    ListCelsius = celsius;
+    ListCount = 0;
+    clear();
+    subscription_ = ticker_.subscribe(
+        [this](const Sample& s) { addSample(s.celsius, s.fahrenheit, s.time, s.header); });
+}
+
+void LiveListFeed::close() {
+    subscription_.reset();
+}
 
 QStringList LiveListFeed::ListRow(long long number, const QStringList& sampleFields) {
     return QStringList{QString::number(number)} + sampleFields;
@@ -30,13 +43,13 @@ QString LiveListFeed::autoSaveFolder() const {
 
 void LiveListFeed::addSample(const QStringList& celsiusFields, const QStringList& fahrenheitFields,
                              const QDateTime& now, const HeaderTexts* header) {
-    ++state_.ListCount;
-    const QStringList rowC = ListRow(state_.ListCount, celsiusFields);
-    const QStringList rowF = ListRow(state_.ListCount, fahrenheitFields);
+    ++ListCount;
+    const QStringList rowC = ListRow(ListCount, celsiusFields);
+    const QStringList rowF = ListRow(ListCount, fahrenheitFields);
     rowsC_.appendRow(rowC);
     rowsF_.appendRow(rowF);
     if (rowAdded) rowAdded(rowC, rowF);
-    if (state_.ListCount > 0 && state_.ListCount % kRowsPerList == 0) {
+    if (ListCount > 0 && ListCount % kRowsPerList == 0) {
         const QString path = QDir(autoSaveFolder()).filePath(AutoSaveFileName(now));
         if (waitCursor) waitCursor(true);
         const bool saved = saveTo(path, header);
@@ -47,12 +60,11 @@ void LiveListFeed::addSample(const QStringList& celsiusFields, const QStringList
         lastAutoSave_ = path;
         clear();
         if (restarted) restarted();
-        state_.ListOpen = true;
     }
 }
 
 bool LiveListFeed::saveTo(const QString& path, const HeaderTexts* header) {
-    const bool celsius = state_.ListCelsius;
+    const bool celsius = ListCelsius;
     const TextTable& rows = this->rows(celsius);
     // Written under a temporary name and renamed at the end: a failed save never leaves a
     // half-written file in place of an older one.

@@ -6,21 +6,30 @@
 
 #include "core/AppState.h"
 #include "core/record/DataFile.h"
+#include "core/record/SampleTick.h"
 #include "core/tables/TextTable.h"
 
 namespace montira {
 
-// The rows that the sample tick gives the live list while it is open (ListOpen), kept here
-// in both unit systems so that the list window only shows them and the auto-save needs no
-// window. Every 24800 rows the list is saved to "mmddhhnnss.plv" and starts again empty;
-// the row numbers go on.
+// The rows that the sample tick gives the live list while it is open, kept here in both unit
+// systems so that the list window only shows them and the auto-save needs no window. Every
+// 24800 rows the list is saved to "mmddhhnnss.plv" and starts again empty; the row numbers
+// go on.
 class LiveListFeed {
 public:
     static constexpr long long kRowsPerList = 24800;
 
-    explicit LiveListFeed(AppState& state);
+    LiveListFeed(AppState& state, SampleTicker& ticker);
 
-    // Step 4 of a sample tick (only while ListOpen): counts the row, appends it to both
+    // The list window opens: no rows, numbering from 1 in the display unit `celsius`, and
+    // every sample tick from now on adds a row. close() stops the rows.
+    void open(bool celsius);
+    void close();
+    bool ListOpen() const { return subscription_.active(); }
+    long long ListCount = 0;
+    bool ListCelsius = true;
+
+    // A sample tick while the list is open: counts the row, appends it to both
     // tables and, every 24800 rows, saves the list and starts it again.
     void addSample(const QStringList& celsiusFields, const QStringList& fahrenheitFields,
                    const QDateTime& now, const HeaderTexts* header);
@@ -48,6 +57,8 @@ public:
 
 private:
     AppState& state_;
+    SampleTicker& ticker_;
+    SampleTicker::Subscription subscription_;
     TextTable rowsC_, rowsF_;
     QString lastAutoSave_;
     QString lastError_;

@@ -1,11 +1,9 @@
 #include "core/record/SampleTick.h"
 
-#include "core/workload/WbgtAverage.h"
-
 namespace montira {
 
-SampleTicker::SampleTicker(AppState& state, Recorder& recorder, LiveListFeed& list)
-    : state_(state), recorder_(recorder), list_(list) {}
+SampleTicker::SampleTicker(AppState& state, Recorder& recorder)
+    : state_(state), recorder_(recorder) {}
 
 bool SampleTicker::tick(const QDateTime& now) {
     if (inTick_) return false;
@@ -29,11 +27,7 @@ bool SampleTicker::tick(const QDateTime& now) {
     } else {
         recorder_.stop();
     }
-    if (state_.ListOpen) list_.addSample(celsius, fahrenheit, now, withHeader ? &header : nullptr);
-    if (state_.WorkLoadOpen) {
-        workload::AddWbgtSample(state_, r);
-        if (averagesChanged) averagesChanged();
-    }
+    samples_.notify(Sample{now, r, celsius, fahrenheit, withHeader ? &header : nullptr});
     state_.SampleTick = 1;
     inTick_ = false;
     return true;

@@ -13,13 +13,13 @@ bool IsNumberText(const QString& text) {
     return i < t.size() && t[i].isDigit() && t[i].unicode() < 128;
 }
 
-void ResetWbgtAverages(AppState& s) {
+void ResetWbgtAverages(WbgtAverages& s) {
     s.AvgWbgtIndoor = s.AvgWbgtOutdoor = 0;
     s.AvgSampleCount = s.AvgSumIndoor = s.AvgSumOutdoor = 0;
     s.AvgValidIndoor = s.AvgValidOutdoor = 0;
 }
 
-void AddWbgtSample(AppState& s, const Reading& r) {
+void AddWbgtSample(WbgtAverages& s, const Reading& r) {
     if (s.AvgSampleCount <= 0) s.AvgValidIndoor = s.AvgValidOutdoor = 0;
     s.AvgSampleCount += 1;
     if (IsNumberText(r.WbgtIndoorText)) {

@@ -9,7 +9,7 @@ namespace {
 const QString kZero = QStringLiteral("0");
 }
 
-WorkLoadSheet::WorkLoadSheet(const AppState& state) : state_(state) {
+WorkLoadSheet::WorkLoadSheet(const WbgtAverages& averages) : state_(averages) {
     ComboText.fill(kZero);
     ComboClothText = ClothingNames()[0];
     LblC = {QStringLiteral("30.0 ºC (86 ºF)"), QStringLiteral("30.6 ºC (87 ºF)"),

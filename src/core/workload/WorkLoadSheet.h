@@ -2,7 +2,7 @@
 #include <QString>
 #include <array>
 
-#include "core/AppState.h"
+#include "core/workload/WbgtAverage.h"
 #include "core/workload/WorkLoadEval.h"
 #include "core/workload/WorkLoadTables.h"
 
@@ -13,8 +13,8 @@ namespace montira::workload {
 // handler, and shows the members again. montira-cli drives the same object.
 class WorkLoadSheet {
 public:
-    // Reads AvgWbgtIndoor and AvgWbgtOutdoor from state, which must outlive the sheet.
-    explicit WorkLoadSheet(const AppState& state);
+    // Reads AvgWbgtIndoor and AvgWbgtOutdoor from `averages`, which must outlive the sheet.
+    explicit WorkLoadSheet(const WbgtAverages& averages);
 
     // Controls
     std::array<bool, kTypeCount> CkType{};
@@ -61,7 +61,7 @@ private:
     void EmptyWeightToZero();
     void Evaluate();
 
-    const AppState& state_;
+    const WbgtAverages& state_;
 };
 
 }  // namespace montira::workload

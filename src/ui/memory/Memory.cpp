@@ -45,15 +45,8 @@ QString Memory::caption() {
     return QStringLiteral("Registrador de dados");
 }
 
-Memory::Memory(AppState& state, SerialPort& port, Clock& clock, QWidget* panel,
-               std::function<void()> stopPoll, std::function<void()> startPoll)
-    : QWidget(panel, Qt::Window),
-      state_(state),
-      port_(port),
-      clock_(clock),
-      panel_(panel),
-      stopPoll_(std::move(stopPoll)),
-      startPoll_(std::move(startPoll)) {
+Memory::Memory(AppState& state, MeterLink& link, QWidget* panel)
+    : QWidget(panel, Qt::Window), state_(state), link_(link), panel_(panel) {
     setObjectName(QStringLiteral("Memory"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption());
@@ -132,12 +125,9 @@ Memory::Memory(AppState& state, SerialPort& port, Clock& clock, QWidget* panel,
         box.setObjectName(QStringLiteral("EraseQuestion"));
         return box.exec() == QMessageBox::Ok;
     };
-    state_.MemoryWindowOpen = true;
 }
 
-Memory::~Memory() {
-    state_.MemoryWindowOpen = false;
-}
+Memory::~Memory() {}
 
 void Memory::applyHeadings() {
     const QFontMetrics fm(font());
@@ -177,11 +167,11 @@ void Memory::openSetOfRow(int row) {
     QPointer<QWidget> panel = panel_;
     const bool hadPanel = panel_ != nullptr;
     AppState* state = &state_;
-    auto stop = stopPoll_, start = startPoll_;
+    MeterLink* link = &link_;
     QTimer::singleShot(0, panel_ ? static_cast<QObject*>(panel_) : QCoreApplication::instance(),
-                       [memory, number, panel, hadPanel, state, stop, start] {
+                       [memory, number, panel, hadPanel, state, link] {
                            if (hadPanel && !panel) return;
-                           OpenSetInDataList(*state, *memory, number, panel, stop, start);
+                           OpenSetInDataList(*state, *memory, number, panel, *link);
                        });
 }
 
@@ -189,12 +179,11 @@ void Memory::askErase() {
     if (!confirmErase || !confirmErase()) return;
     // The handshake lets events run: the user may close the window meanwhile.
     QPointer<Memory> self(this);
-    EraseLogger(port_, clock_, state_.link, stopPoll_, startPoll_);
+    EraseLogger(link_);
     if (self) close();
 }
 
 void Memory::closeEvent(QCloseEvent* e) {
-    state_.MemoryWindowOpen = false;
     // A download in progress aborts and clears KeypadBusy itself; otherwise the window's
     // unload clears it.
     if (!downloading_) state_.link.KeypadBusy = false;

@@ -4,8 +4,7 @@
 #include <memory>
 
 #include "core/AppState.h"
-#include "core/link/Clock.h"
-#include "core/link/SerialPort.h"
+#include "core/link/MeterLink.h"
 #include "core/meter/LoggerSets.h"
 #include "ui/memory/FloodPanel.h"
 #include "ui/memory/SetListModel.h"
@@ -23,8 +22,7 @@ namespace montira {
 // A click on a set opens it in the downloaded-data list.
 class Memory : public QWidget {
 public:
-    Memory(AppState& state, SerialPort& port, Clock& clock, QWidget* panel,
-           std::function<void()> stopPoll, std::function<void()> startPoll);
+    Memory(AppState& state, MeterLink& link, QWidget* panel);
     ~Memory() override;
 
     static QString caption();
@@ -66,10 +64,8 @@ protected:
 
 private:
     AppState& state_;
-    SerialPort& port_;
-    Clock& clock_;
+    MeterLink& link_;
     QWidget* panel_;
-    std::function<void()> stopPoll_, startPoll_;
     SetListModel* sets_;
     bool downloading_ = false;
     qint64 shownHundredths_ = -1;

@@ -18,8 +18,7 @@ Memory* FindMemoryWindow(QWidget* panel) {
     return nullptr;
 }
 
-DownloadOutcome RunMemoryDownload(AppState& state, SerialPort& port, Clock& clock, QWidget* panel,
-                                  std::function<void()> stopPoll, std::function<void()> startPoll) {
+DownloadOutcome RunMemoryDownload(AppState& state, MeterLink& link, QWidget* panel) {
     if (!state.link.MeterOnline) return DownloadOutcome::Offline;
     // Every download starts with a fresh window. Closing one that a download is still
     // filling aborts that download; this one is then refused (KeypadBusy).
@@ -28,8 +27,6 @@ DownloadOutcome RunMemoryDownload(AppState& state, SerialPort& port, Clock& cloc
     auto memory = std::make_shared<LoggerMemory>();
     QPointer<Memory> window;
     DownloadHooks h;
-    h.stopPoll = stopPoll;
-    h.startPoll = startPoll;
     h.nothingStored = [panel] {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("MONTIRA DE STRESS TERMICO"),
                         QStringLiteral("Não há dados armazenados na memória!"), QMessageBox::Ok,
@@ -38,7 +35,7 @@ DownloadOutcome RunMemoryDownload(AppState& state, SerialPort& port, Clock& cloc
         box.exec();
     };
     h.begin = [&](const MemoryStatus&) {
-        window = new Memory(state, port, clock, panel, stopPoll, startPoll);
+        window = new Memory(state, link, panel);
         window->setDownloading(true);
         window->show();
     };
@@ -47,7 +44,7 @@ DownloadOutcome RunMemoryDownload(AppState& state, SerialPort& port, Clock& cloc
     };
     h.cancelled = [&window] { return !window || !window->isVisible(); };
 
-    const DownloadOutcome outcome = DownloadLogger(port, clock, state, *memory, h);
+    const DownloadOutcome outcome = DownloadLogger(link, state, *memory, h);
     if (!window) return outcome;
     window->setDownloading(false);
     if (outcome != DownloadOutcome::Done) {
@@ -57,11 +54,6 @@ DownloadOutcome RunMemoryDownload(AppState& state, SerialPort& port, Clock& cloc
     window->restoreCaption();
     window->showMemory(std::move(memory));
     return outcome;
-}
-
-void RunMemoryCommand(AppState& state, SerialPort& port, Clock& clock, QWidget* panel,
-                      std::function<void()> stopPoll, std::function<void()> startPoll) {
-    RunMemoryDownload(state, port, clock, panel, std::move(stopPoll), std::move(startPoll));
 }
 
 }  // namespace montira

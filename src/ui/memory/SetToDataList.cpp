@@ -17,11 +17,10 @@ void CloseDataLists(QWidget* panel) {
 }
 
 QPointer<DataList> OpenSetInDataList(AppState& state, const LoggerMemory& memory, int number,
-                                     QWidget* panel, const std::function<void()>& stopPoll,
-                                     const std::function<void()>& startPoll) {
+                                     QWidget* panel, MeterLink& link) {
     const LoggerSet* set = memory.set(number);
     if (!set) return {};
-    if (stopPoll) stopPoll();
+    MeterLink::Lease lease = link.take();
     CloseDataLists(panel);
 
     QPointer<DataList> list = new DataList(state, panel);
@@ -30,8 +29,9 @@ QPointer<DataList> OpenSetInDataList(AppState& state, const LoggerMemory& memory
 
     // Both tables are decoded first and handed over in one go; the caption counts meanwhile.
     TextTable celsius, fahrenheit;
+    Reading stored;
     DecodeSetRows(
-        *set, state.live.calibration, state.live.reading, celsius, fahrenheit,
+        *set, state.live.calibration, stored, celsius, fahrenheit,
         [&list](int j) {
             if (!list || !list->isVisible()) return false;  // closed meanwhile
             list->setWindowTitle(QString::number(j) + QStringLiteral(" gravações completas"));
@@ -43,7 +43,7 @@ QPointer<DataList> OpenSetInDataList(AppState& state, const LoggerMemory& memory
         list->setRows(std::move(celsius), std::move(fahrenheit));
         list->setWindowTitle(DataList::caption());
     }
-    if (startPoll) startPoll();
+    lease.release();
     if (panel) {
         if (auto* com = panel->findChild<QLabel*>(QStringLiteral("LblCOM")))
             com->setText(PortCaption(state.PortId));

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "core/AppState.h"
+#include "core/link/MeterLink.h"
 #include "core/meter/LoggerSets.h"
 #include "ui/tables/DataList.h"
 
@@ -13,11 +14,11 @@ constexpr int kDecodeProgressEvery = 2000;
 
 // Decodes set `number` of the downloaded memory into a fresh downloaded-data list: the poll
 // stops, an open list closes, the new one shows the unit of the main window, every record is
-// decoded with the probe calibration of the last live frame (the shared Reading keeps the
-// last record), the poll runs again. Returns the list, or null when there is no such set.
+// decoded with the probe calibration of the last live frame into a Reading of its own (the
+// live one, which the sample tick records, never sees a stored record), the poll runs again.
+// Returns the list, or null when there is no such set.
 QPointer<DataList> OpenSetInDataList(AppState& state, const LoggerMemory& memory, int number,
-                                     QWidget* panel, const std::function<void()>& stopPoll,
-                                     const std::function<void()>& startPoll);
+                                     QWidget* panel, MeterLink& link);
 
 // Closes every open downloaded-data list.
 void CloseDataLists(QWidget* panel);

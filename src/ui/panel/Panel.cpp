@@ -14,31 +14,16 @@
 namespace montira {
 
 Panel::Panel(AppState& state, SerialPort& port, Clock& clock, QWidget* parent)
-    : QMainWindow(parent), state_(state), port_(port), clock_(clock), poll_(port, clock, state) {
+    : QMainWindow(parent), state_(state), port_(port), clock_(clock), session_(state, port, clock) {
     setObjectName(QStringLiteral("Panel"));
     setWindowTitle(QString::fromUtf8(kCaption));
     setFont(ArialFont(10));
     w_ = BuildPanelWidgets(this);
     w_.LblCOM2->installEventFilter(this);
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(150);
-    connect(timer1_, &QTimer::timeout, this, &Panel::timer1Tick);
-    timer2_ = new QTimer(this);
-    timer2_->setObjectName(QStringLiteral("Timer2"));
-    timer2_->setInterval(980);
-    connect(timer2_, &QTimer::timeout, this, &Panel::timer2Tick);
-
-    PollHooks& h = poll_.hooks();
+    PollHooks& h = session_.poll().hooks();
     h.setComCaption = [this](const QString& t) { w_.LblCOM->setText(t); };
     h.setComVisible = [this](bool on) { w_.LblCOM->setVisible(on); };
-    h.setTimerEnabled = [this](bool on) {
-        if (on && !clock_.stopping())
-            timer1_->start();
-        else
-            timer1_->stop();
-    };
     h.showValues = [this] { showValues(); };
     h.updateReplica = [this] {
         replica_ = ComputeReplica(state_.live.flags, state_.live.display, replica_);
@@ -49,9 +34,6 @@ Panel::Panel(AppState& state, SerialPort& port, Clock& clock, QWidget* parent)
     };
     h.closeKeypad = [this] {
         if (onCloseKeypad) onCloseKeypad();
-    };
-    h.stopRecording = [this] {
-        if (onStopRecording) onStopRecording();
     };
     resize(760, 440);
 }
@@ -80,35 +62,10 @@ bool Panel::load(QString* reason) {
     state_.Recording = false;
     state_.SampleInterval = 2;
     state_.CelsiusMode = true;
-    state_.StartDate = QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"));
-    state_.link.LinkLost = true;
-    state_.link.KeypadBusy = false;
-    state_.WorkLoadOpen = false;
     state_.HeaderOn = false;
     showUnitMarkers();
-    timer2_->start();
-    timer1_->start();
+    session_.start();
     return true;
-}
-
-void Panel::startPoll() {
-    if (!clock_.stopping()) timer1_->start();
-}
-
-void Panel::stopPoll() {
-    timer1_->stop();
-    poll_.interrupt();
-}
-
-void Panel::timer1Tick() {
-    poll_.tick();
-}
-
-void Panel::timer2Tick() {
-    if (inTimer2_ || clock_.stopping()) return;
-    inTimer2_ = true;
-    if (onSampleTick) onSampleTick();
-    inTimer2_ = false;
 }
 
 void Panel::showUnitMarkers() {
@@ -179,9 +136,7 @@ bool Panel::eventFilter(QObject* watched, QEvent* event) {
 void Panel::closeEvent(QCloseEvent* e) {
     // Every wait and every loop that talks to the meter returns at once; the tick or the
     // NoDataRoutine that may be running below us unwinds, and the port is released.
-    clock_.requestStop();
-    timer1_->stop();
-    timer2_->stop();
+    session_.stop();
     port_.close();
     e->accept();
     if (quitOnClose_) QCoreApplication::quit();

@@ -2,11 +2,11 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "app/LiveSession.h"
 #include "core/AppState.h"
 #include "core/link/Clock.h"
 #include "core/link/SerialPort.h"
 #include "core/meter/DisplayReplica.h"
-#include "core/link/Poll.h"
 #include "ui/panel/PanelLayout.h"
 #include "ui/panel/PanelStartOptions.h"
 
@@ -14,9 +14,9 @@ class QTimer;
 
 namespace montira {
 
-// The main window: opens the meter's port, polls the live frames (Timer1), shows the values,
-// blinks "Sem comunicação" while the meter is silent, and runs the sample timer (Timer2)
-// whose work other windows plug in. Closing it ends the program and releases the port.
+// The main window: opens the meter's port, runs the live session (the poll on Timer1, the
+// sample tick on Timer2), shows the values and blinks "Sem comunicação" while the meter is
+// silent. Closing it ends the program and releases the port.
 class Panel : public QMainWindow {
     Q_OBJECT
 public:
@@ -36,30 +36,29 @@ public:
     AppState& state() { return state_; }
     SerialPort& port() { return port_; }
     Clock& clock() { return clock_; }
-    Poll& poll() { return poll_; }
+    LiveSession& session() { return session_; }
+    Poll& poll() { return session_.poll(); }
+    MeterLink& link() { return session_.link(); }
     const PanelWidgets& widgets() const { return w_; }
     QToolBar* toolbar() const { return w_.Toolbar1; }
     StartOptions& startOptions() { return options_; }
 
-    // Timer1, the poll. A command that talks to the meter calls stopPoll() first (the tick in
-    // progress, if any, gives up without reading the port again) and startPoll() at the end.
-    void startPoll();
-    void stopPoll();
-    QTimer* timer1() const { return timer1_; }
-    // Timer2, 980 ms, started by the load; each tick calls onSampleTick (never re-entered).
-    QTimer* timer2() const { return timer2_; }
+    // Timer1, the poll. An exchange with the meter takes the link (link().take()) and the
+    // poll stops and starts again by itself; these are for the poll's own callers.
+    void startPoll() { session_.startPoll(); }
+    void stopPoll() { session_.stopPoll(); }
+    QTimer* timer1() { return session_.timer1(); }
+    // Timer2, 980 ms, started by the load.
+    QTimer* timer2() { return session_.timer2(); }
 
     // Hooks that other windows fill in.
-    std::function<void()> onSampleTick;
     std::function<void()> onCloseLiveWindows;  // NoDataRoutine: the chart and the live list
     std::function<void()> onCloseKeypad;       // NoDataRoutine: the keypad, when visible
-    std::function<void()> onStopRecording;     // NoDataRoutine: a recording in progress ends
     std::function<void(const ReplicaView&)> onReplica;  // KeypadOpen: the display replica
 
-    // One Timer1 tick (the timer calls it; tests call it on the virtual clock).
-    void timer1Tick();
-    // One Timer2 tick: onSampleTick, unless a tick is already running.
-    void timer2Tick();
+    // One tick of each timer (the timers call them; tests call them on the virtual clock).
+    void timer1Tick() { session_.timer1Tick(); }
+    void timer2Tick() { session_.timer2Tick(); }
     // Shows the decoded values in °C or °F as CelsiusMode says.
     void showValues();
     // ImaC or ImaF, as CelsiusMode says.
@@ -84,12 +83,9 @@ private:
     AppState& state_;
     SerialPort& port_;
     Clock& clock_;
-    Poll poll_;
+    LiveSession session_;
     PanelWidgets w_;
     StartOptions options_;
-    QTimer* timer1_;
-    QTimer* timer2_;
-    bool inTimer2_ = false;
     bool quitOnClose_ = true;
     ReplicaView replica_;
 };

@@ -12,8 +12,8 @@ Toolbar::Toolbar(QToolBar* bar, ToolbarDispatch& dispatch)
         a->setObjectName(b.key);
         a->setToolTip(b.toolTip);
         a->setData(b.image);
-        const QString key = b.key;
-        connect(a, &QAction::triggered, this, [this, key] { dispatch_.dispatch(key); });
+        const ToolbarCommand command = b.command;
+        connect(a, &QAction::triggered, this, [this, command] { dispatch_.dispatch(command); });
         if (QWidget* w = bar_->widgetForAction(a)) w->setObjectName(b.key);
         actions_.insert(b.key, a);
     }
@@ -27,7 +27,7 @@ QToolButton* Toolbar::button(const QString& key) const {
 
 void Toolbar::setRecording(bool recording) {
     recording_ = recording;
-    QAction* a = actions_.value(toolbar::Save);
+    QAction* a = actions_.value(ToolbarKey(ToolbarCommand::Save));
     if (!a) return;
     const int image = SaveButtonImage(recording);
     a->setIcon(ToolbarIcon(image));

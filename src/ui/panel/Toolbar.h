@@ -9,7 +9,7 @@
 namespace montira {
 
 // Toolbar1 of the main window: the 13 buttons (each an action and a tool button named by its
-// key) with their tool tips and images; a click goes to the dispatch with the button's key.
+// key) with their tool tips and images; a click goes to the dispatch with its command.
 class Toolbar : public QObject {
 public:
     // Fills `bar` (the main window's Toolbar1) with the buttons.

@@ -1,11 +1,9 @@
 #pragma once
 #include <QObject>
 
-#include "core/record/LiveListFeed.h"
-#include "core/record/Recorder.h"
-#include "core/record/SampleTick.h"
-#include "app/ToolbarDispatch.h"
+#include "app/LiveSession.h"
 #include "app/ToolbarCommands.h"
+#include "app/ToolbarDispatch.h"
 #include "ui/panel/Toolbar.h"
 #include "ui/panel/ToolbarDialogs.h"
 
@@ -13,18 +11,17 @@ namespace montira {
 
 class Panel;
 
-// Puts the recorder, the sample tick and the toolbar commands on the main window: fills
-// Toolbar1, runs the sample tick on Timer2, keeps LblRec, LblCount, LblFileName and button 1
-// in step with the recorder, and shows the file window for "Open" (and "--open FILE").
-// Other windows plug into commands() by key.
+// Puts the toolbar commands on the main window: fills Toolbar1, keeps LblRec, LblCount,
+// LblFileName and button 1 in step with the live session's recorder, and shows the file
+// window for "Open" (and "--open FILE"). Other windows plug into commands() by command.
 class ToolbarWiring : public QObject {
 public:
     explicit ToolbarWiring(Panel& panel);
     ~ToolbarWiring() override;
 
-    Recorder& recorder() { return recorder_; }
-    LiveListFeed& liveList() { return list_; }
-    SampleTicker& ticker() { return ticker_; }
+    Recorder& recorder() { return session_.recorder(); }
+    LiveListFeed& liveList() { return session_.liveList(); }
+    SampleTicker& ticker() { return session_.ticker(); }
     ToolbarDispatch& dispatch() { return dispatch_; }
     ToolbarCommands& commands() { return commands_; }
     ToolbarDialogs& dialogs() { return dialogs_; }
@@ -37,9 +34,7 @@ private:
     void showRecorder();
 
     Panel& panel_;
-    Recorder recorder_;
-    LiveListFeed list_;
-    SampleTicker ticker_;
+    LiveSession& session_;
     ToolbarDispatch dispatch_;
     ToolbarDialogs dialogs_;
     ToolbarCommands commands_;

@@ -3,10 +3,10 @@
 #include <QPointer>
 
 #include "app/ToolbarDispatch.h"
-#include "ui/panel/Panel.h"
-#include "ui/panel/ToolbarWiring.h"
 #include "ui/memory/Memory.h"
 #include "ui/memory/MemoryDownload.h"
+#include "ui/panel/Panel.h"
+#include "ui/panel/ToolbarWiring.h"
 #include "ui/workload/WorkLoad.h"
 
 namespace montira {
@@ -14,28 +14,24 @@ namespace montira {
 void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
     ToolbarCommands& commands = wiring.commands();
 
-    // "Memory": the download keeps its own guards and busy mark.
-    commands.plug(toolbar::Memory, [&panel] {
-        RunMemoryCommand(
-            panel.state(), panel.port(), panel.clock(), &panel, [&panel] { panel.stopPoll(); },
-            [&panel] { panel.startPoll(); });
-    });
+    // "Memory": the download keeps its own guards and busy mark, and holds the meter link.
+    commands.plug(ToolbarCommand::Memory,
+                  [&panel] { RunMemoryDownload(panel.state(), panel.link(), &panel); });
     commands.closeMemoryWindow = [&panel] {
         if (Memory* m = FindMemoryWindow(&panel)) m->close();
     };
 
-    // "Environment": one work-load window at a time; it clears WorkLoadOpen when it closes.
+    // "Environment": one work-load window at a time, following the samples while it is open.
     auto workLoad = std::make_shared<QPointer<ui::WorkLoad>>();
-    commands.plug(toolbar::Environment, [&panel, workLoad] {
-        auto* w = new ui::WorkLoad(panel.state(), &panel);
+    SampleTicker* ticker = &wiring.ticker();
+    commands.plug(ToolbarCommand::Environment, [&panel, workLoad, ticker] {
+        if (*workLoad) return;
+        auto* w = new ui::WorkLoad(panel.state(), ticker, &panel);
         w->setWindowFlag(Qt::Window);
         w->move(panel.frameGeometry().topRight());
         *workLoad = w;
         w->show();
     });
-    wiring.ticker().averagesChanged = [workLoad] {
-        if (*workLoad) (*workLoad)->ShowAverages();
-    };
 }
 
 }  // namespace montira

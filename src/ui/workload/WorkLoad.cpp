@@ -19,8 +19,8 @@
 
 #include "core/workload/WbgtAverage.h"
 #include "core/workload/WorkLoadTables.h"
-#include "ui/workload/Reference.h"
 #include "ui/common/WorkLoadFonts.h"
+#include "ui/workload/Reference.h"
 #include "ui/workload/WorkLoadPrint.h"
 
 namespace montira::ui {
@@ -74,8 +74,13 @@ void PlainChildren(QWidget* frame) {
 
 }  // namespace
 
-WorkLoad::WorkLoad(AppState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), sheet_(state) {
+WorkLoad::WorkLoad(AppState& state, SampleTicker* ticker, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), sheet_(averages_) {
+    if (ticker)
+        samples_ = ticker->subscribe([this](const Sample& s) {
+            AddWbgtSample(averages_, s.reading);
+            ShowAverages();
+        });
     setObjectName(QStringLiteral("WorkLoad"));
     setWindowTitle(QStringLiteral("Ambiente e trabalho"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -371,8 +376,8 @@ void WorkLoad::Render() {
 }
 
 void WorkLoad::ShowAverages() {
-    LblWbgti->setText(AverageLabelText(state_.AvgWbgtIndoor));
-    LblWbgto->setText(AverageLabelText(state_.AvgWbgtOutdoor));
+    LblWbgti->setText(AverageLabelText(averages_.AvgWbgtIndoor));
+    LblWbgto->setText(AverageLabelText(averages_.AvgWbgtOutdoor));
     sheet_.RefreshRegimes();
     LblWRRi->setText(sheet_.LblWRRi);
     LblWRRo->setText(sheet_.LblWRRo);
@@ -416,7 +421,7 @@ void WorkLoad::CmdPrintClick() {
 }
 
 void WorkLoad::closeEvent(QCloseEvent* event) {
-    state_.WorkLoadOpen = false;
+    samples_.reset();
     Timer1->stop();
     QWidget::closeEvent(event);
 }

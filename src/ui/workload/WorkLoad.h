@@ -5,6 +5,8 @@
 #include <functional>
 
 #include "core/AppState.h"
+#include "core/record/SampleTick.h"
+#include "core/workload/WbgtAverage.h"
 #include "core/workload/WorkLoadSheet.h"
 
 class QCheckBox;
@@ -20,16 +22,18 @@ namespace montira::ui {
 
 class Reference;
 
-// "Ambiente e trabalho": the work-load assessment window. It deletes itself when closed and
-// clears WorkLoadOpen then; keep it in a QPointer. state must outlive the window.
+// "Ambiente e trabalho": the work-load assessment window. It deletes itself when closed; keep
+// it in a QPointer. While open it follows the samples of `ticker` (when given) into its own
+// running WBGT averages, starting from none. state must outlive the window.
 class WorkLoad : public QWidget {
     Q_OBJECT
 public:
-    explicit WorkLoad(AppState& state, QWidget* parent = nullptr);
+    WorkLoad(AppState& state, SampleTicker* ticker, QWidget* parent = nullptr);
 
-    // The sample tick calls this after each averaging step: shows the two averages and
-    // takes the regimes again from the current limits.
+    // After each averaging step: shows the two averages and takes the regimes again from the
+    // current limits.
     void ShowAverages();
+    const workload::WbgtAverages& averages() const { return averages_; }
 
     const workload::WorkLoadSheet& sheet() const { return sheet_; }
 
@@ -58,6 +62,8 @@ private:
     void CmdPrintClick();
 
     AppState& state_;
+    workload::WbgtAverages averages_;
+    SampleTicker::Subscription samples_;
     workload::WorkLoadSheet sheet_;
 
     std::array<QCheckBox*, workload::kTypeCount> CkType{};

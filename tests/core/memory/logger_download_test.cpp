@@ -21,14 +21,14 @@ struct Download {
     Download() { state.link.MeterOnline = true; }
 
     DownloadOutcome go(SerialPort& port) {
+        MeterLink link(port, clock, state.link);
+        link.pollSwitch = [this](bool on) { starts += on ? 1 : 0; };
         DownloadHooks h;
-        h.stopPoll = [] {};
-        h.startPoll = [this] { ++starts; };
         h.begin = [this](const MemoryStatus&) { ++begins; };
         h.progress = [this](qint64 got, qint64) { progress << got; };
         h.cancelled = [this] { return closeAtHalf && !progress.isEmpty() && progress.last() > 0; };
         h.nothingStored = [this] { ++emptyMessages; };
-        return DownloadLogger(port, clock, state, memory, h);
+        return DownloadLogger(link, state, memory, h);
     }
 };
 
@@ -117,22 +117,23 @@ TEST(LoggerDownload, silenceGarbageDeafnessClosingAndStoppingAbortWithinTheLimit
         EXPECT_TRUE(c != WindowClosed || run.progress.size() == 1);  // no read after the close
         EXPECT_TRUE(c != GarbageStatus || port.statusQueries > 10);
         EXPECT_FALSE(run.state.link.KeypadBusy);
-        EXPECT_EQ(run.starts, 1);
+        EXPECT_EQ(run.starts, c == Stopping ? 0 : 1);  // a closing program polls no more
         EXPECT_TRUE(run.memory.sets.empty());
     }
 }
 
-TEST(LoggerErase, oneDAfterTheHandshakeEvenWhenTheMeterIsDeaf) {
+TEST(LoggerErase, dGoesOnlyToAMeterThatAnsweredAndTheWaitIsBounded) {
     for (bool answers : {true, false}) {
         ScriptedLogger port;
         port.answersQ = answers;
         AppState state;
         VirtualClock clock;
+        MeterLink link(port, clock, state.link);
         QStringList calls;
-        EraseLogger(
-            port, clock, state.link, [&] { calls << "stop"; }, [&] { calls << "start"; });
-        EXPECT_TRUE(port.written.endsWith("QD"));
-        EXPECT_EQ(port.written.count('D'), 1);
+        link.pollSwitch = [&](bool on) { calls << (on ? "start" : "stop"); };
+        EXPECT_EQ(EraseLogger(link), answers);
+        EXPECT_EQ(port.written.endsWith("QD"), answers);
+        EXPECT_EQ(port.written.count('D'), answers ? 1 : 0);
         EXPECT_EQ(calls, (QStringList{"stop", "start"}));
         EXPECT_LT(clock.nowMs(), 12000);
     }

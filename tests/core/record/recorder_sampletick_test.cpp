@@ -20,8 +20,8 @@ struct Rig {
     QTemporaryDir dir;
     AppState state;
     Recorder recorder{state};
-    LiveListFeed list{state};
-    SampleTicker ticker{state, recorder, list};
+    SampleTicker ticker{state, recorder};
+    LiveListFeed list{state, ticker};
     QDateTime now{QDate(2024, 5, 6), QTime(7, 8, 9)};
     Rig() {
         Reading& r = state.live.reading;
@@ -48,7 +48,7 @@ TEST(SampleTickCounting, samplesAtOnceThenEveryNAndIgnoresReentry) {
         EXPECT_EQ(rig.pattern(int(strlen(expected))), expected) << interval;
     }
     rig.state.SampleInterval = 1;
-    rig.state.ListOpen = true;
+    rig.list.open(true);
     int nested = 0;
     rig.list.rowAdded = [&](const QStringList&, const QStringList&) {
         nested += rig.ticker.tick(rig.now) ? 1 : 0;
@@ -59,8 +59,7 @@ TEST(SampleTickCounting, samplesAtOnceThenEveryNAndIgnoresReentry) {
 
 TEST(LiveListFeedRows, every24800RowsTheListIsSavedAndRestarts) {
     Rig rig;
-    rig.state.ListOpen = true;
-    rig.state.ListCelsius = false;
+    rig.list.open(false);
     rig.state.HeaderOn = true;
     rig.ticker.headerTexts = [] { return HeaderTexts{"N", "S", "C"}; };
     int restarts = 0;
@@ -85,24 +84,29 @@ TEST(LiveListFeedRows, every24800RowsTheListIsSavedAndRestarts) {
 
 TEST(LiveListFeedRows, failedAutoSaveKeepsTheRows) {
     Rig rig;
-    rig.state.ListOpen = true;
+    rig.list.open(true);
     QDir(rig.dir.path()).mkdir("0506070809.plv");  // the name is taken by a folder
-    rig.state.ListCount = LiveListFeed::kRowsPerList - 1;
+    rig.list.ListCount = LiveListFeed::kRowsPerList - 1;
     rig.pattern(1);
     EXPECT_TRUE(rig.list.lastAutoSave().isEmpty());
     EXPECT_EQ(rig.list.rows(true).rowCount(), 1);
 }
 
-TEST(SampleTickAverages, workLoadWindowGetsTheWbgtAveragesPerSample) {
+TEST(SampleTickSubscribers, windowsGetTheSamplesOnlyWhileTheyFollowThem) {
     Rig rig;
-    int shown = 0;
-    rig.ticker.averagesChanged = [&] { ++shown; };
-    rig.pattern(2);
-    rig.state.WorkLoadOpen = true;
+    QStringList seen;
     rig.pattern(1);
-    rig.state.live.reading.WbgtIndoorText = "28.0";
+    {
+        SampleTicker::Subscription follow = rig.ticker.subscribe(
+            [&](const Sample& s) { seen << s.reading.WbgtIndoorText + "|" + s.celsius[2]; });
+        rig.pattern(1);
+        rig.state.live.reading.WbgtIndoorText = "28.0";
+        rig.pattern(1);
+    }
+    rig.pattern(1);  // the window closed
+    EXPECT_EQ(seen, (QStringList{"26.0|30.0", "28.0|30.0"}));
+    rig.list.open(true);
+    rig.list.close();
     rig.pattern(1);
-    EXPECT_EQ(shown, 2);
-    EXPECT_DOUBLE_EQ(rig.state.AvgWbgtIndoor, 27.0);
-    EXPECT_EQ(rig.state.AvgSampleCount, 2);
+    EXPECT_EQ(rig.list.rows(true).rowCount(), 0);
 }

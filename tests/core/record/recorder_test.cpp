@@ -21,8 +21,8 @@ struct Rig {
     QTemporaryDir dir;
     AppState state;
     Recorder recorder{state};
-    LiveListFeed list{state};
-    SampleTicker ticker{state, recorder, list};
+    SampleTicker ticker{state, recorder};
+    LiveListFeed list{state, ticker};
     QDateTime now{QDate(2024, 3, 7), QTime(9, 0, 0)};
     QStringList errors;
     int changes = 0;

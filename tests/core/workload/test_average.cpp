@@ -15,7 +15,7 @@ Reading Sample(const char* in, const char* out) {
 }  // namespace
 
 TEST(WbgtAverage, invalidSampleCountsButStaysOutOfItsMean) {
-    AppState s;
+    WbgtAverages s;
     AddWbgtSample(s, Sample("30.0", "29.0"));
     AddWbgtSample(s, Sample("31.0", "- - -"));  // dry bulb out of range: outdoor invalid
     AddWbgtSample(s, Sample("30.7", "29.6"));

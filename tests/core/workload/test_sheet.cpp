@@ -21,7 +21,7 @@ void Tick(WorkLoadSheet& s, int group, int level, const char* minutes) {
 }  // namespace
 
 TEST(WorkLoadSheet, choicesGiveTheRateAndUntickingDropsTheirMinutes) {
-    AppState st;
+    WbgtAverages st;
     WorkLoadSheet s(st);
     s.CkBody[0] = true;
     s.CkBodyClick(0);
@@ -51,7 +51,7 @@ TEST(WorkLoadSheet, choicesGiveTheRateAndUntickingDropsTheirMinutes) {
 }
 
 TEST(WorkLoadSheet, emptyWeightBecomesZeroAndTheTimerCapsWorkMinutes) {
-    AppState st;
+    WbgtAverages st;
     WorkLoadSheet s(st);
     s.TxtkgText = "";
     s.TxtkgChange();
@@ -72,7 +72,7 @@ TEST(WorkLoadSheet, emptyWeightBecomesZeroAndTheTimerCapsWorkMinutes) {
 }
 
 TEST(WorkLoadSheet, regimesFollowTheAveragesOnlyAfterAnEvaluation) {
-    AppState st;
+    WbgtAverages st;
     WorkLoadSheet s(st);
     st.AvgWbgtIndoor = 29.0;
     st.AvgWbgtOutdoor = 33.0;

@@ -23,11 +23,16 @@ struct Bench {
     VirtualClock clock;
     sim::SimMeter meter;
     sim::SimSerialPort port{meter, clock};
+    MeterLink link{port, clock, state.link};
     QWidget panel;
     int pollStarts = 0;
     bool pollRunning = true;
 
     Bench() {
+        link.pollSwitch = [this](bool on) {
+            pollStarts += on ? 1 : 0;
+            pollRunning = on;
+        };
         clock.setProcessEvents(true);
         meter.setDrift(false);
         port.open();
@@ -39,14 +44,7 @@ struct Bench {
     ~Bench() {
         for (QWidget* w : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) delete w;
     }
-    DownloadOutcome download() {
-        return RunMemoryDownload(
-            state, port, clock, &panel, [this] { pollRunning = false; },
-            [this] {
-                ++pollStarts;
-                pollRunning = true;
-            });
-    }
+    DownloadOutcome download() { return RunMemoryDownload(state, link, &panel); }
     Memory* memory() { return FindMemoryWindow(&panel); }
     int rows() { return memory()->GridSet->model()->rowCount(); }
 };
@@ -130,7 +128,6 @@ TEST(MemoryWindow, closingTheWindowDuringTheDownloadAbortsIt) {
     EXPECT_LT(b.clock.nowMs() - t0, 15000);  // the full dump takes 20 s on the wire
     EXPECT_EQ(b.memory(), nullptr);
     EXPECT_FALSE(b.state.link.KeypadBusy);
-    EXPECT_FALSE(b.state.MemoryWindowOpen);
     EXPECT_TRUE(b.pollRunning);
 }
 
@@ -158,7 +155,6 @@ TEST(MemoryErase, cancelSendsNothingAndOkSendsOneDAfterTheHandshake) {
     EXPECT_EQ(sent.count('D'), 1);
     EXPECT_EQ(sent.count('Q'), sent.size() - 1);
     EXPECT_EQ(b.memory(), nullptr);
-    EXPECT_FALSE(b.state.MemoryWindowOpen);
     EXPECT_EQ(b.pollStarts, starts + 1);
     EXPECT_TRUE(b.meter.sets().isEmpty());
 }

@@ -168,13 +168,14 @@ TEST(Panel, stopPollLetsACommandTakeThePortFromARunningTick) {
     EXPECT_FALSE(rig.panel.timer1()->isActive());
 }
 
-TEST(Panel, sampleTimerCallsItsHookWithoutReentry) {
+TEST(Panel, sampleTimerHandsOutSamplesWithoutReentry) {
     PanelRig rig;
+    rig.state.SampleInterval = 1;
     int calls = 0;
-    rig.panel.onSampleTick = [&] {
+    auto follow = rig.panel.session().ticker().subscribe([&](const Sample&) {
         ++calls;
         rig.panel.timer2Tick();  // a nested wait letting Timer2 fire again
-    };
+    });
     rig.panel.timer2Tick();
     rig.panel.timer2Tick();
     EXPECT_EQ(calls, 2);

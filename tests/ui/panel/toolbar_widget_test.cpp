@@ -26,7 +26,7 @@ TEST(ToolbarWidget, thirteenKeyedButtonsAndTheRecordingImageOnButtonOne) {
     ToolbarDispatch dispatch(state.link);
     QStringList clicked;
     for (const ToolbarButton& b : ToolbarButtons())
-        dispatch.setHandler(b.key, [&clicked, key = b.key] { clicked << key; });
+        dispatch.setHandler(b.command, [&clicked, key = b.key] { clicked << key; });
     Toolbar tb(&bar, dispatch);
 
     QStringList seen;
@@ -95,7 +95,7 @@ TEST(ToolbarOnPanel, recordingShowsInTheLabelsAndEndsOnSaveOrWhenTheMeterFallsSi
     rig.panel->timer2Tick();
     EXPECT_EQ(rig.w().LblCount->text(), "2");
 
-    rig.wiring->dispatch().dispatch("Save");  // stops: no dialog while recording
+    rig.wiring->dispatch().dispatch(ToolbarCommand::Save);  // stops: no dialog while recording
     EXPECT_FALSE(rig.state.Recording);
     EXPECT_FALSE(rig.recLabelShown());
     EXPECT_EQ(rig.w().LblCount->text(), "");
@@ -104,8 +104,8 @@ TEST(ToolbarOnPanel, recordingShowsInTheLabelsAndEndsOnSaveOrWhenTheMeterFallsSi
 
     rec.applySaveDialog(true, rig.dir.filePath("mudo.plv"));
     ASSERT_TRUE(rec.start());
-    ASSERT_TRUE(rig.panel->onStopRecording);
-    rig.panel->onStopRecording();  // what NoDataRoutine does when frames stop
+    ASSERT_TRUE(rig.panel->poll().hooks().stopRecording);
+    rig.panel->poll().hooks().stopRecording();  // what NoDataRoutine does when frames stop
     EXPECT_FALSE(rig.state.Recording);
     EXPECT_FALSE(rec.fileOpen());
     EXPECT_FALSE(rig.recLabelShown());

@@ -12,11 +12,11 @@
 #include "core/workload/WbgtAverage.h"
 #include "sim/SimMeter.h"
 #include "sim/SimSerialPort.h"
+#include "ui/memory/Memory.h"
+#include "ui/memory/MemoryDownload.h"
 #include "ui/panel/Panel.h"
 #include "ui/panel/ToolbarWiring.h"
 #include "ui/panel/WindowPlugs.h"
-#include "ui/memory/Memory.h"
-#include "ui/memory/MemoryDownload.h"
 #include "ui/workload/WorkLoad.h"
 
 using namespace montira;
@@ -44,7 +44,10 @@ struct AppRig {
         panel.timer1Tick();  // waits for the meter, checks its clock, shows a frame
         EXPECT_TRUE(state.link.MeterOnline);
     }
-    bool click(const QString& key) { return wiring->dispatch().dispatch(key); }
+    bool click(const QString& key) {
+        ToolbarCommand c;
+        return ToolbarCommandOfKey(key, &c) && wiring->dispatch().dispatch(c);
+    }
 };
 
 }  // namespace
@@ -52,7 +55,6 @@ struct AppRig {
 TEST(WindowPlugs, environmentOpensOneWorkLoadWindowThatTheSampleTickFeeds) {
     AppRig rig;
     rig.click("Environment");
-    ASSERT_TRUE(rig.state.WorkLoadOpen);
     auto windows = rig.panel.findChildren<ui::WorkLoad*>();  // WorkLoad has its meta-object
     ASSERT_EQ(windows.size(), 1);
     rig.click("Environment");  // refused while it is open
@@ -60,14 +62,16 @@ TEST(WindowPlugs, environmentOpensOneWorkLoadWindowThatTheSampleTickFeeds) {
 
     rig.state.SampleTick = 0;
     EXPECT_TRUE(rig.wiring->ticker().tick(QDateTime::currentDateTime()));
-    EXPECT_GT(rig.state.AvgWbgtIndoor, 0);
+    const double avg = windows.front()->averages().AvgWbgtIndoor;
+    EXPECT_GT(avg, 0);
     auto* label = windows.front()->findChild<QLabel*>("LblWbgti");
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->text(), workload::AverageLabelText(rig.state.AvgWbgtIndoor));
+    EXPECT_EQ(label->text(), workload::AverageLabelText(avg));
 
     windows.front()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(rig.state.WorkLoadOpen);
+    rig.click("Environment");  // a fresh window after the first closed
+    EXPECT_EQ(rig.panel.findChildren<ui::WorkLoad*>().size(), 1);
 }
 
 TEST(WindowPlugs, memoryDownloadsTheLoggerIntoTheSetsWindowAndFreesTheLink) {

@@ -8,9 +8,9 @@
 #include <QTest>
 
 #include "core/link/VirtualClock.h"
-#include "core/meter/LiveFrame.h"
 #include "core/memory/LoggerBytes.h"
 #include "core/memory/ScriptedLogger.h"
+#include "core/meter/LiveFrame.h"
 #include "ui/memory/Memory.h"
 #include "ui/memory/MemoryDownload.h"
 #include "ui/memory/SetToDataList.h"
@@ -27,11 +27,13 @@ struct Downloaded {
     AppState state;
     VirtualClock clock;
     ScriptedLogger meter;
+    MeterLink link{meter, clock, state.link};
     QWidget panel;
     int pollStarts = 0;
     QTemporaryDir dir;
 
     Downloaded() {
+        link.pollSwitch = [this](bool on) { pollStarts += on ? 1 : 0; };
         clock.setProcessEvents(true);
         state.link.MeterOnline = true;
         DecodeLiveFrame(ToLiveFrame(sim::SimMeter().currentFrame()), state.live);
@@ -45,8 +47,7 @@ struct Downloaded {
         b.records = Records(40);
         meter.dump = a.bytes() + b.bytes();
         meter.statusReplies = {StatusReply(2048 + meter.dump.size(), 2)};
-        EXPECT_EQ(RunMemoryDownload(state, meter, clock, &panel, {}, [this] { ++pollStarts; }),
-                  DownloadOutcome::Done);
+        EXPECT_EQ(RunMemoryDownload(state, link, &panel), DownloadOutcome::Done);
     }
     ~Downloaded() {
         for (QWidget* w : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) delete w;
@@ -85,6 +86,7 @@ struct Downloaded {
 
 TEST(DataListSet, clickOnASetListsItsRecordsWithCalendarStampsAndReplacesTheOpenList) {
     Downloaded d;
+    const Reading live = d.state.live.reading;
     QPointer<DataList> first = d.click(1);
     ASSERT_TRUE(first);
     DataList* list = d.click(0);
@@ -95,6 +97,9 @@ TEST(DataListSet, clickOnASetListsItsRecordsWithCalendarStampsAndReplacesTheOpen
     EXPECT_EQ(Downloaded::column(list, true, 3), (QStringList{"28.0", "- - -", "29.0"}));
     EXPECT_EQ(Downloaded::column(list, false, 9), (QStringList{"87.8", "89.6", "91.4"}));
     EXPECT_EQ(d.pollStarts, 3);  // after the download, after each decoding
+    // The stored records never reach the live reading that the sample tick records.
+    EXPECT_EQ(d.state.live.reading.DryText, live.DryText);
+    EXPECT_EQ(d.state.live.reading.WbgtIndoorText, live.WbgtIndoorText);
 }
 
 TEST(DataListSet, headerRowOrMissingSetDecodesNothing) {
@@ -104,7 +109,7 @@ TEST(DataListSet, headerRowOrMissingSetDecodesNothing) {
     QCoreApplication::processEvents();
     EXPECT_EQ(d.list(), nullptr);
     LoggerMemory none;
-    EXPECT_TRUE(OpenSetInDataList(d.state, none, 0, &d.panel, {}, {}).isNull());
+    EXPECT_TRUE(OpenSetInDataList(d.state, none, 0, &d.panel, d.link).isNull());
 }
 
 TEST(DataListWindow, mainUnitChoosesTheTableAndCelFahSwitchesIt) {

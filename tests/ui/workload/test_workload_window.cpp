@@ -23,7 +23,7 @@ namespace {
 class WorkLoadWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        w = std::make_unique<WorkLoad>(state);
+        w = std::make_unique<WorkLoad>(state, &ticker);
         w->show();
     }
     template <class T>
@@ -46,7 +46,17 @@ protected:
         return s.replace(QLatin1Char('.'), QLocale().decimalPoint());
     }
 
+    // One sample tick with these WBGT texts (the window follows the ticks while open).
+    void Feed(const char* indoor, const char* outdoor) {
+        state.live.reading.WbgtIndoorText = indoor;
+        state.live.reading.WbgtOutdoorText = outdoor;
+        state.SampleTick = 0;
+        ticker.tick(QDateTime::currentDateTime());
+    }
+
     AppState state;
+    Recorder recorder{state};
+    SampleTicker ticker{state, recorder};
     std::unique_ptr<WorkLoad> w;
 };
 
@@ -99,16 +109,13 @@ TEST_F(WorkLoadWindow, weightBoxTakesDigitsAndPointOnly) {
 }
 
 TEST_F(WorkLoadWindow, averagesShowAndMoveTheRegimes) {
-    state.AvgWbgtIndoor = 25.37;
-    state.AvgWbgtOutdoor = 0.5;
-    w->ShowAverages();
+    Feed("25.37", "0.5");
     EXPECT_EQ(Text("LblWbgti"), QStringLiteral("25.3ºC / 77 ºF"));
     EXPECT_EQ(Text("LblWbgto"), QStringLiteral(".5ºC / 32 ºF"));
     EXPECT_EQ(Text("LblWRRi"), "");  // nothing chosen yet
     Choose("ComboAge", "20");
     EXPECT_EQ(Text("LblWRRi"), QStringLiteral("Trabalho contínuo"));
-    state.AvgWbgtIndoor = 40;
-    w->ShowAverages();
+    Feed("54.63", "0.5");  // the mean is now 40
     EXPECT_EQ(Text("LblWRRi"), QStringLiteral("Sobrecarga de trabalho"));
 }
 
@@ -145,9 +152,7 @@ TEST_F(WorkLoadWindow, filledWindowAndReferenceAreGrabbedWhenAsked) {
     Choose("ComboCloth", QStringLiteral("Casaco de algodão"));
     Get<QLineEdit>("TxtName")->setText("Maria Souza");
     Get<QLineEdit>("TxtCompany")->setText(QStringLiteral("Metalúrgica Exemplo"));
-    state.AvgWbgtIndoor = 27.84;
-    state.AvgWbgtOutdoor = 29.61;
-    w->ShowAverages();
+    Feed("27.84", "29.61");
     QTest::qWait(150);  // the 50 ms repair shows the minute captions
     EXPECT_TRUE(w->grab().save(QDir(dir).filePath("workload.png")));
     Get<QPushButton>("CmdReference")->click();

@@ -1,0 +1,70 @@
+#pragma once
+#include <QDateTime>
+#include <QObject>
+#include <QTimer>
+
+#include "core/AppState.h"
+#include "core/link/Clock.h"
+#include "core/link/MeterLink.h"
+#include "core/link/Poll.h"
+#include "core/link/SerialPort.h"
+#include "core/record/LiveListFeed.h"
+#include "core/record/Recorder.h"
+#include "core/record/SampleTick.h"
+
+namespace montira {
+
+// The live session that the main window and `montira-cli record` share: the poll on Timer1
+// (150 ms) that collects and decodes the frames, the sample tick on Timer2 (980 ms) that
+// records them and hands them to the windows that follow the readings, and the one owner of
+// the meter link that pauses the poll around every exchange.
+class LiveSession : public QObject {
+public:
+    static constexpr int kPollMs = 150;
+    static constexpr int kSampleMs = 980;
+
+    LiveSession(AppState& state, SerialPort& port, Clock& clock, QObject* parent = nullptr);
+    ~LiveSession() override;
+
+    AppState& state() { return state_; }
+    SerialPort& port() { return port_; }
+    Clock& clock() { return clock_; }
+    Poll& poll() { return poll_; }
+    MeterLink& link() { return link_; }
+    Recorder& recorder() { return recorder_; }
+    SampleTicker& ticker() { return ticker_; }
+    LiveListFeed& liveList() { return list_; }
+    QTimer* timer1() { return &timer1_; }
+    QTimer* timer2() { return &timer2_; }
+
+    // Both timers run, the poll first waiting for the meter (LinkLost).
+    void start();
+    // Both timers stop and every wait in progress returns (the program is closing).
+    void stop();
+
+    // Timer1. While an exchange holds the link the poll stays stopped.
+    void startPoll();
+    void stopPoll();
+    // Timer2.
+    void startSampling();
+    void stopSampling();
+
+    // One tick of each timer (the timers call them; tests call them on the virtual clock).
+    void timer1Tick() { poll_.tick(); }
+    // A sample tick at `now`, unless one is already running.
+    void timer2Tick(const QDateTime& now = QDateTime::currentDateTime());
+
+private:
+    AppState& state_;
+    SerialPort& port_;
+    Clock& clock_;
+    Poll poll_;
+    MeterLink link_;
+    Recorder recorder_;
+    SampleTicker ticker_;
+    LiveListFeed list_;
+    QTimer timer1_, timer2_;
+    bool inTimer2_ = false;
+};
+
+}  // namespace montira
