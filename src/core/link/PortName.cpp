@@ -28,6 +28,8 @@ bool IsSimulatedPort(const QString& identifier) {
 }
 
 QString PortCaption(const QString& identifier) {
+    // The simulated meter says so wherever the port is shown: its values are not measured.
+    if (IsSimulatedPort(identifier)) return QStringLiteral("SIMULADOR");
     return QStringLiteral("COM ") + identifier;
 }
 

@@ -12,6 +12,6 @@ QString PortEntryText(const QString& identifier);      // "COM  " + identifier
 QString PortIdFromEntry(const QString& entry);         // text after the two spaces, or ""
 QString DeviceNameForPort(const QString& identifier);  // what QSerialPort opens
 bool IsSimulatedPort(const QString& identifier);
-QString PortCaption(const QString& identifier);  // "COM " + identifier
+QString PortCaption(const QString& identifier);  // "COM " + identifier; "SIMULADOR"
 
 }  // namespace montira

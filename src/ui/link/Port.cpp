@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGridLayout>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -11,6 +12,7 @@
 
 #include "core/link/PortName.h"
 #include "ui/common/PanelFonts.h"
+#include "ui/link/NoPortMessage.h"
 
 namespace montira {
 
@@ -98,14 +100,25 @@ void Port::autoScan() {
     const QList<PortEntry> candidates =
         AllPortEntries(sources_.systemPorts ? sources_.systemPorts() : QList<SystemPort>());
     txtCom_->clear();
+    QString reason;
     const QList<PortEntry> found = ScanPortEntries(
-        candidates, sources_.probe ? *sources_.probe : systemProbe_, [this](int i, int n) {
+        candidates, sources_.probe ? *sources_.probe : systemProbe_,
+        [this](int i, int n) {
             progress_->setMaximum(n);
             progress_->setValue(i);
             // Let the bar repaint; clicks wait until the scan is over.
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        });
+        },
+        &reason);
     fill(found);
+    if (found.size() > 1) return;
+    // Only the simulated meter is left. It is never chosen for the user: its plausible values
+    // could be recorded as if they had been measured. It is offered by name instead.
+    txtCom_->setCurrentIndex(-1);
+    auto box = MakeNoPortMessage(reason, this);
+    box->addButton(QMessageBox::Yes)->setText(QStringLiteral("Usar o medidor simulado"));
+    box->button(QMessageBox::Yes)->setObjectName(QStringLiteral("UseSimulator"));
+    if (box->exec() == QMessageBox::Yes) preselect(QString::fromLatin1(kSimulatedPortId));
 }
 
 void Port::deviceManager() {

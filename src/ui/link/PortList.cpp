@@ -59,7 +59,7 @@ QList<PortEntry> AllPortEntries(const QList<SystemPort>& system) {
 }
 
 QList<PortEntry> ScanPortEntries(const QList<PortEntry>& candidates, PortProbe& probe,
-                                 const std::function<void(int, int)>& progress) {
+                                 const std::function<void(int, int)>& progress, QString* reason) {
     QList<PortEntry> real;
     for (const PortEntry& e : candidates)
         if (!IsSimulatedPort(e.id)) real.push_back(e);
@@ -68,9 +68,21 @@ QList<PortEntry> ScanPortEntries(const QList<PortEntry>& candidates, PortProbe& 
     for (const PortEntry& e : candidates)
         if (IsSimulatedPort(e.id)) sim = e;
     const int n = int(real.size());
+    QStringList denied;
     for (int i = 0; i < n; ++i) {
         if (progress) progress(i + 1, n);
-        if (ProbeListsPort(probe.probe(real[i].id))) out.push_back(real[i]);
+        const OpenOutcome o = probe.probe(real[i].id);
+        if (ProbeListsPort(o)) out.push_back(real[i]);
+        if (o == OpenOutcome::Denied) denied << real[i].id;
+    }
+    if (reason && out.isEmpty()) {
+        *reason = denied.isEmpty() ? QStringLiteral(
+                                         "Nenhuma porta serial foi encontrada neste computador: "
+                                         "ligue o cabo do medidor e tente de novo.")
+                                   : QStringLiteral(
+                                         "Sem permissão para abrir %1. No Linux, entre no grupo "
+                                         "dialout e abra a sessão de novo.")
+                                         .arg(denied.join(QStringLiteral(", ")));
     }
     out.push_back(sim);
     return out;

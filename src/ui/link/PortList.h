@@ -32,9 +32,11 @@ QList<SystemPort> SystemSerialPorts();
 // meter.
 QList<PortEntry> AllPortEntries(const QList<SystemPort>& system);
 // The ports of `candidates` that open or that another program holds, in order, then the
-// simulated meter. `progress(i, n)` runs before the i-th probe (1-based).
+// simulated meter. `progress(i, n)` runs before the i-th probe (1-based). When no real port
+// is found, `reason` (when given) says why, for the user.
 QList<PortEntry> ScanPortEntries(const QList<PortEntry>& candidates, PortProbe& probe,
-                                 const std::function<void(int, int)>& progress);
+                                 const std::function<void(int, int)>& progress,
+                                 QString* reason = nullptr);
 
 // The identifier that OK takes from the combo text: the text after the two spaces; a device
 // path typed without them is taken as it is; anything else ("COM1") gives "".

@@ -58,6 +58,7 @@ bool Panel::load(QString* reason) {
         return false;
     }
     w_.LblCOM->setText(PortCaption(state_.PortId));
+    setWindowTitle(caption(false));
 
     state_.Recording = false;
     state_.SampleInterval = 2;
@@ -118,10 +119,14 @@ void Panel::showStateIndicators() {
     w_.LblBt->setVisible(f.FlagBattery);
 }
 
+QString Panel::caption(bool withBuild) const {
+    const QString c = QString::fromUtf8(withBuild ? kCaptionWithBuild : kCaption);
+    // Values from the simulated meter are never taken for measured ones.
+    return IsSimulatedPort(state_.PortId) ? c + QStringLiteral(" - SIMULADOR") : c;
+}
+
 void Panel::toggleCaption() {
-    const QString shortCaption = QString::fromUtf8(kCaption);
-    setWindowTitle(windowTitle() != shortCaption ? shortCaption
-                                                 : QString::fromUtf8(kCaptionWithBuild));
+    setWindowTitle(caption(windowTitle() == caption(false)));
 }
 
 bool Panel::eventFilter(QObject* watched, QEvent* event) {

@@ -65,6 +65,9 @@ public:
     void showUnitMarkers();
     // LblCOM2's click: toggles the build stamp in the caption.
     void toggleCaption();
+    // The window's caption, with or without the build stamp; " - SIMULADOR" follows it while
+    // the simulated meter is the open port.
+    QString caption(bool withBuild) const;
     // When false, closing the window does not quit the application (tests).
     void setQuitOnClose(bool on) { quitOnClose_ = on; }
 

@@ -8,8 +8,10 @@
 #include <QTest>
 
 #include "core/AppState.h"
+#include "ui/memory/ModalAnswer.h"
 
 using namespace montira;
+using montira::testing::ModalAnswer;
 
 namespace {
 
@@ -70,10 +72,21 @@ TEST(Port, autoScanWithPortsOneAndFourListsExactlyThoseAndSim) {
     EXPECT_EQ(rig.probe.asked.size(), 16);  // every candidate but SIM, none twice
     rig.click("BtnReset");
     EXPECT_EQ(rig.combo()->count(), 17);
+}
 
-    rig.probe.present.clear();
-    rig.click("BtnAutoScan");
-    EXPECT_EQ(rig.items(), QStringList{"COM  SIM"});
+TEST(Port, autoScanWithoutARealPortNeverPicksTheSimulatorButOffersIt) {
+    PortRig rig;
+    rig.probe.present = {{"3", OpenOutcome::Denied}};
+    for (auto [press, chosen] : {std::pair{QMessageBox::Ok, -1}, {QMessageBox::Yes, 0}}) {
+        ModalAnswer answer(press);
+        rig.click("BtnAutoScan");
+        EXPECT_EQ(answer.seen, 1);
+        EXPECT_EQ(answer.text, QStringLiteral("Não há porta COM disponível"));
+        EXPECT_EQ(rig.items(), QStringList{"COM  SIM"});
+        EXPECT_EQ(rig.combo()->currentIndex(), chosen);
+    }
+    rig.click("CmdOK");
+    EXPECT_EQ(rig.state.PortId, "SIM");
 }
 
 TEST(Port, okTakesTheTextAfterTheTwoSpacesAndKeepsTheNumberOtherwise) {

@@ -60,7 +60,7 @@ TEST(Panel, firstTickChecksTheMeterClockAndShowsTheValuesInBothUnits) {
     const Reading& r = rig.state.live.reading;
     EXPECT_EQ(rig.text("LblTemperature"), r.DryText);
     EXPECT_EQ(rig.text("LblUnitWind"), "m/s");
-    EXPECT_EQ(rig.text("LblCOM"), "COM SIM");
+    EXPECT_EQ(rig.text("LblCOM"), "SIMULADOR");
 
     rig.state.CelsiusMode = false;
     rig.panel.showUnitMarkers();
@@ -79,9 +79,10 @@ TEST(Panel, clickingLblCOM2TwiceRestoresTheCaption) {
     PanelRig rig;
     QLabel* stamp = rig.label("LblCOM2");
     QTest::mouseClick(stamp, Qt::LeftButton);
-    EXPECT_EQ(rig.panel.windowTitle(), "MONTIRA DE STRESS TERMICO - Painel     V10.03 190410.1");
+    EXPECT_EQ(rig.panel.windowTitle(),
+              "MONTIRA DE STRESS TERMICO - Painel     V10.03 190410.1 - SIMULADOR");
     QTest::mouseClick(stamp, Qt::LeftButton);
-    EXPECT_EQ(rig.panel.windowTitle(), "MONTIRA DE STRESS TERMICO - Painel     V10.03");
+    EXPECT_EQ(rig.panel.windowTitle(), "MONTIRA DE STRESS TERMICO - Painel     V10.03 - SIMULADOR");
 }
 
 TEST(Panel, silentMeterBlinksSemComunicacaoStopsRecordingAndClosesLiveWindows) {
@@ -107,7 +108,7 @@ TEST(Panel, silentMeterBlinksSemComunicacaoStopsRecordingAndClosesLiveWindows) {
     EXPECT_GE(keypadCloses, 1);
     EXPECT_FALSE(rig.state.Recording);
     EXPECT_GT(toggles, 100);  // every 50 ms for about a minute
-    EXPECT_EQ(rig.text("LblCOM"), "COM SIM");
+    EXPECT_EQ(rig.text("LblCOM"), "SIMULADOR");
     EXPECT_TRUE(rig.label("LblCOM")->isVisibleTo(&rig.panel));
     EXPECT_TRUE(rig.state.link.MeterOnline);
 }
