@@ -21,6 +21,12 @@ bool MeterSession::refresh(double timeoutSeconds) {
     return poll.framesShown() > 0;
 }
 
+int MeterSession::refuseDuringRun(const char* command) const {
+    if (!state.live.flags.FlagRun) return kDone;
+    std::fprintf(stderr, "montira-cli %s: o medidor está registrando\n", command);
+    return kFailure;
+}
+
 int NoMeter() {
     std::fputs("Sem comunicação\n", stderr);
     return kNoMeter;

@@ -16,6 +16,9 @@ struct MeterSession {
     // Opens and waits up to `timeoutSeconds` for the meter. Returns kDone, or the exit code
     // (kFailure: the port did not open; kNoMeter: no frame came) after printing why.
     int start(const char* command, double timeoutSeconds);
+    // The settings are refused while the meter logs, as the toolbar refuses them: prints why
+    // and gives kFailure; kDone otherwise.
+    int refuseDuringRun(const char* command) const;
     // Waits for the next valid frame, so that the status flags are those after a command.
     bool refresh(double timeoutSeconds);
 

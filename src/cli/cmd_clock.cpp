@@ -26,6 +26,7 @@ int RunClock(const QStringList& args) {
     }
     MeterSession m(o.value("--port"));
     if (const int code = m.start("clock", timeout); code != kDone) return code;
+    if (const int code = m.refuseDuringRun("clock"); code != kDone) return code;
     if (o.flags.contains("--set")) {
         const QDateTime now = QDateTime::currentDateTime();
         if (!SetMeterClock(m.port, m.clock, m.state.link, now)) return NoMeter();

@@ -27,10 +27,7 @@ int RunErase(const QStringList& args) {
     }
     MeterSession m(o.value("--port"));
     if (const int code = m.start("erase", timeout); code != kDone) return code;
-    if (m.state.live.flags.FlagRun) {
-        std::fputs("montira-cli erase: o medidor está registrando\n", stderr);
-        return kFailure;
-    }
+    if (const int code = m.refuseDuringRun("erase"); code != kDone) return code;
     EraseLogger(m.port, m.clock, m.state.link);
     return m.state.link.MeterOnline ? kDone : NoMeter();
 }

@@ -31,6 +31,7 @@ int RunPowerOff(const QStringList& args) {
 
     MeterSession m(o.value("--port"));
     if (const int code = m.start("poweroff", timeout); code != kDone) return code;
+    if (const int code = m.refuseDuringRun("poweroff"); code != kDone) return code;
     if (answer.kind == RangedAnswer::Value) {
         SetPowerOff(m.port, m.clock, m.state.link, answer.value);
         if (!m.state.link.MeterOnline) return NoMeter();

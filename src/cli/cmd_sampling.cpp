@@ -45,6 +45,7 @@ int RunSampling(const QStringList& args) {
 
     MeterSession m(o.value("--port"));
     if (const int code = m.start("sampling", timeout); code != kDone) return code;
+    if (const int code = m.refuseDuringRun("sampling"); code != kDone) return code;
     if (answer.kind == RangedAnswer::Value) {
         Print(byMinutes, SetSampling(m.port, m.clock, m.state.link, byMinutes, answer.value));
         return kDone;

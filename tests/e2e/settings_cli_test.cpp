@@ -81,6 +81,10 @@ TEST(KeyCommand, duringALoggingRunOtherKeysAreRefusedAfterTheAllowedOnes) {
     const RunResult r = Cli({"key", "--port", sim.path(), "RunStop", "Mode", "Up", "RunStop"});
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.errText().contains("Mode")) << r.err.constData();
+    // While it logs, the settings are refused as the toolbar refuses them.
+    ASSERT_EQ(Cli({"key", "--port", sim.path(), "RunStop"}).code, 0);
+    EXPECT_EQ(Cli({"poweroff", "--port", sim.path(), "--set", "60"}).code, 1);
+    ASSERT_EQ(Cli({"key", "--port", sim.path(), "RunStop"}).code, 0);
     const RunResult after = Cli({"key", "--port", sim.path(), "Mode", "Hold", "Hold", "Escape"});
     EXPECT_EQ(after.code, 0) << after.err.constData();  // the run did end
 }

@@ -88,6 +88,10 @@ Setup::Setup(AppState& state, SerialPort& port, Clock& clock, PollPause poll, QW
     }
 }
 
+Setup::~Setup() {
+    if (open_ && poll_.start) poll_.start();
+}
+
 void Setup::tick() {
     // A tick that is still waiting for the meter lets the next one pass.
     if (ticking_) return;

@@ -25,6 +25,8 @@ public:
     // again when the window closes.
     Setup(AppState& state, SerialPort& port, Clock& clock, PollPause poll,
           QWidget* panel = nullptr);
+    // A window destroyed without closing still starts the poll again.
+    ~Setup() override;
 
     QGroupBox* FrameTime = nullptr;
     QLabel* LblMeterTime = nullptr;
