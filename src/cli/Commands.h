@@ -10,5 +10,11 @@ int RunSim(const QStringList& args);       // cmd_sim.cpp
 int RunRecord(const QStringList& args);    // cmd_record.cpp
 int RunMemory(const QStringList& args);    // cmd_memory.cpp
 int RunWorkload(const QStringList& args);  // cmd_workload.cpp
+int RunClock(const QStringList& args);     // cmd_clock.cpp
+int RunSampling(const QStringList& args);  // cmd_sampling.cpp
+int RunPowerOff(const QStringList& args);  // cmd_poweroff.cpp
+int RunErase(const QStringList& args);     // cmd_erase.cpp
+int RunKey(const QStringList& args);       // cmd_key.cpp
+int RunManual(const QStringList& args);    // cmd_manual.cpp
 
 }  // namespace montira::cli

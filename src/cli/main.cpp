@@ -12,7 +12,10 @@ int main(int argc, char** argv) {
     QStringList args = app.arguments();
     args.removeFirst();
     if (args.isEmpty()) {
-        std::fputs("uso: montira-cli decode|sim|record|memory|workload ...\n", stderr);
+        std::fputs(
+            "uso: montira-cli "
+            "decode|sim|record|memory|workload|clock|sampling|poweroff|erase|key|manual ...\n",
+            stderr);
         return montira::cli::kUsage;
     }
     const QString verb = args.takeFirst();
@@ -21,6 +24,12 @@ int main(int argc, char** argv) {
     if (verb == "record") return montira::cli::RunRecord(args);
     if (verb == "memory") return montira::cli::RunMemory(args);
     if (verb == "workload") return montira::cli::RunWorkload(args);
+    if (verb == "clock") return montira::cli::RunClock(args);
+    if (verb == "sampling") return montira::cli::RunSampling(args);
+    if (verb == "poweroff") return montira::cli::RunPowerOff(args);
+    if (verb == "erase") return montira::cli::RunErase(args);
+    if (verb == "key") return montira::cli::RunKey(args);
+    if (verb == "manual") return montira::cli::RunManual(args);
     std::fprintf(stderr, "montira-cli: comando desconhecido: %s\n", qPrintable(verb));
     return montira::cli::kUsage;
 }

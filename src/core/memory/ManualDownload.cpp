@@ -1,0 +1,116 @@
+#include "core/memory/ManualDownload.h"
+
+#include <algorithm>
+
+#include "core/link/Commands.h"
+#include "core/link/Handshake.h"
+#include "core/live/DataFile.h"
+#include "core/live/LiveFrame.h"
+#include "core/memory/MeterReplies.h"
+
+namespace montira {
+
+namespace {
+
+int Byte(const QByteArray& b, qsizetype i) {
+    return i < b.size() ? int(uint8_t(b[i])) : 0;
+}
+int Word(const QByteArray& b, qsizetype i) {
+    return Byte(b, i) * 256 + Byte(b, i + 1);
+}
+QString TwoDigits(int v) {
+    return (QStringLiteral("0") + QString::number(v)).right(2);
+}
+QString Joined(const QByteArray& b, qsizetype at, QChar sep) {
+    return TwoDigits(Byte(b, at)) + sep + TwoDigits(Byte(b, at + 1)) + sep +
+           TwoDigits(Byte(b, at + 2));
+}
+
+enum class Query { Stored, None, Silent };
+
+// "S" until the first byte is 'Y' or 'Z'; other replies repeat it.
+Query AskForRecords(SerialPort& port, SilenceClock& quiet, LinkState& link, int& count) {
+    for (;;) {
+        const QByteArray r = AskMeter(port, quiet, link, cmd::ManualQuery);
+        if (!link.MeterOnline) return Query::Silent;
+        const char flag = r.isEmpty() ? 0 : r[reply::kManualFlag];
+        if (flag == reply::kManualNone) return Query::None;
+        if (flag == reply::kManualStored) {
+            count = Byte(r, reply::kManualCount);
+            return Query::Stored;
+        }
+        if (quiet.stopping()) return Query::Silent;
+    }
+}
+
+}  // namespace
+
+ManualOutcome DownloadManual(SerialPort& port, Clock& clock, AppState& state, ManualDump& out,
+                             const ManualHooks& hooks) {
+    LinkState& link = state.link;
+    bool& run = state.live.flags.FlagRun;
+    if (run || link.KeypadBusy) return ManualOutcome::Refused;
+    const PausedPoll paused(hooks.poll);  // started again after both marks are cleared
+    const FlagGuard busy(link.KeypadBusy);
+    if (!link.MeterOnline) return ManualOutcome::Offline;
+    const FlagGuard downloading(run);
+
+    SilenceClock quiet(clock, kExchangeSilenceMs);
+    out = ManualDump{};
+    switch (AskForRecords(port, quiet, link, out.count)) {
+        case Query::None:
+            return ManualOutcome::NothingStored;
+        case Query::Silent:
+            return ManualOutcome::NoAnswer;
+        case Query::Stored:
+            break;
+    }
+    if (hooks.begin) hooks.begin(out.count);
+
+    const qint64 expected = qint64(out.count) * reply::kManualRecordBytes;
+    quiet.progressed();
+    out.bytes = AskMeter(port, quiet, link, cmd::ManualDump).left(expected);
+    if (!link.MeterOnline) return ManualOutcome::Incomplete;
+    quiet.progressed();
+    for (;;) {
+        if (hooks.progress) hooks.progress(out.bytes.size(), expected);
+        if (out.bytes.size() >= expected) return ManualOutcome::Done;
+        if (quiet.stopping() || port.failed()) return ManualOutcome::Incomplete;
+        clock.pump();
+        const QByteArray chunk = port.readAll();
+        if (!chunk.isEmpty()) {
+            // Bytes past the dump (live frames that follow it) are not part of it.
+            out.bytes += chunk.left(expected - out.bytes.size());
+            quiet.progressed();
+        }
+    }
+}
+
+int DecodeManualRows(const ManualDump& dump, const ProbeCalibration& calibration,
+                     TextTable& celsius, TextTable& fahrenheit) {
+    using namespace reply;
+    const int complete =
+        int(std::min<qsizetype>(dump.count, dump.bytes.size() / kManualRecordBytes));
+    const QByteArray& b = dump.bytes;
+    Reading r;  // never the live one
+    for (int i = complete; i >= 1; --i) {
+        const qsizetype at = qsizetype(i - 1) * kManualRecordBytes;
+        const double offset = (Word(b, at + kManualOffsetA) - Word(b, at + kManualOffsetB)) / 100.0;
+        const double zero = Word(b, at + kManualZero) / 100.0;
+        DecodeStoredRecord(r, calibration, Word(b, at + kManualGlobe), Word(b, at + kManualDry),
+                           Word(b, at + kManualWet), Word(b, at + kManualSpeedCount), zero, offset);
+        const QStringList head{QString::number(complete - i + 1), Joined(b, at + kManualDate, '/'),
+                               Joined(b, at + kManualTime, ':')};
+        celsius.appendRow(head + ReadingFields(r, true));
+        fahrenheit.appendRow(head + ReadingFields(r, false));
+    }
+    return complete;
+}
+
+QString ManualProgressCaption(qint64 received, qint64 expected) {
+    const double pct =
+        expected > 0 ? double(std::min(received, expected)) * 100.0 / expected : 100.0;
+    return QString::number(pct, 'f', 1) + QStringLiteral(" % completas");
+}
+
+}  // namespace montira

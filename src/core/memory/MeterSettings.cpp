@@ -1,0 +1,143 @@
+#include "core/memory/MeterSettings.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+#include "core/link/Commands.h"
+#include "core/link/Handshake.h"
+#include "core/memory/Exchange.h"
+#include "core/memory/MeterReplies.h"
+
+namespace montira {
+
+namespace {
+
+QString TwoDigits(int v) {
+    return (QStringLiteral("0") + QString::number(v)).right(2);
+}
+
+int Byte(const QByteArray& b, int i) {
+    return i < b.size() ? int(uint8_t(b[i])) : 0;
+}
+
+// Drop, handshake, drop, letter, wait, read; repeated until the reply holds at least
+// `minBytes` bytes. Empty when the meter is offline or stays silent for the limit.
+QByteArray QueryUntil(SerialPort& port, Clock& clock, LinkState& link, char letter, int minBytes) {
+    if (!link.MeterOnline) return {};
+    SilenceClock quiet(clock, kExchangeSilenceMs);
+    for (;;) {
+        port.readAll();
+        const QByteArray reply = AskMeter(port, quiet, link, letter);
+        if (reply.size() >= minBytes) return reply;
+        if (quiet.stopping() || !link.MeterOnline) return {};
+    }
+}
+
+}  // namespace
+
+QString MeterClockText(const QByteArray& reply) {
+    if (reply.size() < reply::kClockBytes) return {};
+    QString f[6];
+    for (int i = 0; i < 6; ++i) f[i] = TwoDigits(Byte(reply, i));
+    return f[0] + '/' + f[1] + '/' + f[2] + ' ' + f[3] + ':' + f[4] + ':' + f[5];
+}
+
+QString ComputerClockText(const QDateTime& t) {
+    return t.toString(QStringLiteral("yy/MM/dd HH:mm:ss"));
+}
+
+QByteArray ClockBytes(const QDateTime& t) {
+    // The six two-digit fields of the 17-character text, each as its number.
+    const QString s = ComputerClockText(t);
+    QByteArray b;
+    for (int at : {0, 3, 6, 9, 12, 15}) b += char(s.mid(at, 2).toInt());
+    return b;
+}
+
+QByteArray ReadMeterClock(SerialPort& port, Clock& clock, LinkState& link) {
+    const QByteArray r = QueryUntil(port, clock, link, cmd::ReadClock, reply::kClockBytes);
+    return r.left(reply::kClockBytes);
+}
+
+bool SetMeterClock(SerialPort& port, Clock& clock, LinkState& link, const QDateTime& now) {
+    if (!link.MeterOnline) return false;
+    SilenceClock quiet(clock, kExchangeSilenceMs);
+    port.readAll();
+    if (!AttentionHandshake(port, quiet, link)) return false;
+    quiet.delay(0.05);
+    port.readAll();
+    port.write(QByteArray(1, cmd::SetClock));
+    quiet.delay(0.05);
+    port.write(ClockBytes(now));
+    return true;
+}
+
+RangedAnswer ParseRangedAnswer(const QString& text, int max) {
+    if (text.isEmpty()) return {RangedAnswer::Abandon, 0};
+    const QString t = text.trimmed();
+    bool ok = false;
+    double v = QLocale().toDouble(t, &ok);
+    if (!ok) v = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(v)) return {RangedAnswer::AskAgain, 0};
+    // Halves go to the even number (the default rounding mode), then the range is enforced.
+    const double r = std::nearbyint(std::clamp(v, -1.0, double(max) + 1));
+    return {RangedAnswer::Value, int(std::clamp(r, 1.0, double(max)))};
+}
+
+std::optional<SamplingSetting> ReadSampling(SerialPort& port, Clock& clock, LinkState& link) {
+    const QByteArray r = QueryUntil(port, clock, link, cmd::ReadSampling, 1);
+    if (r.isEmpty()) return std::nullopt;
+    return SamplingSetting{Byte(r, reply::kSamplingMinutes), Byte(r, reply::kSamplingSeconds)};
+}
+
+int SetSampling(SerialPort& port, Clock& clock, LinkState& link, bool byMinutes, int value) {
+    const int v = std::clamp(value, 1, byMinutes ? kMaxSamplingMinutes : kMaxSamplingSeconds);
+    SilenceClock quiet(clock, kExchangeSilenceMs);
+    AttentionHandshake(port, quiet, link);
+    if (byMinutes) {
+        port.write(QByteArray(1, cmd::SetMinutes));
+    } else {
+        quiet.delay(0.05);
+        port.write(QByteArray(1, cmd::SetSeconds));
+    }
+    quiet.delay(0.05);
+    port.write(QByteArray(1, char(v)));
+    return v;
+}
+
+QString SamplingPrompt(bool byMinutes) {
+    return byMinutes ? QStringLiteral("Digite o valor desejado em minutos\r\n(1 <= t <= 60) ")
+                     : QStringLiteral(
+                           "Digite o valor desejado em segundos \r\n(o valor deve estar entre "
+                           "1 e 59).");
+}
+
+std::optional<int> ReadPowerOff(SerialPort& port, Clock& clock, LinkState& link) {
+    const QByteArray r = QueryUntil(port, clock, link, cmd::ReadPowerOff, reply::kPowerOffBytes);
+    if (r.isEmpty()) return std::nullopt;
+    return Byte(r, reply::kPowerOffHigh) * 256 + Byte(r, reply::kPowerOffLow);
+}
+
+void SetPowerOff(SerialPort& port, Clock& clock, LinkState& link, int seconds) {
+    const int v = std::clamp(seconds, 1, kMaxPowerOffSeconds);
+    SilenceClock quiet(clock, kExchangeSilenceMs);
+    AttentionHandshake(port, quiet, link);
+    port.write(QByteArray(1, cmd::SetPowerOff));
+    quiet.delay(0.05);
+    port.write(QByteArray(1, char(v / 256)));
+    quiet.delay(0.05);
+    port.write(QByteArray(1, char(v % 256)));
+}
+
+void KeepPowerOff(SerialPort& port, Clock& clock, LinkState& link) {
+    SilenceClock quiet(clock, kExchangeSilenceMs);
+    SendCommand(port, quiet, link, cmd::KeepPowerOff);
+}
+
+QString PowerOffPrompt() {
+    return QStringLiteral(
+        "Digite o valor desejado em segundos \r\n(o valor deve estar entre 1 e 65535).");
+}
+
+}  // namespace montira

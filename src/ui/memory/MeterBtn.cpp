@@ -1,0 +1,134 @@
+#include "ui/memory/MeterBtn.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/memory/ManualDownload.h"
+#include "ui/memory/KeyIcons.h"
+
+namespace montira {
+
+namespace {
+
+QPushButton* PictureButton(QWidget* parent, const QString& name, const QIcon& icon) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(name);
+    b->setIcon(icon);
+    b->setIconSize(QSize(48, 36));
+    b->setFixedSize(58, 44);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+}  // namespace
+
+MeterBtn::MeterBtn(AppState& state, SerialPort& port, Clock& clock, PollPause poll, QWidget* panel)
+    : QWidget(panel, Qt::Window),
+      state_(state),
+      port_(port),
+      clock_(clock),
+      poll_(std::move(poll)) {
+    setObjectName(QStringLiteral("MeterBtn"));
+    setWindowTitle(caption());
+    message = [this](const QString& text) {
+        QMessageBox::critical(this, QStringLiteral("MONTIRA DE STRESS TERMICO"), text);
+    };
+
+    display = new MeterDisplay(this);
+    // The keys as they sit on the meter: four rows of three under the display.
+    const struct {
+        int row, col;
+        std::optional<MeterKey> key;
+        int inert;
+    } layout[] = {
+        {0, 0, std::nullopt, 1},   {0, 1, MeterKey::Mode, 0},    {0, 2, std::nullopt, 3},
+        {1, 0, MeterKey::Hold, 0}, {1, 1, MeterKey::Up, 0},      {1, 2, MeterKey::MaxMin, 0},
+        {2, 0, MeterKey::CF, 0},   {2, 1, MeterKey::Down, 0},    {2, 2, MeterKey::Escape, 0},
+        {3, 0, MeterKey::Mem, 0},  {3, 1, MeterKey::Read, 0},    {3, 2, MeterKey::Time, 0},
+        {4, 0, std::nullopt, 4},   {4, 1, MeterKey::RunStop, 0}, {4, 2, std::nullopt, 5},
+        {5, 1, std::nullopt, 6},
+    };
+    auto* keys = new QGridLayout;
+    keys->setSpacing(6);
+    for (const auto& k : layout) {
+        QPushButton* b;
+        if (k.key) {
+            const MeterKey key = *k.key;
+            b = PictureButton(this, QString::fromLatin1(InfoOf(key).button), MeterKeyIcon(key));
+            b->setToolTip(QString::fromLatin1(InfoOf(key).name));
+            QObject::connect(b, &QPushButton::clicked, this, [this, key] { press(key); });
+        } else {
+            b = PictureButton(this, QStringLiteral("SSCommand%1").arg(k.inert),
+                              InertKeyIcon(k.inert));
+        }
+        keys->addWidget(b, k.row, k.col, Qt::AlignCenter);
+    }
+    CmdReadAll = new QPushButton(QStringLiteral("Registros Manuais"), this);
+    CmdReadAll->setObjectName(QStringLiteral("CmdReadAll"));
+    QObject::connect(CmdReadAll, &QPushButton::clicked, this, [this] { readAll(); });
+
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(display);
+    v->addLayout(keys);
+    v->addWidget(CmdReadAll);
+    if (panel) {
+        const QRect f = panel->frameGeometry();
+        move(f.left() + f.width(), f.top());
+    }
+}
+
+MeterBtn::~MeterBtn() {
+    state_.KeypadOpen = false;
+}
+
+QPushButton* MeterBtn::button(MeterKey key) const {
+    return findChild<QPushButton*>(QString::fromLatin1(InfoOf(key).button));
+}
+
+KeyOutcome MeterBtn::press(MeterKey key) {
+    return PressKey(port_, clock_, state_, key, poll_);
+}
+
+void MeterBtn::readAll() {
+    if (state_.live.flags.FlagRun || state_.link.KeypadBusy) return;
+    QPushButton* read = button(MeterKey::Read);
+    read->setEnabled(false);
+    if (closeManual) closeManual();
+    bool opened = false;
+    ManualHooks hooks;
+    hooks.poll = poll_;
+    hooks.begin = [&](int count) {
+        opened = true;
+        if (openManual) openManual(count);
+    };
+    hooks.progress = [&](qint64 got, qint64 expected) {
+        if (manualCaption) manualCaption(ManualProgressCaption(got, expected));
+    };
+    ManualDump dump;
+    const ManualOutcome outcome = DownloadManual(port_, clock_, state_, dump, hooks);
+    read->setEnabled(true);
+    if (opened && restoreManualCaption) restoreManualCaption();
+    if (outcome == ManualOutcome::Done || outcome == ManualOutcome::Incomplete) {
+        TextTable celsius, fahrenheit;
+        DecodeManualRows(dump, state_.live.calibration, celsius, fahrenheit);
+        if (manualRows) manualRows(celsius, fahrenheit);
+    }
+    if (outcome == ManualOutcome::NothingStored) message(NothingStoredText());
+    if (outcome == ManualOutcome::NoAnswer || outcome == ManualOutcome::Incomplete)
+        message(QStringLiteral("Sem comunicação"));
+}
+
+void MeterBtn::showEvent(QShowEvent* e) {
+    state_.KeypadOpen = true;
+    QWidget::showEvent(e);
+}
+
+void MeterBtn::closeEvent(QCloseEvent* e) {
+    state_.KeypadOpen = false;
+    QWidget::closeEvent(e);
+}
+
+}  // namespace montira

@@ -1,0 +1,65 @@
+#pragma once
+#include <QWidget>
+#include <functional>
+
+#include "core/AppState.h"
+#include "core/link/Clock.h"
+#include "core/link/SerialPort.h"
+#include "core/live/DisplayReplica.h"
+#include "core/memory/Exchange.h"
+#include "core/memory/Keypad.h"
+#include "core/tables/TextTable.h"
+#include "ui/memory/MeterDisplay.h"
+
+class QPushButton;
+
+namespace montira {
+
+// The keypad window "Painel de controle": a picture button per meter key (CmdCF, CmdDown,
+// CmdEscape, CmdHold, CmdMaxMin, CmdMem, CmdMode, CmdRead, CmdRunStop, CmdTime, CmdUp), five
+// inert picture buttons (SSCommand1, SSCommand3..6), the display replica and CmdReadAll, which
+// downloads the manual records. KeypadOpen is True while the window is shown.
+class MeterBtn : public QWidget {
+public:
+    // `poll` stops and starts the main window's poll around every exchange. `panel` places
+    // the window just right of it.
+    MeterBtn(AppState& state, SerialPort& port, Clock& clock, PollPause poll,
+             QWidget* panel = nullptr);
+    ~MeterBtn() override;
+
+    static QString caption() { return QStringLiteral("Painel de controle"); }
+
+    QPushButton* button(MeterKey key) const;
+    QPushButton* CmdReadAll = nullptr;
+    MeterDisplay* display = nullptr;
+
+    // What the main window's poll writes while KeypadOpen (connect Panel::onReplica here).
+    void showReplica(const ReplicaView& v) { display->show(v); }
+
+    // A click on a key button: the key, with its guard.
+    KeyOutcome press(MeterKey key);
+    // A click on CmdReadAll: the manual-record download.
+    void readAll();
+
+    // The manual-records window, as the lead wires it. All optional.
+    std::function<void()> closeManual;                  // unload the window if it is shown
+    std::function<void(int count)> openManual;          // "S" said 'Y': show it afresh
+    std::function<void(const QString&)> manualCaption;  // "45.0 % completas" while T arrives
+    std::function<void()> restoreManualCaption;
+    // The rows, record N first as row 1: twelve fields each in °C/m/s and °F/ft/m.
+    std::function<void(const TextTable& celsius, const TextTable& fahrenheit)> manualRows;
+    // Message boxes (critical icon, the program's title); replaced in tests.
+    std::function<void(const QString&)> message;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    AppState& state_;
+    SerialPort& port_;
+    Clock& clock_;
+    PollPause poll_;
+};
+
+}  // namespace montira

@@ -1,0 +1,89 @@
+#include "ui/memory/SettingsFlows.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "core/memory/MeterSettings.h"
+#include "ui/memory/SamplingDialogs.h"
+
+namespace montira {
+
+namespace {
+
+const QString kNoMeter = QStringLiteral("Sem comunicação");
+
+// Asks until the answer is empty, cancelled or a number; the number clamped to 1..max.
+RangedAnswer Ask(SettingsContext& c, const QString& prompt, const QString& title,
+                 const QString& defaultText, int max) {
+    for (;;) {
+        QString answer;
+        if (!c.inputBox(prompt, title, defaultText, &answer)) return {};
+        const RangedAnswer a = ParseRangedAnswer(answer, max);
+        if (a.kind != RangedAnswer::AskAgain) return a;
+        if (c.clock.stopping()) return {};
+    }
+}
+
+}  // namespace
+
+void UseDesktopDialogs(SettingsContext& c) {
+    QWidget* panel = c.panel;
+    if (!c.inputBox)
+        c.inputBox = [panel](const QString& prompt, const QString& title, const QString& def,
+                             QString* answer) {
+            bool ok = false;
+            QString shown = prompt;
+            shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            *answer = QInputDialog::getText(panel, title, shown, QLineEdit::Normal, def, &ok);
+            return ok;
+        };
+    if (!c.minSec) {
+        AppState* state = &c.state;
+        c.minSec = [panel, state] {
+            MinSec d(*state, panel);
+            d.exec();
+        };
+    }
+    if (!c.message)
+        c.message = [panel](const QString& text) {
+            QMessageBox::critical(panel, QStringLiteral("MONTIRA DE STRESS TERMICO"), text);
+        };
+}
+
+void RunMeterSampling(SettingsContext& c) {
+    if (c.state.live.flags.FlagRun || c.state.link.KeypadBusy) {
+        c.message(QStringLiteral("Erro!Registrando!"));
+        return;
+    }
+    const PausedPoll paused(c.poll);
+    const auto reply = ReadSampling(c.port, c.clock, c.state.link);
+    if (!reply) {
+        c.message(kNoMeter);
+        return;
+    }
+    c.state.SamplingByMinutes = reply->byMinutes();
+    c.minSec();
+    const bool byMinutes = c.state.SamplingByMinutes;
+    const RangedAnswer a = Ask(c, SamplingPrompt(byMinutes), SamplingTitle(),
+                               QString::number(byMinutes ? reply->minutes : reply->seconds),
+                               byMinutes ? kMaxSamplingMinutes : kMaxSamplingSeconds);
+    if (a.kind == RangedAnswer::Value)
+        SetSampling(c.port, c.clock, c.state.link, byMinutes, a.value);
+}
+
+void RunPowerOff(SettingsContext& c) {
+    const PausedPoll paused(c.poll);
+    const auto current = ReadPowerOff(c.port, c.clock, c.state.link);
+    if (!current) {
+        c.message(kNoMeter);
+        return;
+    }
+    const RangedAnswer a =
+        Ask(c, PowerOffPrompt(), PowerOffTitle(), QString::number(*current), kMaxPowerOffSeconds);
+    if (a.kind == RangedAnswer::Value)
+        SetPowerOff(c.port, c.clock, c.state.link, a.value);
+    else
+        KeepPowerOff(c.port, c.clock, c.state.link);
+}
+
+}  // namespace montira

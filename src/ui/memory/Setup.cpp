@@ -1,0 +1,141 @@
+#include "ui/memory/Setup.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/memory/MeterSettings.h"
+
+namespace montira {
+
+namespace {
+
+// A label that reports clicks.
+class ClickLabel : public QLabel {
+public:
+    ClickLabel(const QString& text, QWidget* parent, std::function<void()> clicked)
+        : QLabel(text, parent), clicked_(std::move(clicked)) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) clicked_();
+    }
+
+private:
+    std::function<void()> clicked_;
+};
+
+const QString kMeterTitle = QStringLiteral("Hora do instrumento");
+const QString kPCTitle = QStringLiteral("Hora do sistema do computador");
+
+}  // namespace
+
+Setup::Setup(AppState& state, SerialPort& port, Clock& clock, PollPause poll, QWidget* panel)
+    : QDialog(panel), state_(state), port_(port), clock_(clock), poll_(std::move(poll)) {
+    setObjectName(QStringLiteral("Setup"));
+    setWindowTitle(QStringLiteral("Setup"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    FrameTime = new QGroupBox(QStringLiteral("Hora"), this);
+    FrameTime->setObjectName(QStringLiteral("FrameTime"));
+    const QFont clockFont(QStringLiteral("Arial"), 12, QFont::Bold);
+    LblMeterTime = new ClickLabel(kMeterTitle, FrameTime, [this] { clickMeterTime(); });
+    LblMeterTime->setObjectName(QStringLiteral("LblMeterTime"));
+    LblPCTime = new ClickLabel(kPCTitle, FrameTime, [this] { clickPCTime(); });
+    LblPCTime->setObjectName(QStringLiteral("LblPCTime"));
+    for (QLabel* l : {LblMeterTime, LblPCTime}) {
+        l->setFont(clockFont);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        l->setMinimumSize(320, 34);
+        l->setCursor(Qt::PointingHandCursor);
+    }
+    auto* fv = new QVBoxLayout(FrameTime);
+    fv->addWidget(LblMeterTime);
+    fv->addWidget(LblPCTime);
+
+    CmdSetTime =
+        new QPushButton(QStringLiteral("Ajustar a hora do instrumento pela hora do sistema"), this);
+    CmdSetTime->setObjectName(QStringLiteral("CmdSetTime"));
+    CmdExit = new QPushButton(QStringLiteral("Sair"), this);
+    CmdExit->setObjectName(QStringLiteral("CmdExit"));
+    connect(CmdSetTime, &QPushButton::clicked, this, [this] { setTime(); });
+    connect(CmdExit, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
+
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(FrameTime);
+    v->addWidget(CmdSetTime);
+    auto* h = new QHBoxLayout;
+    h->addStretch();
+    h->addWidget(CmdExit);
+    v->addLayout(h);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, [this] { tick(); });
+    Timer1->start();
+
+    adjustSize();
+    if (panel) {
+        const QRect p = panel->frameGeometry();
+        move(p.left() + (p.width() - frameGeometry().width()) / 2, p.top() + 1000 / 15);
+    }
+}
+
+Setup::~Setup() {
+    if (open_ && poll_.start) poll_.start();
+}
+
+void Setup::tick() {
+    // A tick that is still waiting for the meter lets the next one pass.
+    if (ticking_) return;
+    if (state_.live.flags.FlagRun || state_.link.KeypadBusy || !open_ || !state_.link.MeterOnline) {
+        done(QDialog::Rejected);
+        return;
+    }
+    ticking_ = true;
+    if (meterShown_) {
+        const QString t = MeterClockText(ReadMeterClock(port_, clock_, state_.link));
+        // A silent meter leaves the title; the next tick closes the window.
+        LblMeterTime->setText(t.isEmpty() ? kMeterTitle : t);
+    } else {
+        LblMeterTime->setText(kMeterTitle);
+    }
+    LblPCTime->setText(pcShown_ ? ComputerClockText(now()) : kPCTitle);
+    ticking_ = false;
+}
+
+void Setup::clickMeterTime() {
+    if (poll_.stop) poll_.stop();
+    meterShown_ = !meterShown_;
+}
+
+void Setup::clickPCTime() {
+    pcShown_ = !pcShown_;
+}
+
+void Setup::setTime() {
+    if (!state_.link.MeterOnline) {
+        done(QDialog::Rejected);
+        return;  // a window closed for a silent meter sends nothing
+    }
+    Timer1->stop();
+    SetMeterClock(port_, clock_, state_.link, now());
+    if (open_) Timer1->start();
+}
+
+void Setup::done(int r) {
+    if (!open_) return;
+    open_ = false;
+    Timer1->stop();
+    if (poll_.start) poll_.start();
+    QDialog::done(r);
+}
+
+}  // namespace montira

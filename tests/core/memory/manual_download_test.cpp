@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "core/link/VirtualClock.h"
+#include "core/memory/ManualDownload.h"
+#include "support/ScriptedPort.h"
+#include "support/SimRig.h"
+
+using namespace montira;
+
+namespace {
+
+struct Rig : test::SimRig {
+    AppState state;
+    int starts = 0;
+    QStringList captions;
+    ManualDump dump;
+    Rig() {
+        clock.advance(1000);
+        state.link.MeterOnline = true;
+    }
+    ManualOutcome go(SerialPort& p) {
+        ManualHooks h;
+        h.poll.start = [this] { ++starts; };
+        h.progress = [this](qint64 got, qint64 expected) {
+            const QString c = ManualProgressCaption(got, expected);
+            if (captions.isEmpty() || captions.last() != c) captions << c;
+        };
+        return DownloadManual(p, clock, state, dump, h);
+    }
+    ManualOutcome go() { return go(port); }
+    // The state every end must leave.
+    void expectFinalState() const {
+        EXPECT_FALSE(state.link.KeypadBusy);
+        EXPECT_FALSE(state.live.flags.FlagRun);
+        EXPECT_EQ(starts, 1);
+    }
+};
+
+sim::SimManualRecord Record(int day, double globeC) {
+    sim::SimManualRecord m{};
+    m.globe = sim::RawTemp(globeC);
+    m.dry = sim::RawTemp(25);
+    m.wet = sim::RawTemp(20);
+    m.count = sim::SpeedCount(0);
+    m.date[0] = 26, m.date[1] = 5, m.date[2] = uint8_t(day);
+    m.time[0] = 8, m.time[1] = 7, m.time[2] = 123;
+    return m;
+}
+
+}  // namespace
+
+TEST(ManualDownload, lastRecordIsListedFirstAsNumberOne) {
+    Rig r;
+    r.meter.manualRecords() = {Record(1, 30), Record(2, 31), Record(3, 32)};
+    ASSERT_EQ(r.go(), ManualOutcome::Done);
+    r.expectFinalState();
+    TextTable c, f;
+    ASSERT_EQ(DecodeManualRows(r.dump, {}, c, f), 3);
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(row);
+        const QStringList cells = c.rowFields(row);
+        ASSERT_EQ(cells.size(), 12);
+        EXPECT_EQ(cells[0], QString::number(row + 1));
+        EXPECT_EQ(cells[1], QStringLiteral("26/05/0%1").arg(3 - row));
+        EXPECT_EQ(cells[2], "08:07:23");
+        EXPECT_EQ(cells[9], QString::number(32 - row) + ".0");  // globe
+        EXPECT_EQ(f.rowFields(row)[9], QStringList({"89.6", "87.8", "86.0"})[row]);
+    }
+    EXPECT_EQ(r.captions.last(), "100.0 % completas");
+}
+
+TEST(ManualDownload, noRecordsEndsInTheFinalStateWithoutT) {
+    Rig r;
+    r.meter.clearManualRecords();
+    EXPECT_EQ(r.go(), ManualOutcome::NothingStored);
+    r.expectFinalState();
+    EXPECT_EQ(r.meter.commandLog(), "S");
+}
+
+TEST(ManualDownload, dumpInPiecesStepsTheCaptionUpToAHundred) {
+    Rig r;
+    for (int i = 0; i < 20; ++i) r.meter.manualRecords().push_back(Record(i + 1, 30));
+    r.meter.faults().pacedAt19200 = true;  // 400 bytes take about 210 ms on the wire
+    ASSERT_EQ(r.go(), ManualOutcome::Done);
+    ASSERT_GE(r.captions.size(), 4);
+    EXPECT_EQ(r.captions.last(), "100.0 % completas");
+    for (int i = 1; i < r.captions.size(); ++i)
+        EXPECT_LT(r.captions[i - 1].toDouble(), r.captions[i].split(' ')[0].toDouble());
+}
+
+TEST(ManualDownload, silentMeterOrShortDumpGivesUpAfterTenSeconds) {
+    {
+        Rig r;
+        r.meter.faults().silentAfterMs = 0;
+        EXPECT_EQ(r.go(), ManualOutcome::NoAnswer);
+        r.expectFinalState();
+        EXPECT_LT(r.clock.nowMs(), 15000);
+    }
+    // "S" first answered by stray bytes, then 'Y' for 3 records; "T" brings two and a half.
+    Rig r;
+    test::ScriptedPort port;
+    port.qDefault = "J";
+    int queries = 0;
+    port.onWrite = [&](const QByteArray& b) -> QByteArray {
+        if (b == "S") return ++queries == 1 ? QByteArray("\x01") : QByteArray("Y\x03", 2);
+        if (b == "T") return QByteArray(50, char(0x20));
+        return {};
+    };
+    EXPECT_EQ(r.go(port), ManualOutcome::Incomplete);
+    r.expectFinalState();
+    EXPECT_EQ(queries, 2);
+    EXPECT_EQ(r.dump.bytes.size(), 50);
+    TextTable c, f;
+    EXPECT_EQ(DecodeManualRows(r.dump, {}, c, f), 2);
+    EXPECT_EQ(c.rowFields(0)[0], "1");
+}
+
+TEST(ManualDownload, refusedDuringARunOrAnotherExchange) {
+    Rig r;
+    r.state.live.flags.FlagRun = true;
+    EXPECT_EQ(r.go(), ManualOutcome::Refused);
+    r.state.live.flags.FlagRun = false;
+    r.state.link.KeypadBusy = true;
+    EXPECT_EQ(r.go(), ManualOutcome::Refused);
+    EXPECT_EQ(r.starts, 0);
+    EXPECT_TRUE(r.meter.commandLog().isEmpty());
+}

@@ -1,0 +1,117 @@
+// The meter settings, keypad and manual-record commands against `montira-cli sim --pty`.
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QTemporaryDir>
+
+#include "support/Processes.h"
+
+using montira::test::Cli;
+using montira::test::FileLines;
+using montira::test::RunResult;
+using montira::test::SimProcess;
+
+namespace {
+
+QString Out(const RunResult& r) {
+    return QString::fromUtf8(r.out).trimmed();
+}
+
+}  // namespace
+
+TEST(SettingsCommands, valuesAreClampedAndReadBack) {
+    SimProcess sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    const QString port = sim.path();
+    const struct {
+        QStringList args;
+        QString out;
+    } steps[] = {
+        {{"sampling"}, "seconds 2"},
+        {{"sampling", "--minutes", "75"}, "minutes 60"},
+        {{"sampling"}, "minutes 60"},
+        {{"sampling", "--seconds", "0"}, "seconds 1"},
+        {{"sampling"}, "seconds 1"},
+        {{"poweroff"}, "1200"},
+        {{"poweroff", "--set", "70000"}, "65535"},
+        {{"poweroff"}, "65535"},
+        {{"poweroff", "--set", "300"}, "300"},
+        {{"poweroff"}, "300"},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.args.join(' ').toStdString());
+        const RunResult r = Cli(s.args + QStringList{"--port", port});
+        EXPECT_EQ(r.code, 0) << r.err.constData();
+        EXPECT_EQ(Out(r), s.out);
+    }
+    for (const QStringList& bad : {QStringList{"sampling", "--minutes", "dez"},
+                                   QStringList{"sampling", "--minutes", "1", "--seconds", "1"},
+                                   QStringList{"poweroff", "--set", ""}})
+        EXPECT_EQ(Cli(bad + QStringList{"--port", port}).code, 2) << bad.join(' ').toStdString();
+}
+
+TEST(SettingsCommands, clockSetSendsTheComputerTimeAndReadsItBack) {
+    SimProcess sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    const RunResult set = Cli({"clock", "--port", sim.path(), "--set"});
+    ASSERT_EQ(set.code, 0) << set.err.constData();
+    const QDateTime sent = QDateTime::fromString("20" + Out(set), "yyyy/MM/dd HH:mm:ss");
+    ASSERT_TRUE(sent.isValid()) << Out(set).toStdString();
+    const RunResult read = Cli({"clock", "--port", sim.path()});
+    ASSERT_EQ(read.code, 0);
+    const QDateTime back = QDateTime::fromString("20" + Out(read), "yyyy/MM/dd HH:mm:ss");
+    EXPECT_GE(sent.secsTo(back), 0);
+    EXPECT_LT(sent.secsTo(back), 30);
+}
+
+TEST(SettingsCommands, eraseNeedsYesAndEmptiesTheLogger) {
+    SimProcess sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    EXPECT_EQ(Cli({"erase", "--port", sim.path()}).code, 2);
+    EXPECT_EQ(Cli({"memory", "--port", sim.path()}).code, 0);  // nothing was sent
+    EXPECT_EQ(Cli({"erase", "--port", sim.path(), "--yes"}).code, 0);
+    EXPECT_EQ(Cli({"memory", "--port", sim.path()}).code, 4);
+}
+
+TEST(KeyCommand, duringALoggingRunOtherKeysAreRefusedAfterTheAllowedOnes) {
+    SimProcess sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    EXPECT_EQ(Cli({"key", "--port", sim.path(), "Sound"}).code, 2);
+    // RunStop starts a run: Mode is refused, Up still goes, RunStop ends the run.
+    const RunResult r = Cli({"key", "--port", sim.path(), "RunStop", "Mode", "Up", "RunStop"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.errText().contains("Mode")) << r.err.constData();
+    // While it logs, the settings are refused as the toolbar refuses them.
+    ASSERT_EQ(Cli({"key", "--port", sim.path(), "RunStop"}).code, 0);
+    EXPECT_EQ(Cli({"poweroff", "--port", sim.path(), "--set", "60"}).code, 1);
+    ASSERT_EQ(Cli({"key", "--port", sim.path(), "RunStop"}).code, 0);
+    const RunResult after = Cli({"key", "--port", sim.path(), "Mode", "Hold", "Hold", "Escape"});
+    EXPECT_EQ(after.code, 0) << after.err.constData();  // the run did end
+}
+
+TEST(ManualCommand, writesTheLastRecordFirstAndSaysWhenNoneAreStored) {
+    SimProcess sim;
+    ASSERT_FALSE(sim.path().isEmpty());
+    QTemporaryDir dir;
+    const QString c = dir.filePath("c.plv"), f = dir.filePath("f.plv");
+    ASSERT_EQ(Cli({"manual", "--port", sim.path(), "--out", c}).code, 0);
+    ASSERT_EQ(Cli({"manual", "--port", sim.path(), "--out", f, "--fahrenheit"}).code, 0);
+    const QList<QByteArray> lc = FileLines(c), lf = FileLines(f);
+    ASSERT_EQ(lc.size(), 4);  // heading and the three stored records
+    EXPECT_EQ(lc[0],
+              "(\xB0"
+              "C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r");
+    EXPECT_TRUE(lc[1].startsWith("1\t26/12/03\t10:17:00\t")) << lc[1].constData();
+    EXPECT_TRUE(lc[3].startsWith("3\t26/12/01\t10:15:00\t")) << lc[3].constData();
+    ASSERT_EQ(lf.size(), 4);
+    EXPECT_TRUE(
+        lf[0].startsWith("(\xB0"
+                         "F)\t"));
+    EXPECT_TRUE(lf[0].contains("\tft/m\t"));
+
+    SimProcess empty({"--no-manual"});
+    ASSERT_FALSE(empty.path().isEmpty());
+    const RunResult none = Cli({"manual", "--port", empty.path(), "--out", dir.filePath("n")});
+    EXPECT_EQ(none.code, 4);
+    EXPECT_EQ(none.errText().trimmed(), "Não há dados armazenados na memória!");
+}

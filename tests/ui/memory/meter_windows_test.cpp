@@ -1,0 +1,187 @@
+// The keypad, clock and settings windows against the simulated meter on the virtual clock.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimeZone>
+#include <QTimer>
+
+#include "support/SimRig.h"
+#include "ui/memory/MeterBtn.h"
+#include "ui/memory/SamplingDialogs.h"
+#include "ui/memory/SettingsFlows.h"
+#include "ui/memory/Setup.h"
+
+using namespace montira;
+
+namespace {
+
+QByteArray Bytes(std::initializer_list<int> v) {
+    QByteArray b;
+    for (int x : v) b += char(uint8_t(x));
+    return b;
+}
+
+struct Rig : test::SimRig {
+    AppState state;
+    int stops = 0, starts = 0;
+    QStringList messages;
+    Rig() {
+        clock.advance(1000);
+        state.link.MeterOnline = true;
+    }
+    PollPause poll() {
+        return {[this] { ++stops; }, [this] { ++starts; }};
+    }
+    qsizetype mark = 0;
+    void markNow() { mark = port.written().size(); }
+    QByteArray sent() const { return port.written().mid(mark); }
+};
+
+}  // namespace
+
+TEST(MeterBtnWindow, duringARunOnlyFourKeysSendAndInertButtonsNever) {
+    Rig r;
+    MeterBtn w(r.state, r.port, r.clock, r.poll());
+    r.state.live.flags.FlagRun = true;
+    for (const KeyInfo& k : MeterKeys()) {
+        ASSERT_TRUE(w.button(k.key)) << k.button;
+        w.button(k.key)->click();
+    }
+    for (int n : {1, 3, 4, 5, 6}) {
+        auto* b = w.findChild<QPushButton*>(QStringLiteral("SSCommand%1").arg(n));
+        ASSERT_TRUE(b) << n;
+        b->click();
+    }
+    EXPECT_EQ(r.meter.commandLog(), "WUMV");
+    EXPECT_EQ(r.starts, 4);
+    w.CmdReadAll->click();  // refused during a run
+    EXPECT_EQ(r.meter.commandLog(), "WUMV");
+}
+
+TEST(MeterBtnWindow, readAllListsTheLastRecordFirstOrSaysNoneAreStored) {
+    Rig r;
+    MeterBtn w(r.state, r.port, r.clock, r.poll());
+    w.message = [&](const QString& m) { r.messages << m; };
+    QStringList captions;
+    int opened = 0, restored = 0;
+    TextTable rows;
+    w.openManual = [&](int n) { opened = n; };
+    w.manualCaption = [&](const QString& c) { captions << c; };
+    w.restoreManualCaption = [&] { ++restored; };
+    w.manualRows = [&](const TextTable& c, const TextTable&) { rows = c; };
+
+    w.CmdReadAll->click();
+    EXPECT_EQ(opened, 3);
+    ASSERT_EQ(rows.rowCount(), 3);
+    EXPECT_EQ(rows.field(0, 0), "1");
+    EXPECT_EQ(rows.field(0, 1), "26/12/03");  // the third record of the fresh meter
+    EXPECT_EQ(rows.field(2, 1), "26/12/01");
+    EXPECT_EQ(captions.last(), "100.0 % completas");
+    EXPECT_EQ(restored, 1);
+    EXPECT_TRUE(r.messages.isEmpty());
+
+    r.meter.clearManualRecords();
+    rows.clear();
+    w.CmdReadAll->click();
+    EXPECT_EQ(r.messages, QStringList{"Não há dados armazenados na memória!"});
+    EXPECT_EQ(rows.rowCount(), 0);
+    EXPECT_EQ(restored, 1);
+    EXPECT_TRUE(w.button(MeterKey::Read)->isEnabled());
+    EXPECT_FALSE(r.state.live.flags.FlagRun);
+    EXPECT_FALSE(r.state.link.KeypadBusy);
+    EXPECT_EQ(r.starts, 2);
+}
+
+TEST(SetupWindow, setTimeSendsTheComputerClockAndNothingToASilentMeter) {
+    Rig r;
+    montira::Setup w(r.state, r.port, r.clock, r.poll());
+    w.now = [] { return QDateTime(QDate(2026, 3, 4), QTime(9, 5, 7), QTimeZone::utc()); };
+    r.markNow();
+    w.CmdSetTime->click();
+    EXPECT_TRUE(r.sent().endsWith(Bytes({'F', 26, 3, 4, 9, 5, 7})));
+    EXPECT_TRUE(w.Timer1->isActive());
+
+    w.clickMeterTime();
+    w.clickPCTime();
+    w.tick();
+    EXPECT_TRUE(w.LblMeterTime->text().startsWith("26/03/04 09:05"))
+        << w.LblMeterTime->text().toStdString();
+    EXPECT_EQ(w.LblPCTime->text(), "26/03/04 09:05:07");
+    EXPECT_EQ(r.stops, 1);
+
+    r.state.link.MeterOnline = false;
+    r.markNow();
+    w.CmdSetTime->click();
+    EXPECT_TRUE(r.sent().isEmpty());
+    EXPECT_FALSE(w.windowOpen());
+    EXPECT_EQ(r.starts, 1);
+}
+
+TEST(SettingsWindows, secondsReplyPreselectsSecondsAndAnswersAreClamped) {
+    Rig r;
+    SettingsContext c{r.state, r.port, r.clock, r.poll(), nullptr, {}, {}, {}};
+    QStringList answers{"0"}, defaults;
+    bool secondsPreselected = false;
+    c.inputBox = [&](const QString&, const QString&, const QString& def, QString* a) {
+        defaults << def;
+        if (answers.isEmpty()) return false;
+        *a = answers.takeFirst();
+        return true;
+    };
+    c.minSec = [&] {
+        MinSec d(r.state);
+        secondsPreselected = d.OptSec->isChecked() && !d.OptMin->isChecked();
+        d.CmdOK->click();
+    };
+    c.message = [&](const QString& m) { r.messages << m; };
+
+    r.markNow();
+    RunMeterSampling(c);
+    EXPECT_TRUE(secondsPreselected);
+    EXPECT_EQ(defaults, QStringList{"2"});  // byte 2 of the "J" reply
+    EXPECT_TRUE(r.sent().endsWith(Bytes({'I', 1})));
+
+    // Minutes, chosen in MinSec: "75" sends 60.
+    c.minSec = [&] {
+        MinSec d(r.state);
+        d.OptMin->setChecked(true);
+        d.CmdOK->click();
+    };
+    answers = QStringList{"sessenta", "75"};
+    r.markNow();
+    RunMeterSampling(c);
+    EXPECT_TRUE(r.sent().endsWith(Bytes({'H', 60})));
+    EXPECT_EQ(defaults.size(), 3);  // the non-number asked again
+
+    answers = QStringList{"70000"};
+    r.markNow();
+    RunPowerOff(c);
+    EXPECT_TRUE(r.sent().endsWith(Bytes({'A', 0xFF, 0xFF})));
+    answers.clear();  // Cancel
+    r.markNow();
+    RunPowerOff(c);
+    EXPECT_EQ(r.sent().right(1), "E");
+    EXPECT_EQ(r.sent().count('A'), 0);
+    EXPECT_EQ(r.stops, r.starts);
+    EXPECT_TRUE(r.messages.isEmpty());
+
+    r.state.link.KeypadBusy = true;
+    RunMeterSampling(c);
+    EXPECT_EQ(r.messages, QStringList{"Erro!Registrando!"});
+}
+
+TEST(SettingsWindows, samplingChoiceOkSetsTheFlagAndTheCloseBoxKeepsIt) {
+    AppState state;
+    state.SamplingByPC = true;
+    {
+        SamplingChoice d(state);
+        EXPECT_TRUE(d.OptMeter->isChecked());
+        d.reject();
+    }
+    EXPECT_TRUE(state.SamplingByPC);
+    SamplingChoice d(state);
+    d.CmdOK->click();
+    EXPECT_FALSE(state.SamplingByPC);
+}
