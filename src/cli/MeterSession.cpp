@@ -4,8 +4,8 @@
 
 #include "cli/Commands.h"
 #include "cli/Options.h"
-#include "core/live/Poll.h"
-#include "core/memory/SilenceClock.h"
+#include "core/link/Poll.h"
+#include "core/link/SilenceClock.h"
 
 namespace montira::cli {
 

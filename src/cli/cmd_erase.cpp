@@ -28,8 +28,8 @@ int RunErase(const QStringList& args) {
     MeterSession m(o.value("--port"));
     if (const int code = m.start("erase", timeout); code != kDone) return code;
     if (const int code = m.refuseDuringRun("erase"); code != kDone) return code;
-    EraseLogger(m.port, m.clock, m.state.link);
-    return m.state.link.MeterOnline ? kDone : NoMeter();
+    MeterLink link(m.port, m.clock, m.state.link);
+    return EraseLogger(link, qint64(timeout * 1000)) ? kDone : NoMeter();
 }
 
 }  // namespace montira::cli

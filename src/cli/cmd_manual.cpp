@@ -4,9 +4,9 @@
 #include "cli/Commands.h"
 #include "cli/MeterSession.h"
 #include "cli/Options.h"
-#include "core/live/DataFile.h"
 #include "core/memory/ManualDownload.h"
-#include "core/memory/SetFile.h"
+#include "core/record/DataFile.h"
+#include "core/record/SetFile.h"
 
 namespace montira::cli {
 

@@ -50,7 +50,8 @@ public:
     // counts (a command-line exchange runs without a poll).
     std::function<void(bool running)> pollSwitch;
 
-private:
+    // A lease by hand, for the callers that stop and start around an exchange themselves:
+    // every pause() must be followed by one resume().
     void pause() {
         if (leases_++ == 0 && pollSwitch) pollSwitch(false);
     }
@@ -58,6 +59,7 @@ private:
         if (leases_ > 0 && --leases_ == 0 && pollSwitch && !clock_.stopping()) pollSwitch(true);
     }
 
+private:
     SerialPort& port_;
     Clock& clock_;
     LinkState& state_;

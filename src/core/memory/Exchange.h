@@ -3,7 +3,8 @@
 
 #include "core/link/Clock.h"
 #include "core/link/Handshake.h"
-#include "core/memory/SilenceClock.h"
+#include "core/link/MeterLink.h"
+#include "core/link/SilenceClock.h"
 
 namespace montira {
 
@@ -15,6 +16,12 @@ struct PollPause {
     std::function<void()> stop;
     std::function<void()> start;
 };
+
+// The pause of the one owner of the meter link: the poll stops with the first exchange that
+// holds the link and runs again when the last one ends.
+inline PollPause PauseOf(MeterLink& link) {
+    return {[&link] { link.pause(); }, [&link] { link.resume(); }};
+}
 
 // Stops the poll for the life of the guard and starts it again however the exchange ends
 // (an exception included), so the poll never stays stopped.

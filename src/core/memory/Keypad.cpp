@@ -1,7 +1,7 @@
 #include "core/memory/Keypad.h"
 
-#include "core/link/Commands.h"
 #include "core/link/Handshake.h"
+#include "core/meter/Commands.h"
 
 namespace montira {
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "core/link/Commands.h"
 #include "core/link/Handshake.h"
-#include "core/live/DataFile.h"
-#include "core/live/LiveFrame.h"
 #include "core/memory/MeterReplies.h"
+#include "core/meter/Commands.h"
+#include "core/meter/LiveFrame.h"
+#include "core/record/DataFile.h"
 
 namespace montira {
 

@@ -6,8 +6,8 @@
 #include "core/AppState.h"
 #include "core/link/Clock.h"
 #include "core/link/SerialPort.h"
-#include "core/live/AirSpeed.h"
 #include "core/memory/Exchange.h"
+#include "core/meter/AirSpeed.h"
 #include "core/tables/TextTable.h"
 
 namespace montira {

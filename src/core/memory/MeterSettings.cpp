@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/link/Commands.h"
 #include "core/link/Handshake.h"
 #include "core/memory/Exchange.h"
 #include "core/memory/MeterReplies.h"
+#include "core/meter/Commands.h"
 
 namespace montira {
 

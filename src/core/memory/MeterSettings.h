@@ -10,6 +10,13 @@
 
 namespace montira {
 
+// How "Sample" sets an interval: the computer's (SamplingByPC) or the meter's, and the meter's
+// by minutes or by seconds. Kept by the settings windows between their openings.
+struct SamplingState {
+    bool SamplingByPC = false;
+    bool SamplingByMinutes = false;
+};
+
 // ---- Clock ("G" read, "F" set) ----
 
 // "YY/MM/DD hh:nn:ss" of the first six bytes of a "G" reply: each byte in decimal with "0"

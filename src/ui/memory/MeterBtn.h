@@ -5,9 +5,9 @@
 #include "core/AppState.h"
 #include "core/link/Clock.h"
 #include "core/link/SerialPort.h"
-#include "core/live/DisplayReplica.h"
 #include "core/memory/Exchange.h"
 #include "core/memory/Keypad.h"
+#include "core/meter/DisplayReplica.h"
 #include "core/tables/TextTable.h"
 #include "ui/memory/MeterDisplay.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QFrame>
 
-#include "core/live/DisplayReplica.h"
+#include "core/meter/DisplayReplica.h"
 
 class QLabel;
 

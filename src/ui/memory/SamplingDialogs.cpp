@@ -28,7 +28,7 @@ QPushButton* OkButton(QDialog* d) {
 
 }  // namespace
 
-SamplingChoice::SamplingChoice(AppState& state, QWidget* panel) : QDialog(panel) {
+SamplingChoice::SamplingChoice(SamplingState& state, QWidget* panel) : QDialog(panel) {
     setObjectName(QStringLiteral("SamplingChoice"));
     setWindowTitle(QStringLiteral("Sampling Rate"));
     OptMeter = Option(this, "OptMeter", QStringLiteral("Taxa de amostragem do instrumento"));
@@ -46,7 +46,7 @@ SamplingChoice::SamplingChoice(AppState& state, QWidget* panel) : QDialog(panel)
     Place(this, panel);
 }
 
-MinSec::MinSec(AppState& state, QWidget* panel) : QDialog(panel) {
+MinSec::MinSec(SamplingState& state, QWidget* panel) : QDialog(panel) {
     setObjectName(QStringLiteral("MinSec"));
     setWindowTitle(QStringLiteral("Form1"));
     OptMin = Option(this, "OptMin", QStringLiteral("Amostragem por minuto"));

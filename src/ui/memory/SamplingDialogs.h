@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "core/AppState.h"
+#include "core/memory/MeterSettings.h"
 
 class QPushButton;
 class QRadioButton;
@@ -13,7 +13,7 @@ namespace montira {
 // close box keeps it.
 class SamplingChoice : public QDialog {
 public:
-    SamplingChoice(AppState& state, QWidget* panel = nullptr);
+    SamplingChoice(SamplingState& state, QWidget* panel = nullptr);
     QRadioButton* OptMeter;
     QRadioButton* OptPC;
     QPushButton* CmdOK;
@@ -23,7 +23,7 @@ public:
 // SamplingByMinutes. CmdOK sets SamplingByMinutes; the close box keeps it.
 class MinSec : public QDialog {
 public:
-    MinSec(AppState& state, QWidget* panel = nullptr);
+    MinSec(SamplingState& state, QWidget* panel = nullptr);
     QRadioButton* OptMin;
     QRadioButton* OptSec;
     QPushButton* CmdOK;

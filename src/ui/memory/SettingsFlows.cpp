@@ -38,9 +38,9 @@ void UseDesktopDialogs(SettingsContext& c) {
             return ok;
         };
     if (!c.minSec) {
-        AppState* state = &c.state;
-        c.minSec = [panel, state] {
-            MinSec d(*state, panel);
+        SamplingState* sampling = &c.sampling;  // the context outlives its dialogs
+        c.minSec = [panel, sampling] {
+            MinSec d(*sampling, panel);
             d.exec();
         };
     }
@@ -61,9 +61,9 @@ void RunMeterSampling(SettingsContext& c) {
         c.message(kNoMeter);
         return;
     }
-    c.state.SamplingByMinutes = reply->byMinutes();
+    c.sampling.SamplingByMinutes = reply->byMinutes();
     c.minSec();
-    const bool byMinutes = c.state.SamplingByMinutes;
+    const bool byMinutes = c.sampling.SamplingByMinutes;
     const RangedAnswer a = Ask(c, SamplingPrompt(byMinutes), SamplingTitle(),
                                QString::number(byMinutes ? reply->minutes : reply->seconds),
                                byMinutes ? kMaxSamplingMinutes : kMaxSamplingSeconds);

@@ -6,6 +6,7 @@
 #include "core/link/Clock.h"
 #include "core/link/SerialPort.h"
 #include "core/memory/Exchange.h"
+#include "core/memory/MeterSettings.h"
 
 class QWidget;
 
@@ -25,6 +26,7 @@ struct SettingsContext {
         inputBox;
     std::function<void()> minSec;                 // MinSec, modal
     std::function<void(const QString&)> message;  // critical message box
+    SamplingState sampling{};                     // MinSec's choice
 };
 
 // Fills the empty dialogs of `c` with the desktop ones.

@@ -131,7 +131,7 @@ TEST(SettingsWindows, secondsReplyPreselectsSecondsAndAnswersAreClamped) {
         return true;
     };
     c.minSec = [&] {
-        MinSec d(r.state);
+        MinSec d(c.sampling);
         secondsPreselected = d.OptSec->isChecked() && !d.OptMin->isChecked();
         d.CmdOK->click();
     };
@@ -145,7 +145,7 @@ TEST(SettingsWindows, secondsReplyPreselectsSecondsAndAnswersAreClamped) {
 
     // Minutes, chosen in MinSec: "75" sends 60.
     c.minSec = [&] {
-        MinSec d(r.state);
+        MinSec d(c.sampling);
         d.OptMin->setChecked(true);
         d.CmdOK->click();
     };
@@ -173,7 +173,7 @@ TEST(SettingsWindows, secondsReplyPreselectsSecondsAndAnswersAreClamped) {
 }
 
 TEST(SettingsWindows, samplingChoiceOkSetsTheFlagAndTheCloseBoxKeepsIt) {
-    AppState state;
+    SamplingState state;
     state.SamplingByPC = true;
     {
         SamplingChoice d(state);
