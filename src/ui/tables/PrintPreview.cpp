@@ -1,0 +1,67 @@
+#include "ui/tables/PrintPreview.h"
+
+#include <QFontDialog>
+#include <QPaintEngine>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "ui/tables/ModelGrid.h"
+#include "ui/tables/ProgressPump.h"
+
+namespace montira {
+
+PrintResult DrawJob(QPrinter& printer, const PrintJob& job, const RowProgress& progress) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return {};
+    PrintResult r = job.kind == PrintJob::FixedListing
+                        ? PrintListing(painter, printer, *job.grid, job.header, progress)
+                        : PrintTable(painter, printer, *job.grid, job.table, progress);
+    if (r.outcome == PrintOutcome::Cancelled) printer.abort();
+    painter.end();
+    return r;
+}
+
+namespace {
+
+QFont ChosenFont(const QFont& chosen, bool withStyle) {
+    if (withStyle) return chosen;
+    QFont f(chosen.family());
+    f.setPointSizeF(chosen.pointSizeF());
+    return f;
+}
+
+}  // namespace
+
+PrintResult PrintWithPreview(QWidget* parent, PrintJob job) {
+    PrintResult result;
+    result.outcome = PrintOutcome::Cancelled;
+    if (!job.grid) return result;
+    if (job.kind == PrintJob::RuledTable) {
+        bool ok = false;
+        const QFont f = QFontDialog::getFont(&ok, TableFont(), parent);
+        if (!ok) return result;
+        job.table.font = ChosenFont(f, job.fontStyle);
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(job.title);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(job.title);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* p) {
+        // The preview draws into pictures; only the print itself gets every row.
+        if (p->paintEngine() && p->paintEngine()->type() == QPaintEngine::Picture) {
+            const FirstRows first(*job.grid, kPreviewRows + 1);
+            PrintJob shown = job;
+            shown.grid = &first;
+            DrawJob(*p, shown, {});
+            return;
+        }
+        if (job.kind == PrintJob::FixedListing && job.poll) job.poll(false);
+        ProgressPump pump(parent, job.title);
+        result = DrawJob(*p, job, pump.progress());
+        if (job.kind == PrintJob::FixedListing && job.poll) job.poll(true);
+    });
+    preview.exec();
+    return result;
+}
+
+}  // namespace montira
