@@ -1,23 +1,52 @@
 #include "ui/tables/PrintPreview.h"
 
+#include <QFile>
 #include <QFontDialog>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <cstdio>
 
 #include "ui/tables/ModelGrid.h"
 #include "ui/tables/ProgressPump.h"
 
 namespace montira {
 
+namespace {
+
+// Puts a finished PDF in place of the target (replacing an older one).
+bool Replace(const QString& part, const QString& target) {
+    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(target).constData()) ==
+        0)
+        return true;
+    return QFile::remove(target) && QFile::rename(part, target);
+}
+
+}  // namespace
+
 PrintResult DrawJob(QPrinter& printer, const PrintJob& job, const RowProgress& progress) {
+    // A PDF is written beside its target and put in place only when complete, so a cancelled
+    // or failed print leaves no partial file (and an older file of that name as it was).
+    const QString target =
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    const QString part = target + QStringLiteral(".part");
+    if (!target.isEmpty()) printer.setOutputFileName(part);
     QPainter painter;
-    if (!painter.begin(&printer)) return {};
-    PrintResult r = job.kind == PrintJob::FixedListing
-                        ? PrintListing(painter, printer, *job.grid, job.header, progress)
-                        : PrintTable(painter, printer, *job.grid, job.table, progress);
-    if (r.outcome == PrintOutcome::Cancelled) printer.abort();
-    painter.end();
+    PrintResult r;
+    if (painter.begin(&printer)) {
+        r = job.kind == PrintJob::FixedListing
+                ? PrintListing(painter, printer, *job.grid, job.header, progress)
+                : PrintTable(painter, printer, *job.grid, job.table, progress);
+        if (r.outcome == PrintOutcome::Cancelled) printer.abort();
+        painter.end();
+    }
+    if (!target.isEmpty()) {
+        printer.setOutputFileName(target);
+        if (r.outcome != PrintOutcome::Printed)
+            QFile::remove(part);
+        else if (!Replace(part, target))
+            r.outcome = PrintOutcome::Failed;
+    }
     return r;
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -169,4 +170,31 @@ TEST(AddTextWindow, headerOnWhileOpenAndBadFilesLeaveTheBoxesWithAMessage) {
     w->close();
     EXPECT_FALSE(state.HeaderOn);
     delete w;
+}
+
+TEST(PrintJobOnPrinter, pdfPrinterPrintsEveryPageAndACancelAbortsTheDocument) {
+    QTemporaryDir dir;
+    TextTable rows;
+    for (int i = 1; i <= 300; ++i) rows.appendRow(Row(i, "20.5"));
+    const HeadedTable grid(TwelveColumnWindow::Headings("(°C)", true), rows);
+    PrintJob job;
+    job.grid = &grid;
+    for (int dpi : {300, 600}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setResolution(dpi);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QString("p%1.pdf").arg(dpi)));
+        const PrintResult r = DrawJob(printer, job, {});
+        EXPECT_EQ(r.outcome, PrintOutcome::Printed);
+        EXPECT_GT(r.pages, 3);
+    }
+    EXPECT_EQ(Read(dir.filePath("p300.pdf")).count("/Type /Page\n"),
+              Read(dir.filePath("p600.pdf")).count("/Type /Page\n"));
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("c.pdf"));
+    EXPECT_EQ(DrawJob(printer, job, [](int row, int) { return row < 100; }).outcome,
+              PrintOutcome::Cancelled);
+    EXPECT_FALSE(QFile::exists(dir.filePath("c.pdf")));
 }
