@@ -74,7 +74,10 @@ PrintResult PrintWithPreview(QWidget* parent, PrintJob job) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(job.title);
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(job.title);
+    preview.setWindowTitle(
+        job.grid->rowCount() > kPreviewRows + 1
+            ? job.title + QStringLiteral(" - prévia das primeiras %1 linhas").arg(kPreviewRows)
+            : job.title);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* p) {
         // The preview draws into pictures; only the print itself gets every row.
         if (p->paintEngine() && p->paintEngine()->type() == QPaintEngine::Picture) {

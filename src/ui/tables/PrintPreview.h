@@ -36,6 +36,6 @@ PrintResult PrintWithPreview(QWidget* parent, PrintJob job);
 PrintResult DrawJob(QPrinter& printer, const PrintJob& job, const RowProgress& progress);
 
 // Rows shown in the preview: enough for dozens of pages, without rendering a whole file.
-constexpr int kPreviewRows = 2000;
+constexpr int kPreviewRows = 1000;
 
 }  // namespace montira
