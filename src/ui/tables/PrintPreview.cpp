@@ -89,6 +89,7 @@ PrintResult PrintWithPreview(QWidget* parent, PrintJob job) {
         }
         if (job.kind == PrintJob::FixedListing && job.poll) job.poll(false);
         ProgressPump pump(parent, job.title);
+        if (parent) pump.showInCaptionOf(parent);
         result = DrawJob(*p, job, pump.progress());
         if (job.kind == PrintJob::FixedListing && job.poll) job.poll(true);
     });

@@ -16,17 +16,25 @@ ProgressPump::ProgressPump(QWidget* parent, const QString& title)
 }
 
 ProgressPump::~ProgressPump() {
+    if (captionOf_) captionOf_->setWindowTitle(caption_);
     delete dialog_;
+}
+
+void ProgressPump::showInCaptionOf(QWidget* w) {
+    captionOf_ = w;
+    caption_ = w->windowTitle();
 }
 
 RowProgress ProgressPump::progress() {
     return [this](int row, int rows) {
         if (sinceEvents_.elapsed() < 50) return !cancelled_;
         sinceEvents_.restart();
+        const QString done = QString::number(row) + QStringLiteral(" gravações completas");
+        if (captionOf_) captionOf_->setWindowTitle(done);
         if (dialog_) {
             dialog_->setMaximum(rows);
             dialog_->setValue(row);
-            dialog_->setLabelText(QString::number(row) + QStringLiteral(" gravações completas"));
+            dialog_->setLabelText(done);
         }
         QCoreApplication::processEvents();
         if (dialog_ && dialog_->wasCanceled()) cancelled_ = true;

@@ -15,11 +15,15 @@ public:
     ProgressPump(QWidget* parent, const QString& title);
     ~ProgressPump();
     RowProgress progress();
+    // Also shows "r gravações completas" in this window's caption, restored at the end.
+    void showInCaptionOf(QWidget* w);
     bool cancelled() const { return cancelled_; }
 
 private:
     QPointer<QProgressDialog> dialog_;
     QElapsedTimer sinceEvents_;
+    QPointer<QWidget> captionOf_;
+    QString caption_;
     bool cancelled_ = false;
 };
 

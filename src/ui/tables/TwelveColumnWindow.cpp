@@ -141,14 +141,13 @@ void TwelveColumnWindow::save() {
     }
     const QString path = chooseSaveFile();
     if (path.isEmpty()) return;
-    const QString caption = windowTitle();
     QString error;
     SaveOutcome r;
     {
-        ProgressPump pump(this, caption);
+        ProgressPump pump(this, windowTitle());
+        pump.showInCaptionOf(this);
         r = SaveGridToFile(path, ModelGrid(visibleModel()), headerTexts(), pump.progress(), &error);
     }
-    setWindowTitle(caption);
     if (r == SaveOutcome::Failed) showMessage(error, false);
 }
 
