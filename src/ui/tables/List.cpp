@@ -1,7 +1,6 @@
 #include "ui/tables/List.h"
 
 #include <QAction>
-#include <QCloseEvent>
 
 #include "ui/live/Icons.h"
 #include "ui/tables/TableIcons.h"
@@ -54,13 +53,12 @@ PrintResult List::print() {
     job.fontStyle = false;
     job.table.headerLines = true;
     job.table.header = headerTexts();
-    return runPrint(job);
+    return whileBusy([&] { return runPrint(job); });
 }
 
-void List::closeEvent(QCloseEvent* e) {
+void List::closing() {
     state_.ListOpen = false;
     if (closed) closed();
-    e->accept();
 }
 
 }  // namespace montira

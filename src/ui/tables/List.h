@@ -20,7 +20,7 @@ public:
     std::function<void()> closed;  // after ListOpen went False
 
 protected:
-    void closeEvent(QCloseEvent* e) override;
+    void closing() override;
 };
 
 }  // namespace montira

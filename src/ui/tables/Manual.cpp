@@ -44,7 +44,7 @@ PrintResult Manual::print() {
     job.title = windowTitle();
     job.header = headerTexts();
     job.poll = poll;
-    return runPrint(job);
+    return whileBusy([&] { return runPrint(job); });
 }
 
 }  // namespace montira

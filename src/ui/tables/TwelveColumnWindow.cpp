@@ -1,6 +1,7 @@
 #include "ui/tables/TwelveColumnWindow.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -134,6 +135,23 @@ void TwelveColumnWindow::setHeaderTexts(const HeaderTexts& h) {
     TxtCompany->setText(h.company);
 }
 
+void TwelveColumnWindow::closeEvent(QCloseEvent* e) {
+    if (busy()) {
+        closePending_ = true;
+        e->ignore();
+        return;
+    }
+    closing();
+    e->accept();
+}
+
+void TwelveColumnWindow::endBusy() {
+    if (--busy_ == 0 && closePending_) {
+        closePending_ = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
 void TwelveColumnWindow::save() {
     if (state_.Recording) {
         showMessage(QStringLiteral("Erro!Registrando!"), true);
@@ -146,14 +164,19 @@ void TwelveColumnWindow::save() {
     {
         ProgressPump pump(this, windowTitle());
         pump.showInCaptionOf(this);
-        r = SaveGridToFile(path, ModelGrid(visibleModel()), headerTexts(), pump.progress(), &error);
+        r = whileBusy([&] {
+            return SaveGridToFile(path, ModelGrid(visibleModel()), headerTexts(), pump.progress(),
+                                  &error);
+        });
     }
     if (r == SaveOutcome::Failed) showMessage(error, false);
 }
 
 void TwelveColumnWindow::exportSheet() {
-    ExportWithDialog(this, ModelGrid(visibleModel()), headerTexts(),
-                     csvChoice ? *csvChoice : ownChoice_);
+    whileBusy([&] {
+        ExportWithDialog(this, ModelGrid(visibleModel()), headerTexts(),
+                         csvChoice ? *csvChoice : ownChoice_);
+    });
 }
 
 }  // namespace montira

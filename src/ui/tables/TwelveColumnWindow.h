@@ -42,6 +42,9 @@ public:
     // "Save": refused while recording; otherwise asks for a file and writes the visible grid.
     void save();
     void exportSheet();  // "Exportar planilha"
+    // True while a save, print or export of this window runs (it lets events run): a close
+    // asked meanwhile (the no-data routine closing the live list) waits until it ends.
+    bool busy() const { return busy_ > 0; }
 
     // Seams: the defaults show the real dialogs.
     std::function<QString()> chooseSaveFile;  // "" when cancelled
@@ -52,6 +55,18 @@ public:
     CsvChoice* csvChoice = nullptr;
 
 protected:
+    void closeEvent(QCloseEvent* e) override;
+    virtual void closing() {}  // the close goes ahead
+    // Runs `work` marked busy, then a close that was asked meanwhile.
+    template <class Work>
+    auto whileBusy(Work work) {
+        struct Mark {
+            TwelveColumnWindow* w;
+            ~Mark() { w->endBusy(); }
+        } mark{this};
+        ++busy_;
+        return work();
+    }
     AppState& state_;
     TableModel* modelC_;
     TableModel* modelF_;
@@ -60,6 +75,9 @@ protected:
     void finishLayout(QWidget* panel);
 
 private:
+    void endBusy();
+    int busy_ = 0;
+    bool closePending_ = false;
     QTableView* makeGrid(const char* name, TableModel* model);
     CsvChoice ownChoice_;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -198,4 +199,21 @@ TEST(PrintJobOnPrinter, pdfPrinterPrintsEveryPageAndACancelAbortsTheDocument) {
     EXPECT_EQ(DrawJob(printer, job, [](int row, int) { return row < 100; }).outcome,
               PrintOutcome::Cancelled);
     EXPECT_FALSE(QFile::exists(dir.filePath("c.pdf")));
+}
+
+TEST(ListWindow, closeAskedDuringAPrintWaitsUntilItEnds) {
+    AppState state;
+    state.ListOpen = true;
+    List list(state);
+    list.show();
+    list.runPrint = [&](const PrintJob&) {
+        list.close();  // the no-data routine, while the print lets events run
+        EXPECT_TRUE(list.isVisible());
+        EXPECT_TRUE(state.ListOpen);
+        return PrintResult{PrintOutcome::Printed, 1};
+    };
+    list.print();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(list.isVisible());
+    EXPECT_FALSE(state.ListOpen);
 }
