@@ -71,9 +71,10 @@ int RunPrint(const QStringList& args) {
                                                                : QPageLayout::Portrait);
         QPainter painter(&pdf);
         if (o.flags.contains("--listing")) {
-            result = PrintListing(painter, pdf, grid, header, {},
-                                  o.has("--font") ? QFont(o.value("--font"), int(size))
-                                                  : ListingFont(o.has("--size") ? size : 8));
+            // The listing's own size is 8 points; a family given keeps the fixed-pitch hint.
+            QFont font = ListingFont(o.has("--size") ? size : 8);
+            if (o.has("--font")) font.setFamily(o.value("--font"));
+            result = PrintListing(painter, pdf, grid, header, {}, font);
         } else {
             TablePrintOptions t;
             t.font = TableFont(o.has("--font") ? o.value("--font") : QStringLiteral("Arial"), size);
