@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QRegularExpression>
 
 #include "core/tables/Listing.h"
@@ -54,6 +55,13 @@ TEST(Listing, preambleCarriesTheTextsOnlyWhenAnyIsFilled) {
     ASSERT_EQ(withTexts.size(), 9);
     EXPECT_EQ(withTexts[3], " -          ");
     EXPECT_EQ(withTexts[4], " -          Forno");
+}
+
+TEST(Listing, fontIsFixedPitchWhateverTheSystemSubstitutes) {
+    const QFont f = ListingFont();
+    EXPECT_TRUE(QFontInfo(f).fixedPitch()) << QFontInfo(f).family().toStdString();
+    const QFontMetricsF fm(f);
+    EXPECT_EQ(fm.horizontalAdvance("iiiiiiiiii"), fm.horizontalAdvance("WWWWWWWWWW"));
 }
 
 TEST(Listing, printedPdfHoldsPreambleHeadingSeparatorAndEveryRow) {
