@@ -16,5 +16,8 @@ int RunPowerOff(const QStringList& args);  // cmd_poweroff.cpp
 int RunErase(const QStringList& args);     // cmd_erase.cpp
 int RunKey(const QStringList& args);       // cmd_key.cpp
 int RunManual(const QStringList& args);    // cmd_manual.cpp
+int RunPrint(const QStringList& args);     // cmd_print.cpp
+int RunExport(const QStringList& args);    // cmd_export.cpp
+int RunHeader(const QStringList& args);    // cmd_header.cpp
 
 }  // namespace montira::cli

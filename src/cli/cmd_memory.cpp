@@ -11,6 +11,7 @@
 #include "core/memory/LoggerDownload.h"
 #include "core/memory/SetDecoder.h"
 #include "core/record/SetFile.h"
+#include "core/tables/SafeFile.h"
 
 namespace montira::cli {
 
@@ -118,14 +119,15 @@ int RunMemory(const QStringList& args) {
     TextTable celsius, fahrenheit;
     Reading stored;
     DecodeSetRows(*set, state.live.calibration, stored, celsius, fahrenheit);
-    QFile f(a.out);
-    const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                    WriteSetFile(f, {}, {}, {}, SetListHeading(!a.fahrenheit),
-                                 a.fahrenheit ? fahrenheit : celsius);
-    if (ok) f.close();
-    if (!ok || f.error() != QFileDevice::NoError) {
-        std::fprintf(stderr, "montira-cli memory: %s: %s\n", qPrintable(a.out),
-                     qPrintable(f.errorString()));
+    const SaveOutcome saved = SaveFileSafely(
+        a.out,
+        [&](QIODevice& f) {
+            return WriteSetFile(f, {}, {}, {}, SetListHeading(!a.fahrenheit),
+                                a.fahrenheit ? fahrenheit : celsius);
+        },
+        &error);
+    if (saved != SaveOutcome::Saved) {
+        std::fprintf(stderr, "montira-cli memory: %s\n", qPrintable(error));
         return kFailure;
     }
     return kDone;

@@ -1,6 +1,8 @@
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+#include <memory>
 
 #include "cli/Commands.h"
 
@@ -8,13 +10,18 @@
 // Exit codes: 0 done; 1 other failure; 2 usage or bad input; 3 meter not answering;
 // 4 nothing stored in the meter.
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments();
+    // Printing needs fonts, so "print" runs a GUI application (offscreen unless told).
+    const bool gui = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(gui ? new QGuiApplication(argc, argv)
+                                              : new QCoreApplication(argc, argv));
+    QStringList args = app->arguments();
     args.removeFirst();
     if (args.isEmpty()) {
         std::fputs(
-            "uso: montira-cli "
-            "decode|sim|record|memory|workload|clock|sampling|poweroff|erase|key|manual ...\n",
+            "uso: montira-cli decode|sim|record|memory|workload|clock|sampling|poweroff|erase|"
+            "key|manual|print|export|header ...\n",
             stderr);
         return montira::cli::kUsage;
     }
@@ -30,6 +37,9 @@ int main(int argc, char** argv) {
     if (verb == "erase") return montira::cli::RunErase(args);
     if (verb == "key") return montira::cli::RunKey(args);
     if (verb == "manual") return montira::cli::RunManual(args);
+    if (verb == "print") return montira::cli::RunPrint(args);
+    if (verb == "export") return montira::cli::RunExport(args);
+    if (verb == "header") return montira::cli::RunHeader(args);
     std::fprintf(stderr, "montira-cli: comando desconhecido: %s\n", qPrintable(verb));
     return montira::cli::kUsage;
 }

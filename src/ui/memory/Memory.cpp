@@ -168,10 +168,11 @@ void Memory::openSetOfRow(int row) {
     const bool hadPanel = panel_ != nullptr;
     AppState* state = &state_;
     MeterLink* link = &link_;
+    auto opened = dataListOpened;
     QTimer::singleShot(0, panel_ ? static_cast<QObject*>(panel_) : QCoreApplication::instance(),
-                       [memory, number, panel, hadPanel, state, link] {
+                       [memory, number, panel, hadPanel, state, link, opened] {
                            if (hadPanel && !panel) return;
-                           OpenSetInDataList(*state, *memory, number, panel, *link);
+                           OpenSetInDataList(*state, *memory, number, panel, *link, opened);
                        });
 }
 

@@ -16,6 +16,8 @@ class QTableView;
 
 namespace montira {
 
+class DataList;
+
 // The logger window "Registrador de dados": the sets of the last download in GridSet, the
 // download progress in MBar, the memory in use in the flood panel MSize with its
 // "Utilizado"/"Livre" legend, and the erase (a click on MSize, SSPanel2 or SSPanel3).
@@ -23,6 +25,9 @@ namespace montira {
 class Memory : public QWidget {
 public:
     Memory(AppState& state, MeterLink& link, QWidget* panel);
+
+    // Fits out each downloaded-data list that a click on a set opens.
+    std::function<void(DataList*)> dataListOpened;
     ~Memory() override;
 
     static QString caption();

@@ -18,7 +18,8 @@ Memory* FindMemoryWindow(QWidget* panel) {
     return nullptr;
 }
 
-DownloadOutcome RunMemoryDownload(AppState& state, MeterLink& link, QWidget* panel) {
+DownloadOutcome RunMemoryDownload(AppState& state, MeterLink& link, QWidget* panel,
+                                  std::function<void(DataList*)> dataListOpened) {
     if (!state.link.MeterOnline) return DownloadOutcome::Offline;
     // Every download starts with a fresh window. Closing one that a download is still
     // filling aborts that download; this one is then refused (KeypadBusy).
@@ -36,6 +37,7 @@ DownloadOutcome RunMemoryDownload(AppState& state, MeterLink& link, QWidget* pan
     };
     h.begin = [&](const MemoryStatus&) {
         window = new Memory(state, link, panel);
+        window->dataListOpened = dataListOpened;
         window->setDownloading(true);
         window->show();
     };

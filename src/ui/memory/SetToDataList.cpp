@@ -17,7 +17,8 @@ void CloseDataLists(QWidget* panel) {
 }
 
 QPointer<DataList> OpenSetInDataList(AppState& state, const LoggerMemory& memory, int number,
-                                     QWidget* panel, MeterLink& link) {
+                                     QWidget* panel, MeterLink& link,
+                                     const std::function<void(DataList*)>& opened) {
     const LoggerSet* set = memory.set(number);
     if (!set) return {};
     MeterLink::Lease lease = link.take();
@@ -25,6 +26,7 @@ QPointer<DataList> OpenSetInDataList(AppState& state, const LoggerMemory& memory
 
     QPointer<DataList> list = new DataList(state, panel);
     list->setCelsius(state.CelsiusMode);
+    if (opened) opened(list);
     list->show();
 
     // Both tables are decoded first and handed over in one go; the caption counts meanwhile.

@@ -17,8 +17,10 @@ constexpr int kDecodeProgressEvery = 2000;
 // decoded with the probe calibration of the last live frame into a Reading of its own (the
 // live one, which the sample tick records, never sees a stored record), the poll runs again.
 // Returns the list, or null when there is no such set.
+// `opened`, when given, fits the new list out (its print and export buttons) before it shows.
 QPointer<DataList> OpenSetInDataList(AppState& state, const LoggerMemory& memory, int number,
-                                     QWidget* panel, MeterLink& link);
+                                     QWidget* panel, MeterLink& link,
+                                     const std::function<void(DataList*)>& opened = {});
 
 // Closes every open downloaded-data list.
 void CloseDataLists(QWidget* panel);

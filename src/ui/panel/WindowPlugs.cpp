@@ -13,16 +13,99 @@
 #include "ui/memory/Setup.h"
 #include "ui/panel/Panel.h"
 #include "ui/panel/ToolbarWiring.h"
+#include "ui/tables/AddText.h"
+#include "ui/tables/DataList.h"
+#include "ui/tables/FileList.h"
+#include "ui/tables/List.h"
+#include "ui/tables/ListWindowTools.h"
+#include "ui/tables/Manual.h"
+#include "ui/tables/TableTools.h"
 #include "ui/workload/WorkLoad.h"
 
 namespace montira {
+
+namespace {
+
+// The keypad's "CmdReadAll" fills the manual-records window.
+void PlugManual(Panel& panel, MeterBtn& keypad,
+                const std::function<void(TwelveColumnWindow*)>& fitOut) {
+    auto manual = std::make_shared<QPointer<Manual>>();
+    keypad.closeManual = [manual] {
+        if (*manual) (*manual)->close();
+    };
+    keypad.openManual = [&panel, manual, fitOut](int) {
+        auto* m = new Manual(panel.state(), &panel);
+        m->setWindowFlag(Qt::Window);
+        // The listing's print stops the poll while it runs.
+        MeterLink* link = &panel.link();
+        m->poll = [link](bool run) { run ? link->resume() : link->pause(); };
+        fitOut(m);
+        *manual = m;
+        m->show();
+    };
+    keypad.manualCaption = [manual](const QString& c) {
+        if (*manual) (*manual)->setWindowTitle(c);
+    };
+    keypad.restoreManualCaption = [manual] {
+        if (*manual) (*manual)->setWindowTitle(QStringLiteral("Registros Manuais"));
+    };
+    keypad.manualRows = [&panel, manual](const TextTable& c, const TextTable& f) {
+        if (*manual) (*manual)->setRows(c, f, panel.state().CelsiusMode);
+    };
+}
+
+}  // namespace
 
 void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
     ToolbarCommands& commands = wiring.commands();
 
     // "Memory": the download keeps its own guards and busy mark, and holds the meter link.
-    commands.plug(ToolbarCommand::Memory,
-                  [&panel] { RunMemoryDownload(panel.state(), panel.link(), &panel); });
+    // One spreadsheet setting for the whole run, shared by every list window's export.
+    auto csv = std::make_shared<CsvChoice>();
+    commands.plug(ToolbarCommand::Memory, [&panel, csv] {
+        RunMemoryDownload(panel.state(), panel.link(), &panel,
+                          [csv](DataList* d) { AttachTableTools(d, csv.get()); });
+    });
+    wiring.dialogs().fileListOpened = [csv](FileList* f) { AttachTableTools(f, csv.get()); };
+
+    // "AddText": the name/sector/company window. Its texts go into recordings, auto-saves and
+    // the list windows opened while it is open (users type them once).
+    auto addText = std::make_shared<QPointer<AddText>>();
+    commands.plug(ToolbarCommand::AddText, [&panel, addText] {
+        if (!*addText) {
+            *addText = new AddText(panel.state(), &panel);
+            (*addText)->setWindowFlag(Qt::Window);
+        }
+        (*addText)->show();
+        (*addText)->raise();
+    });
+    wiring.ticker().headerTexts = [addText] {
+        return *addText ? (*addText)->texts() : HeaderTexts{};
+    };
+    auto fitOut = [csv, addText](TwelveColumnWindow* w) {
+        w->csvChoice = csv.get();
+        if (*addText) w->setHeaderTexts((*addText)->texts());
+    };
+
+    // "List": the live list, fed by the sample tick through the live-list feed.
+    auto list = std::make_shared<QPointer<List>>();
+    LiveListFeed* feed = &wiring.liveList();
+    commands.plug(ToolbarCommand::List, [&panel, list, feed, fitOut] {
+        auto* w = new List(panel.state(), *feed, &panel);
+        w->setWindowFlag(Qt::Window);
+        fitOut(w);
+        *list = w;
+        w->show();
+    });
+    feed->rowAdded = [list](const QStringList& rowC, const QStringList& rowF) {
+        if (*list) (*list)->appendRows(rowC, rowF);
+    };
+    feed->restarted = [list] {
+        if (*list) (*list)->clearRows();
+    };
+    panel.onCloseLiveWindows = [list] {
+        if (*list) (*list)->close();
+    };
     commands.closeMemoryWindow = [&panel] {
         if (Memory* m = FindMemoryWindow(&panel)) m->close();
     };
@@ -58,10 +141,12 @@ void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
 
     // "Btn": one keypad window, mirroring the meter's display while it is open.
     auto keypad = std::make_shared<QPointer<MeterBtn>>();
-    commands.plug(ToolbarCommand::Btn, [&panel, keypad, pause] {
+    commands.plug(ToolbarCommand::Btn, [&panel, keypad, pause, fitOut] {
         if (!*keypad) {
-            *keypad = new MeterBtn(panel.state(), panel.port(), panel.clock(), pause, &panel);
-            (*keypad)->setWindowFlag(Qt::Window);
+            auto* k = new MeterBtn(panel.state(), panel.port(), panel.clock(), pause, &panel);
+            k->setWindowFlag(Qt::Window);
+            PlugManual(panel, *k, fitOut);
+            *keypad = k;
         }
         (*keypad)->show();
         (*keypad)->raise();

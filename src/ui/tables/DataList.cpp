@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/record/SetFile.h"
+#include "core/tables/SafeFile.h"
 
 namespace montira {
 
@@ -169,20 +170,21 @@ void DataList::save() {
 }
 
 bool DataList::saveTo(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     const QString kept = windowTitle();
     const TableModel* m = DataListCelsius ? modelC_ : modelF_;
     const int last = m->rowCount();
-    const bool ok = WriteSetFile(
-        f, TxtName->text(), TxtSector->text(), TxtCompany->text(), m->heading(), m->rows(),
-        [this, last](int r) {
-            if (r % 100 == 0 || r == last)
-                setWindowTitle(QString::number(r) + QStringLiteral(" gravações completas"));
-        });
+    // Written beside the target and put in its place when complete.
+    const bool ok =
+        SaveFileSafely(path, [&](QIODevice& f) {
+            return WriteSetFile(
+                f, TxtName->text(), TxtSector->text(), TxtCompany->text(), m->heading(), m->rows(),
+                [this, last](int r) {
+                    if (r % 100 == 0 || r == last)
+                        setWindowTitle(QString::number(r) + QStringLiteral(" gravações completas"));
+                });
+        }) == SaveOutcome::Saved;
     setWindowTitle(kept);
-    f.close();
-    return ok && f.error() == QFileDevice::NoError;
+    return ok;
 }
 
 }  // namespace montira

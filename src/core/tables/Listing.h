@@ -1,0 +1,35 @@
+#pragma once
+#include <QFont>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QStringList>
+
+#include "core/tables/GridSource.h"
+#include "core/tables/PrintFonts.h"
+
+namespace montira {
+
+// The fixed-width listing: each row's twelve cells right-aligned in fields of 13, 10, 10 and
+// nine times 8 characters (a 105-character line); a cell longer than its field is printed
+// whole, without padding. The heading row is followed by a separator of 7 blanks and 116
+// hyphens.
+QString ListingLine(const QStringList& cells);
+QString ListingSeparator();
+// The lines before the rows: three " -", the name, sector and company after " -" and ten
+// blanks when any is filled, three " -" again.
+QStringList ListingPreamble(const HeaderTexts& header);
+
+enum class PrintOutcome { Printed, Cancelled, Failed };
+struct PrintResult {
+    PrintOutcome outcome = PrintOutcome::Failed;
+    int pages = 0;
+};
+
+// Prints the listing with `painter`, already active on `device`, from the top left of the
+// printable area down, a new page when a line no longer fits. A cancel (progress returning
+// false) stops at once; the caller ends or aborts the document.
+PrintResult PrintListing(QPainter& painter, QPagedPaintDevice& device, const GridSource& grid,
+                         const HeaderTexts& header, const RowProgress& progress = {},
+                         const QFont& font = ListingFont());
+
+}  // namespace montira

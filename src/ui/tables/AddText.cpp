@@ -1,0 +1,106 @@
+#include "ui/tables/AddText.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+
+#include "core/tables/HeaderFile.h"
+#include "ui/common/Icons.h"
+#include "ui/tables/TableIcons.h"
+#include "ui/tables/TableTools.h"
+
+namespace montira {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Nome, Setor, Empresa (*.nse)");
+
+}  // namespace
+
+AddText::AddText(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window), state_(state) {
+    setObjectName(QStringLiteral("AddText"));
+    setWindowTitle(QStringLiteral("Nome, Setor, Empresa"));
+    auto* grid = new QGridLayout(this);
+    auto row = [&](int r, const char* label, const char* text, const char* box) {
+        auto* l = new QLabel(QString::fromUtf8(text), this);
+        l->setObjectName(QString::fromLatin1(label));
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QString::fromLatin1(box));
+        grid->addWidget(l, r, 0);
+        grid->addWidget(e, r, 1);
+        return std::make_pair(l, e);
+    };
+    std::tie(LblName, TxtName) = row(0, "LblName", "Nome:", "TxtName");
+    std::tie(LblSector, TxtSector) = row(1, "LblSector", "Setor:", "TxtSector");
+    std::tie(LblCompany, TxtCompany) = row(2, "LblCompany", "Empresa:", "TxtCompany");
+    auto button = [&](const char* name, const QIcon& icon, const QString& tip) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setIcon(icon);
+        b->setIconSize(QSize(24, 24));
+        b->setToolTip(tip);
+        return b;
+    };
+    CmdOpen = button("CmdOpen", OpenFileIcon(), QStringLiteral("Abrir"));
+    CmdSave = button("CmdSave", ToolbarIcon(1), QStringLiteral("Salvar"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CmdOpen);
+    buttons->addWidget(CmdSave);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+    connect(CmdOpen, &QToolButton::clicked, this, [this] { openFile(); });
+    connect(CmdSave, &QToolButton::clicked, this, [this] { saveFile(); });
+
+    chooseSaveFile = [this] {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Salvar"), QString(), kFilter);
+    };
+    chooseOpenFile = [this] {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Abrir"), QString(), kFilter);
+    };
+    showError = [this](const QString& text) { ShowTableMessage(this, text, false); };
+
+    resize(360, sizeHint().height());
+    if (panel) {
+        const QRect g = panel->frameGeometry();
+        move(g.x(), g.y() + g.height());
+    }
+    state_.HeaderOn = true;
+}
+
+HeaderTexts AddText::texts() const {
+    return {TxtName->text(), TxtSector->text(), TxtCompany->text()};
+}
+
+void AddText::setTexts(const HeaderTexts& t) {
+    TxtName->setText(t.name);
+    TxtSector->setText(t.sector);
+    TxtCompany->setText(t.company);
+}
+
+void AddText::saveFile() {
+    const QString path = chooseSaveFile();
+    if (path.isEmpty()) return;
+    QString error;
+    if (SaveHeaderFile(path, texts(), &error) == SaveOutcome::Failed) showError(error);
+}
+
+void AddText::openFile() {
+    const QString path = chooseOpenFile();
+    if (path.isEmpty()) return;
+    HeaderTexts t = texts();
+    QString error;
+    if (LoadHeaderFile(path, t, &error) != HeaderLoad::Loaded) {
+        showError(error);
+        return;
+    }
+    setTexts(t);
+}
+
+void AddText::closeEvent(QCloseEvent* e) {
+    state_.HeaderOn = false;
+    if (closed) closed();
+    e->accept();
+}
+
+}  // namespace montira

@@ -1,0 +1,65 @@
+#include "ui/tables/List.h"
+
+#include <QAction>
+
+#include "ui/common/Icons.h"
+#include "ui/tables/TableIcons.h"
+
+namespace montira {
+
+List::List(AppState& state, LiveListFeed& feed, QWidget* panel)
+    : TwelveColumnWindow(state, QStringLiteral("List"), QStringLiteral("Lista - Tempo real"),
+                         QStringLiteral("(°C)"), QStringLiteral("(°F)"), panel),
+      feed_(feed) {
+    addAction("Save", QStringLiteral("Salvar como"), ToolbarIcon(1));
+    addAction("Print", QStringLiteral("Imprimir"), PrintIcon());
+    addAction("CelFah", QStringLiteral("Celsius / Fahenheit"), CelFahIcon());
+    addAction("Exportar planilha", QStringLiteral("Exportar planilha"), SpreadsheetIcon());
+    connect(action("Save"), &QAction::triggered, this, [this] { save(); });
+    connect(action("Print"), &QAction::triggered, this, [this] { print(); });
+    connect(action("CelFah"), &QAction::triggered, this, [this] { switchTables(); });
+    connect(action("Exportar planilha"), &QAction::triggered, this, [this] { exportSheet(); });
+    addBoxes();
+    finishLayout(panel);
+    GridC->setVisible(feed_.ListCelsius);
+    GridF->setVisible(!feed_.ListCelsius);
+}
+
+void List::appendRows(const QStringList& rowC, const QStringList& rowF) {
+    modelC_->appendRow(rowC);
+    modelF_->appendRow(rowF);
+    (showingCelsius() ? GridC : GridF)->scrollToBottom();
+}
+
+void List::clearRows() {
+    modelC_->clearRows();
+    modelF_->clearRows();
+}
+
+void List::switchTables() {
+    feed_.ListCelsius = !feed_.ListCelsius;
+    GridC->setVisible(feed_.ListCelsius);
+    GridF->setVisible(!feed_.ListCelsius);
+    (showingCelsius() ? GridC : GridF)->scrollToBottom();
+}
+
+PrintResult List::print() {
+    // The rows go on arriving while the print runs: it prints a copy of those it started with.
+    const TableModel& m = visibleModel();
+    const TextTable rows = m.rows();
+    const HeadedTable grid(m.heading(), rows);
+    PrintJob job;
+    job.grid = &grid;
+    job.title = windowTitle();
+    job.fontStyle = false;
+    job.table.headerLines = true;
+    job.table.header = headerTexts();
+    return whileBusy([&] { return runPrint(job); });
+}
+
+void List::closing() {
+    feed_.close();
+    if (closed) closed();
+}
+
+}  // namespace montira

@@ -1,0 +1,31 @@
+#pragma once
+#include "core/record/LiveListFeed.h"
+#include "ui/tables/TwelveColumnWindow.h"
+
+namespace montira {
+
+// The live list "Lista - Tempo real": the sample tick's rows while it is open, newest in
+// view. The feed's ListCelsius (set by the main toolbar's "List") picks the grid shown at
+// load; closing the window closes the feed.
+class List : public TwelveColumnWindow {
+public:
+    List(AppState& state, LiveListFeed& feed, QWidget* panel = nullptr);
+
+    // One sample: the row in °C/m/s and in °F/ft/m (LiveListFeed's rowAdded gives both).
+    void appendRows(const QStringList& rowC, const QStringList& rowF);
+    // Emptied when the list was auto-saved and starts again.
+    void clearRows();
+    void switchTables();  // "CelFah"
+    // "Print": the ruled table print of the visible grid, name/sector/company lines first.
+    PrintResult print();
+
+    std::function<void()> closed;  // after the feed closed
+
+protected:
+    void closing() override;
+
+private:
+    LiveListFeed& feed_;
+};
+
+}  // namespace montira

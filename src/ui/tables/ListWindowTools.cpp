@@ -1,0 +1,55 @@
+#include "ui/tables/ListWindowTools.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QToolBar>
+
+#include "ui/tables/DataList.h"
+#include "ui/tables/FileList.h"
+#include "ui/tables/ModelGrid.h"
+#include "ui/tables/PrintPreview.h"
+#include "ui/tables/TableIcons.h"
+
+namespace montira {
+
+namespace {
+
+HeaderTexts Boxes(const QLineEdit* n, const QLineEdit* s, const QLineEdit* c) {
+    return {n->text(), s->text(), c->text()};
+}
+
+void PrintModel(QWidget* w, const TableModel& m) {
+    const ModelGrid grid(m);
+    PrintJob job;
+    job.grid = &grid;
+    job.title = w->windowTitle();
+    PrintWithPreview(w, job);
+}
+
+}  // namespace
+
+void AttachTableTools(DataList* w, CsvChoice* choice) {
+    auto visible = [w]() -> const TableModel& {
+        return w->DataListCelsius ? *w->modelC() : *w->modelF();
+    };
+    QObject::connect(w->action(QStringLiteral("Print")), &QAction::triggered, w,
+                     [w, visible] { PrintModel(w, visible()); });
+    QAction* sheet = AddKeyedAction(w->toolbar(), "Exportar planilha",
+                                    QStringLiteral("Exportar planilha"), SpreadsheetIcon());
+    QObject::connect(sheet, &QAction::triggered, w, [w, visible, choice] {
+        ExportWithDialog(w, ModelGrid(visible()), Boxes(w->TxtName, w->TxtSector, w->TxtCompany),
+                         *choice);
+    });
+}
+
+void AttachTableTools(FileList* w, CsvChoice* choice) {
+    w->onPrint = [w] { PrintModel(w, *w->model()); };
+    QAction* sheet = AddKeyedAction(w->toolbar(), "Exportar planilha",
+                                    QStringLiteral("Exportar planilha"), SpreadsheetIcon());
+    QObject::connect(sheet, &QAction::triggered, w, [w, choice] {
+        ExportWithDialog(w, ModelGrid(*w->model()), Boxes(w->TxtName, w->TxtSector, w->TxtCompany),
+                         *choice);
+    });
+}
+
+}  // namespace montira

@@ -1,0 +1,50 @@
+#include "ui/tables/Manual.h"
+
+#include <QAction>
+
+#include "ui/common/Icons.h"
+#include "ui/tables/ModelGrid.h"
+#include "ui/tables/TableIcons.h"
+
+namespace montira {
+
+Manual::Manual(AppState& state, QWidget* panel)
+    : TwelveColumnWindow(state, QStringLiteral("Manual"), QStringLiteral("Registros Manuais"),
+                         QStringLiteral("(°C)"), QStringLiteral("(°F)"), panel) {
+    addAction("Save", QStringLiteral("Salvar como"), ToolbarIcon(1));
+    addAction("Plot", QStringLiteral("Plot"), ToolbarIcon(4));
+    addAction("Print", QStringLiteral("Imprimir"), PrintIcon());
+    addAction("CelFah", QStringLiteral("Celsius / Fahrenheit"), CelFahIcon());
+    addAction("Exportar planilha", QStringLiteral("Exportar planilha"), SpreadsheetIcon());
+    connect(action("Save"), &QAction::triggered, this, [this] { save(); });
+    connect(action("Print"), &QAction::triggered, this, [this] { print(); });
+    connect(action("CelFah"), &QAction::triggered, this, [this] { switchTables(); });
+    connect(action("Exportar planilha"), &QAction::triggered, this, [this] { exportSheet(); });
+    addBoxes();
+    finishLayout(panel);
+}
+
+void Manual::setRows(TextTable celsius, TextTable fahrenheit, bool showCelsius) {
+    modelC_->resetRows(std::move(celsius));
+    modelF_->resetRows(std::move(fahrenheit));
+    GridC->setVisible(showCelsius);
+    GridF->setVisible(!showCelsius);
+}
+
+void Manual::switchTables() {
+    GridC->setVisible(GridC->isHidden());
+    GridF->setVisible(GridF->isHidden());
+}
+
+PrintResult Manual::print() {
+    const ModelGrid grid(visibleModel());
+    PrintJob job;
+    job.kind = PrintJob::FixedListing;
+    job.grid = &grid;
+    job.title = windowTitle();
+    job.header = headerTexts();
+    job.poll = poll;
+    return whileBusy([&] { return runPrint(job); });
+}
+
+}  // namespace montira

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/tables/HeaderFile.h"
+
+using namespace montira;
+
+TEST(HeaderFile, roundTripKeepsTheTextsAndEmptyTextsGiveThreeEmptyLines) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.nse");
+    const HeaderTexts typed{QStringLiteral("José Ávila"), "Forno 2", "Metal S.A."};
+    ASSERT_EQ(SaveHeaderFile(path, typed), SaveOutcome::Saved);
+    HeaderTexts back;
+    ASSERT_EQ(LoadHeaderFile(path, back), HeaderLoad::Loaded);
+    EXPECT_EQ(back.name, typed.name);
+    EXPECT_EQ(back.sector, typed.sector);
+    EXPECT_EQ(back.company, typed.company);
+
+    EXPECT_EQ(EncodeHeaderFile({}), "\r\n\r\n\r\n");
+    HeaderTexts boxes{"a", "b", "c"};
+    ASSERT_EQ(DecodeHeaderFile("\r\n\r\n\r\n", boxes), HeaderLoad::Loaded);
+    EXPECT_EQ(boxes.name + boxes.sector + boxes.company, "");
+}
+
+TEST(HeaderFile, linesFillTheBoxesInTurnAndBoxesWithoutALineKeepTheirText) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QString expected[3];
+    } cases[] = {
+        {"oneLine", "N1\r\n", {"N1", "s", "c"}},
+        {"twoLinesNoFinalBreak", "N1\r\nS1", {"N1", "S1", "c"}},
+        {"fourLinesOverwriteTheName", "N1\r\nS1\r\nC1\r\nN2\r\n", {"N2", "S1", "C1"}},
+        {"loneLfAndCr", "N1\nS1\rC1\n", {"N1", "S1", "C1"}},
+        {"empty", "", {"n", "s", "c"}},
+    };
+    for (const Case& c : cases) {
+        HeaderTexts t{"n", "s", "c"};
+        EXPECT_EQ(DecodeHeaderFile(c.bytes, t), HeaderLoad::Loaded) << c.name;
+        EXPECT_EQ(t.name, c.expected[0]) << c.name;
+        EXPECT_EQ(t.sector, c.expected[1]) << c.name;
+        EXPECT_EQ(t.company, c.expected[2]) << c.name;
+    }
+}
+
+TEST(HeaderFile, binaryOrOversizedFileIsRefusedAndChangesNothing) {
+    QTemporaryDir dir;
+    const QByteArray bad[] = {QByteArray("N\0S\r\nC\r\n", 8), QByteArray("\x01\x02\x03"),
+                              QByteArray(64 * 1024 + 1, 'a')};
+    for (const QByteArray& bytes : bad) {
+        const QString path = dir.filePath("bad.nse");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        HeaderTexts t{"n", "s", "c"};
+        QString error;
+        EXPECT_EQ(LoadHeaderFile(path, t, &error), HeaderLoad::NotText);
+        EXPECT_EQ(t.name + t.sector + t.company, "nsc");
+        EXPECT_TRUE(error.contains(path));
+    }
+    HeaderTexts t{"n", "s", "c"};
+    EXPECT_EQ(LoadHeaderFile(dir.filePath("missing.nse"), t), HeaderLoad::Unreadable);
+    EXPECT_EQ(t.name, "n");
+}

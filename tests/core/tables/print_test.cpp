@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QRegularExpression>
+
+#include "core/tables/Listing.h"
+#include "core/tables/PdfText.h"
+#include "core/tables/TablePrint.h"
+
+using namespace montira;
+using montira::test::PdfPages;
+using montira::test::PrintPdf;
+
+namespace {
+
+struct Records {
+    TextTable rows;
+    explicit Records(int n) {
+        for (int i = 1; i <= n; ++i)
+            rows.appendRow({QString::number(i), "24/03/07", "10:00:00", "20.5", "18.0", "22.1",
+                            "29.6", "25.1", "24.8", "31.2", "1.6", "- - -"});
+    }
+    HeadedTable grid() const {
+        return HeadedTable({"(°C)", "Data", "Hora", "Seco", "Orvalho", QStringLiteral("Úmido"),
+                            "I.C.", "IBUTGi", "IBUTGo", "Globo", "m/s", "Twc"},
+                           rows);
+    }
+};
+
+QStringList TwelveCells(const QString& first) {
+    return {first,  "24/03/07", "10:00:00", "20.5", "18.0", "22.1",
+            "29.6", "25.1",     "24.8",     "31.2", "1.6",  "- - -"};
+}
+
+}  // namespace
+
+TEST(Listing, linesAre105CharactersRightAlignedAndTheSeparator123) {
+    const QString line = ListingLine(TwelveCells("7"));
+    EXPECT_EQ(line.size(), 105);
+    EXPECT_EQ(line.left(23), "            7  24/03/07");
+    EXPECT_TRUE(line.endsWith("     1.6   - - -"));
+    EXPECT_EQ(ListingSeparator(), QString(7, ' ') + QString(116, '-'));
+    EXPECT_EQ(ListingSeparator().size(), 123);
+}
+
+TEST(Listing, cellLongerThanItsFieldPrintsWholeAndUnpadded) {
+    const QString line = ListingLine(TwelveCells("12345678901234567"));
+    EXPECT_TRUE(line.startsWith("12345678901234567  24/03/07"));
+    EXPECT_EQ(line.size(), 105 + 4);
+}
+
+TEST(Listing, preambleCarriesTheTextsOnlyWhenAnyIsFilled) {
+    EXPECT_EQ(ListingPreamble({}), QStringList(6, " -"));
+    const QStringList withTexts = ListingPreamble({"", "Forno", ""});
+    ASSERT_EQ(withTexts.size(), 9);
+    EXPECT_EQ(withTexts[3], " -          ");
+    EXPECT_EQ(withTexts[4], " -          Forno");
+}
+
+TEST(Listing, fontIsFixedPitchWhateverTheSystemSubstitutes) {
+    const QFont f = ListingFont();
+    EXPECT_TRUE(QFontInfo(f).fixedPitch()) << QFontInfo(f).family().toStdString();
+    const QFontMetricsF fm(f);
+    EXPECT_EQ(fm.horizontalAdvance("iiiiiiiiii"), fm.horizontalAdvance("WWWWWWWWWW"));
+}
+
+TEST(Listing, printedPdfHoldsPreambleHeadingSeparatorAndEveryRow) {
+    const Records r(150);
+    PrintResult res;
+    const QStringList pages = PdfPages(PrintPdf(600, [&](QPainter& p, QPdfWriter& d) {
+        res = PrintListing(p, d, r.grid(), {"Ana", "Forno", "Acme"});
+    }));
+    ASSERT_EQ(res.outcome, PrintOutcome::Printed);
+    ASSERT_EQ(pages.size(), res.pages);
+    EXPECT_GT(res.pages, 1);
+    const QString all = pages.join("\n");
+    EXPECT_TRUE(all.contains(QRegularExpression("-\\s+Ana\\s*\\n\\s*-\\s+Forno")));
+    // pdftotext keeps what lies on the page: on A4 portrait the separator's last hyphens run
+    // past the right edge, as on paper.
+    EXPECT_TRUE(all.contains(QString(110, '-')));
+    EXPECT_TRUE(all.contains(QRegularExpression("\\b150\\s+24/03/07\\s+10:00:00")));
+}
+
+TEST(TablePrint, headingRepeatsOnEveryPageWithItsFooterAndNoRowIsLost) {
+    const Records r(200);
+    PrintResult res;
+    const QStringList pages = PdfPages(
+        PrintPdf(600, [&](QPainter& p, QPdfWriter& d) { res = PrintTable(p, d, r.grid(), {}); }));
+    ASSERT_EQ(res.outcome, PrintOutcome::Printed);
+    ASSERT_GE(res.pages, 3);
+    ASSERT_EQ(pages.size(), res.pages);
+    int rows = 0;
+    for (int i = 0; i < pages.size(); ++i) {
+        const QStringList lines = pages[i].split('\n', Qt::SkipEmptyParts);
+        EXPECT_TRUE(lines.first().trimmed().startsWith(QStringLiteral("(°C)"))) << i;
+        // pdftotext drops the narrow blanks of "P - n".
+        EXPECT_TRUE(lines.last().trimmed().contains(
+            QRegularExpression(QStringLiteral("^P\\s*-\\s*%1$").arg(i + 1))))
+            << lines.last().toStdString();
+        rows += int(pages[i].count(QStringLiteral("24/03/07")));
+    }
+    EXPECT_EQ(rows, 200);
+}
+
+TEST(TablePrint, liveListVersionStartsWithTheTextsAndLayoutIsTheSameAt300And600Dpi) {
+    const Records r(120);
+    TablePrintOptions o;
+    o.headerLines = true;
+    o.header = {"Ana", "", "Acme"};
+    auto print = [&](int dpi) {
+        return PdfPages(
+            PrintPdf(dpi, [&](QPainter& p, QPdfWriter& d) { PrintTable(p, d, r.grid(), o); }));
+    };
+    const QStringList at300 = print(300);
+    EXPECT_TRUE(at300.first().trimmed().startsWith("-"));
+    EXPECT_TRUE(at300.first().contains("Acme"));
+    EXPECT_EQ(at300, print(600));
+}
+
+TEST(TablePrint, cancelStopsAtTheRowItWasRefused) {
+    const Records r(500);
+    PrintResult res;
+    const QStringList pages = PdfPages(PrintPdf(300, [&](QPainter& p, QPdfWriter& d) {
+        res = PrintTable(p, d, r.grid(), {}, [](int row, int) { return row < 10; });
+    }));
+    EXPECT_EQ(res.outcome, PrintOutcome::Cancelled);
+    EXPECT_EQ(res.pages, 1);
+    EXPECT_FALSE(pages.join("").contains(QRegularExpression("\\b10\\s+24/03/07")));
+}

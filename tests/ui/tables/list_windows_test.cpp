@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include "ui/tables/AddText.h"
+#include "ui/tables/List.h"
+#include "ui/tables/Manual.h"
+
+using namespace montira;
+
+namespace {
+
+QStringList Row(int n, const char* dry) {
+    return {QString::number(n),
+            "24/03/07",
+            "10:00:00",
+            dry,
+            "18.0",
+            "22.1",
+            "29.6",
+            "25.1",
+            "24.8",
+            "31.2",
+            "1.6",
+            "- - -"};
+}
+
+QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Draws a captured print job into a PDF and gives its text.
+QString PrintedText(const PrintJob& job, const QTemporaryDir& dir) {
+    const QString path = dir.filePath("job.pdf");
+    {
+        QPdfWriter pdf(path);
+        QPainter p(&pdf);
+        if (job.kind == PrintJob::FixedListing)
+            PrintListing(p, pdf, *job.grid, job.header);
+        else
+            PrintTable(p, pdf, *job.grid, job.table);
+    }
+    QProcess t;
+    t.start("pdftotext", {"-layout", path, "-"});
+    t.waitForFinished(60000);
+    return QString::fromUtf8(t.readAllStandardOutput());
+}
+
+// The sample tick's live-list feed that the list window shows.
+struct LiveRig {
+    AppState state;
+    Recorder recorder{state};
+    SampleTicker ticker{state, recorder};
+    LiveListFeed feed{state, ticker};
+};
+
+}  // namespace
+
+TEST(ListWindow, newestRowStaysInViewAndCelFahTwiceReturns) {
+    LiveRig live;
+    AppState& state = live.state;
+    live.feed.open(false);
+    List list(state, live.feed);
+    list.resize(900, 300);
+    list.show();
+    EXPECT_TRUE(list.GridC->isHidden());
+    for (int i = 1; i <= 200; ++i) list.appendRows(Row(i, "20.5"), Row(i, "68.9"));
+    QScrollBar* bar = list.GridF->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    list.action("CelFah")->trigger();
+    list.action("CelFah")->trigger();
+    EXPECT_FALSE(live.feed.ListCelsius);
+    EXPECT_TRUE(list.GridC->isHidden());
+    EXPECT_EQ(list.modelF()->rowCount(), 200);
+    list.close();
+    EXPECT_FALSE(live.feed.ListOpen());
+}
+
+TEST(ListWindow, saveRefusedWhileRecordingElseWritesTheVisibleGridWithTheTexts) {
+    LiveRig live;
+    AppState& state = live.state;
+    live.feed.ListCelsius = false;
+    List list(state, live.feed);
+    QTemporaryDir dir;
+    QStringList messages;
+    list.showMessage = [&](const QString& m, bool) { messages << m; };
+    list.chooseSaveFile = [&] { return dir.filePath("l.plv"); };
+    list.appendRows(Row(1, "20.5"), Row(1, "68.9"));
+    state.Recording = true;
+    list.save();
+    EXPECT_EQ(messages, QStringList{"Erro!Registrando!"});
+    EXPECT_FALSE(QFile::exists(dir.filePath("l.plv")));
+    state.Recording = false;
+    list.TxtCompany->setText("Acme");
+    list.save();
+    EXPECT_EQ(
+        Read(dir.filePath("l.plv")),
+        "*****\r\n*****\r\n*****Acme\r\n(\xB0"
+        "F)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tft/m\tTwc\t\r\n"
+        "1\t24/03/07\t10:00:00\t68.9\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -\t\r\n");
+    EXPECT_EQ(list.windowTitle(), "Lista - Tempo real");
+    list.chooseSaveFile = [&] { return dir.filePath("no/folder/x.plv"); };
+    list.save();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[1].contains("x.plv"));
+}
+
+TEST(ListWindow, printIsTheRuledTableWithTheTextsAndManualsIsTheListing) {
+    LiveRig live;
+    AppState& state = live.state;
+    QTemporaryDir dir;
+    List list(state, live.feed);
+    list.TxtName->setText("Ana");
+    list.appendRows(Row(1, "20.5"), Row(1, "68.9"));
+    QString listText;
+    list.runPrint = [&](const PrintJob& job) {
+        EXPECT_EQ(job.kind, PrintJob::RuledTable);
+        listText = PrintedText(job, dir);
+        return PrintResult{PrintOutcome::Printed, 1};
+    };
+    list.print();
+    EXPECT_TRUE(listText.contains("Ana"));
+    EXPECT_TRUE(listText.contains("20.5"));
+
+    Manual manual(state);
+    TextTable c, f;
+    c.appendRow(Row(1, "20.5"));
+    f.appendRow(Row(1, "68.9"));
+    manual.setRows(std::move(c), std::move(f), false);
+    QString manualText;
+    manual.runPrint = [&](const PrintJob& job) {
+        EXPECT_EQ(job.kind, PrintJob::FixedListing);
+        manualText = PrintedText(job, dir);
+        return PrintResult{PrintOutcome::Printed, 1};
+    };
+    manual.print();
+    EXPECT_TRUE(manualText.contains("68.9"));
+    EXPECT_TRUE(manualText.contains("----------"));
+    manual.switchTables();
+    EXPECT_FALSE(manual.GridC->isHidden());
+    EXPECT_TRUE(manual.GridF->isHidden());
+}
+
+TEST(AddTextWindow, headerOnWhileOpenAndBadFilesLeaveTheBoxesWithAMessage) {
+    AppState state;
+    QTemporaryDir dir;
+    auto* w = new AddText(state);
+    EXPECT_TRUE(state.HeaderOn);
+    QStringList errors;
+    w->showError = [&](const QString& e) { errors << e; };
+    w->setTexts({"Ana", "Forno", "Acme"});
+    w->chooseSaveFile = [&] { return dir.filePath("a.nse"); };
+    w->saveFile();
+    w->setTexts({});
+    w->chooseOpenFile = [&] { return dir.filePath("a.nse"); };
+    w->openFile();
+    EXPECT_EQ(w->TxtSector->text(), "Forno");
+
+    QFile bin(dir.filePath("b.nse"));
+    bin.open(QIODevice::WriteOnly);
+    bin.write(QByteArray("\0\1\2", 3));
+    bin.close();
+    w->chooseOpenFile = [&] { return dir.filePath("b.nse"); };
+    w->openFile();
+    w->chooseOpenFile = [] { return QString(); };  // cancelled: silent
+    w->openFile();
+    w->chooseSaveFile = [&] { return dir.filePath("none/c.nse"); };
+    w->saveFile();
+    EXPECT_EQ(w->TxtName->text(), "Ana");
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].contains("b.nse"));
+    EXPECT_TRUE(errors[1].contains("c.nse"));
+    w->close();
+    EXPECT_FALSE(state.HeaderOn);
+    delete w;
+}
+
+TEST(PrintJobOnPrinter, pdfPrinterPrintsEveryPageAndACancelAbortsTheDocument) {
+    QTemporaryDir dir;
+    TextTable rows;
+    for (int i = 1; i <= 300; ++i) rows.appendRow(Row(i, "20.5"));
+    const HeadedTable grid(TwelveColumnWindow::Headings("(°C)", true), rows);
+    PrintJob job;
+    job.grid = &grid;
+    for (int dpi : {300, 600}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setResolution(dpi);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QString("p%1.pdf").arg(dpi)));
+        const PrintResult r = DrawJob(printer, job, {});
+        EXPECT_EQ(r.outcome, PrintOutcome::Printed);
+        EXPECT_GT(r.pages, 3);
+    }
+    EXPECT_EQ(Read(dir.filePath("p300.pdf")).count("/Type /Page\n"),
+              Read(dir.filePath("p600.pdf")).count("/Type /Page\n"));
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("c.pdf"));
+    EXPECT_EQ(DrawJob(printer, job, [](int row, int) { return row < 100; }).outcome,
+              PrintOutcome::Cancelled);
+    EXPECT_FALSE(QFile::exists(dir.filePath("c.pdf")));
+}
+
+TEST(ListWindow, closeAskedDuringAPrintWaitsUntilItEnds) {
+    LiveRig live;
+    AppState& state = live.state;
+    live.feed.open(true);
+    List list(state, live.feed);
+    list.show();
+    list.runPrint = [&](const PrintJob&) {
+        list.close();  // the no-data routine, while the print lets events run
+        EXPECT_TRUE(list.isVisible());
+        EXPECT_TRUE(live.feed.ListOpen());
+        return PrintResult{PrintOutcome::Printed, 1};
+    };
+    list.print();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(list.isVisible());
+    EXPECT_FALSE(live.feed.ListOpen());
+}
