@@ -6,8 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/meter/Commands.h"
 #include "core/link/Handshake.h"
+#include "core/meter/Commands.h"
+#include "core/record/DataFileOpen.h"
 #include "core/workload/WbgtAverage.h"
 
 namespace montira {
@@ -92,33 +93,34 @@ void ToolbarCommands::open() {
 
 bool ToolbarCommands::openFile(const QString& path) {
     if (opening_) return false;
+    QString why;
+    std::optional<QByteArray> bytes = ReadDataFileBytes(path, &why);
+    if (!bytes) {
+        host_.fileProblem(why);
+        return false;
+    }
     FileListTarget* target = host_.reopenFileList();
     if (!target) return false;
     opening_ = true;
     const QString title = FileTitle(path);
     target->setCaption(title);
-    bool ok = false;
-    QFile f(path);
-    if (f.open(QIODevice::ReadOnly)) {
-        host_.setPollRunning(false);
-        host_.setSampleRunning(false);
-        const QByteArray bytes = f.readAll();
-        ok = f.error() == QFileDevice::NoError;
-        f.close();
-        DataFileContents d = ReadDataFile(bytes, [&](qsizetype n) {
-            target->setCaption(QString::number(n) + QStringLiteral(" gravações completas"));
-            host_.processEvents();
-            return !clock_.stopping();
-        });
-        ok = ok && d.complete;
-        target->setHeaderTexts(d.name, d.sector, d.company);
-        if (!d.heading.isEmpty()) target->setHeading(d.heading);
-        target->setRows(std::move(d.rows));
-        host_.setPollRunning(true);
-        host_.setSampleRunning(true);
-    }
+    host_.setPollRunning(false);
+    host_.setSampleRunning(false);
+    DataFileContents d = ReadDataFile(std::move(*bytes), [&](qsizetype n) {
+        target->setCaption(QString::number(n) + QStringLiteral(" gravações completas"));
+        host_.processEvents();
+        return !clock_.stopping();
+    });
+    const bool ok = d.complete;
+    const int cut = d.cutLines;
+    target->setHeaderTexts(d.name, d.sector, d.company);
+    if (!d.heading.isEmpty()) target->setHeading(d.heading);
+    target->setRows(std::move(d.rows));
+    host_.setPollRunning(true);
+    host_.setSampleRunning(true);
     target->setCaption(title);
     opening_ = false;
+    if (cut > 0) host_.fileProblem(CutLinesMessage(path, cut));
     return ok;
 }
 

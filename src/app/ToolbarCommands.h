@@ -5,13 +5,13 @@
 #include <functional>
 #include <optional>
 
+#include "app/ToolbarDispatch.h"
 #include "core/AppState.h"
 #include "core/link/Clock.h"
 #include "core/link/SerialPort.h"
 #include "core/record/DataFile.h"
 #include "core/record/LiveListFeed.h"
 #include "core/record/Recorder.h"
-#include "app/ToolbarDispatch.h"
 
 namespace montira {
 
@@ -50,6 +50,8 @@ public:
     virtual FileListTarget* reopenFileList() = 0;
     // Lets pending window events run (between parts of a long file read).
     virtual void processEvents() = 0;
+    // Says why a file could not be opened, or what was wrong in one that was.
+    virtual void fileProblem(const QString& message) = 0;
 };
 
 // What a typed sampling interval gives: abandon (empty or Cancel), ask again (not a

@@ -37,6 +37,7 @@ public:
     }
     FileListTarget* reopenFileList() override;
     void processEvents() override;
+    void fileProblem(const QString& message) override;
 
     // The file window of the last "Open" (null before the first).
     FileList* fileList() const { return fileList_; }

@@ -21,8 +21,10 @@ const QByteArray kLine2 =
 TEST(DataFileRead, withoutHeaderTextTheHeadingLeadsWhateverTheLineEnds) {
     QByteArray lf = kHeadingC + kLine1 + kLine2;
     lf.replace("\r\n", "\n");
-    lf.chop(1);  // a last line without end
-    for (const QByteArray& bytes : {kHeadingC + kLine1 + kLine2, lf}) {
+    lf.chop(1);                                              // a last line without end
+    QByteArray cr = kHeadingC + kLine1 + "\r\n\n" + kLine2;  // empty lines are skipped
+    cr.replace("\r\n", "\r");
+    for (const QByteArray& bytes : {kHeadingC + kLine1 + kLine2, lf, cr}) {
         const DataFileContents d = ReadDataFile(bytes);
         ASSERT_EQ(d.heading.size(), 12);
         EXPECT_EQ(d.heading[0], "(°C)");
@@ -70,7 +72,17 @@ TEST(DataFileRead, badFilesGiveRowsWithoutCrashing) {
     const DataFileContents h = ReadDataFile(huge);
     ASSERT_EQ(h.rows.rowCount(), 2);
     EXPECT_EQ(h.rows.field(0, 0, 200).size(), 200);
-    EXPECT_EQ(h.rows.field(0, 1), "2");
+    EXPECT_EQ(h.cutLines, 1);
+    EXPECT_EQ(h.rows.field(1, 0), "1");
+}
+
+TEST(DataFileRead, overlongLinesAreCutSoAHeadingWithoutTabStaysSmall) {
+    const QByteArray big(50 * 1024 * 1024, 'h');
+    const DataFileContents d = ReadDataFile(big + "\r\n" + kLine1);
+    EXPECT_EQ(d.cutLines, 1);
+    ASSERT_EQ(d.heading.size(), 12);
+    EXPECT_EQ(d.heading[0].size(), kMaxLineBytes);
+    EXPECT_EQ(d.rows.rowCount(), 1);
 }
 
 TEST(DataFileRead, progressReportsAndCanAbandonTheReading) {
