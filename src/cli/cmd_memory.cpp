@@ -5,12 +5,12 @@
 #include "cli/Options.h"
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
-#include "core/link/QtSerialPort.h"
 #include "core/link/Poll.h"
+#include "core/link/QtSerialPort.h"
+#include "core/link/SilenceClock.h"
 #include "core/memory/LoggerDownload.h"
 #include "core/memory/SetDecoder.h"
 #include "core/record/SetFile.h"
-#include "core/link/SilenceClock.h"
 
 namespace montira::cli {
 
@@ -35,8 +35,7 @@ bool ParseArgs(const QStringList& args, MemoryArgs& a, QString& error) {
     a.out = o.value("--out");
     a.fahrenheit = o.flags.contains("--fahrenheit");
     qint64 set = 0;
-    if (!ReadWhole(o, "--set", 1, kMaxSets, set, error) ||
-        !ReadSeconds(o, "--timeout", a.timeout, error))
+    if (!ReadWhole(o, "--set", 1, kMaxSets, set, error) || !ReadTimeout(o, a.timeout, error))
         return false;
     a.set = int(set);
     if (o.has("--out") && a.out.isEmpty()) {
@@ -86,7 +85,9 @@ int RunMemory(const QStringList& args) {
     }
 
     LoggerMemory memory;
-    switch (DownloadLogger(port, clock, state, memory)) {
+    DownloadHooks hooks;
+    hooks.silenceMs = qint64(a.timeout * 1000);
+    switch (DownloadLogger(port, clock, state, memory, hooks)) {
         case DownloadOutcome::Done:
             break;
         case DownloadOutcome::NothingStored:
@@ -111,8 +112,9 @@ int RunMemory(const QStringList& args) {
 
     const LoggerSet* set = memory.set(a.set);
     if (!set) {
-        std::fprintf(stderr, "montira-cli memory: não há o conjunto %d\n", a.set);
-        return kFailure;
+        std::fprintf(stderr, "montira-cli memory: --set %d: o medidor guarda %d conjunto(s)\n",
+                     a.set, int(memory.sets.size()));
+        return kUsage;
     }
     TextTable celsius, fahrenheit;
     DecodeSetRows(*set, state.live.calibration, state.live.reading, celsius, fahrenheit);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/meter/Commands.h"
 #include "core/link/Handshake.h"
 #include "core/link/SilenceClock.h"
+#include "core/meter/Commands.h"
 
 namespace montira {
 
@@ -30,7 +30,7 @@ DownloadOutcome DownloadLogger(SerialPort& port, Clock& clock, AppState& state, 
         Call(hooks.startPoll);
         return o;
     };
-    SilenceClock quiet(clock, kLoggerSilenceMs);
+    SilenceClock quiet(clock, hooks.silenceMs);
 
     // Status: repeated until a well-formed 7-byte reply, or the meter stays silent too long.
     std::optional<MemoryStatus> status;

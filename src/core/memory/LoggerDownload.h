@@ -32,6 +32,8 @@ struct DownloadHooks {
     std::function<bool()> cancelled;
     // The logger is empty: shown before the poll starts again.
     std::function<void()> nothingStored;
+    // Every reply loop gives up after this long without progress.
+    qint64 silenceMs = kLoggerSilenceMs;
 };
 
 // The logger download of the toolbar's "Memory": "c" until a well-formed status reply, then
