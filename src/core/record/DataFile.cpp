@@ -87,7 +87,7 @@ QByteArray EncodeDataLine(qint64 number, const QStringList& sampleFields) {
     return EncodeFieldsLine(QStringList{QString::number(number)} + sampleFields);
 }
 
-DataFileContents ReadDataFile(QByteArray bytes, const ReadProgress& progress) {
+DataFileContents ReadDataFile(QByteArray bytes, const ReadProgress& progress, ProgressPace pace) {
     DataFileContents out;
     const bool utf8 = LooksLikeUtf8(bytes.constData(), bytes.size());
     // The table takes the buffer as it is (a move keeps the same storage), and each data line
@@ -154,8 +154,7 @@ DataFileContents ReadDataFile(QByteArray bytes, const ReadProgress& progress) {
             }
         } else {
             out.rows.appendSpan(pos, end);
-            if (progress && out.rows.rowCount() % kReadProgressLines == 0 &&
-                !progress(out.rows.rowCount())) {
+            if (progress && pace.due() && !progress(out.rows.rowCount())) {
                 out.complete = false;
                 break;
             }

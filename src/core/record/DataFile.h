@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "core/meter/Reading.h"
+#include "core/tables/ProgressPace.h"
 #include "core/tables/TextTable.h"
 
 namespace montira {
@@ -61,10 +62,11 @@ struct DataFileContents {
     bool complete = true;  // false when the reading was abandoned part-way
     int cutLines = 0;      // lines cut at kMaxLineBytes
 };
-// `progress`, when given, is called every kReadProgressLines data lines with the count so far;
-// returning false abandons the reading (the rows read until then are kept).
-constexpr qsizetype kReadProgressLines = 16384;
+// `progress`, when given, is called with the count of data lines so far whenever `pace` says
+// it is due (about every 100 ms); returning false abandons the reading (the rows read until
+// then are kept).
 using ReadProgress = std::function<bool(qsizetype dataLines)>;
-DataFileContents ReadDataFile(QByteArray bytes, const ReadProgress& progress = {});
+DataFileContents ReadDataFile(QByteArray bytes, const ReadProgress& progress = {},
+                              ProgressPace pace = ProgressPace());
 
 }  // namespace montira

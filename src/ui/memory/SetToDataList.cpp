@@ -31,14 +31,12 @@ QPointer<DataList> OpenSetInDataList(AppState& state, const LoggerMemory& memory
     // Both tables are decoded first and handed over in one go; the caption counts meanwhile.
     TextTable celsius, fahrenheit;
     DecodeSetRows(
-        *set, state.live.calibration, state.live.reading, celsius, fahrenheit,
-        [&list](int j) {
+        *set, state.live.calibration, state.live.reading, celsius, fahrenheit, [&list](int j) {
             if (!list || !list->isVisible()) return false;  // closed meanwhile
             list->setWindowTitle(QString::number(j) + QStringLiteral(" gravações completas"));
             QCoreApplication::processEvents();
             return list && list->isVisible();
-        },
-        kDecodeProgressEvery);
+        });
     if (list && list->isVisible()) {
         list->setRows(std::move(celsius), std::move(fahrenheit));
         list->setWindowTitle(DataList::caption());

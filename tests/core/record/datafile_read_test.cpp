@@ -85,19 +85,34 @@ TEST(DataFileRead, overlongLinesAreCutSoAHeadingWithoutTabStaysSmall) {
     EXPECT_EQ(d.rows.rowCount(), 1);
 }
 
-TEST(DataFileRead, progressReportsAndCanAbandonTheReading) {
-    QByteArray many = kHeadingC;
-    for (int i = 0; i < 3 * kReadProgressLines + 5; ++i) many += kLine1;
+TEST(DataFileRead, progressComesByTimeEvenForAShortFileAndCanAbandonTheReading) {
+    QByteArray few = kHeadingC;
+    for (int i = 0; i < 12; ++i) few += kLine1;
+    qint64 now = 0;  // every look at the clock finds 40 ms more
+    auto pace = [&] { return ProgressPace([&] { return now += 40; }, 100, 1); };
     QVector<qsizetype> seen;
-    DataFileContents d = ReadDataFile(many, [&](qsizetype n) {
-        seen << n;
-        return true;
-    });
+    DataFileContents d = ReadDataFile(
+        few,
+        [&](qsizetype n) {
+            seen << n;
+            return true;
+        },
+        pace());
     EXPECT_TRUE(d.complete);
-    EXPECT_EQ(d.rows.rowCount(), 3 * kReadProgressLines + 5);
-    EXPECT_EQ(seen, (QVector<qsizetype>{kReadProgressLines, 2 * kReadProgressLines,
-                                        3 * kReadProgressLines}));
-    d = ReadDataFile(many, [](qsizetype) { return false; });
+    EXPECT_EQ(d.rows.rowCount(), 12);
+    EXPECT_EQ(seen, (QVector<qsizetype>{3, 6, 9, 12}));
+    d = ReadDataFile(
+        few, [](qsizetype) { return false; }, pace());
     EXPECT_FALSE(d.complete);
-    EXPECT_EQ(d.rows.rowCount(), kReadProgressLines);
+    EXPECT_EQ(d.rows.rowCount(), 3);
+    // A clock that stands still gives no report.
+    seen.clear();
+    ReadDataFile(
+        few,
+        [&](qsizetype n) {
+            seen << n;
+            return true;
+        },
+        ProgressPace([] { return qint64(0); }, 100, 1));
+    EXPECT_TRUE(seen.isEmpty());
 }
