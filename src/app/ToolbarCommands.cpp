@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/memory/LoggerDownload.h"
+#include "core/record/DataFileOpen.h"
 
 namespace montira {
 
@@ -90,33 +91,35 @@ void ToolbarCommands::open() {
 
 bool ToolbarCommands::openFile(const QString& path) {
     if (opening_) return false;
+    QString why;
+    std::optional<QByteArray> bytes = ReadDataFileBytes(path, &why);
+    if (!bytes) {
+        host_.fileProblem(why);
+        return false;
+    }
     FileListTarget* target = host_.reopenFileList();
     if (!target) return false;
     opening_ = true;
     const QString title = FileTitle(path);
     target->setCaption(title);
-    bool ok = false;
-    QFile f(path);
-    if (f.open(QIODevice::ReadOnly)) {
-        host_.setPollRunning(false);
-        host_.setSampleRunning(false);
-        const QByteArray bytes = f.readAll();
-        ok = f.error() == QFileDevice::NoError;
-        f.close();
-        DataFileContents d = ReadDataFile(bytes, [&](qsizetype n) {
-            target->setCaption(QString::number(n) + QStringLiteral(" gravações completas"));
-            host_.processEvents();
-            return !link_.clock().stopping();
-        });
-        ok = ok && d.complete;
-        target->setHeaderTexts(d.name, d.sector, d.company);
-        if (!d.heading.isEmpty()) target->setHeading(d.heading);
-        target->setRows(std::move(d.rows));
-        host_.setPollRunning(true);
-        host_.setSampleRunning(true);
-    }
+    // The poll and the sample tick wait while the file is read (events run meanwhile).
+    MeterLink::Lease lease = link_.take();
+    host_.setSampleRunning(false);
+    DataFileContents d = ReadDataFile(std::move(*bytes), [&](qsizetype n) {
+        target->setCaption(QString::number(n) + QStringLiteral(" gravações completas"));
+        host_.processEvents();
+        return !link_.clock().stopping();
+    });
+    const bool ok = d.complete;
+    const int cut = d.cutLines;
+    target->setHeaderTexts(d.name, d.sector, d.company);
+    if (!d.heading.isEmpty()) target->setHeading(d.heading);
+    target->setRows(std::move(d.rows));
+    lease.release();
+    host_.setSampleRunning(true);
     target->setCaption(title);
     opening_ = false;
+    if (cut > 0) host_.fileProblem(CutLinesMessage(path, cut));
     return ok;
 }
 

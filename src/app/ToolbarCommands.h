@@ -41,7 +41,6 @@ public:
     // An input box; false on Cancel.
     virtual bool inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                           QString* answer) = 0;
-    virtual void setPollRunning(bool on) = 0;    // Timer1
     virtual void setSampleRunning(bool on) = 0;  // Timer2
     // The panel shows ImaC or ImaF after the unit changed.
     virtual void unitChanged(bool celsius) = 0;
@@ -49,6 +48,8 @@ public:
     virtual FileListTarget* reopenFileList() = 0;
     // Lets pending window events run (between parts of a long file read).
     virtual void processEvents() = 0;
+    // Says why a file could not be opened, or what was wrong in one that was.
+    virtual void fileProblem(const QString& message) = 0;
 };
 
 // What a typed sampling interval gives: abandon (empty or Cancel), ask again (not a

@@ -21,6 +21,10 @@ bool ParseOptions(const QStringList& args, const QStringList& valueKeys,
             error = QStringLiteral("falta o valor de %1").arg(k);
             return false;
         }
+        if (out.values.contains(k)) {
+            error = QStringLiteral("%1 repetido").arg(k);
+            return false;
+        }
         out.values.insert(k, args[++i]);
     }
     return true;
@@ -45,6 +49,19 @@ bool ReadSeconds(const Options& o, const QString& key, double& out, QString& err
     const double v = o.value(key).toDouble(&ok);
     if (!ok || !std::isfinite(v) || v <= 0 || v > 86400) {
         error = QStringLiteral("valor inválido para %1: %2").arg(key, o.value(key));
+        return false;
+    }
+    out = v;
+    return true;
+}
+
+bool ReadTimeout(const Options& o, double& out, QString& error) {
+    double v = out;
+    if (!ReadSeconds(o, QStringLiteral("--timeout"), v, error)) return false;
+    if (v < kMinTimeoutSeconds) {
+        error = QStringLiteral("--timeout %1: no mínimo %2 s (o início espera o primeiro quadro)")
+                    .arg(o.value(QStringLiteral("--timeout")))
+                    .arg(kMinTimeoutSeconds);
         return false;
     }
     out = v;

@@ -26,6 +26,10 @@ bool ParseOptions(const QStringList& args, const QStringList& valueKeys,
 bool ReadWhole(const Options& o, const QString& key, qint64 lo, qint64 hi, qint64& out,
                QString& error);
 bool ReadSeconds(const Options& o, const QString& key, double& out, QString& error);
+// --timeout: seconds, at least what start-up needs (the port is reopened every half second
+// until the meter's first frame comes).
+constexpr double kMinTimeoutSeconds = 1;
+bool ReadTimeout(const Options& o, double& out, QString& error);
 
 // Opens the meter's port at 19200,n,8,1; prints why on stderr when it cannot.
 bool OpenMeterDevice(QtSerialPort& port, const char* command);

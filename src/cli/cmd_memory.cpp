@@ -36,8 +36,7 @@ bool ParseArgs(const QStringList& args, MemoryArgs& a, QString& error) {
     a.out = o.value("--out");
     a.fahrenheit = o.flags.contains("--fahrenheit");
     qint64 set = 0;
-    if (!ReadWhole(o, "--set", 1, kMaxSets, set, error) ||
-        !ReadSeconds(o, "--timeout", a.timeout, error))
+    if (!ReadWhole(o, "--set", 1, kMaxSets, set, error) || !ReadTimeout(o, a.timeout, error))
         return false;
     a.set = int(set);
     if (o.has("--out") && a.out.isEmpty()) {
@@ -88,7 +87,9 @@ int RunMemory(const QStringList& args) {
 
     LoggerMemory memory;
     MeterLink link(port, clock, state.link);
-    switch (DownloadLogger(link, state, memory)) {
+    DownloadHooks hooks;
+    hooks.silenceMs = qint64(a.timeout * 1000);
+    switch (DownloadLogger(link, state, memory, hooks)) {
         case DownloadOutcome::Done:
             break;
         case DownloadOutcome::NothingStored:
@@ -113,8 +114,9 @@ int RunMemory(const QStringList& args) {
 
     const LoggerSet* set = memory.set(a.set);
     if (!set) {
-        std::fprintf(stderr, "montira-cli memory: não há o conjunto %d\n", a.set);
-        return kFailure;
+        std::fprintf(stderr, "montira-cli memory: --set %d: o medidor guarda %d conjunto(s)\n",
+                     a.set, int(memory.sets.size()));
+        return kUsage;
     }
     TextTable celsius, fahrenheit;
     Reading stored;

@@ -9,6 +9,7 @@
 #include "cli/Options.h"
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
+#include "core/link/Poll.h"
 #include "core/link/QtSerialPort.h"
 
 namespace montira::cli {
@@ -37,8 +38,7 @@ bool ParseArgs(const QStringList& args, RecordArgs& a, QString& error) {
     a.fahrenheit = o.flags.contains("--fahrenheit");
     qint64 interval = a.interval;
     if (!ReadWhole(o, "--samples", 1, std::numeric_limits<qint64>::max(), a.samples, error) ||
-        !ReadWhole(o, "--interval", 1, 86400, interval, error) ||
-        !ReadSeconds(o, "--timeout", a.timeout, error))
+        !ReadWhole(o, "--interval", 1, 86400, interval, error) || !ReadTimeout(o, a.timeout, error))
         return false;
     a.interval = int(interval);
     if (a.port.isEmpty() || a.out.isEmpty() || a.samples <= 0) {

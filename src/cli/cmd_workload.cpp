@@ -42,6 +42,10 @@ bool ParseWhole(const QString& text, int low, int high, int& out) {
     return true;
 }
 
+// Bounds of what a person and a working place can be.
+constexpr double kMaxWeightKg = 300;
+constexpr double kLowestWbgt = -50, kHighestWbgt = 100;  // °C
+
 struct Options {
     double age = 0, weight = 0;
     bool hasAge = false, hasWeight = false;
@@ -52,8 +56,13 @@ struct Options {
 
 // Returns an empty text when the arguments are good, else the complaint.
 QString Parse(const QStringList& args, Options& o) {
+    QStringList seen;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
+        if (a != QLatin1String("--minutes")) {
+            if (seen.contains(a)) return QStringLiteral("%1 repetido").arg(a);
+            seen << a;
+        }
         auto value = [&](QString& v) {
             if (i + 1 >= args.size()) return false;
             v = args[++i];
@@ -70,18 +79,21 @@ QString Parse(const QStringList& args, Options& o) {
                 if (!ParseWhole(pair.left(eq), 0, kActivityCount - 1, idx))
                     return QStringLiteral("atividade desconhecida: %1 (0 a 12)").arg(pair.left(eq));
                 if (!ParseWhole(pair.mid(eq + 1), 0, 60, min))
-                    return QStringLiteral("minutos inválidos: %1 (0 a 60)").arg(pair.mid(eq + 1));
+                    return QStringLiteral("--minutes: minutos inválidos: %1 (0 a 60)")
+                        .arg(pair.mid(eq + 1));
                 if (o.minutes.count(idx)) return QStringLiteral("atividade %1 repetida").arg(idx);
                 o.minutes[idx] = min;
                 any = true;
             }
             if (!any) return QStringLiteral("--minutes sem I=M");
         } else if (a == QLatin1String("--age")) {
-            if (!value(v) || !ParseNumber(v, o.age)) return QStringLiteral("idade inválida");
+            if (!value(v) || !ParseNumber(v, o.age) || !IsListedAge(o.age))  // else taken as 20
+                return QStringLiteral("--age: idade inválida (20, 25, ... 65)");
             o.hasAge = true;
         } else if (a == QLatin1String("--weight")) {
-            if (!value(v) || !ParseNumber(v, o.weight) || o.weight < 0)
-                return QStringLiteral("peso inválido");
+            if (!value(v) || !ParseNumber(v, o.weight) || o.weight <= 0 || o.weight > kMaxWeightKg)
+                return QStringLiteral("--weight: peso inválido (acima de 0 até %1 kg)")
+                    .arg(kMaxWeightKg);
             o.hasWeight = true;
         } else if (a == QLatin1String("--cloth")) {
             // A misspelt name would silently lose its correction and raise every limit.
@@ -89,10 +101,17 @@ QString Parse(const QStringList& args, Options& o) {
                 return QStringLiteral("vestimenta desconhecida: %1").arg(v);
             o.cloth = v;
         } else if (a == QLatin1String("--wbgt-in")) {
-            if (!value(v) || !ParseNumber(v, o.wbgtIn)) return QStringLiteral("--wbgt-in inválido");
+            if (!value(v) || !ParseNumber(v, o.wbgtIn) || o.wbgtIn < kLowestWbgt ||
+                o.wbgtIn > kHighestWbgt)
+                return QStringLiteral("--wbgt-in inválido (%1 a %2 ºC)")
+                    .arg(kLowestWbgt)
+                    .arg(kHighestWbgt);
         } else if (a == QLatin1String("--wbgt-out")) {
-            if (!value(v) || !ParseNumber(v, o.wbgtOut))
-                return QStringLiteral("--wbgt-out inválido");
+            if (!value(v) || !ParseNumber(v, o.wbgtOut) || o.wbgtOut < kLowestWbgt ||
+                o.wbgtOut > kHighestWbgt)
+                return QStringLiteral("--wbgt-out inválido (%1 a %2 ºC)")
+                    .arg(kLowestWbgt)
+                    .arg(kHighestWbgt);
         } else {
             return QStringLiteral("argumento desconhecido: %1").arg(a);
         }

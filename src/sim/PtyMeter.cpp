@@ -14,7 +14,8 @@ namespace montira::sim {
 namespace {
 // Keep at most this much waiting for the terminal (more than a full logger dump).
 constexpr int kMaxUnsent = 1 << 20;
-// A terminal that takes nothing while the PC has been silent this long has nobody reading it.
+// A terminal that has taken nothing, while the PC wrote nothing, for this long has nobody
+// reading it. A slow reader still takes bytes, so a long reply is never cut for it.
 constexpr qint64 kNobodyReadingMs = 2000;
 }  // namespace
 
@@ -71,6 +72,7 @@ void PtyMeter::onReadable() {
 
 void PtyMeter::onTick() {
     meter_.advanceTo(clock_.elapsed());
+    if (unsent_.isEmpty()) lastTakenMs_ = clock_.elapsed();  // the terminal had taken it all
     unsent_ += meter_.take();
     if (unsent_.size() > kMaxUnsent) unsent_.remove(0, unsent_.size() - kMaxUnsent);
     flush();
@@ -86,7 +88,9 @@ void PtyMeter::flush() {
         done += int(n);
     }
     unsent_.remove(0, done);
-    if (!unsent_.isEmpty() && clock_.elapsed() - lastInputMs_ > kNobodyReadingMs) {
+    const qint64 now = clock_.elapsed();
+    if (done > 0) lastTakenMs_ = now;
+    if (!unsent_.isEmpty() && now - std::max(lastInputMs_, lastTakenMs_) > kNobodyReadingMs) {
         // Frames pile up with nobody listening: a real line loses them at the receiver. Drop
         // them, and what the terminal holds, so the next client starts with fresh frames.
         unsent_.clear();

@@ -35,6 +35,7 @@ private:
     QTimer timer_;
     QElapsedTimer clock_;
     qint64 lastInputMs_ = 0;  // when the PC last wrote
+    qint64 lastTakenMs_ = 0;  // when the terminal last took bytes (or had taken them all)
 };
 
 }  // namespace montira::sim

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -53,7 +54,7 @@ struct FakeHost : ToolbarHost {
         *a = answers.takeFirst();
         return *a != "<cancel>";
     }
-    void setPollRunning(bool on) override { pollSeen << (poll = on); }
+    void setPollRunning(bool on) { pollSeen << (poll = on); }  // the link's poll switch
     void setSampleRunning(bool on) override { sampleSeen << (sample = on); }
     void unitChanged(bool c) override { units << c; }
     FileListTarget* reopenFileList() override {
@@ -62,6 +63,8 @@ struct FakeHost : ToolbarHost {
         return &fileList;
     }
     void processEvents() override {}
+    void fileProblem(const QString& m) override { problems << m; }
+    QStringList problems;
 };
 
 struct Rig {
@@ -212,21 +215,37 @@ TEST(ToolbarOpen, fileFillsTheWindowWithTimersStoppedMeanwhile) {
     EXPECT_EQ(rig.host.sampleSeen, (QVector<bool>{false, true}));
 }
 
-TEST(ToolbarOpen, missingOrJunkFileRestartsTheTimersAndLetsTheFileGo) {
+TEST(ToolbarOpen, pathsThatAreNoFileAreRefusedWithAMessageAndNoWindow) {
+    Rig rig;
+    const QString fifo = rig.dir.filePath("fila.plv");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString& path :
+         {rig.dir.filePath("sumiu.plv"), rig.dir.path(), fifo, QStringLiteral("/dev/zero")}) {
+        SCOPED_TRACE(path.toStdString());
+        rig.host.problems.clear();
+        rig.host.openPath = path;
+        rig.click("Open");
+        ASSERT_EQ(rig.host.problems.size(), 1);
+        EXPECT_TRUE(rig.host.problems[0].contains(path));
+    }
+    EXPECT_EQ(rig.host.reopened, 0);
+    EXPECT_TRUE(rig.host.pollSeen.isEmpty());  // the poll never stopped
+}
+
+TEST(ToolbarOpen, junkFileRestartsTheTimersSaysLinesWereCutAndLetsTheFileGo) {
     Rig rig;
     QByteArray junk(3000, '\0');
     for (int i = 0; i < junk.size(); ++i) junk[i] = char((i * 7919) & 0xFF);
     WriteFile(rig.dir.filePath("lixo.plv"),
               junk + "\n" + QByteArray(5 * 1024 * 1024, 'z') + "\n1\t2\n");
-    for (const char* name : {"sumiu.plv", "lixo.plv"}) {
-        SCOPED_TRACE(name);
-        rig.host.openPath = rig.dir.filePath(name);
-        rig.click("Open");
-        EXPECT_EQ(rig.host.fileList.captions.back(), name);
-        EXPECT_TRUE(rig.host.poll);
-        EXPECT_TRUE(rig.host.sample);
-    }
+    rig.host.openPath = rig.dir.filePath("lixo.plv");
+    rig.click("Open");
+    EXPECT_EQ(rig.host.fileList.captions.back(), "lixo.plv");
+    EXPECT_TRUE(rig.host.poll);
+    EXPECT_TRUE(rig.host.sample);
     EXPECT_GE(rig.host.fileList.rows.rowCount(), 2);
+    ASSERT_EQ(rig.host.problems.size(), 1);
+    EXPECT_TRUE(rig.host.problems[0].contains("cortadas"));
     EXPECT_TRUE(QFile::remove(rig.dir.filePath("lixo.plv")));  // nothing holds the file
 }
 

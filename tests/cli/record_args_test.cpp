@@ -25,6 +25,9 @@ TEST(RecordAndMemoryCommandLine, missingOrBadArgumentsAreUsageErrors) {
         mem + QStringList{"--set", "1"},      // no --out
         mem + QStringList{"--out", "x.plv"},  // no --set
         mem + QStringList{"--set", "0", "--out", "x"},
+        mem + QStringList{"--timeout", "0.5"},  // below what start-up needs
+        rec + QStringList{"--timeout", "0.2"},
+        mem + QStringList{"--port", "/dev/null"},
     };
     for (const QStringList& args : bad)
         EXPECT_EQ(Cli(args).code, 2) << args.join(' ').toStdString();

@@ -69,3 +69,25 @@ TEST(WorkloadCli, badInputExitsWithTwo) {
         EXPECT_FALSE(r.err.isEmpty());
     }
 }
+
+TEST(WorkloadCli, outOfRangeOrRepeatedValuesExitWithTwoNamingTheOption) {
+    const QStringList ok = {"--age", "20", "--weight", "70"};
+    const struct {
+        const char* option;
+        QStringList args;
+    } bad[] = {
+        {"--weight", {"--age", "20", "--weight", "1e308"}},
+        {"--weight", {"--age", "20", "--weight", "0"}},
+        {"--age", {"--age", "37", "--weight", "70"}},
+        {"--age", {"--age", "20", "--age", "65", "--weight", "70"}},
+        {"--wbgt-in", ok + QStringList{"--wbgt-in", "-300"}},
+        {"--wbgt-out", ok + QStringList{"--wbgt-out", "1e9"}},
+        {"--wbgt-in", ok + QStringList{"--wbgt-in", "30", "--wbgt-in", "31"}},
+        {"--minutes", ok + QStringList{"--minutes", "0=-1"}},
+    };
+    for (const auto& b : bad) {
+        CliRun r = Workload(b.args);
+        EXPECT_EQ(r.code, 2) << b.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(b.option)) << r.err.toStdString();
+    }
+}

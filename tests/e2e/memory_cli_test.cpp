@@ -50,10 +50,11 @@ TEST(MemoryCommand, listsTheSetsAndWritesTheChosenOneAsTheListSavesIt) {
     EXPECT_TRUE(lf[1].startsWith(first));
     EXPECT_NE(lc[1], lf[1]);  // same record, other units
 
-    // A set that is not there: the list still comes, then the failure.
+    // A set that is not there: the list still comes, then a usage error naming --set.
     const RunResult missing =
         Cli({"memory", "--port", sim.path(), "--set", "9", "--out", dir.filePath("x")});
-    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_TRUE(missing.errText().contains("--set"));
     EXPECT_EQ(QString::fromUtf8(missing.out), expected);
     EXPECT_FALSE(QFile::exists(dir.filePath("x")));
 }

@@ -16,7 +16,7 @@ constexpr qint64 kReserveLimit = 1 << 20;
 }  // namespace
 
 DownloadOutcome DownloadLogger(MeterLink& meter, AppState& state, LoggerMemory& out,
-                               const DownloadHooks& hooks, qint64 silenceMs) {
+                               const DownloadHooks& hooks) {
     LinkState& link = state.link;
     if (!link.MeterOnline) return DownloadOutcome::Offline;
     if (state.live.flags.FlagRun || link.KeypadBusy) return DownloadOutcome::Refused;
@@ -29,7 +29,7 @@ DownloadOutcome DownloadLogger(MeterLink& meter, AppState& state, LoggerMemory& 
         lease.release();
         return o;
     };
-    SilenceClock quiet(clock, silenceMs);
+    SilenceClock quiet(clock, hooks.silenceMs);
 
     // Status: repeated until a well-formed 7-byte reply, or the meter stays silent too long.
     std::optional<MemoryStatus> status;

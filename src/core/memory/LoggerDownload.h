@@ -29,15 +29,16 @@ struct DownloadHooks {
     std::function<bool()> cancelled;
     // The logger is empty: shown before the poll starts again.
     std::function<void()> nothingStored;
+    // Every reply loop gives up after this long without progress.
+    qint64 silenceMs = kLoggerSilenceMs;
 };
 
 // The logger download of the toolbar's "Memory": "c" until a well-formed status reply, then
 // "C" and the dump, split into sets into `out`. It holds the meter link from the status query
 // to the end (the poll pauses), with KeypadBusy True; at every end but Offline/Refused
-// KeypadBusy is False again and the poll runs. `silenceMs` bounds every wait for the meter.
+// KeypadBusy is False again and the poll runs. hooks.silenceMs bounds every wait for the meter.
 DownloadOutcome DownloadLogger(MeterLink& link, AppState& state, LoggerMemory& out,
-                               const DownloadHooks& hooks = {},
-                               qint64 silenceMs = kLoggerSilenceMs);
+                               const DownloadHooks& hooks = {});
 
 // The one erase exchange of the toolbar, the memory window and the command line: holding the
 // link, the attention handshake (given up after `silenceMs` of silence), then "D" — sent only

@@ -3,8 +3,8 @@
 #include <QTimeZone>
 #include <algorithm>
 
-#include "core/record/DataFile.h"
 #include "core/meter/LiveFrame.h"
+#include "core/record/DataFile.h"
 
 namespace montira {
 
@@ -59,9 +59,8 @@ void SetDecoder::decode(int j, Reading& r, QStringList& celsius, QStringList& fa
 
 int DecodeSetRows(const LoggerSet& set, const ProbeCalibration& calibration, Reading& r,
                   TextTable& celsius, TextTable& fahrenheit,
-                  const std::function<bool(int)>& progress, int every) {
+                  const std::function<bool(int)>& progress, ProgressPace pace) {
     const SetDecoder d(set, calibration);
-    every = std::max(1, every);
     celsius.reserve(celsius.rowCount() + d.count());
     fahrenheit.reserve(fahrenheit.rowCount() + d.count());
     QStringList c, f;
@@ -69,7 +68,7 @@ int DecodeSetRows(const LoggerSet& set, const ProbeCalibration& calibration, Rea
         d.decode(j, r, c, f);
         celsius.appendRow(c);
         fahrenheit.appendRow(f);
-        if (progress && (j % every == 0 || j == d.count()) && !progress(j)) return j;
+        if (progress && (pace.due() || j == d.count()) && !progress(j)) return j;
     }
     return d.count();
 }

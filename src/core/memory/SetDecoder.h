@@ -4,8 +4,9 @@
 #include <functional>
 
 #include "core/meter/AirSpeed.h"
-#include "core/meter/Reading.h"
 #include "core/meter/LoggerSets.h"
+#include "core/meter/Reading.h"
+#include "core/tables/ProgressPace.h"
 #include "core/tables/TextTable.h"
 
 namespace montira {
@@ -41,10 +42,11 @@ private:
 };
 
 // Decodes every record of `set` into the two tables, in order. `progress(j)` is called
-// after each `every` records (and after the last); returning false stops the decoding.
-// Returns the number of records decoded.
+// whenever `pace` says it is due (about every 100 ms) and after the last record; returning
+// false stops the decoding. Returns the number of records decoded.
 int DecodeSetRows(const LoggerSet& set, const ProbeCalibration& calibration, Reading& r,
                   TextTable& celsius, TextTable& fahrenheit,
-                  const std::function<bool(int)>& progress = {}, int every = 1);
+                  const std::function<bool(int)>& progress = {},
+                  ProgressPace pace = ProgressPace());
 
 }  // namespace montira

@@ -87,7 +87,7 @@ QByteArray EncodeDataLine(qint64 number, const QStringList& sampleFields) {
     return EncodeFieldsLine(QStringList{QString::number(number)} + sampleFields);
 }
 
-DataFileContents ReadDataFile(QByteArray bytes, const ReadProgress& progress) {
+DataFileContents ReadDataFile(QByteArray bytes, const ReadProgress& progress, ProgressPace pace) {
     DataFileContents out;
     const bool utf8 = LooksLikeUtf8(bytes.constData(), bytes.size());
     // The table takes the buffer as it is (a move keeps the same storage), and each data line
@@ -100,18 +100,36 @@ DataFileContents ReadDataFile(QByteArray bytes, const ReadProgress& progress) {
     int c = 1;  // the line counter of the Open command; 0 after the third header line
     bool headingSeen = false;
     qsizetype pos = 0;
+    // The next CR and LF at or after pos, each found once as pos passes it (size: none).
+    qsizetype nextCr = -1, nextLf = -1;
+    auto find = [&](qsizetype& at, char ch) {
+        if (at >= pos) return;
+        const void* p = std::memchr(base + pos, ch, size_t(size - pos));
+        at = p ? static_cast<const char*>(p) - base : size;
+    };
     auto text = [&](qsizetype b, qsizetype e) { return DecodeFileText(base + b, e - b, utf8); };
     while (pos < size) {
-        const void* nl = std::memchr(base + pos, '\n', size_t(size - pos));
-        const qsizetype lineEnd = nl ? static_cast<const char*>(nl) - base : size;
+        find(nextCr, '\r');
+        find(nextLf, '\n');
+        const qsizetype lineEnd = std::min(nextCr, nextLf);
+        const qsizetype next =
+            lineEnd +
+            (lineEnd + 1 < size && base[lineEnd] == '\r' && base[lineEnd + 1] == '\n' ? 2 : 1);
         qsizetype end = lineEnd;
-        if (end > pos && base[end - 1] == '\r') --end;
+        if (end == pos) {
+            pos = next;
+            continue;
+        }
+        if (end - pos > kMaxLineBytes) {
+            end = pos + kMaxLineBytes;
+            ++out.cutLines;
+        }
         const qsizetype len = end - pos;
         if (len >= 5 && base[pos] == '*' && base[pos + 4] == '*') {
             // Header text lines lead the file; a star line among the data lines is skipped
             // rather than taken for a header (which would turn the next line into a heading).
             if (headingSeen) {
-                pos = lineEnd + 1;
+                pos = next;
                 continue;
             }
             const QString t = text(pos + 5, end);
@@ -136,15 +154,14 @@ DataFileContents ReadDataFile(QByteArray bytes, const ReadProgress& progress) {
             }
         } else {
             out.rows.appendSpan(pos, end);
-            if (progress && out.rows.rowCount() % kReadProgressLines == 0 &&
-                !progress(out.rows.rowCount())) {
+            if (progress && pace.due() && !progress(out.rows.rowCount())) {
                 out.complete = false;
                 break;
             }
         }
         ++c;
         if (c > 1000000) c = 4;  // only its first values matter; keep it from overflowing
-        pos = lineEnd + 1;
+        pos = next;
     }
     out.rows.squeeze();
     return out;

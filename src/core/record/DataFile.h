@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "core/meter/Reading.h"
+#include "core/tables/ProgressPace.h"
 #include "core/tables/TextTable.h"
 
 namespace montira {
@@ -51,16 +52,21 @@ QByteArray EncodeHeaderLines(const HeaderTexts& h);
 // characters are "*" is a header text line (the first three lines fill name, sector and
 // company); the first other line is the heading; every later line a data line, cut into 12
 // fields at its TABs (missing fields are empty). Star lines among the data lines are skipped.
+// Lines end in CR LF, LF or CR alone; empty lines are skipped. A line longer than
+// kMaxLineBytes is cut there (a data line is about 80 bytes).
+constexpr qsizetype kMaxLineBytes = 4096;
 struct DataFileContents {
     QString name, sector, company;
     QStringList heading;   // 12 fields; empty when the file had no heading line
     TextTable rows;        // the data lines
     bool complete = true;  // false when the reading was abandoned part-way
+    int cutLines = 0;      // lines cut at kMaxLineBytes
 };
-// `progress`, when given, is called every kReadProgressLines data lines with the count so far;
-// returning false abandons the reading (the rows read until then are kept).
-constexpr qsizetype kReadProgressLines = 16384;
+// `progress`, when given, is called with the count of data lines so far whenever `pace` says
+// it is due (about every 100 ms); returning false abandons the reading (the rows read until
+// then are kept).
 using ReadProgress = std::function<bool(qsizetype dataLines)>;
-DataFileContents ReadDataFile(QByteArray bytes, const ReadProgress& progress = {});
+DataFileContents ReadDataFile(QByteArray bytes, const ReadProgress& progress = {},
+                              ProgressPace pace = ProgressPace());
 
 }  // namespace montira

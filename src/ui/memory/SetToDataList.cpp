@@ -32,15 +32,12 @@ QPointer<DataList> OpenSetInDataList(AppState& state, const LoggerMemory& memory
     // Both tables are decoded first and handed over in one go; the caption counts meanwhile.
     TextTable celsius, fahrenheit;
     Reading stored;
-    DecodeSetRows(
-        *set, state.live.calibration, stored, celsius, fahrenheit,
-        [&list](int j) {
-            if (!list || !list->isVisible()) return false;  // closed meanwhile
-            list->setWindowTitle(QString::number(j) + QStringLiteral(" gravações completas"));
-            QCoreApplication::processEvents();
-            return list && list->isVisible();
-        },
-        kDecodeProgressEvery);
+    DecodeSetRows(*set, state.live.calibration, stored, celsius, fahrenheit, [&list](int j) {
+        if (!list || !list->isVisible()) return false;  // closed meanwhile
+        list->setWindowTitle(QString::number(j) + QStringLiteral(" gravações completas"));
+        QCoreApplication::processEvents();
+        return list && list->isVisible();
+    });
     if (list && list->isVisible()) {
         list->setRows(std::move(celsius), std::move(fahrenheit));
         list->setWindowTitle(DataList::caption());

@@ -9,9 +9,6 @@
 
 namespace montira {
 
-// Rows decoded between two looks at the window (caption "n gravações completas").
-constexpr int kDecodeProgressEvery = 2000;
-
 // Decodes set `number` of the downloaded memory into a fresh downloaded-data list: the poll
 // stops, an open list closes, the new one shows the unit of the main window, every record is
 // decoded with the probe calibration of the last live frame into a Reading of its own (the

@@ -72,4 +72,8 @@ void ToolbarDialogs::processEvents() {
     QCoreApplication::processEvents();
 }
 
+void ToolbarDialogs::fileProblem(const QString& message) {
+    QMessageBox::warning(mainWindow_, QString::fromLatin1(kTitle), message);
+}
+
 }  // namespace montira

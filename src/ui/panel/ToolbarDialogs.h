@@ -26,9 +26,6 @@ public:
     bool confirmErase() override;
     bool inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                   QString* answer) override;
-    void setPollRunning(bool on) override {
-        if (pollRunning) pollRunning(on);
-    }
     void setSampleRunning(bool on) override {
         if (sampleRunning) sampleRunning(on);
     }
@@ -37,13 +34,13 @@ public:
     }
     FileListTarget* reopenFileList() override;
     void processEvents() override;
+    void fileProblem(const QString& message) override;
 
     // The file window of the last "Open" (null before the first).
     FileList* fileList() const { return fileList_; }
     // Called with each new file window (the data plot and the print service plug in there).
     std::function<void(FileList*)> fileListOpened;
 
-    std::function<void(bool)> pollRunning;    // Timer1
     std::function<void(bool)> sampleRunning;  // Timer2
     std::function<void(bool)> unitShown;      // ImaC / ImaF
 

@@ -19,7 +19,6 @@ ToolbarWiring::ToolbarWiring(Panel& panel)
     commands_.registerWith(dispatch_);
     session_.recorder().changed = [this] { showRecorder(); };
     session_.ticker().recordError = [this](const QString&) { ShowRecordingError(&panel_); };
-    dialogs_.pollRunning = [this](bool on) { on ? session_.startPoll() : session_.stopPoll(); };
     dialogs_.sampleRunning = [this](bool on) {
         on ? session_.startSampling() : session_.stopSampling();
     };

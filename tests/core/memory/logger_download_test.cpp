@@ -17,6 +17,7 @@ struct Download {
     int starts = 0, begins = 0, emptyMessages = 0;
     QList<qint64> progress;
     bool closeAtHalf = false;
+    qint64 silenceMs = kLoggerSilenceMs;
 
     Download() { state.link.MeterOnline = true; }
 
@@ -28,6 +29,7 @@ struct Download {
         h.progress = [this](qint64 got, qint64) { progress << got; };
         h.cancelled = [this] { return closeAtHalf && !progress.isEmpty() && progress.last() > 0; };
         h.nothingStored = [this] { ++emptyMessages; };
+        h.silenceMs = silenceMs;
         return DownloadLogger(link, state, memory, h);
     }
 };
@@ -119,6 +121,22 @@ TEST(LoggerDownload, silenceGarbageDeafnessClosingAndStoppingAbortWithinTheLimit
         EXPECT_FALSE(run.state.link.KeypadBusy);
         EXPECT_EQ(run.starts, c == Stopping ? 0 : 1);  // a closing program polls no more
         EXPECT_TRUE(run.memory.sets.empty());
+    }
+}
+
+TEST(LoggerDownload, callersSilenceLimitEndsEveryReplyLoop) {
+    for (bool deaf : {true, false}) {  // the status loop, then the dump loop
+        SCOPED_TRACE(deaf);
+        ScriptedLogger port;
+        port.dump = TwoSetDump();
+        if (!deaf) port.statusReplies = {StatusReply(2048 + port.dump.size(), 2)};
+        port.answersQ = !deaf;
+        port.silentAfter = 40;
+        Download run;
+        run.silenceMs = 2000;
+        EXPECT_EQ(run.go(port), DownloadOutcome::Aborted);
+        EXPECT_GE(run.clock.nowMs(), 2000);
+        EXPECT_LT(run.clock.nowMs(), 3000);
     }
 }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/memory/LoggerBytes.h"
-#include "core/meter/LoggerSets.h"
 #include "core/memory/SetDecoder.h"
+#include "core/meter/LoggerSets.h"
 
 using namespace montira;
 using namespace montira::testing;
@@ -141,4 +141,26 @@ TEST(SetRows, speedOffsetAndZeroComeFromTheSetHeader) {
     EXPECT_DOUBLE_EQ(b.SpeedZero, 0.3);
     EXPECT_NEAR(b.AirSpeed, a.AirSpeed - 0.3 + 2.0, 1e-9);
     EXPECT_EQ(c[10], b.AirSpeedText);
+}
+
+TEST(SetRows, progressComesByTimeAndAfterTheLastRecord) {
+    SetBytes s;
+    s.records = Records(7);
+    const LoggerSet set = OneSet(s);
+    TextTable c, f;
+    Reading r;
+    qint64 now = 0;  // every look at the clock finds 60 ms more
+    QVector<int> seen;
+    const auto note = [&](int j) {
+        seen << j;
+        return true;
+    };
+    DecodeSetRows(set, SimCalibration(), r, c, f, note,
+                  ProgressPace([&] { return now += 60; }, 100, 1));
+    EXPECT_EQ(seen, (QVector<int>{2, 4, 6, 7}));
+    seen.clear();
+    const int n = DecodeSetRows(
+        set, SimCalibration(), r, c, f, [&](int j) { return j < 4; },
+        ProgressPace([&] { return now += 60; }, 100, 1));
+    EXPECT_EQ(n, 4);
 }

@@ -21,8 +21,10 @@ const QByteArray kLine2 =
 TEST(DataFileRead, withoutHeaderTextTheHeadingLeadsWhateverTheLineEnds) {
     QByteArray lf = kHeadingC + kLine1 + kLine2;
     lf.replace("\r\n", "\n");
-    lf.chop(1);  // a last line without end
-    for (const QByteArray& bytes : {kHeadingC + kLine1 + kLine2, lf}) {
+    lf.chop(1);                                              // a last line without end
+    QByteArray cr = kHeadingC + kLine1 + "\r\n\n" + kLine2;  // empty lines are skipped
+    cr.replace("\r\n", "\r");
+    for (const QByteArray& bytes : {kHeadingC + kLine1 + kLine2, lf, cr}) {
         const DataFileContents d = ReadDataFile(bytes);
         ASSERT_EQ(d.heading.size(), 12);
         EXPECT_EQ(d.heading[0], "(°C)");
@@ -70,22 +72,47 @@ TEST(DataFileRead, badFilesGiveRowsWithoutCrashing) {
     const DataFileContents h = ReadDataFile(huge);
     ASSERT_EQ(h.rows.rowCount(), 2);
     EXPECT_EQ(h.rows.field(0, 0, 200).size(), 200);
-    EXPECT_EQ(h.rows.field(0, 1), "2");
+    EXPECT_EQ(h.cutLines, 1);
+    EXPECT_EQ(h.rows.field(1, 0), "1");
 }
 
-TEST(DataFileRead, progressReportsAndCanAbandonTheReading) {
-    QByteArray many = kHeadingC;
-    for (int i = 0; i < 3 * kReadProgressLines + 5; ++i) many += kLine1;
+TEST(DataFileRead, overlongLinesAreCutSoAHeadingWithoutTabStaysSmall) {
+    const QByteArray big(50 * 1024 * 1024, 'h');
+    const DataFileContents d = ReadDataFile(big + "\r\n" + kLine1);
+    EXPECT_EQ(d.cutLines, 1);
+    ASSERT_EQ(d.heading.size(), 12);
+    EXPECT_EQ(d.heading[0].size(), kMaxLineBytes);
+    EXPECT_EQ(d.rows.rowCount(), 1);
+}
+
+TEST(DataFileRead, progressComesByTimeEvenForAShortFileAndCanAbandonTheReading) {
+    QByteArray few = kHeadingC;
+    for (int i = 0; i < 12; ++i) few += kLine1;
+    qint64 now = 0;  // every look at the clock finds 40 ms more
+    auto pace = [&] { return ProgressPace([&] { return now += 40; }, 100, 1); };
     QVector<qsizetype> seen;
-    DataFileContents d = ReadDataFile(many, [&](qsizetype n) {
-        seen << n;
-        return true;
-    });
+    DataFileContents d = ReadDataFile(
+        few,
+        [&](qsizetype n) {
+            seen << n;
+            return true;
+        },
+        pace());
     EXPECT_TRUE(d.complete);
-    EXPECT_EQ(d.rows.rowCount(), 3 * kReadProgressLines + 5);
-    EXPECT_EQ(seen, (QVector<qsizetype>{kReadProgressLines, 2 * kReadProgressLines,
-                                        3 * kReadProgressLines}));
-    d = ReadDataFile(many, [](qsizetype) { return false; });
+    EXPECT_EQ(d.rows.rowCount(), 12);
+    EXPECT_EQ(seen, (QVector<qsizetype>{3, 6, 9, 12}));
+    d = ReadDataFile(
+        few, [](qsizetype) { return false; }, pace());
     EXPECT_FALSE(d.complete);
-    EXPECT_EQ(d.rows.rowCount(), kReadProgressLines);
+    EXPECT_EQ(d.rows.rowCount(), 3);
+    // A clock that stands still gives no report.
+    seen.clear();
+    ReadDataFile(
+        few,
+        [&](qsizetype n) {
+            seen << n;
+            return true;
+        },
+        ProgressPace([] { return qint64(0); }, 100, 1));
+    EXPECT_TRUE(seen.isEmpty());
 }
