@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "core/link/Handshake.h"
-#include "core/memory/MeterReplies.h"
 #include "core/meter/Commands.h"
 #include "core/meter/LiveFrame.h"
+#include "core/meter/Protocol.h"
 #include "core/record/DataFile.h"
 
 namespace montira {

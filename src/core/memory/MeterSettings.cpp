@@ -6,8 +6,8 @@
 
 #include "core/link/Handshake.h"
 #include "core/memory/Exchange.h"
-#include "core/memory/MeterReplies.h"
 #include "core/meter/Commands.h"
+#include "core/meter/Protocol.h"
 
 namespace montira {
 

@@ -23,7 +23,7 @@ QDateTime SetStart(const QByteArray& block) {
     if (block.size() < 6) return {};
     // Each field is written "0" + value and cut to its last two characters.
     int f[6];
-    for (int i = 0; i < 6; ++i) f[i] = Byte(block, i) % 100;
+    for (int i = 0; i < 6; ++i) f[i] = Byte(block, logset::kStart + i) % 100;
     if (f[1] == 0) f[1] = 1;
     if (f[2] == 0) f[2] = 1;
     const QDate date(2000 + f[0], f[1], f[2]);
@@ -35,8 +35,8 @@ QDateTime SetStart(const QByteArray& block) {
 SetDecoder::SetDecoder(const LoggerSet& set, const ProbeCalibration& calibration)
     : set_(set), cal_(calibration), start_(SetStart(set.SetBlock)), count_(set.recordsPresent()) {
     const QByteArray& b = set.SetBlock;
-    offset_ = (Word(b, 10) - Word(b, 12)) / 100.0;
-    zero_ = Word(b, 14) / 100.0;
+    offset_ = (Word(b, logset::kOffsetA) - Word(b, logset::kOffsetB)) / 100.0;
+    zero_ = Word(b, logset::kSpeedZero) / 100.0;
 }
 
 QString SetDecoder::stampText(int j) const {
@@ -47,8 +47,9 @@ QString SetDecoder::stampText(int j) const {
 void SetDecoder::decode(int j, Reading& r, QStringList& celsius, QStringList& fahrenheit) const {
     const QByteArray& b = set_.SetBlock;
     const qsizetype at = kSetHeaderBytes + qsizetype(j - 1) * kSetRecordBytes;
-    DecodeStoredRecord(r, cal_, Word(b, at), Word(b, at + 2), Word(b, at + 4), Word(b, at + 6),
-                       zero_, offset_);
+    DecodeStoredRecord(r, cal_, Word(b, at + logset::kRecordGlobe),
+                       Word(b, at + logset::kRecordDry), Word(b, at + logset::kRecordWet),
+                       Word(b, at + logset::kRecordSpeedCount), zero_, offset_);
     const QString stamp = stampText(j);
     const QString date = stamp.isEmpty() ? InvalidText() : stamp.left(8);
     const QString time = stamp.isEmpty() ? InvalidText() : stamp.right(8);

@@ -2,6 +2,7 @@
 
 #include "core/meter/Formulas.h"
 #include "core/meter/Numbers.h"
+#include "core/meter/Protocol.h"
 
 namespace montira {
 
@@ -87,8 +88,9 @@ void DewTexts(Reading& r) {
 }  // namespace
 
 bool IsLiveFrameValid(const QByteArray& s) {
-    return s.size() >= kLiveFrameLength && uint8_t(s[0]) == 255 && uint8_t(s[1]) == 170 &&
-           uint8_t(s[46]) == 3;
+    return s.size() >= kLiveFrameLength && uint8_t(s[frame::kStart1]) == frame::kStart1Byte &&
+           uint8_t(s[frame::kStart2]) == frame::kStart2Byte &&
+           uint8_t(s[frame::kEnd]) == frame::kEndByte;
 }
 
 LiveFrame ToLiveFrame(const QByteArray& bytes) {
@@ -99,12 +101,12 @@ LiveFrame ToLiveFrame(const QByteArray& bytes) {
 
 void DecodeLiveFrame(const LiveFrame& f, LiveState& st) {
     Reading& r = st.reading;
-    DecodeStatusA(st.flags, f[2]);
-    DecodeStatusB(st.flags, f[3]);
-    DecodeStatusC(st.flags, f[4]);
-    DecodeGlobe(r, f[5], f[6]);
-    DecodeDry(r, f[7], f[8]);
-    DecodeWet(r, f[9], f[10]);
+    DecodeStatusA(st.flags, f[frame::kStatusA]);
+    DecodeStatusB(st.flags, f[frame::kStatusB]);
+    DecodeStatusC(st.flags, f[frame::kStatusC]);
+    DecodeGlobe(r, f[frame::kGlobe], f[frame::kGlobe + 1]);
+    DecodeDry(r, f[frame::kDry], f[frame::kDry + 1]);
+    DecodeWet(r, f[frame::kWet], f[frame::kWet + 1]);
     Temperatures(r);
     HumidityText(r);
     HeatIndexTexts(r);
@@ -113,29 +115,29 @@ void DecodeLiveFrame(const LiveFrame& f, LiveState& st) {
     DewTexts(r);
     HumidexTexts(r);
     WbgtTexts(r);
-    DecodeMaxMinSelection(st.flags, f[25]);
+    DecodeMaxMinSelection(st.flags, f[frame::kMaxMinSelection]);
 
     // Calibration kept for stored records until the next frame replaces it.
     ProbeCalibration& c = st.calibration;
-    c.R0 = Word(f, 19);
-    c.G = Word(f, 21) / 100.0;
-    c.P0 = Word(f, 32);
-    c.P5 = Word(f, 34);
-    c.P10 = Word(f, 36);
-    c.P15 = Word(f, 38);
-    c.P2 = Word(f, 40);
-    c.P20 = Word(f, 42);
-    c.P25 = Word(f, 44);
-    r.SpeedZero = Word(f, 30) / 100.0;
-    r.SpeedOffset = (Word(f, 26) - Word(f, 28)) / 100.0;
-    ComputeAirSpeed(r, c, Word(f, 23), &st.diagnostics);
+    c.R0 = Word(f, frame::kProbeZero);
+    c.G = Word(f, frame::kProbeGain) / 100.0;
+    c.P0 = Word(f, frame::kP0);
+    c.P5 = Word(f, frame::kP5);
+    c.P10 = Word(f, frame::kP10);
+    c.P15 = Word(f, frame::kP15);
+    c.P2 = Word(f, frame::kP2);
+    c.P20 = Word(f, frame::kP20);
+    c.P25 = Word(f, frame::kP25);
+    r.SpeedZero = Word(f, frame::kSpeedZero) / 100.0;
+    r.SpeedOffset = (Word(f, frame::kOffsetA) - Word(f, frame::kOffsetB)) / 100.0;
+    ComputeAirSpeed(r, c, Word(f, frame::kProbeCount), &st.diagnostics);
 
-    st.display.Upper = DecodeLcdValue(f[11], f[12]);
-    st.display.Lower = DecodeLcdValue(f[13], f[14]);
-    st.display.Number = f[15];
-    st.display.Seconds = f[16];
-    st.display.Minutes = f[17];
-    st.display.Hours = f[18];
+    st.display.Upper = DecodeLcdValue(f[frame::kUpperDisplay], f[frame::kUpperDisplay + 1]);
+    st.display.Lower = DecodeLcdValue(f[frame::kLowerDisplay], f[frame::kLowerDisplay + 1]);
+    st.display.Number = f[frame::kDisplayNumber];
+    st.display.Seconds = f[frame::kDisplaySeconds];
+    st.display.Minutes = f[frame::kDisplayMinutes];
+    st.display.Hours = f[frame::kDisplayHours];
 }
 
 void DecodeStoredRecord(Reading& r, const ProbeCalibration& cal, int globeRaw, int dryRaw,

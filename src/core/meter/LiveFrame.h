@@ -9,16 +9,7 @@
 
 namespace montira {
 
-// The frame the meter transmits by itself, 47 bytes:
-//   0,1    0xFF 0xAA start            2,3,4  status bytes A, B, C
-//   5-6    globe raw (hi, lo)         7-8    dry bulb raw       9-10  wet bulb raw
-//   11-12  upper display ×100         13-14  lower display ×100
-//   15     display number field       16-18  display clock: seconds, minutes, hours
-//   19-20  probe zero R0              21-22  probe gain G ×100   23-24 probe count R
-//   25     max/min selection 0..5     26-27  offset term A       28-29 offset term B
-//   30-31  speed zero ×100            32-45  calibration points P0, P5, P10, P15, P2, P20, P25
-//   46     0x03 end
-// (0-based offsets here; note that the 2 m/s point comes after the 15 m/s one.)
+// The frame the meter transmits by itself, 47 bytes; its layout is in Protocol.h.
 constexpr int kLiveFrameLength = 47;
 using LiveFrame = std::array<uint8_t, kLiveFrameLength>;
 

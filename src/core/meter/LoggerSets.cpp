@@ -23,10 +23,10 @@ std::vector<LoggerSet> SplitSets(const QByteArray& dump, int setCount) {
     for (int i = 1; i <= count; ++i) {
         if (dump.size() - q < kSetHeaderBytes) break;  // no complete header left
         LoggerSet s;
-        s.intervalMinutes = byte(q + 6);
-        s.intervalSeconds = byte(q + 7);
+        s.intervalMinutes = byte(q + logset::kIntervalMinutes);
+        s.intervalSeconds = byte(q + logset::kIntervalSeconds);
         s.SetInterval = s.intervalMinutes * 60 + s.intervalSeconds;
-        s.SetRecords = byte(q + 8) * 256 + byte(q + 9);
+        s.SetRecords = byte(q + logset::kRecords) * 256 + byte(q + logset::kRecords + 1);
         const qsizetype want = kSetHeaderBytes + qsizetype(s.SetRecords) * kSetRecordBytes;
         s.SetBlock = dump.mid(q, std::min(want, dump.size() - q));
         q += s.SetBlock.size();

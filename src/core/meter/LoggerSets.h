@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "core/meter/Protocol.h"
+
 namespace montira {
 
 // Layout of the logger dump: the sets back to back, each a 16-byte header
@@ -10,8 +12,8 @@ namespace montira {
 //   7 interval minutes   8 interval seconds   9-10 record count (hi, lo)
 //   11-12 speed offset term A   13-14 term B   15-16 speed zero ×100
 // followed by its 8-byte records (globe, dry, wet raw; air-speed count; each hi, lo).
-constexpr int kSetHeaderBytes = 16;
-constexpr int kSetRecordBytes = 8;
+constexpr int kSetHeaderBytes = logset::kHeaderBytes;
+constexpr int kSetRecordBytes = logset::kRecordBytes;
 // Set numbers run from 1 to 65535; a dump that claims more is split up to that.
 constexpr int kMaxSets = 65535;
 

@@ -2,14 +2,18 @@
 
 #include <algorithm>
 
+#include "core/meter/Protocol.h"
+
 namespace montira {
 
 std::optional<MemoryStatus> ParseMemoryStatus(const QByteArray& reply) {
-    if (reply.size() != 7 || uint8_t(reply[0]) != 2 || uint8_t(reply[6]) != 3) return {};
+    if (reply.size() != status::kLength || uint8_t(reply[status::kStx]) != status::kStxByte ||
+        uint8_t(reply[status::kEtx]) != status::kEtxByte)
+        return {};
     const auto b = [&](int i) { return int(uint8_t(reply[i])); };
     MemoryStatus s;
-    s.MemoryUsed = b(1) * 65536 + b(2) * 256 + b(3);
-    s.MemorySetCount = b(4) * 256 + b(5);
+    s.MemoryUsed = b(status::kUsed) * 65536 + b(status::kUsed + 1) * 256 + b(status::kUsed + 2);
+    s.MemorySetCount = b(status::kSetCount) * 256 + b(status::kSetCount + 1);
     return s;
 }
 
