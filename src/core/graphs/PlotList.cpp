@@ -1,0 +1,167 @@
+#include "core/graphs/PlotList.h"
+
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPainter>
+#include <QVector>
+#include <cmath>
+
+#include "core/live/Reading.h"
+
+namespace montira {
+
+PlotView FullView(const PlotSettings& s) {
+    PlotView v;
+    v.from = s.PlotFrom;
+    v.to = s.PlotTo;
+    v.scale.celsius = s.celsius();
+    v.scale.tempMin = s.tempMin();
+    v.scale.tempMax = s.tempMax();
+    v.scale.windMin = s.windMin();
+    v.scale.windMax = s.windMax();
+    return v;
+}
+
+double PlotStep(const GraphLayout& g, const PlotView& v) {
+    return v.count() > 0 ? g.width / double(v.count()) : 0;
+}
+
+double RecordX(const GraphLayout& g, const PlotView& v, long long record) {
+    return g.left + double(record - v.from) * PlotStep(g, v);
+}
+
+namespace {
+
+// Absolute y of a channel's value; NaN marks no value.
+struct YMapper {
+    const GraphLayout& g;
+    double min, max;
+    bool zoomed;
+    double operator()(float value) const {
+        const bool has = !std::isnan(value);
+        if (zoomed && has && max > min)
+            return g.bottom - (double(value) - min) / (max - min) * g.height;
+        // Compare in the numbers' own precision, so a value typed as the maximum is on it.
+        const double v = double(value);
+        const double h = !has || value > float(max) ? g.height + 5
+                         : value < float(min)       ? -3
+                                                    : HeightAbove(true, v, min, max, g.height);
+        return g.bottom - h;
+    }
+};
+
+void ChannelSegments(QVector<QLineF>& out, const std::vector<float>& values, const PlotView& v,
+                     double left, double step, const YMapper& y, PlotDetail detail) {
+    const size_t first = size_t(v.from - 1);
+    const size_t n = size_t(v.count());
+    if (detail == PlotDetail::EverySegment || step >= 1) {
+        QPointF prev;
+        for (size_t i = 0; i < n; ++i) {
+            const QPointF pt(left + double(i) * step, y(values[first + i]));
+            if (i > 0) out.push_back(QLineF(prev, pt));
+            prev = pt;
+        }
+        return;
+    }
+    bool havePrev = false, open = false;
+    QPointF prev;
+    long long column = 0;
+    double gx = 0, gFirst = 0, gMin = 0, gMax = 0, gLast = 0, gLastX = 0;
+    int gCount = 0;
+    auto flush = [&] {
+        if (havePrev) out.push_back(QLineF(prev, QPointF(gx, gFirst)));
+        if (gCount > 1 && gMax > gMin) out.push_back(QLineF(gx, gMin, gx, gMax));
+        prev = QPointF(gLastX, gLast);
+        havePrev = true;
+    };
+    for (size_t i = 0; i < n; ++i) {
+        const double x = left + double(i) * step;
+        const double yy = y(values[first + i]);
+        const long long c = (long long)std::floor(x);
+        if (open && c == column) {
+            gMin = std::min(gMin, yy);
+            gMax = std::max(gMax, yy);
+            gLast = yy;
+            gLastX = x;
+            ++gCount;
+            continue;
+        }
+        if (open) flush();
+        open = true;
+        column = c;
+        gx = x;
+        gFirst = gMin = gMax = gLast = yy;
+        gLastX = x;
+        gCount = 1;
+    }
+    if (open) flush();
+}
+
+bool ReadableTime(const QString& t) {
+    return !t.trimmed().isEmpty() && !t.contains(InvalidText());
+}
+
+}  // namespace
+
+void PlotList(QPainter& p, const GraphLayout& g, const PlotView& v, const ChannelFlags& flags,
+              const TextTable& table, const PlotColumns& columns, PlotDetail detail) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setFont(GraphFont());
+    DrawHorizontalGrid(p, g);
+    const long long n = v.count();
+    const bool valid = n > 0 && v.from >= 1 && v.to <= table.rowCount() && v.to <= columns.rows &&
+                       g.width > 0 && g.height > 0;
+    if (!valid) {
+        p.restore();
+        return;
+    }
+    const double step = PlotStep(g, v);
+    const double top = g.top();
+    const std::vector<long long> labels = PlotLabelRecords(n);
+    for (long long k : PlotTickRecords(n)) {
+        const double x = g.left + double(k - 1) * step;
+        p.setPen(QPen(GridColour(), 1));
+        p.drawLine(QPointF(x, g.bottom - g.height * 3.8 / 8),
+                   QPointF(x, g.bottom - g.height * 4.2 / 8));
+    }
+    p.setPen(QPen(GridColour(), 1, Qt::DotLine));
+    for (long long k : labels) {
+        const double x = g.left + double(k - 1) * step;
+        p.drawLine(QPointF(x, g.bottom), QPointF(x, top - 10));
+    }
+
+    if (v.zoomed) p.setClipRect(QRectF(g.left, top, g.width + 1, g.height + 1));
+    QVector<QLineF> lines;
+    for (const ChannelInfo& c : Channels()) {
+        if (!flags[size_t(c.id)] || c.column < 0) continue;
+        const YMapper y{g, c.wind ? v.scale.windMin : v.scale.tempMin,
+                        c.wind ? v.scale.windMax : v.scale.tempMax, v.zoomed};
+        lines.clear();
+        ChannelSegments(lines, columns.of(c), v, g.left, step, y, detail);
+        p.setPen(QPen(c.colour, 1));
+        p.drawLines(lines);
+    }
+    p.setClipping(false);
+
+    p.setPen(Qt::black);
+    const QFontMetricsF fm(p.font());
+    for (long long k : labels) {
+        const long long r = v.from + k - 1;
+        const QString t = table.field(int(r - 1), 2, 32);
+        if (!ReadableTime(t)) continue;
+        double x = g.left + double(k - 1) * step - fm.horizontalAdvance(t) / 2;
+        if (r == v.from || r == v.to) x -= 10;
+        TextAt(p, x, g.bottom + 10, t);
+    }
+    p.restore();
+}
+
+void DrawPlotWindow(QPainter& p, QSize window, const PlotView& v, const ChannelFlags& flags,
+                    const TextTable& table, const PlotColumns& columns, PlotDetail detail) {
+    const GraphLayout g = LayoutFor(window);
+    DrawGraphFrame(p, window, g, v.scale);
+    PlotList(p, g, v, flags, table, columns, detail);
+}
+
+}  // namespace montira
