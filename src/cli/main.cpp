@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
+#include <cstring>
 
 #include "cli/Commands.h"
 
@@ -8,11 +9,12 @@
 // Exit codes: 0 done; 1 other failure; 2 usage or bad input; 3 meter not answering;
 // 4 nothing stored in the meter.
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "plot") == 0) return montira::cli::RunPlot(argc, argv);
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();
     if (args.isEmpty()) {
-        std::fputs("uso: montira-cli decode|sim|record|memory|workload ...\n", stderr);
+        std::fputs("uso: montira-cli decode|sim|record|memory|workload|plot ...\n", stderr);
         return montira::cli::kUsage;
     }
     const QString verb = args.takeFirst();
