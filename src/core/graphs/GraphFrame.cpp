@@ -14,6 +14,12 @@ QFont GraphFont() {
     return f;
 }
 
+QPen ThinPen(const QColor& colour, Qt::PenStyle style) {
+    QPen pen(colour, 1, style);
+    pen.setCosmetic(true);
+    return pen;
+}
+
 void TextAt(QPainter& p, double x, double y, const QString& text) {
     p.drawText(QPointF(x, y + QFontMetricsF(p.font()).ascent()), text);
 }
@@ -29,7 +35,7 @@ void DrawGraphFrame(QPainter& p, QSize window, const GraphLayout& g, const AxisS
     p.drawLine(QPointF(78, g.bottom + 5), QPointF(78, top - 5));
     p.drawLine(QPointF(78, g.bottom + 6), QPointF(g.right() + 2, g.bottom + 6));
 
-    p.setPen(QPen(Qt::black, 1));
+    p.setPen(ThinPen(Qt::black));
     for (int i = 0; i <= 16; ++i) {
         const double y = g.bottom - g.height * i / 16;
         p.drawLine(QPointF(78, y), QPointF(i % 2 == 0 ? 70 : 73, y));
@@ -64,7 +70,7 @@ void DrawHorizontalGrid(QPainter& p, const GraphLayout& g) {
     p.save();
     for (int j = 0; j <= 8; ++j) {
         const double y = g.bottom - g.height * j / 8;
-        p.setPen(QPen(GridColour(), 1, j == 4 ? Qt::SolidLine : Qt::DotLine));
+        p.setPen(ThinPen(GridColour(), j == 4 ? Qt::SolidLine : Qt::DotLine));
         p.drawLine(QPointF(g.left, y), QPointF(g.right(), y));
     }
     p.restore();

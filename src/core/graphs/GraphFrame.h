@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QFont>
+#include <QPen>
 #include <QString>
 
 #include "core/graphs/GraphGeometry.h"
@@ -22,6 +23,8 @@ inline QColor WindColour() {
     return QColor(150, 0, 150);
 }
 QFont GraphFont();
+// A one-pixel line whatever the painter's scale (the fast path for dotted lines too).
+QPen ThinPen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine);
 
 // The scale pairs the axis shows, and whether its captions are °C and m/s or °F and ft/m.
 struct AxisScale {

@@ -105,7 +105,7 @@ QRectF DrawCursor(QPainter& p, QSize window, const GraphLayout& g, double x,
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setFont(GraphFont());
-    p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    p.setPen(ThinPen(Qt::black, Qt::DashLine));
     p.drawLine(QPointF(x, g.top()), QPointF(x, g.bottom));
     const QFontMetricsF fm(p.font());
     double w = 0;
@@ -115,7 +115,7 @@ QRectF DrawCursor(QPainter& p, QSize window, const GraphLayout& g, double x,
     double left = x + 8;
     if (left + w > window.width()) left = x - 8 - w;
     const QRectF box(left, g.top() + 4, w, h);
-    p.setPen(QPen(Qt::black, 1));
+    p.setPen(ThinPen(Qt::black));
     p.setBrush(QColor(255, 255, 225));
     p.drawRect(box);
     double y = box.top() + pad;

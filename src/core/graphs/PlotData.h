@@ -12,10 +12,17 @@ namespace montira {
 // can be drawn, zoomed and summarised without decoding texts again. NaN marks a cell that
 // holds "- - -"; other cells are read by leading-number parsing (no number reads 0).
 struct PlotColumns {
-    std::array<std::vector<float>, TextTable::kColumns> values;  // columns 3..11 filled
+    // The lowest and highest value of each run of kBlock records (a "- - -" counts as above
+    // every number), so that a plot of many records per pixel reads blocks, not records.
+    static constexpr int kBlock = 64;
+    struct Column {
+        std::vector<float> values;
+        std::vector<float> blockMin, blockMax;
+    };
+    std::array<Column, TextTable::kColumns> columns;  // 3..11 filled
     int rows = 0;
 
-    const std::vector<float>& of(const ChannelInfo& c) const { return values[size_t(c.column)]; }
+    const Column& of(const ChannelInfo& c) const { return columns[size_t(c.column)]; }
 };
 PlotColumns ReadPlotColumns(const TextTable& table);
 

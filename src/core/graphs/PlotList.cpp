@@ -4,7 +4,9 @@
 #include <QLineF>
 #include <QPainter>
 #include <QVector>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/live/Reading.h"
 
@@ -39,8 +41,11 @@ struct YMapper {
     bool zoomed;
     double operator()(float value) const {
         const bool has = !std::isnan(value);
-        if (zoomed && has && max > min)
-            return g.bottom - (double(value) - min) / (max - min) * g.height;
+        if (zoomed && has && max > min) {
+            // Where it falls, kept within reach of the clipped area (an endless value too).
+            const double yy = g.bottom - (double(value) - min) / (max - min) * g.height;
+            return std::clamp(yy, g.top() - 1000, g.bottom + 1000);
+        }
         // Compare in the numbers' own precision, so a value typed as the maximum is on it.
         const double v = double(value);
         const double h = !has || value > float(max) ? g.height + 5
@@ -50,8 +55,9 @@ struct YMapper {
     }
 };
 
-void ChannelSegments(QVector<QLineF>& out, const std::vector<float>& values, const PlotView& v,
+void ChannelSegments(QVector<QLineF>& out, const PlotColumns::Column& column, const PlotView& v,
                      double left, double step, const YMapper& y, PlotDetail detail) {
+    const std::vector<float>& values = column.values;
     const size_t first = size_t(v.from - 1);
     const size_t n = size_t(v.count());
     if (detail == PlotDetail::EverySegment || step >= 1) {
@@ -63,36 +69,68 @@ void ChannelSegments(QVector<QLineF>& out, const std::vector<float>& values, con
         }
         return;
     }
+    // Per pixel column: a vertical line from its lowest to its highest point, and the segment
+    // from the previous column's last point to its first. The lowest and highest are kept as
+    // values ("- - -" above every number) and placed once per column: the height rule only
+    // ever keeps or reverses their order.
+    constexpr float kAbove = std::numeric_limits<float>::infinity();
+    auto rank = [](float value) { return std::isnan(value) ? kAbove : value; };
     bool havePrev = false, open = false;
     QPointF prev;
-    long long column = 0;
-    double gx = 0, gFirst = 0, gMin = 0, gMax = 0, gLast = 0, gLastX = 0;
+    double boundary = 0;  // where the column being gathered ends
+    double gx = 0, gLastX = 0;
+    float gFirst = 0, gLow = 0, gHigh = 0, gLast = 0;
     int gCount = 0;
     auto flush = [&] {
-        if (havePrev) out.push_back(QLineF(prev, QPointF(gx, gFirst)));
-        if (gCount > 1 && gMax > gMin) out.push_back(QLineF(gx, gMin, gx, gMax));
-        prev = QPointF(gLastX, gLast);
+        const double first = y(gFirst);
+        if (havePrev) out.push_back(QLineF(prev, QPointF(gx, first)));
+        if (gCount > 1 && gHigh > gLow) {
+            const double a = y(gLow), b = y(gHigh);
+            if (a != b) out.push_back(QLineF(gx, a, gx, b));
+        }
+        prev = QPointF(gLastX, y(gLast));
         havePrev = true;
     };
-    for (size_t i = 0; i < n; ++i) {
-        const double x = left + double(i) * step;
-        const double yy = y(values[first + i]);
-        const long long c = (long long)std::floor(x);
-        if (open && c == column) {
-            gMin = std::min(gMin, yy);
-            gMax = std::max(gMax, yy);
-            gLast = yy;
-            gLastX = x;
-            ++gCount;
-            continue;
+    auto add = [&](double x, float first, float low, float high, double xLast, float last,
+                   int count) {
+        if (open && x < boundary) {
+            gLow = std::min(gLow, low);
+            gHigh = std::max(gHigh, high);
+            gLast = last;
+            gLastX = xLast;
+            gCount += count;
+            return;
         }
         if (open) flush();
         open = true;
-        column = c;
+        boundary = std::floor(x) + 1;
         gx = x;
-        gFirst = gMin = gMax = gLast = yy;
-        gLastX = x;
-        gCount = 1;
+        gFirst = first;
+        gLow = low;
+        gHigh = high;
+        gLast = last;
+        gLastX = xLast;
+        gCount = count;
+    };
+    // Whole blocks are taken at once when a block lies within one pixel column: the same
+    // lowest and highest points as record by record.
+    const size_t block = PlotColumns::kBlock;
+    const bool useBlocks =
+        step * double(block) < 1 && column.blockMin.size() * block >= values.size();
+    for (size_t i = 0; i < n;) {
+        const size_t r = first + i;
+        const double x = left + double(i) * step;
+        if (useBlocks && r % block == 0 && i + block <= n &&
+            std::floor(x) == std::floor(x + double(block - 1) * step)) {
+            const size_t b = r / block;
+            add(x, values[r], column.blockMin[b], column.blockMax[b], x + double(block - 1) * step,
+                values[r + block - 1], int(block));
+            i += block;
+            continue;
+        }
+        const float v = rank(values[r]);
+        add(x, values[r], v, v, x, values[r], 1);
+        ++i;
     }
     if (open) flush();
 }
@@ -121,11 +159,11 @@ void PlotList(QPainter& p, const GraphLayout& g, const PlotView& v, const Channe
     const std::vector<long long> labels = PlotLabelRecords(n);
     for (long long k : PlotTickRecords(n)) {
         const double x = g.left + double(k - 1) * step;
-        p.setPen(QPen(GridColour(), 1));
+        p.setPen(ThinPen(GridColour()));
         p.drawLine(QPointF(x, g.bottom - g.height * 3.8 / 8),
                    QPointF(x, g.bottom - g.height * 4.2 / 8));
     }
-    p.setPen(QPen(GridColour(), 1, Qt::DotLine));
+    p.setPen(ThinPen(GridColour(), Qt::DotLine));
     for (long long k : labels) {
         const double x = g.left + double(k - 1) * step;
         p.drawLine(QPointF(x, g.bottom), QPointF(x, top - 10));
@@ -139,7 +177,7 @@ void PlotList(QPainter& p, const GraphLayout& g, const PlotView& v, const Channe
                         c.wind ? v.scale.windMax : v.scale.tempMax, v.zoomed};
         lines.clear();
         ChannelSegments(lines, columns.of(c), v, g.left, step, y, detail);
-        p.setPen(QPen(c.colour, 1));
+        p.setPen(ThinPen(c.colour));
         p.drawLines(lines);
     }
     p.setClipping(false);

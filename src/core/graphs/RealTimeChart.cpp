@@ -88,7 +88,7 @@ QRect RealTimeChart::tick(QPainter& p, const ChartSettings& s, const Reading& r,
         const double y = g_.bottom - HeightAbove(v.has_value(), v.value_or(0), min, max, g_.height);
         double& last = lastY_[size_t(c.id)];
         if (lastX_ != 0 && x_ != 0) {
-            p.setPen(QPen(c.colour, 1));
+            p.setPen(ThinPen(c.colour));
             p.drawLine(QPointF(lastX_, last), QPointF(penX, y));
         }
         last = y;
@@ -98,7 +98,7 @@ QRect RealTimeChart::tick(QPainter& p, const ChartSettings& s, const Reading& r,
 
     const long long x = std::llround(x_);
     if (x % 60 == 0) {
-        p.setPen(QPen(GridColour(), 1, Qt::DotLine));
+        p.setPen(ThinPen(GridColour(), Qt::DotLine));
         p.drawLine(QPointF(g_.left + x, g_.bottom), QPointF(g_.left + x, top - 10));
         const QString t = now.toString(QStringLiteral("HH:mm:ss"));
         const double w = QFontMetricsF(p.font()).horizontalAdvance(t);
@@ -108,7 +108,7 @@ QRect RealTimeChart::tick(QPainter& p, const ChartSettings& s, const Reading& r,
         TextAt(p, g_.left + x - w / 2, g_.bottom + 10, t);
         dirty |= box.adjusted(-2, -2, 2, 12);
     } else if (x % 30 == 0) {
-        p.setPen(QPen(GridColour(), 1));
+        p.setPen(ThinPen(GridColour()));
         p.drawLine(QPointF(g_.left + x, g_.bottom - g_.height * 3.8 / 8),
                    QPointF(g_.left + x, g_.bottom - g_.height * 4.2 / 8));
     }
