@@ -70,6 +70,10 @@ QRect RealTimeChart::tick(QPainter& p, const ChartSettings& s, const Reading& r,
     if (x_ == 0) {
         dirty = QRectF(0, top - 12, g_.right() + 40, g_.height + 40);
         p.fillRect(QRectF(g_.left, top, g_.width, g_.height), Qt::white);
+        // The margins where values beyond the scale and the time lines were drawn go too, so
+        // that nothing of the last sweep is left.
+        p.fillRect(QRectF(g_.left, top - 10, g_.width + 1, 10), WindowBackground());
+        p.fillRect(QRectF(g_.left, g_.bottom + 1, g_.width + 1, 4), WindowBackground());
         p.fillRect(QRectF(g_.left - 40, g_.bottom + 8, g_.width + 80, 16), WindowBackground());
         DrawHorizontalGrid(p, g_);
     }

@@ -84,6 +84,11 @@ void ListPlot1::replot() {
 void ListPlot1::setView(const PlotView& v) {
     view_ = v;
     redraw();
+    // The cursor stays under the pointer: the record there is another one now.
+    if (cursor_ > 0) {
+        cursor_ = 0;
+        setCursorAt(pointerX_);
+    }
 }
 
 void ListPlot1::resizeEvent(QResizeEvent* e) {
@@ -113,6 +118,7 @@ bool ListPlot1::onArea(QPointF p) const {
 }
 
 void ListPlot1::setCursorAt(double x) {
+    pointerX_ = x;
     const long long r = view_.count() > 0 ? RecordAtX(layout_, view_, x) : 0;
     if (r != cursor_) {
         cursor_ = r;

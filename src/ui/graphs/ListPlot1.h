@@ -70,6 +70,7 @@ private:
     GraphLayout layout_;
     QImage image_;
     long long cursor_ = 0;
+    double pointerX_ = 0;
     QRubberBand* band_;
     QPoint dragFrom_;
     bool dragging_ = false;

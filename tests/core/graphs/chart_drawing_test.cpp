@@ -73,12 +73,13 @@ TEST(RealTimeChart, tenResultsStepFiftyFourAndWrapBeforeTheRightEdge) {
     EXPECT_EQ(CountDark(c.img, QRect(112, 355, 520, 14)), 0);
 }
 
-TEST(RealTimeChart, wrapWipesTheAreaKeepingOnlyTheNewSegment) {
+TEST(RealTimeChart, wrapWipesTheSweepOutOfRangeLinesIncluded) {
     Chart c(54);
-    for (int i = 0; i < 10; ++i) c.tick(DryAt(55, "55.0"));
-    EXPECT_GT(CountColour(c.img, QRect(80, 85, 540, 261), kDry), 400);
+    for (int i = 0; i < 10; ++i) c.tick(i < 5 ? DryAt(55, "55.0") : DryAt(0, InvalidText()));
+    EXPECT_GT(CountColour(c.img, QRect(80, 85, 540, 261), kDry), 200);
+    EXPECT_GT(CountColour(c.img, QRect(80, 75, 540, 10), kDry), 100);  // drawn 5 above the top
     c.tick(DryAt(55, "55.0"));  // back at 0: wiped, nothing drawn
-    EXPECT_EQ(CountColour(c.img, QRect(80, 85, 540, 261), kDry), 0);
+    EXPECT_EQ(CountColour(c.img, c.img.rect(), kDry), 0);
 }
 
 TEST(RealTimeChart, airSpeedFollowsTheDisplayUnit) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -71,6 +72,9 @@ TEST(ListPlot1Window, dragZoomsWheelZoomsAndResetReturnsToTheWholePlot) {
     EXPECT_EQ(p.w.view().from, 21);
     EXPECT_EQ(p.w.view().to, 40);
     EXPECT_LT(p.w.view().scale.tempMax, 130);
+    // The cursor line stays under the pointer in the zoomed view.
+    ASSERT_GT(p.w.cursorRecord(), 0);
+    EXPECT_NEAR(RecordX(g, p.w.view(), p.w.cursorRecord()), x1, PlotStep(g, p.w.view()));
 
     p.w.findChild<QAction*>("ZoomReset")->trigger();
     EXPECT_EQ(p.w.view().count(), 100);
@@ -166,4 +170,30 @@ TEST(GraphPrint, printsOnePage) {
     QFile f(dir.filePath("plot.pdf"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().startsWith("%PDF"));
+}
+
+TEST(GraphScreenshot, sweptChartAndZoomedPlotWithCursorAreGrabbedWhenAsked) {
+    const QString dir = qEnvironmentVariable("MONTIRA_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "MONTIRA_SCREENSHOT_DIR not set";
+    ChartSettings s;
+    RealTime24 chart(s);
+    chart.resize(640, 480);
+    chart.openChart();
+    for (int i = 0; i < 700; ++i) {
+        Reading r;
+        const double t = 25 + 8 * std::sin(i / 40.0);
+        r.DryC = t, r.DewC = t - 8, r.WetC = t - 4, r.GlobeC = t + 5, r.AirSpeed = 3;
+        r.DryText = r.DewText = r.WetText = r.GlobeText = r.AirSpeedText = "1.0";
+        r.HeatIndexText = r.WbgtIndoorText = r.WbgtOutdoorText = r.WindChillText = "- - -";
+        chart.addSample(r);
+        chart.drawTick(QTime(10, 0, 0).addSecs(i));
+    }
+    EXPECT_TRUE(chart.grab().save(QDir(dir).filePath("realtime24.png")));
+
+    Plot p(2000);
+    QTest::mousePress(&p.w, Qt::LeftButton, {}, QPoint(200, 150));
+    QTest::mouseMove(&p.w, QPoint(400, 300));
+    QTest::mouseRelease(&p.w, Qt::LeftButton, {}, QPoint(400, 300));
+    p.w.setCursorAt(300);
+    EXPECT_TRUE(p.w.grab().save(QDir(dir).filePath("listplot1-zoomed.png")));
 }
