@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -18,6 +19,12 @@ public:
     // the line has fewer fields. Very long fields are cut to `maxChars` for display.
     QString field(int row, int col, int maxChars = -1) const;
     QStringList rowFields(int row) const;
+    // The stored bytes of a row, fields separated by TAB; empty for a row out of range.
+    QByteArrayView line(int row) const {
+        if (row < 0 || row >= rowCount()) return {};
+        return QByteArrayView(arena_.constData() + starts_[size_t(row)],
+                              ends_[size_t(row)] - starts_[size_t(row)]);
+    }
 
     void appendRow(const QStringList& fields);  // stored as Windows-1252
     // Takes a whole buffer (a file's bytes) and remembers where each line starts; the

@@ -1,10 +1,15 @@
 #include "ui/panel/WindowPlugs.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QPointer>
 
 #include "app/ToolbarDispatch.h"
+#include "core/graphs/ChartSettings.h"
 #include "core/memory/Exchange.h"
 #include "core/memory/MeterSettings.h"
+#include "ui/graphs/ListPlot1.h"
+#include "ui/graphs/RealTime24.h"
 #include "ui/memory/Memory.h"
 #include "ui/memory/MemoryDownload.h"
 #include "ui/memory/MeterBtn.h"
@@ -26,16 +31,41 @@ namespace montira {
 
 namespace {
 
+// The data plot of a table (one plot window at a time, drawn again for each "Plot").
+class PlotOpener {
+public:
+    explicit PlotOpener(Panel& panel) : panel_(panel) {}
+    void open(const TableModel& m, const HeaderTexts& header) {
+        if (!plot_) {
+            plot_ = new ListPlot1(&panel_, &panel_);
+            plot_->setWindowFlag(Qt::Window);
+        }
+        const QStringList heading = m.heading();
+        plot_->plotTable(m.rows(), heading.isEmpty() ? QString() : heading.first(), header);
+    }
+
+private:
+    Panel& panel_;
+    QPointer<ListPlot1> plot_;
+};
+
+HeaderTexts BoxTexts(const QLineEdit* n, const QLineEdit* s, const QLineEdit* c) {
+    return {n->text(), s->text(), c->text()};
+}
+
 // The keypad's "CmdReadAll" fills the manual-records window.
 void PlugManual(Panel& panel, MeterBtn& keypad,
-                const std::function<void(TwelveColumnWindow*)>& fitOut) {
+                const std::function<void(TwelveColumnWindow*)>& fitOut,
+                std::shared_ptr<PlotOpener> plots) {
     auto manual = std::make_shared<QPointer<Manual>>();
     keypad.closeManual = [manual] {
         if (*manual) (*manual)->close();
     };
-    keypad.openManual = [&panel, manual, fitOut](int) {
+    keypad.openManual = [&panel, manual, fitOut, plots](int) {
         auto* m = new Manual(panel.state(), &panel);
         m->setWindowFlag(Qt::Window);
+        QObject::connect(m->action(QStringLiteral("Plot")), &QAction::triggered, m,
+                         [m, plots] { plots->open(m->visibleModel(), m->headerTexts()); });
         // The listing's print stops the poll while it runs.
         MeterLink* link = &panel.link();
         m->poll = [link](bool run) { run ? link->resume() : link->pause(); };
@@ -62,11 +92,43 @@ void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
     // "Memory": the download keeps its own guards and busy mark, and holds the meter link.
     // One spreadsheet setting for the whole run, shared by every list window's export.
     auto csv = std::make_shared<CsvChoice>();
-    commands.plug(ToolbarCommand::Memory, [&panel, csv] {
-        RunMemoryDownload(panel.state(), panel.link(), &panel,
-                          [csv](DataList* d) { AttachTableTools(d, csv.get()); });
+    auto plots = std::make_shared<PlotOpener>(panel);
+    commands.plug(ToolbarCommand::Memory, [&panel, csv, plots] {
+        RunMemoryDownload(panel.state(), panel.link(), &panel, [csv, plots](DataList* d) {
+            AttachTableTools(d, csv.get());
+            QObject::connect(d->action(QStringLiteral("Plot")), &QAction::triggered, d, [d, plots] {
+                plots->open(d->DataListCelsius ? *d->modelC() : *d->modelF(),
+                            BoxTexts(d->TxtName, d->TxtSector, d->TxtCompany));
+            });
+        });
     });
-    wiring.dialogs().fileListOpened = [csv](FileList* f) { AttachTableTools(f, csv.get()); };
+    wiring.dialogs().fileListOpened = [csv, plots](FileList* f) {
+        AttachTableTools(f, csv.get());
+        f->onPlot = [f, plots] {
+            plots->open(*f->model(), BoxTexts(f->TxtName, f->TxtSector, f->TxtCompany));
+        };
+    };
+
+    // "Graph": the real-time chart, one for the run, fed with each frame the panel shows.
+    auto chartSettings = std::make_shared<ChartSettings>();
+    auto chart = std::make_shared<QPointer<RealTime24>>();
+    commands.plug(ToolbarCommand::Graph, [&panel, chartSettings, chart] {
+        if (!*chart) {
+            auto* c = new RealTime24(*chartSettings, &panel, &panel);
+            c->setWindowFlag(Qt::Window);
+            c->setPollInterval(LiveSession::kPollMs);
+            QObject::connect(&panel, &Panel::valuesShown, c,
+                             [c, &panel] { c->addSample(panel.state().live.reading); });
+            *chart = c;
+        }
+        if (chartSettings->ChartOpen) {
+            (*chart)->raise();
+            return;
+        }
+        (*chart)->addSample(panel.state().live.reading);
+        (*chart)->setCelsiusMode(panel.state().CelsiusMode);
+        (*chart)->openChart();
+    });
 
     // "AddText": the name/sector/company window. Its texts go into recordings, auto-saves and
     // the list windows opened while it is open (users type them once).
@@ -103,8 +165,9 @@ void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
     feed->restarted = [list] {
         if (*list) (*list)->clearRows();
     };
-    panel.onCloseLiveWindows = [list] {
+    panel.onCloseLiveWindows = [list, chart, chartSettings] {
         if (*list) (*list)->close();
+        if (*chart && chartSettings->ChartOpen) (*chart)->closeChart();
     };
     commands.closeMemoryWindow = [&panel] {
         if (Memory* m = FindMemoryWindow(&panel)) m->close();
@@ -141,11 +204,11 @@ void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
 
     // "Btn": one keypad window, mirroring the meter's display while it is open.
     auto keypad = std::make_shared<QPointer<MeterBtn>>();
-    commands.plug(ToolbarCommand::Btn, [&panel, keypad, pause, fitOut] {
+    commands.plug(ToolbarCommand::Btn, [&panel, keypad, pause, fitOut, plots] {
         if (!*keypad) {
             auto* k = new MeterBtn(panel.state(), panel.port(), panel.clock(), pause, &panel);
             k->setWindowFlag(Qt::Window);
-            PlugManual(panel, *k, fitOut);
+            PlugManual(panel, *k, fitOut, plots);
             *keypad = k;
         }
         (*keypad)->show();

@@ -1,0 +1,39 @@
+#pragma once
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace montira {
+
+// The name/sector/company fields under a graph: labels at x 7.567 (the company's at 0) and
+// boxes from x 80.712, tops 100, 68 and 36 above the window's bottom.
+struct GraphHeaderFields {
+    QLabel* LblName;
+    QLabel* LblSector;
+    QLabel* LblCompany;
+    QLineEdit* TxtName;
+    QLineEdit* TxtSector;
+    QLineEdit* TxtCompany;
+
+    explicit GraphHeaderFields(QWidget* parent);
+    void place(QSize window);
+    bool allEmpty() const;
+};
+
+// The critical message box titled "MONTIRA DE STRESS TERMICO" of the scale dialogs.
+void ShowRefusal(QWidget* parent, const QString& message);
+
+// A text box that takes only the characters of `allowed` (a character class such as
+// "0-9.-"); other keys are discarded.
+QLineEdit* NumberBox(QWidget* parent, const char* objectName, const QString& allowed);
+
+// The toolbar images of the graph windows.
+QIcon ScaleIcon();      // "Limit"
+QIcon ChannelsIcon();   // "Units" / "Graphs"
+QIcon ZoomResetIcon();  // back to the whole plot
+
+}  // namespace montira

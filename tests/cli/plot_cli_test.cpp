@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "support/Processes.h"
+
+namespace {
+
+// A data file of `records` lines written out by hand: heading, then number, date, time and
+// nine values (dry bulb rising 20.0, 20.1, ...).
+QString WriteDataFile(const QTemporaryDir& dir, int records, const QByteArray& heading) {
+    const QString path = dir.filePath(QStringLiteral("dados.plv"));
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(heading);
+    for (int i = 1; i <= records; ++i)
+        f.write(QByteArray::number(i) +
+                "\t24/03/07\t10:00:" + QByteArray::number(i % 60).rightJustified(2, '0') + '\t' +
+                QByteArray::number(20 + i / 10.0, 'f', 1) +
+                "\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -\t\r\n");
+    return path;
+}
+
+const QByteArray kCelsiusHeading =
+    "(\xB0"
+    "C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n";
+
+int Count(const QImage& img, QColor c) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixelColor(x, y).rgb() == c.rgb()) ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST(PlotCli, drawsAnImageOfTheAskedSizeWithTheChosenChannels) {
+    QTemporaryDir dir;
+    const QString data = WriteDataFile(dir, 100, kCelsiusHeading);
+    const QString png = dir.filePath("a.png");
+    auto run = montira::test::Cli({"plot", data, "--out", png, "--width", "640", "--height", "480",
+                                   "--channels", QStringLiteral("Seco,Úmido")});
+    ASSERT_EQ(run.code, 0) << run.errText().toStdString();
+    QImage img(png);
+    EXPECT_EQ(img.size(), QSize(640, 480));
+    EXPECT_GT(Count(img, QColor(255, 128, 0)), 100);  // Seco
+    EXPECT_GT(Count(img, QColor(0, 255, 0)), 100);    // Úmido
+    EXPECT_EQ(Count(img, QColor(64, 0, 64)), 0);      // Globo not chosen
+
+    run = montira::test::Cli({"plot", data, "--out", png, "--width", "300", "--height", "200"});
+    ASSERT_EQ(run.code, 0);
+    EXPECT_EQ(QImage(png).size(), QSize(400, 391));  // the window's minimum
+    run = montira::test::Cli({"plot", data, "--out", png, "--from", "10", "--to", "20"});
+    ASSERT_EQ(run.code, 0);
+    EXPECT_EQ(QImage(png).size(), QSize(800, 600));
+}
+
+TEST(PlotCli, pdfHasOnePage) {
+    QTemporaryDir dir;
+    const QString data = WriteDataFile(dir, 50, kCelsiusHeading);
+    const QString pdf = dir.filePath("a.pdf");
+    ASSERT_EQ(montira::test::Cli({"plot", data, "--out", pdf}).code, 0);
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
+                  bytes.count("/Type /Page/") + bytes.count("/Type /Page "),
+              1);
+}
+
+TEST(PlotCli, refusedInputExitsWithTwo) {
+    QTemporaryDir dir;
+    const QString data = WriteDataFile(dir, 20, kCelsiusHeading);
+    const QString png = dir.filePath("a.png");
+    const QString invalid = QStringLiteral("Comando inválido, tente novamente!");
+    const struct {
+        const char* name;
+        QStringList args;
+        bool rangeMessage;
+    } rows[] = {
+        {"sameRecord", {data, "--out", png, "--from", "5", "--to", "5"}, true},
+        {"fromZero", {data, "--out", png, "--from", "0", "--to", "10"}, true},
+        {"beyondLast", {data, "--out", png, "--from", "1", "--to", "21"}, true},
+        {"notANumber", {data, "--out", png, "--from", "dois"}, true},
+        {"missingFile", {dir.filePath("nada.plv"), "--out", png}, false},
+        {"unknownChannel", {data, "--out", png, "--channels", "Seco,Humor"}, false},
+        {"noOut", {data}, false},
+        {"wrongKind", {data, "--out", dir.filePath("a.txt")}, false},
+    };
+    for (const auto& r : rows) {
+        const auto run = montira::test::Cli(QStringList{"plot"} + r.args);
+        EXPECT_EQ(run.code, 2) << r.name;
+        EXPECT_EQ(run.errText().contains(invalid), r.rangeMessage) << r.name;
+    }
+    QFile bare(dir.filePath("sem.plv"));
+    bare.open(QIODevice::WriteOnly);
+    bare.write("Registro\tData\tHora\r\n1\t24/03/07\t10:00:00\t20.0\r\n");
+    bare.close();
+    EXPECT_EQ(montira::test::Cli({"plot", bare.fileName(), "--out", png}).code, 2);
+}

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "GraphProbe.h"
+#include "core/graphs/RealTimeChart.h"
+
+using namespace montira;
+using montira::test::CountColour;
+using montira::test::CountDark;
+
+namespace {
+
+const QColor kDry(255, 128, 0);
+
+Reading DryAt(double c, const QString& text) {
+    Reading r;
+    r.DryC = c;
+    r.DryText = text;
+    return r;
+}
+
+// A 640 × 480 chart (area 80..620 × 85..345) drawing only the dry bulb.
+struct Chart {
+    QImage img = montira::test::Canvas(640, 480);
+    QPainter p{&img};
+    ChartSettings s;
+    RealTimeChart chart;
+    explicit Chart(double step) {
+        s.flags.fill(false);
+        s.flags[size_t(Channel::Dry)] = true;
+        s.ChartStep = step;
+        chart.layout(p, img.size(), s);
+    }
+    void tick(const Reading& r) { chart.tick(p, s, r, true, QTime(12, 34, 56)); }
+};
+
+}  // namespace
+
+TEST(RealTimeChart, firstTickDrawsNothingAndTheSecondStartsAtTheLeftEdge) {
+    Chart c(54);
+    c.tick(DryAt(130, "130.0"));
+    EXPECT_EQ(c.chart.ChartX(), 0);
+    EXPECT_EQ(CountColour(c.img, c.img.rect(), kDry) - 0, 0);
+    c.tick(DryAt(130, "130.0"));
+    // A value at the maximum lies on the top edge.
+    EXPECT_EQ(c.img.pixelColor(100, 85), kDry);
+    EXPECT_EQ(CountColour(c.img, QRect(80, 0, 54, 84), kDry), 0);
+}
+
+TEST(RealTimeChart, valuesAboveTheScaleOrWithoutTextAreDrawnFiveAboveTheTop) {
+    Chart c(54);
+    c.tick(DryAt(130.1, "130.1"));
+    c.tick(DryAt(130.1, "130.1"));
+    c.tick(DryAt(25, InvalidText()));
+    c.tick(DryAt(-20.1, "-20.1"));
+    c.tick(DryAt(-20.1, "-20.1"));
+    EXPECT_EQ(c.img.pixelColor(107, 80), kDry);   // 130.1: y = 85 − 5
+    EXPECT_EQ(c.img.pixelColor(161, 80), kDry);   // "- - -" as well
+    EXPECT_EQ(c.img.pixelColor(269, 348), kDry);  // below the minimum: 3 under the bottom
+}
+
+TEST(RealTimeChart, tenResultsStepFiftyFourAndWrapBeforeTheRightEdge) {
+    Chart c(540.0 / 10);
+    std::vector<double> pens;
+    for (int i = 0; i < 11; ++i) {
+        c.tick(DryAt(25, "25.0"));
+        pens.push_back(c.chart.ChartX());
+    }
+    EXPECT_EQ(pens, (std::vector<double>{0, 54, 108, 162, 216, 270, 324, 378, 432, 486, 0}));
+    // Only position 0 is a multiple of 60: one time label, at the left edge.
+    EXPECT_GT(CountDark(c.img, QRect(50, 355, 60, 14)), 0);
+    EXPECT_EQ(CountDark(c.img, QRect(112, 355, 520, 14)), 0);
+}
+
+TEST(RealTimeChart, wrapWipesTheSweepOutOfRangeLinesIncluded) {
+    Chart c(54);
+    for (int i = 0; i < 10; ++i) c.tick(i < 5 ? DryAt(55, "55.0") : DryAt(0, InvalidText()));
+    EXPECT_GT(CountColour(c.img, QRect(80, 85, 540, 261), kDry), 200);
+    EXPECT_GT(CountColour(c.img, QRect(80, 75, 540, 10), kDry), 100);  // drawn 5 above the top
+    c.tick(DryAt(55, "55.0"));  // back at 0: wiped, nothing drawn
+    EXPECT_EQ(CountColour(c.img, c.img.rect(), kDry), 0);
+}
+
+TEST(RealTimeChart, airSpeedFollowsTheDisplayUnit) {
+    Reading r;
+    r.AirSpeed = 2;
+    r.AirSpeedText = "2.0";
+    r.AirSpeedFtMin = 393;
+    r.AirSpeedTextFtMin = InvalidText();
+    EXPECT_EQ(ChartValue(r, Channel::Wind, true), 2.0);
+    EXPECT_FALSE(ChartValue(r, Channel::Wind, false).has_value());
+    r.WindChillText = "-3.5";
+    EXPECT_EQ(ChartValue(r, Channel::WindChill, true), -3.5);
+    r.RHText = InvalidText();  // %UR has no missing-value test
+    r.RH = 40;
+    EXPECT_EQ(ChartValue(r, Channel::RH, true), 40.0);
+}

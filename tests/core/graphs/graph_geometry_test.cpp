@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "core/graphs/ChartSettings.h"
+#include "core/graphs/GraphGeometry.h"
+#include "core/graphs/PlotSettings.h"
+
+using namespace montira;
+
+TEST(GraphGeometry, layoutKeepsWidthAMultipleOfThirty) {
+    const GraphLayout g = LayoutFor(QSize(640, 480));
+    EXPECT_EQ(g.left, 80);
+    EXPECT_EQ(g.width, 540);
+    EXPECT_EQ(g.bottom, 345);
+    EXPECT_EQ(g.top(), 85);
+    EXPECT_EQ(LayoutFor(QSize(50, 100)).width, 0);  // too narrow: nothing, not negative
+    EXPECT_EQ(LayoutFor(QSize(50, 100)).height, 0);
+}
+
+TEST(GraphGeometry, plotWindowGrowsToSixThousandByFiveThousandEightHundredSixtyFiveTwips) {
+    EXPECT_EQ(EnlargedPlotSize(QSize(5000 / 15, 5000 / 15)), QSize(400, 391));
+    EXPECT_EQ(EnlargedPlotSize(QSize(800, 300)), QSize(800, 391));
+    EXPECT_EQ(EnlargedPlotSize(QSize(800, 600)), QSize(800, 600));
+}
+
+TEST(GraphGeometry, labelTextsHaveOneDecimalCut) {
+    const struct {
+        double v;
+        const char* text;
+    } rows[] = {{25, "25.0"},    {12.75, "12.7"}, {0.5, "0.5"},       {-2.5, "-2.5"},
+                {-1.25, "-1.2"}, {130, "130.0"},  {5905.5, "5905.5"}, {1e-16, "0.0"}};
+    for (const auto& r : rows) EXPECT_EQ(LabelText(r.v), QString(r.text)) << r.v;
+}
+
+TEST(GraphGeometry, heightsOutsideTheScaleSitAboveOrBelowTheArea) {
+    EXPECT_EQ(HeightAbove(true, 130, -20, 130, 300), 300);    // the maximum: the top edge
+    EXPECT_EQ(HeightAbove(true, 130.1, -20, 130, 300), 305);  // above it: 5 over the top
+    EXPECT_EQ(HeightAbove(false, 25, -20, 130, 300), 305);    // no value: over the top too
+    EXPECT_EQ(HeightAbove(true, -20.1, -20, 130, 300), -3);
+    EXPECT_EQ(HeightAbove(true, 55, -20, 130, 300), 150);
+}
+
+TEST(GraphGeometry, unitConversionsCutToTenths) {
+    EXPECT_DOUBLE_EQ(FahrenheitToCelsiusTenths(100), 37.7);
+    EXPECT_DOUBLE_EQ(FahrenheitToCelsiusTenths(32), 0);
+    EXPECT_DOUBLE_EQ(MsToFtmTenths(30), 5905.5);
+    EXPECT_DOUBLE_EQ(FtmToMsTenths(6000), 30.4);
+    EXPECT_DOUBLE_EQ(CelsiusToFahrenheit(-20), -4);
+}
+
+TEST(GraphGeometry, timeLabelsAndTicksOfAPlot) {
+    using V = std::vector<long long>;
+    EXPECT_EQ(PlotLabelRecords(1), V{1});
+    EXPECT_EQ(PlotTickRecords(1), V{});
+    EXPECT_EQ(PlotLabelRecords(7), (V{1, 2, 4, 5, 7}));
+    EXPECT_EQ(PlotTickRecords(7), (V{3, 6}));
+    EXPECT_EQ(PlotLabelRecords(100), (V{1, 20, 40, 60, 80, 100}));
+    EXPECT_EQ(PlotTickRecords(100), (V{10, 30, 50, 70, 90}));
+    EXPECT_EQ(PlotLabelRecords(0), V{});
+}
+
+TEST(ChartRange, refusedGroupsKeepTheirMessageAndStoreNothingFromThere) {
+    const struct {
+        const char* name;
+        ChartRangeInput in;
+        const char* message;
+    } rows[] = {
+        {"temperatureAboveLimit",
+         {true, "131", "0", "30", "0", "100", "0", "540"},
+         "-20 <= ºC <= 130, tente novamente!"},
+        {"temperatureReversed",
+         {true, "10", "20", "30", "0", "100", "0", "540"},
+         "-20 <= ºC <= 130, tente novamente!"},
+        {"windAbove30",
+         {true, "130", "-20", "31", "0", "100", "0", "540"},
+         "0 <= m/s <= 30, tente novamente!"},
+        {"fahrenheitBelowMinus4",
+         {false, "266", "-5", "6000", "0", "100", "0", "540"},
+         "-4 <= ºF <= 266, tente novamente!"},
+        {"feetPerMinuteAbove6000",
+         {false, "266", "-4", "6001", "0", "100", "0", "540"},
+         "0 <= ft/m <= 6000, tente novamente!"},
+        {"humidityReversed",
+         {true, "130", "-20", "30", "0", "0", "100", "540"},
+         "0 <= %UR <= 100, tente novamente!"},
+        {"nineResults",
+         {true, "130", "-20", "30", "0", "100", "0", "9"},
+         "10 <= Resultados <= 864000, tente novamente!"},
+        {"resultsNotANumber",
+         {true, "130", "-20", "30", "0", "100", "0", "abc"},
+         "10 <= Resultados <= 864000, tente novamente!"},
+    };
+    for (const auto& r : rows) {
+        ChartSettings s;
+        QString message;
+        EXPECT_FALSE(ApplyChartRange(s, r.in, 540, message)) << r.name;
+        EXPECT_EQ(message, QString(r.message)) << r.name;
+        EXPECT_EQ(s.ChartStep, 1) << r.name;
+    }
+    // The temperature and air-speed pairs are stored before the humidity group fails.
+    ChartSettings s;
+    QString message;
+    ApplyChartRange(s, {false, "100", "32", "6000", "0", "50", "60", "10"}, 540, message);
+    EXPECT_DOUBLE_EQ(s.ChartTempMaxC, 37.7);
+    EXPECT_DOUBLE_EQ(s.ChartTempMinC, 0);
+    EXPECT_EQ(s.ChartRhMax, 100);
+}
+
+TEST(ChartRange, tenResultsOnFiveHundredFortyGiveAStepOfFiftyFour) {
+    ChartSettings s;
+    QString message;
+    ASSERT_TRUE(ApplyChartRange(s, {true, "50", "0", "30", "0", "90", "10", "10"}, 540, message));
+    EXPECT_EQ(s.ChartStep, 54);
+    EXPECT_DOUBLE_EQ(s.ChartWindMaxFtm, 5905.5);
+    EXPECT_DOUBLE_EQ(s.ChartTempMaxF, 122);
+    EXPECT_EQ(s.ChartRhMin, 10);
+}
+
+TEST(PlotRange, refusedRecordRanges) {
+    const struct {
+        const char* name;
+        const char* from;
+        const char* to;
+    } rows[] = {{"sameRecord", "5", "5"},
+                {"fromZero", "0", "10"},
+                {"beyondLast", "1", "21"},
+                {"reversed", "10", "2"},
+                {"empty", "", ""}};
+    for (const auto& r : rows) {
+        PlotSettings s = PlotSettingsFor(QStringLiteral("(°C)"), 20);
+        QString message;
+        EXPECT_FALSE(
+            ApplyPlotRange(s, {"130", "-20", "100", "0", "30", "0", r.from, r.to}, message))
+            << r.name;
+        EXPECT_EQ(message, QStringLiteral("Comando inválido, tente novamente!")) << r.name;
+        EXPECT_EQ(s.PlotCount, 20) << r.name;
+    }
+    PlotSettings s = PlotSettingsFor(QStringLiteral("(°C)"), 20);
+    QString message;
+    ASSERT_TRUE(ApplyPlotRange(s, {"40", "10", "100", "0", "10", "0", "5", "20"}, message));
+    EXPECT_EQ(s.PlotCount, 16);
+    EXPECT_EQ(s.PlotTempMaxF, 104);
+}
+
+TEST(PlotRange, unitComesFromTheFirstHeading) {
+    EXPECT_EQ(PlotSettingsFor(QStringLiteral("( °F )"), 3).ListUnit, QStringLiteral("°F"));
+    EXPECT_EQ(PlotSettingsFor(QStringLiteral("( °C )"), 3).ListUnit, QStringLiteral("°C"));
+    EXPECT_TRUE(IsUnitHeading(QStringLiteral("(°F)")));
+    EXPECT_FALSE(IsUnitHeading(QStringLiteral("Registro")));
+    // A °F list is refused above 266 °F and its °C pair is derived without cutting.
+    PlotSettings s = PlotSettingsFor(QStringLiteral("(°F)"), 3);
+    QString message;
+    EXPECT_FALSE(ApplyPlotRange(s, {"267", "-4", "100", "0", "6000", "0", "1", "3"}, message));
+    EXPECT_EQ(message, QStringLiteral("-4 <= ºF <= 266, tente novamente!"));
+    ASSERT_TRUE(ApplyPlotRange(s, {"212", "32", "100", "0", "6000", "0", "1", "3"}, message));
+    EXPECT_DOUBLE_EQ(s.PlotTempMaxC, 100);
+}

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QRandomGenerator>
+
+#include "GraphProbe.h"
+#include "core/graphs/PlotCursor.h"
+#include "core/graphs/PlotList.h"
+#include "core/meter/Reading.h"
+
+using namespace montira;
+using montira::test::CountColour;
+using montira::test::CountDark;
+
+namespace {
+
+const QColor kDry(255, 128, 0);
+const QColor kGrid(192, 192, 192);
+
+QString Clock(int s) {
+    return QStringLiteral("%1:%2:%3")
+        .arg(s / 3600 % 24, 2, 10, QChar('0'))
+        .arg(s / 60 % 60, 2, 10, QChar('0'))
+        .arg(s % 60, 2, 10, QChar('0'));
+}
+
+// Rows numbered from 1, a clock of one second a record, dry bulb from `dry`, others fixed.
+TextTable Table(const std::vector<QString>& dry, const QString& time = QString()) {
+    TextTable t;
+    for (size_t i = 0; i < dry.size(); ++i)
+        t.appendRow({QString::number(i + 1), "24/03/07", time.isNull() ? Clock(int(i)) : time,
+                     dry[i], "18.0", "22.1", "29.6", "25.1", "24.8", "31.2", "1.6", "- - -"});
+    return t;
+}
+
+ChannelFlags DryOnly() {
+    ChannelFlags f{};
+    f[size_t(Channel::Dry)] = true;
+    return f;
+}
+
+// A 640 × 480 plot (area 80..620 × 85..345) of the whole table.
+QImage Draw(const TextTable& t, const ChannelFlags& flags, PlotDetail detail = PlotDetail::Summary,
+            PlotView* view = nullptr) {
+    QImage img = montira::test::Canvas(640, 480);
+    QPainter p(&img);
+    const PlotSettings s = PlotSettingsFor(QStringLiteral("(°C)"), t.rowCount());
+    const PlotView v = view ? *view : FullView(s);
+    DrawPlotWindow(p, img.size(), v, flags, t, ReadPlotColumns(t), detail);
+    return img;
+}
+
+const QRect kLabelStrip(0, 353, 640, 16);
+
+}  // namespace
+
+TEST(PlotData, cellNumbersByLeadingNumberParsing) {
+    const struct {
+        const char* cell;
+        float value;
+    } rows[] = {{"25.3", 25.3f}, {" -2.5", -2.5f}, {"+4", 4}, {"12abc", 12},
+                {"", 0},         {".5", 0.5f},     {"-", 0},  {"1e2", 100}};
+    for (const auto& r : rows)
+        EXPECT_EQ(CellNumber(r.cell, r.cell + strlen(r.cell)), r.value) << r.cell;
+    const char* dashes = "- - -";
+    EXPECT_TRUE(std::isnan(CellNumber(dashes, dashes + 5)));
+}
+
+TEST(PlotList, oneRecordDrawsNoLineButItsLabel) {
+    const QImage img = Draw(Table({"25.0"}), DryOnly());
+    EXPECT_EQ(CountColour(img, img.rect(), kDry), 0);
+    EXPECT_GT(CountDark(img, QRect(40, 353, 60, 16)), 0);
+}
+
+TEST(PlotList, unreadableTimesAndEmptyTablesDrawNoLabels) {
+    EXPECT_EQ(CountDark(Draw(Table({"25.0", "26.0", "27.0"}, "- - -"), DryOnly()), kLabelStrip), 0);
+    EXPECT_EQ(CountDark(Draw(Table({"25.0", "26.0"}, ""), DryOnly()), kLabelStrip), 0);
+    const QImage empty = Draw(TextTable(), DryOnly());
+    EXPECT_EQ(CountDark(empty, kLabelStrip), 0);
+    EXPECT_EQ(CountColour(empty, empty.rect(), kDry), 0);
+    // A view beyond the table (a stale range) draws nothing rather than reading past it.
+    PlotView stale;
+    stale.from = 5;
+    stale.to = 50;
+    const QImage beyond = Draw(Table({"25.0", "26.0"}), DryOnly(), PlotDetail::Summary, &stale);
+    EXPECT_EQ(CountColour(beyond, beyond.rect(), kDry), 0);
+}
+
+TEST(PlotList, hundredRecordsHaveTimeLinesAtOneTwentyFortySixtyEightyHundred) {
+    std::vector<QString> dry(100, "25.0");
+    const QImage img = Draw(Table(dry), DryOnly());
+    // Dotted time lines reach 10 above the top (y 75..84); record r sits at 80 + (r − 1) × 5.4.
+    auto lineAt = [&](int r) {
+        const int x = int(80 + (r - 1) * 5.4);
+        return CountColour(img, QRect(x, 75, 2, 10), kGrid) > 0;
+    };
+    for (int r : {1, 20, 40, 60, 80, 100}) EXPECT_TRUE(lineAt(r)) << r;
+    for (int r : {10, 30, 50, 70, 90}) EXPECT_FALSE(lineAt(r)) << r;
+    // A value at the maximum lies on the top edge.
+    const QImage top = Draw(Table({"130.0", "130.0"}), DryOnly());
+    EXPECT_EQ(top.pixelColor(200, 85), kDry);
+    const QImage over = Draw(Table({"130.1", "- - -"}), DryOnly());
+    EXPECT_EQ(over.pixelColor(200, 80), kDry);
+}
+
+TEST(PlotList, summaryDiffersFromEverySegmentInAtMostOnePercentOfTheArea) {
+    QRandomGenerator rng(7);
+    std::vector<QString> dry;
+    double v = 30;
+    for (int i = 0; i < 60000; ++i) {
+        v = std::clamp(v + (rng.generateDouble() - 0.5) * 2, -25.0, 135.0);
+        dry.push_back(i % 997 == 0 ? InvalidText() : QString::number(v, 'f', 1));
+    }
+    const TextTable t = Table(dry);
+    PlotView part = FullView(PlotSettingsFor(QStringLiteral("(°C)"), t.rowCount()));
+    part.from = 1001;  // not on a block boundary
+    part.to = 50000;
+    for (PlotView* view : {static_cast<PlotView*>(nullptr), &part}) {
+        const QImage a = Draw(t, DefaultChannelFlags(), PlotDetail::EverySegment, view);
+        const QImage b = Draw(t, DefaultChannelFlags(), PlotDetail::Summary, view);
+        int differ = 0;
+        const QRect area(70, 70, 560, 290);
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (a.pixel(x, y) != b.pixel(x, y)) ++differ;
+        EXPECT_LE(differ, area.width() * area.height() / 100) << (view ? "part" : "whole");
+        EXPECT_GT(CountColour(b, area, kDry), 500);  // the walk was drawn at all
+    }
+}
+
+TEST(PlotZoom, rectangleSelectsItsRecordsAndValues) {
+    const GraphLayout g = LayoutFor(QSize(640, 480));
+    PlotView v = FullView(PlotSettingsFor(QStringLiteral("(°C)"), 100));
+    // Records 21..40 lie at 80 + 20 × 5.4 = 188 and 80 + 39 × 5.4 = 290.6; 100 °C and 40 °C at
+    // 345 − 120/150 × 260 = 137 and 345 − 60/150 × 260 = 241.
+    const PlotView z = ZoomToRect(g, v, QRectF(QPointF(188, 137), QPointF(290.6, 241)), 100);
+    EXPECT_EQ(z.from, 21);
+    EXPECT_EQ(z.to, 40);
+    EXPECT_NEAR(z.scale.tempMax, 100, 1e-9);
+    EXPECT_NEAR(z.scale.tempMin, 40, 1e-9);
+    EXPECT_TRUE(z.zoomed);
+    // The wheel keeps the record under the pointer and never leaves the table.
+    const PlotView w = ZoomAround(g, v, QPointF(RecordX(g, v, 50), 200), 0.5, 100);
+    EXPECT_EQ(RecordAtX(g, w, RecordX(g, v, 50)), 50);
+    EXPECT_NEAR(double(w.count()), 50, 1);
+    const PlotView out = ZoomAround(g, v, QPointF(300, 200), 4, 100);
+    EXPECT_EQ(out.from, 1);
+    EXPECT_EQ(out.to, 100);
+    // A click without a drag changes nothing.
+    const PlotView same = ZoomToRect(g, v, QRectF(300, 200, 1, 1), 100);
+    EXPECT_EQ(same.count(), 100);
+    EXPECT_EQ(same.scale.tempMax, 130);
+}
+
+TEST(PlotZoom, zoomedPlotDrawsInRangeValuesAndClipsTheRest) {
+    std::vector<QString> dry;
+    for (int i = 0; i < 100; ++i) dry.push_back(i < 50 ? "30.0" : "120.0");
+    const TextTable t = Table(dry);
+    const GraphLayout g = LayoutFor(QSize(640, 480));
+    PlotView v = ZoomToRect(g, FullView(PlotSettingsFor("(°C)", 100)),
+                            QRectF(QPointF(80, 200), QPointF(620, 300)), 100);
+    const QImage img = Draw(t, DryOnly(), PlotDetail::Summary, &v);
+    EXPECT_EQ(CountColour(img, QRect(0, 0, 640, 85), kDry), 0);  // nothing over the top
+    EXPECT_GT(CountColour(img, QRect(80, 85, 270, 261), kDry), 100);
+}
+
+TEST(PlotCursor, readoutShowsTheRecordsOwnTexts) {
+    const TextTable t = Table({"25.0", "- - -", "27.5"});
+    ChannelFlags f = DryOnly();
+    f[size_t(Channel::Wind)] = true;
+    f[size_t(Channel::Humidex)] = true;  // no column: not in the readout
+    const std::vector<ReadoutLine> lines = CursorReadout(t, 2, f);
+    QStringList texts;
+    for (const ReadoutLine& l : lines) texts << l.text;
+    EXPECT_EQ(texts,
+              (QStringList{"Registro: 2", "24/03/07 00:00:01", "Seco: - - -", "Velocidade: 1.6"}));
+    EXPECT_EQ(lines[2].colour, kDry);
+    EXPECT_TRUE(CursorReadout(t, 4, f).empty());
+
+    QImage img = Draw(t, DryOnly());
+    QPainter p(&img);
+    const QRectF box = DrawCursor(p, img.size(), LayoutFor(img.size()), 600, lines);
+    EXPECT_LE(box.right(), 600);  // no room on the right: the box goes left of the line
+    EXPECT_GT(CountDark(img, box.toRect()), 20);
+}

@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/graphs/ChannelChooser.h"
+#include "ui/graphs/GraphPrint.h"
+#include "ui/graphs/ListPlot1.h"
+#include "ui/graphs/PlotRange.h"
+#include "ui/graphs/RealTime24.h"
+#include "ui/graphs/RealTimeRange.h"
+
+using namespace montira;
+
+namespace {
+
+const QColor kDry(255, 128, 0);
+
+int CountColour(const QImage& img, QColor c) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixelColor(x, y).rgb() == c.rgb()) ++n;
+    return n;
+}
+
+TextTable Rows(int n) {
+    TextTable t;
+    for (int i = 1; i <= n; ++i)
+        t.appendRow({QString::number(i), "24/03/07",
+                     QStringLiteral("10:%1:00").arg(i % 60, 2, 10, QChar('0')),
+                     QString::number(20 + i % 30, 'f', 1), "18.0", "22.1", "29.6", "25.1", "24.8",
+                     "31.2", "1.6", "- - -"});
+    return t;
+}
+
+struct Plot {
+    ListPlot1 w;
+    explicit Plot(int records) {
+        w.resize(640, 480);
+        w.plotTable(Rows(records), QStringLiteral("( °C )"), {"Ana", "", ""});
+        QTest::qWait(20);
+    }
+};
+
+}  // namespace
+
+TEST(ListPlot1Window, plotsTheTableAndKeepsItsMinimumSize) {
+    Plot p(100);
+    EXPECT_EQ(p.w.objectName(), "ListPlot1");
+    EXPECT_EQ(p.w.windowTitle(), QStringLiteral("Gráfico - Plotar"));
+    EXPECT_EQ(p.w.settings().PlotCount, 100);
+    EXPECT_GT(CountColour(p.w.image(), kDry), 300);
+    p.w.resize(5000 / 15, 5000 / 15);
+    QTest::qWait(20);
+    EXPECT_EQ(p.w.size(), QSize(400, 391));
+    EXPECT_EQ(p.w.image().size(), QSize(400, 391));
+}
+
+TEST(ListPlot1Window, dragZoomsWheelZoomsAndResetReturnsToTheWholePlot) {
+    Plot p(100);
+    const GraphLayout g = p.w.geometry();
+    const PlotView full = p.w.view();
+    const int x0 = int(RecordX(g, full, 21)), x1 = int(RecordX(g, full, 40)) + 1;
+    QTest::mousePress(&p.w, Qt::LeftButton, {}, QPoint(x0, 150));
+    QTest::mouseMove(&p.w, QPoint(x1, 250));
+    QTest::mouseRelease(&p.w, Qt::LeftButton, {}, QPoint(x1, 250));
+    EXPECT_EQ(p.w.view().from, 21);
+    EXPECT_EQ(p.w.view().to, 40);
+    EXPECT_LT(p.w.view().scale.tempMax, 130);
+    // The cursor line stays under the pointer in the zoomed view.
+    ASSERT_GT(p.w.cursorRecord(), 0);
+    EXPECT_NEAR(RecordX(g, p.w.view(), p.w.cursorRecord()), x1, PlotStep(g, p.w.view()));
+
+    p.w.findChild<QAction*>("ZoomReset")->trigger();
+    EXPECT_EQ(p.w.view().count(), 100);
+    EXPECT_EQ(p.w.view().scale.tempMax, 130);
+}
+
+TEST(ListPlot1Window, cursorFollowsThePointerAndReadsItsRecord) {
+    Plot p(100);
+    const double x = RecordX(p.w.geometry(), p.w.view(), 37);
+    QTest::mouseMove(&p.w, QPoint(int(std::lround(x)), 200));
+    EXPECT_EQ(p.w.cursorRecord(), 37);
+    const QImage shown = p.w.grab().toImage();
+    EXPECT_NE(shown, p.w.image().convertToFormat(shown.format()));  // line and box drawn over
+    QTest::mouseMove(&p.w, QPoint(20, 300));                        // off the plot area
+    EXPECT_EQ(p.w.cursorRecord(), 0);
+}
+
+TEST(ListPlot1Window, scaleDialogRefusesBadRecordsAndReplotsGoodOnes) {
+    Plot p(20);
+    PlotRange* range = p.w.findChild<PlotRange*>("PlotRange");
+    ASSERT_TRUE(range);
+    QString refused;
+    range->onRefused = [&](const QString& m) { refused = m; };
+    range->show();
+    EXPECT_EQ(range->TxtTo->text(), "20");
+    EXPECT_EQ(range->FrmTemp->title(), QStringLiteral("°C"));
+    range->TxtFrom->setText("5");
+    range->TxtTo->setText("5");
+    range->CmdOK->click();
+    EXPECT_EQ(refused, QStringLiteral("Comando inválido, tente novamente!"));
+    EXPECT_TRUE(range->isVisible());
+    range->TxtTo->setText("15");
+    range->CmdOK->click();
+    EXPECT_FALSE(range->isVisible());
+    EXPECT_EQ(p.w.view().from, 5);
+    EXPECT_EQ(p.w.view().to, 15);
+}
+
+TEST(RealTime24Window, sweepsTheLatestSampleAndTakesTenResults) {
+    ChartSettings s;
+    s.flags.fill(false);
+    s.flags[size_t(Channel::Dry)] = true;
+    RealTime24 chart(s);
+    chart.resize(640, 480);
+    chart.openChart();
+    EXPECT_TRUE(s.ChartOpen);
+    EXPECT_TRUE(chart.Timer1->isActive());
+    Reading r;
+    r.DryC = 55;
+    r.DryText = "55.0";
+    chart.addSample(r);
+    for (int i = 0; i < 20; ++i) chart.drawTick(QTime(10, 0, i));
+    EXPECT_GT(CountColour(chart.image(), kDry), 15);
+
+    RealTimeRange* range = chart.findChild<RealTimeRange*>("RealTimeRange");
+    ASSERT_TRUE(range);
+    range->show();
+    EXPECT_EQ(range->TxtCounts->text(), "540");
+    range->TxtCounts->setText("10");
+    range->CmdOK->click();
+    EXPECT_EQ(s.ChartStep, 54);
+    EXPECT_TRUE(chart.isVisible());
+
+    chart.close();
+    EXPECT_FALSE(s.ChartOpen);
+    EXPECT_FALSE(chart.Timer1->isActive());
+}
+
+TEST(RealTime24Window, chooserStoresTheFlagsAndRunsAtThePollInterval) {
+    ChartSettings s;
+    RealTime24 chart(s);
+    chart.setPollInterval(150);
+    chart.openChart();
+    chart.findChild<QAction*>("Units")->trigger();
+    EXPECT_FALSE(chart.isVisible());
+    ChannelChooser* chooser = chart.findChild<ChannelChooser*>("RealAll");
+    ASSERT_TRUE(chooser && chooser->isVisible());
+    EXPECT_FALSE(chooser->box(Channel::RH)->isChecked());
+    chooser->box(Channel::RH)->setChecked(true);
+    chooser->CmdOK->click();
+    EXPECT_TRUE(s.flags[size_t(Channel::RH)]);
+    EXPECT_TRUE(chart.isVisible());
+    EXPECT_EQ(chart.Timer1->interval(), 150);
+}
+
+TEST(GraphPrint, printsOnePage) {
+    Plot p(50);
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("plot.pdf"));
+    PrintGraph(printer, p.w.printImage());
+    QFile f(dir.filePath("plot.pdf"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().startsWith("%PDF"));
+}
+
+TEST(GraphScreenshot, sweptChartAndZoomedPlotWithCursorAreGrabbedWhenAsked) {
+    const QString dir = qEnvironmentVariable("MONTIRA_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "MONTIRA_SCREENSHOT_DIR not set";
+    ChartSettings s;
+    RealTime24 chart(s);
+    chart.resize(640, 480);
+    chart.openChart();
+    for (int i = 0; i < 700; ++i) {
+        Reading r;
+        const double t = 25 + 8 * std::sin(i / 40.0);
+        r.DryC = t, r.DewC = t - 8, r.WetC = t - 4, r.GlobeC = t + 5, r.AirSpeed = 3;
+        r.DryText = r.DewText = r.WetText = r.GlobeText = r.AirSpeedText = "1.0";
+        r.HeatIndexText = r.WbgtIndoorText = r.WbgtOutdoorText = r.WindChillText = "- - -";
+        chart.addSample(r);
+        chart.drawTick(QTime(10, 0, 0).addSecs(i));
+    }
+    EXPECT_TRUE(chart.grab().save(QDir(dir).filePath("realtime24.png")));
+
+    Plot p(2000);
+    QTest::mousePress(&p.w, Qt::LeftButton, {}, QPoint(200, 150));
+    QTest::mouseMove(&p.w, QPoint(400, 300));
+    QTest::mouseRelease(&p.w, Qt::LeftButton, {}, QPoint(400, 300));
+    p.w.setCursorAt(300);
+    EXPECT_TRUE(p.w.grab().save(QDir(dir).filePath("listplot1-zoomed.png")));
+}
