@@ -110,8 +110,11 @@ QRectF DrawCursor(QPainter& p, QSize window, const GraphLayout& g, double x,
     const QFontMetricsF fm(p.font());
     double w = 0;
     for (const ReadoutLine& l : lines) w = std::max(w, fm.horizontalAdvance(l.text));
-    const double pad = 4, h = fm.height() * double(lines.size()) + 2 * pad;
-    w += 2 * pad;
+    // Each line is dark text after a swatch of its channel's colour: the light channel colours
+    // (I.C., Twc) cannot be read as text on the box.
+    const double pad = 4, swatch = fm.height() * 0.6,
+                 h = fm.height() * double(lines.size()) + 2 * pad;
+    w += 3 * pad + swatch;
     double left = x + 8;
     if (left + w > window.width()) left = x - 8 - w;
     const QRectF box(left, g.top() + 4, w, h);
@@ -120,8 +123,10 @@ QRectF DrawCursor(QPainter& p, QSize window, const GraphLayout& g, double x,
     p.drawRect(box);
     double y = box.top() + pad;
     for (const ReadoutLine& l : lines) {
-        p.setPen(l.colour);
-        TextAt(p, box.left() + pad, y, l.text);
+        const QRectF mark(box.left() + pad, y + (fm.height() - swatch) / 2, swatch, swatch);
+        if (l.colour != QColor(Qt::black)) p.fillRect(mark, l.colour);  // not record and time
+        p.setPen(Qt::black);
+        TextAt(p, mark.right() + pad, y, l.text);
         y += fm.height();
     }
     p.restore();
