@@ -4,8 +4,8 @@
 
 #include "cli/Commands.h"
 #include "cli/Options.h"
+#include "core/link/DeadlineClock.h"
 #include "core/link/Poll.h"
-#include "core/link/SilenceClock.h"
 
 namespace montira::cli {
 
@@ -15,7 +15,7 @@ int MeterSession::start(const char* command, double timeoutSeconds) {
 }
 
 bool MeterSession::refresh(double timeoutSeconds) {
-    SilenceClock limited(clock, qint64(timeoutSeconds * 1000));
+    DeadlineClock limited(clock, qint64(timeoutSeconds * 1000));
     Poll poll(port, limited, state);
     while (poll.framesShown() == 0 && !limited.stopping()) poll.tick();
     return poll.framesShown() > 0;

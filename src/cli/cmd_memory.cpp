@@ -4,10 +4,10 @@
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "core/AppState.h"
+#include "core/link/DeadlineClock.h"
 #include "core/link/EventLoopClock.h"
 #include "core/link/Poll.h"
 #include "core/link/QtSerialPort.h"
-#include "core/link/SilenceClock.h"
 #include "core/memory/LoggerDownload.h"
 #include "core/memory/SetDecoder.h"
 #include "core/record/SetFile.h"
@@ -57,7 +57,7 @@ bool ParseArgs(const QStringList& args, MemoryArgs& a, QString& error) {
 // The main window's start: wait for a valid live frame (NoDataRoutine, with its clock
 // check) and decode one, which also gives the probe calibration the stored records need.
 bool WaitForMeter(SerialPort& port, Clock& clock, AppState& state, double timeoutSeconds) {
-    SilenceClock limited(clock, qint64(timeoutSeconds * 1000));
+    DeadlineClock limited(clock, qint64(timeoutSeconds * 1000));
     Poll poll(port, limited, state);
     while (poll.framesShown() == 0 && !limited.stopping()) poll.tick();
     return poll.framesShown() > 0;

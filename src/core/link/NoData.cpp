@@ -1,37 +1,14 @@
 #include "core/link/NoData.h"
 
-#include "core/meter/Commands.h"
+#include "core/link/DeadlineClock.h"
 #include "core/link/Handshake.h"
 #include "core/link/PortName.h"
+#include "core/meter/Commands.h"
 #include "core/meter/LiveFrame.h"
 
 namespace montira {
 
 namespace {
-
-// A clock that also "stops" once a deadline has passed or the port failed under us, so the
-// handshake of the clock check cannot hold the program for the 500 s of its 10000 attempts
-// when the meter went quiet right after its frame.
-class BoundedClock : public Clock {
-public:
-    BoundedClock(Clock& inner, const SerialPort& port, qint64 deadlineMs)
-        : inner_(inner), port_(port), deadline_(deadlineMs) {}
-    qint64 nowMs() const override { return inner_.nowMs(); }
-    void delay(double seconds) override {
-        if (!stopping()) inner_.delay(seconds);
-    }
-    void pump() override {
-        if (!stopping()) inner_.pump();
-    }
-    bool stopping() const override {
-        return inner_.stopping() || inner_.nowMs() >= deadline_ || port_.failed();
-    }
-
-private:
-    Clock& inner_;
-    const SerialPort& port_;
-    qint64 deadline_;
-};
 
 void Call(const std::function<void()>& f) {
     if (f) f();
@@ -53,7 +30,9 @@ NoDataResult Leave(NoDataContext& ctx, NoDataResult why) {
 
 // A handshake that gives up after kClockCheckHandshakeMs; false when the meter did not answer.
 bool BoundedHandshake(NoDataContext& ctx) {
-    BoundedClock bounded(ctx.clock, ctx.port, ctx.clock.nowMs() + kClockCheckHandshakeMs);
+    // The clock check cannot hold the program for the 500 s of the handshake's 10000 attempts
+    // when the meter went quiet right after its frame.
+    DeadlineClock bounded(ctx.clock, kClockCheckHandshakeMs, &ctx.port);
     return AttentionHandshake(ctx.port, bounded, ctx.state.link);
 }
 

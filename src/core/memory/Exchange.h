@@ -2,9 +2,9 @@
 #include <functional>
 
 #include "core/link/Clock.h"
+#include "core/link/DeadlineClock.h"
 #include "core/link/Handshake.h"
 #include "core/link/MeterLink.h"
-#include "core/link/SilenceClock.h"
 
 namespace montira {
 

@@ -39,7 +39,7 @@ KeyOutcome PressKey(SerialPort& port, Clock& clock, AppState& state, MeterKey ke
     if (state.live.flags.FlagRun && !k.duringRun) return KeyOutcome::RefusedRun;
     const PausedPoll paused(poll);  // started again after KeypadBusy is cleared
     const FlagGuard busy(state.link.KeypadBusy);
-    SilenceClock quiet(clock, kExchangeSilenceMs);
+    DeadlineClock quiet(clock, kExchangeSilenceMs);
     SendCommand(port, quiet, state.link, k.letter);
     return KeyOutcome::Sent;
 }

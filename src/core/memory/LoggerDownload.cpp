@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/link/DeadlineClock.h"
 #include "core/link/Handshake.h"
-#include "core/link/SilenceClock.h"
 #include "core/meter/Commands.h"
 
 namespace montira {
@@ -29,7 +29,7 @@ DownloadOutcome DownloadLogger(MeterLink& meter, AppState& state, LoggerMemory& 
         lease.release();
         return o;
     };
-    SilenceClock quiet(clock, hooks.silenceMs);
+    DeadlineClock quiet(clock, hooks.silenceMs);
 
     // Status: repeated until a well-formed 7-byte reply, or the meter stays silent too long.
     std::optional<MemoryStatus> status;
@@ -84,7 +84,7 @@ DownloadOutcome DownloadLogger(MeterLink& meter, AppState& state, LoggerMemory& 
 
 bool EraseLogger(MeterLink& meter, qint64 silenceMs) {
     const MeterLink::Lease lease = meter.take();
-    SilenceClock quiet(lease.clock(), silenceMs);
+    DeadlineClock quiet(lease.clock(), silenceMs);
     if (!AttentionHandshake(lease.port(), quiet, lease.state())) return false;
     lease.port().write(QByteArray(1, cmd::EraseLogger));
     return true;

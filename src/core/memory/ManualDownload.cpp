@@ -29,7 +29,7 @@ QString Joined(const QByteArray& b, qsizetype at, QChar sep) {
 enum class Query { Stored, None, Silent };
 
 // "S" until the first byte is 'Y' or 'Z'; other replies repeat it.
-Query AskForRecords(SerialPort& port, SilenceClock& quiet, LinkState& link, int& count) {
+Query AskForRecords(SerialPort& port, DeadlineClock& quiet, LinkState& link, int& count) {
     for (;;) {
         const QByteArray r = AskMeter(port, quiet, link, cmd::ManualQuery);
         if (!link.MeterOnline) return Query::Silent;
@@ -55,7 +55,7 @@ ManualOutcome DownloadManual(SerialPort& port, Clock& clock, AppState& state, Ma
     if (!link.MeterOnline) return ManualOutcome::Offline;
     const FlagGuard downloading(run);
 
-    SilenceClock quiet(clock, kExchangeSilenceMs);
+    DeadlineClock quiet(clock, kExchangeSilenceMs);
     out = ManualDump{};
     switch (AskForRecords(port, quiet, link, out.count)) {
         case Query::None:

@@ -25,7 +25,7 @@ int Byte(const QByteArray& b, int i) {
 // `minBytes` bytes. Empty when the meter is offline or stays silent for the limit.
 QByteArray QueryUntil(SerialPort& port, Clock& clock, LinkState& link, char letter, int minBytes) {
     if (!link.MeterOnline) return {};
-    SilenceClock quiet(clock, kExchangeSilenceMs);
+    DeadlineClock quiet(clock, kExchangeSilenceMs);
     for (;;) {
         port.readAll();
         const QByteArray reply = AskMeter(port, quiet, link, letter);
@@ -62,7 +62,7 @@ QByteArray ReadMeterClock(SerialPort& port, Clock& clock, LinkState& link) {
 
 bool SetMeterClock(SerialPort& port, Clock& clock, LinkState& link, const QDateTime& now) {
     if (!link.MeterOnline) return false;
-    SilenceClock quiet(clock, kExchangeSilenceMs);
+    DeadlineClock quiet(clock, kExchangeSilenceMs);
     port.readAll();
     if (!AttentionHandshake(port, quiet, link)) return false;
     quiet.delay(0.05);
@@ -93,7 +93,7 @@ std::optional<SamplingSetting> ReadSampling(SerialPort& port, Clock& clock, Link
 
 int SetSampling(SerialPort& port, Clock& clock, LinkState& link, bool byMinutes, int value) {
     const int v = std::clamp(value, 1, byMinutes ? kMaxSamplingMinutes : kMaxSamplingSeconds);
-    SilenceClock quiet(clock, kExchangeSilenceMs);
+    DeadlineClock quiet(clock, kExchangeSilenceMs);
     AttentionHandshake(port, quiet, link);
     if (byMinutes) {
         port.write(QByteArray(1, cmd::SetMinutes));
@@ -121,7 +121,7 @@ std::optional<int> ReadPowerOff(SerialPort& port, Clock& clock, LinkState& link)
 
 void SetPowerOff(SerialPort& port, Clock& clock, LinkState& link, int seconds) {
     const int v = std::clamp(seconds, 1, kMaxPowerOffSeconds);
-    SilenceClock quiet(clock, kExchangeSilenceMs);
+    DeadlineClock quiet(clock, kExchangeSilenceMs);
     AttentionHandshake(port, quiet, link);
     port.write(QByteArray(1, cmd::SetPowerOff));
     quiet.delay(0.05);
@@ -131,7 +131,7 @@ void SetPowerOff(SerialPort& port, Clock& clock, LinkState& link, int seconds) {
 }
 
 void KeepPowerOff(SerialPort& port, Clock& clock, LinkState& link) {
-    SilenceClock quiet(clock, kExchangeSilenceMs);
+    DeadlineClock quiet(clock, kExchangeSilenceMs);
     SendCommand(port, quiet, link, cmd::KeepPowerOff);
 }
 
