@@ -59,30 +59,6 @@ QString AutoSaveFileName(const QDateTime& t) {
     return t.toString(QStringLiteral("MMddHHmmss")) + QStringLiteral(".plv");
 }
 
-QByteArray EncodeFieldsLine(const QStringList& fields) {
-    QByteArray line;
-    for (const QString& f : fields) {
-        line += ToCp1252(f);
-        line += '\t';
-    }
-    line += "\r\n";
-    return line;
-}
-
-QByteArray EncodeHeaderLines(const QString& name, const QString& sector, const QString& company) {
-    QByteArray out;
-    for (const QString* t : {&name, &sector, &company}) {
-        out += "*****";
-        out += ToCp1252(*t);
-        out += "\r\n";
-    }
-    return out;
-}
-
-QByteArray EncodeHeaderLines(const HeaderTexts& h) {
-    return EncodeHeaderLines(h.name, h.sector, h.company);
-}
-
 QByteArray EncodeDataLine(qint64 number, const QStringList& sampleFields) {
     return EncodeFieldsLine(QStringList{QString::number(number)} + sampleFields);
 }

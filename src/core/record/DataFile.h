@@ -6,6 +6,7 @@
 
 #include "core/meter/Reading.h"
 #include "core/tables/ProgressPace.h"
+#include "core/tables/TableLines.h"
 #include "core/tables/TextTable.h"
 
 namespace montira {
@@ -17,11 +18,6 @@ namespace montira {
 
 // Records in one file; record 320001 opens the first continuation file.
 constexpr qint64 kRecordsPerFile = 320000;
-
-// The three texts of the name/sector/company window, written as header text lines.
-struct HeaderTexts {
-    QString name, sector, company;
-};
 
 // The 12 column headings of a data file in °C/m/s or °F/ft/m.
 QStringList DataFileHeading(bool celsius);
@@ -41,12 +37,8 @@ QString AutoSaveFileName(const QDateTime& t);
 // The file title of a path: the name without its folder (either separator counts).
 QString FileTitle(const QString& path);
 
-// Rows in, bytes out.
-QByteArray EncodeFieldsLine(const QStringList& fields);
 // A data line: the record number, then fields 2 to 12.
 QByteArray EncodeDataLine(qint64 number, const QStringList& sampleFields);
-QByteArray EncodeHeaderLines(const QString& name, const QString& sector, const QString& company);
-QByteArray EncodeHeaderLines(const HeaderTexts& h);
 
 // Bytes in, rows out, with the reading rules of the Open command: a line whose 1st and 5th
 // characters are "*" is a header text line (the first three lines fill name, sector and

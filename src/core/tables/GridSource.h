@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "core/record/DataFile.h"
+#include "core/tables/TableLines.h"
 #include "core/tables/TextTable.h"
 
 namespace montira {

@@ -2,7 +2,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "core/record/DataFile.h"
+#include "core/tables/TableLines.h"
 #include "core/tables/SafeFile.h"
 
 namespace montira {
