@@ -19,5 +19,6 @@ int RunManual(const QStringList& args);    // cmd_manual.cpp
 int RunPrint(const QStringList& args);     // cmd_print.cpp
 int RunExport(const QStringList& args);    // cmd_export.cpp
 int RunHeader(const QStringList& args);    // cmd_header.cpp
+int RunEvaluate(const QStringList& args);  // cmd_evaluate.cpp
 
 }  // namespace montira::cli

@@ -10,8 +10,10 @@
 // Exit codes: 0 done; 1 other failure; 2 usage or bad input; 3 meter not answering;
 // 4 nothing stored in the meter.
 int main(int argc, char** argv) {
-    // Printing needs fonts, so "print" runs a GUI application (offscreen unless told).
-    const bool gui = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    // Printing needs fonts, so "print" and "evaluate" run a GUI application (offscreen unless
+    // told).
+    const bool gui =
+        argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "evaluate") == 0);
     if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(gui ? new QGuiApplication(argc, argv)
@@ -21,7 +23,7 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) {
         std::fputs(
             "uso: montira-cli decode|sim|record|memory|workload|clock|sampling|poweroff|erase|"
-            "key|manual|print|export|header ...\n",
+            "key|manual|print|export|header|evaluate ...\n",
             stderr);
         return montira::cli::kUsage;
     }
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
     if (verb == "print") return montira::cli::RunPrint(args);
     if (verb == "export") return montira::cli::RunExport(args);
     if (verb == "header") return montira::cli::RunHeader(args);
+    if (verb == "evaluate") return montira::cli::RunEvaluate(args);
     std::fprintf(stderr, "montira-cli: comando desconhecido: %s\n", qPrintable(verb));
     return montira::cli::kUsage;
 }
