@@ -48,7 +48,7 @@ TEST(EvaluateCli, worstHourAndVerdictAsJsonInTheGivenKeyOrder) {
                                  "C)",
                                  240, 90, "25.0", "29.0");
     const RunResult r = Cli({"evaluate", in, "--index", "IBUTGi", "--period", "40:180:montagem",
-                             "--period", "20:297", "--cloth", "Macacão de poliolefina"});
+                             "--period", "20:297", "--cloth", "Macacão de polipropileno SMS"});
     ASSERT_EQ(r.code, 0) << r.errText().toStdString();
     EXPECT_TRUE(r.out.startsWith("{\"Start\":\"24/03/07 09:30:00\",\"End\":\"24/03/07 10:30:00\""))
         << r.out.toStdString();
@@ -56,9 +56,9 @@ TEST(EvaluateCli, worstHourAndVerdictAsJsonInTheGivenKeyOrder) {
     EXPECT_EQ(o["MeanWbgt"].toDouble(), 29);
     EXPECT_EQ(o["Partial"].toBool(), false);
     EXPECT_EQ(o["M"].toDouble(), 219);  // (40·180 + 20·297) / 60
-    EXPECT_EQ(o["ClothingAdjustment"].toDouble(), 1);
+    EXPECT_EQ(o["ClothingAdjustment"].toDouble(), 0.5);
     EXPECT_NEAR(o["Limit"].toDouble(), 56.7 - 11.5 * std::log10(219.0), 1e-12);
-    EXPECT_NEAR(o["Margin"].toDouble(), o["Limit"].toDouble() - 30, 1e-12);
+    EXPECT_NEAR(o["Margin"].toDouble(), o["Limit"].toDouble() - 29.5, 1e-12);
     EXPECT_EQ(o["Verdict"].toString(), QStringLiteral("entre o nível de ação e o limite"));
 }
 
