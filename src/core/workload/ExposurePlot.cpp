@@ -78,14 +78,21 @@ void DrawExposurePlot(QPainter& p, const QRectF& area, const WbgtSeries& s, cons
     for (const auto& run : runs.runs) {
         QPainterPath path;
         int bucket = -1;
-        double bmin = 0, bmax = 0, bx = 0;
+        double bmin = 0, bmax = 0, bfirst = 0, blast = 0, bx = 0;
+        // Each step: across at the last value of the step before, down or up to the first
+        // value of this one, then over the span of its values.
         auto flush = [&] {
             if (bucket < 0) return;
-            if (path.elementCount() == 0) path.moveTo(bx, Y(bmin));
-            path.lineTo(bx, Y(bmin));
+            if (path.elementCount() == 0)
+                path.moveTo(bx, Y(bfirst));
+            else
+                path.lineTo(bx, path.currentPosition().y());
+            path.lineTo(bx, Y(bfirst));
             if (bmax != bmin) {
+                path.lineTo(bx, Y(bmin));
                 path.lineTo(bx, Y(bmax));
             }
+            path.lineTo(bx, Y(blast));
         };
         for (int k = run.first; k <= run.second; ++k) {
             const double x = X(s.ticks[size_t(k)]);
@@ -94,16 +101,16 @@ void DrawExposurePlot(QPainter& p, const QRectF& area, const WbgtSeries& s, cons
             if (b != bucket) {
                 flush();
                 bucket = b;
-                bmin = bmax = v;
+                bmin = bmax = bfirst = v;
                 bx = x;
             } else {
                 bmin = std::min(bmin, v);
                 bmax = std::max(bmax, v);
             }
+            blast = v;
         }
         flush();
-        path.lineTo(X(s.ticks[size_t(run.second)] + runs.typical),
-                    Y(s.celsius(s.milli[size_t(run.second)])));
+        path.lineTo(X(s.ticks[size_t(run.second)] + runs.typical), path.currentPosition().y());
         p.drawPath(path);
     }
     if (levels) {

@@ -312,7 +312,7 @@ void Evaluation::Reevaluate() {
     } else {
         const exposure::Evaluation& e = *report_.evaluation;
         const bool both = report_.fahrenheit;
-        LblM->setText(QStringLiteral("M̅ = %1 W").arg(e.m, 0, 'f', 1));
+        LblM->setText(QStringLiteral("Taxa metabólica média: %1 W").arg(e.m, 0, 'f', 1));
         LblLimits->setText(QStringLiteral("Exposição: %1\nNível de ação: %2\nLimite: %3")
                                .arg(TemperatureText(e.exposure, both),
                                     TemperatureText(e.actionLevel, both),

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include "ui/tables/FileList.h"
+#include "ui/tables/ListWindowTools.h"
 #include "ui/workload/Evaluation.h"
 
 using montira::HeaderTexts;
@@ -94,4 +97,25 @@ TEST(EvaluationWindow, savesTheReportAsPdf) {
         w.resize(1000, 640);
         w.grab().save(qEnvironmentVariable("MONTIRA_SHOT"));
     }
+}
+
+TEST(EvaluationWindow, opensFromTheFileWindowsToolbarOverItsTable) {
+    montira::CsvChoice choice;
+    montira::FileList list;
+    montira::AttachTableTools(&list, &choice);
+    list.setHeading(kHeading);
+    list.setRows(Rows());
+    list.TxtCompany->setText("Acme");
+    QAction* evaluate = nullptr;
+    for (QAction* a : list.toolbar()->actions())
+        if (a->data().toString() == "Evaluation") evaluate = a;
+    ASSERT_TRUE(evaluate);
+    evaluate->trigger();
+    Evaluation* w = nullptr;  // not a Q_OBJECT: found by its type, not by findChild
+    for (QObject* o : list.children())
+        if (auto* e = dynamic_cast<Evaluation*>(o)) w = e;
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->report().header.company.toStdString(), "Acme");
+    EXPECT_EQ(w->report().hour.first, 60);
+    w->close();
 }
