@@ -20,5 +20,6 @@ int RunPrint(const QStringList& args);     // cmd_print.cpp
 int RunExport(const QStringList& args);    // cmd_export.cpp
 int RunHeader(const QStringList& args);    // cmd_header.cpp
 int RunPlot(QStringList args);             // cmd_plot.cpp
+int RunEvaluate(const QStringList& args);  // cmd_evaluate.cpp
 
 }  // namespace montira::cli

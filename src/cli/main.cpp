@@ -11,7 +11,8 @@
 // 4 nothing stored in the meter.
 int main(int argc, char** argv) {
     // Printing and drawing need fonts, so these run a GUI application (offscreen unless told).
-    const bool gui = argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "plot") == 0);
+    const bool gui = argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "plot") == 0 ||
+                                  qstrcmp(argv[1], "evaluate") == 0);
     if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(gui ? new QGuiApplication(argc, argv)
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) {
         std::fputs(
             "uso: montira-cli decode|sim|record|memory|workload|clock|sampling|poweroff|erase|"
-            "key|manual|print|export|header|plot ...\n",
+            "key|manual|print|export|header|plot|evaluate ...\n",
             stderr);
         return montira::cli::kUsage;
     }
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     if (verb == "export") return montira::cli::RunExport(args);
     if (verb == "header") return montira::cli::RunHeader(args);
     if (verb == "plot") return montira::cli::RunPlot(args);
+    if (verb == "evaluate") return montira::cli::RunEvaluate(args);
     std::fprintf(stderr, "montira-cli: comando desconhecido: %s\n", qPrintable(verb));
     return montira::cli::kUsage;
 }

@@ -4,6 +4,7 @@
 
 #include "ui/common/Icons.h"
 #include "ui/tables/TableIcons.h"
+#include "ui/workload/OpenEvaluation.h"
 
 namespace montira {
 
@@ -15,10 +16,15 @@ List::List(AppState& state, LiveListFeed& feed, QWidget* panel)
     addAction("Print", QStringLiteral("Imprimir"), PrintIcon());
     addAction("CelFah", QStringLiteral("Celsius / Fahenheit"), CelFahIcon());
     addAction("Exportar planilha", QStringLiteral("Exportar planilha"), SpreadsheetIcon());
+    addAction("Evaluation", QStringLiteral("Avaliação"), EvaluationIcon());
     connect(action("Save"), &QAction::triggered, this, [this] { save(); });
     connect(action("Print"), &QAction::triggered, this, [this] { print(); });
     connect(action("CelFah"), &QAction::triggered, this, [this] { switchTables(); });
     connect(action("Exportar planilha"), &QAction::triggered, this, [this] { exportSheet(); });
+    connect(action("Evaluation"), &QAction::triggered, this, [this] {
+        OpenEvaluation(this, visibleModel(),
+                       {TxtName->text(), TxtSector->text(), TxtCompany->text()});
+    });
     addBoxes();
     finishLayout(panel);
     GridC->setVisible(feed_.ListCelsius);

@@ -9,6 +9,7 @@
 #include "ui/tables/ModelGrid.h"
 #include "ui/tables/PrintPreview.h"
 #include "ui/tables/TableIcons.h"
+#include "ui/workload/OpenEvaluation.h"
 
 namespace montira {
 
@@ -40,6 +41,11 @@ void AttachTableTools(DataList* w, CsvChoice* choice) {
         ExportWithDialog(w, ModelGrid(visible()), Boxes(w->TxtName, w->TxtSector, w->TxtCompany),
                          *choice);
     });
+    QAction* evaluate =
+        AddKeyedAction(w->toolbar(), "Evaluation", QStringLiteral("Avaliação"), EvaluationIcon());
+    QObject::connect(evaluate, &QAction::triggered, w, [w, visible] {
+        OpenEvaluation(w, visible(), Boxes(w->TxtName, w->TxtSector, w->TxtCompany));
+    });
 }
 
 void AttachTableTools(FileList* w, CsvChoice* choice) {
@@ -49,6 +55,11 @@ void AttachTableTools(FileList* w, CsvChoice* choice) {
     QObject::connect(sheet, &QAction::triggered, w, [w, choice] {
         ExportWithDialog(w, ModelGrid(*w->model()), Boxes(w->TxtName, w->TxtSector, w->TxtCompany),
                          *choice);
+    });
+    QAction* evaluate =
+        AddKeyedAction(w->toolbar(), "Evaluation", QStringLiteral("Avaliação"), EvaluationIcon());
+    QObject::connect(evaluate, &QAction::triggered, w, [w] {
+        OpenEvaluation(w, *w->model(), Boxes(w->TxtName, w->TxtSector, w->TxtCompany));
     });
 }
 

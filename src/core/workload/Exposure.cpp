@@ -1,0 +1,108 @@
+#include "core/workload/Exposure.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace montira::exposure {
+
+const std::vector<MetabolicClass>& MetabolicClasses() {
+    static const std::vector<MetabolicClass> classes = {
+        {QStringLiteral("Repouso"), 117},
+        {QStringLiteral("Taxa metabólica baixa"), 180},
+        {QStringLiteral("Taxa metabólica moderada"), 297},
+        {QStringLiteral("Taxa metabólica alta"), 414},
+        {QStringLiteral("Taxa metabólica muito alta"), 522},
+    };
+    return classes;
+}
+
+const std::vector<ClothingPreset>& ClothingPresets() {
+    static const std::vector<ClothingPreset> presets = {
+        {QStringLiteral("Roupa de trabalho"), 0},
+        {QStringLiteral("Macacão de tecido"), 0},
+        {QStringLiteral("Macacão de polipropileno SMS"), 0.5},
+        {QStringLiteral("Macacão de poliolefina"), 1},
+        {QStringLiteral("Roupa de tecido em camada dupla"), 3},
+        {QStringLiteral("Macacão com barreira de vapor, uso limitado"), 11},
+    };
+    return presets;
+}
+
+bool ParseClothing(const QString& text, double& out) {
+    const QString t = text.trimmed();
+    for (const auto& p : ClothingPresets())
+        if (t.compare(p.name, Qt::CaseInsensitive) == 0) {
+            out = p.adjustment;
+            return true;
+        }
+    bool ok = false;
+    QString number = t;
+    number.replace(u',', u'.');
+    const double v = QLocale::c().toDouble(number, &ok);
+    if (!ok || !std::isfinite(v) || std::fabs(v) > 100) return false;
+    out = v;
+    return true;
+}
+
+std::optional<double> MeanMetabolicRate(const std::vector<WorkPeriod>& periods, QString* why) {
+    auto fail = [why](const QString& text) -> std::optional<double> {
+        if (why) *why = text;
+        return std::nullopt;
+    };
+    if (periods.empty()) return fail(QStringLiteral("nenhum período de trabalho"));
+    double minutes = 0, sum = 0;
+    for (const auto& p : periods) {
+        if (!std::isfinite(p.minutes) || p.minutes <= 0 || p.minutes > 60)
+            return fail(QStringLiteral("duração inválida: %1 min").arg(p.minutes));
+        if (!std::isfinite(p.watts) || p.watts <= 0 || p.watts > kMaxWatts)
+            return fail(QStringLiteral("taxa metabólica inválida: %1 W (acima de 0 até %2 W)")
+                            .arg(p.watts)
+                            .arg(kMaxWatts));
+        minutes += p.minutes;
+        sum += p.watts * p.minutes;
+    }
+    if (std::fabs(minutes - 60) > 1e-9)
+        return fail(QStringLiteral("os períodos somam %1 min, não 60 min").arg(minutes));
+    return sum / 60;
+}
+
+double ExposureLimit(double m) {
+    return 56.7 - 11.5 * std::log10(m);
+}
+
+double ActionLevel(double m) {
+    return 59.9 - 14.1 * std::log10(m);
+}
+
+Verdict Judge(double e, double al, double l) {
+    if (e > l) return Verdict::AboveLimit;
+    if (e >= al) return Verdict::BetweenLevels;
+    return Verdict::BelowActionLevel;
+}
+
+QString VerdictText(Verdict v) {
+    switch (v) {
+        case Verdict::BelowActionLevel:
+            return QStringLiteral("abaixo do nível de ação");
+        case Verdict::BetweenLevels:
+            return QStringLiteral("entre o nível de ação e o limite");
+        case Verdict::AboveLimit:
+            return QStringLiteral("acima do limite");
+    }
+    return {};
+}
+
+Evaluation Evaluate(double meanWbgtC, double m, double clothing) {
+    Evaluation e;
+    e.meanWbgt = meanWbgtC;
+    e.clothing = clothing;
+    e.m = m;
+    e.exposure = meanWbgtC + clothing;
+    e.limit = ExposureLimit(m);
+    e.actionLevel = ActionLevel(m);
+    e.margin = e.limit - e.exposure;
+    e.verdict = Judge(e.exposure, e.actionLevel, e.limit);
+    return e;
+}
+
+}  // namespace montira::exposure

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/workload/WorstHour.h"
+
+using namespace montira::exposure;
+
+namespace {
+
+// (minute, °C) readings; ticks are half seconds.
+WbgtSeries Series(const std::vector<std::pair<double, double>>& points) {
+    WbgtSeries s;
+    for (const auto& [minute, value] : points) {
+        s.ticks.push_back(qint64(minute * 120));
+        s.milli.push_back(qint64(std::llround(value * 1000)));
+        s.rows.push_back(int(s.rows.size()));
+    }
+    return s;
+}
+
+// One reading a minute from `from` for `count` minutes at `value`.
+void Minutes(std::vector<std::pair<double, double>>& p, double from, int count, double value) {
+    for (int i = 0; i < count; ++i) p.emplace_back(from + i, value);
+}
+
+double StartMinute(const ExposureHour& h) {
+    return double(h.start) / 120;
+}
+double EndMinute(const ExposureHour& h) {
+    return double(h.end) / 120;
+}
+
+}  // namespace
+
+TEST(WorstHour, constantSeriesGivesTheEarliestHour) {
+    std::vector<std::pair<double, double>> p;
+    Minutes(p, 0, 180, 25.4);
+    const ExposureHour h = WorstHour(Series(p));
+    ASSERT_TRUE(h.valid());
+    EXPECT_EQ(h.first, 0);
+    EXPECT_FALSE(h.partial);
+    EXPECT_DOUBLE_EQ(h.meanC, 25.4);
+    EXPECT_EQ(EndMinute(h), 60);
+}
+
+TEST(WorstHour, singleHotHourIsFoundExactly) {
+    std::vector<std::pair<double, double>> p;
+    Minutes(p, 0, 90, 25);
+    Minutes(p, 90, 60, 31);
+    Minutes(p, 150, 90, 25);
+    const ExposureHour h = WorstHour(Series(p));
+    EXPECT_EQ(StartMinute(h), 90);
+    EXPECT_DOUBLE_EQ(h.meanC, 31);
+}
+
+TEST(WorstHour, gapBreaksTheHourSoTheHotterShortRunIsNotUsed) {
+    std::vector<std::pair<double, double>> p;
+    Minutes(p, 0, 50, 35);    // hot, but only 50 minutes long
+    Minutes(p, 53, 120, 26);  // a 3-minute spacing (> 2 typical) starts a new run
+    const ExposureHour h = WorstHour(Series(p));
+    EXPECT_EQ(StartMinute(h), 53);
+    EXPECT_DOUBLE_EQ(h.meanC, 26);
+    EXPECT_FALSE(h.partial);
+    // A 2-minute spacing (exactly twice the typical interval) does not break: the hour from
+    // minute 0 holds the hot readings and the 35 of minute 49 for two minutes.
+    for (size_t k = 50; k < p.size(); ++k) p[k].first -= 2;
+    const ExposureHour joined = WorstHour(Series(p));
+    EXPECT_EQ(StartMinute(joined), 0);
+}
+
+TEST(WorstHour, irregularSamplingWeighsEachValueByHowLongItHolds) {
+    // Spacings 5, 15, 10, 20, 10, 12 min: median (10 + 12) / 2 = 11 min, so the last reading
+    // holds to minute 83 and hours can start at minutes 0, 5 and 20.
+    const WbgtSeries s =
+        Series({{0, 20}, {5, 30}, {20, 40}, {30, 20}, {50, 20}, {60, 24}, {72, 50}});
+    const SeriesRuns runs = SplitRuns(s);
+    EXPECT_EQ(runs.typical, 11 * 120);
+    ASSERT_EQ(runs.runs.size(), 1u);
+    const ExposureHour h = WorstHour(s, runs);
+    EXPECT_EQ(StartMinute(h), 20);
+    EXPECT_NEAR(h.meanC, 1688.0 / 60, 1e-9);  // 40·10 + 20·20 + 20·10 + 24·12 + 50·8
+    EXPECT_NEAR(HourAt(s, runs, 0).meanC, 1550.0 / 60, 1e-9);
+    EXPECT_NEAR(HourAt(s, runs, 1).meanC, 1570.0 / 60, 1e-9);
+    EXPECT_FALSE(HourAt(s, runs, 3).valid());  // 30 + 60 > 83
+}
+
+TEST(WorstHour, typicalIntervalOfAnEvenCountIsTheMeanOfTheMiddleTwo) {
+    // 1 s and 2 s spacings: 1.5 s, i.e. 3 half-second ticks.
+    WbgtSeries s;
+    s.ticks = {0, 2, 6};
+    s.milli = {1, 1, 1};
+    s.rows = {0, 1, 2};
+    EXPECT_EQ(SplitRuns(s).typical, 3);
+}
+
+TEST(WorstHour, lessThanAnHourEvaluatesTheHottestRunWhole) {
+    std::vector<std::pair<double, double>> p;
+    Minutes(p, 0, 20, 30);
+    Minutes(p, 40, 10, 33);
+    const ExposureHour h = WorstHour(Series(p));
+    ASSERT_TRUE(h.valid());
+    EXPECT_TRUE(h.partial);
+    EXPECT_EQ(StartMinute(h), 40);
+    EXPECT_EQ(EndMinute(h), 50);  // last reading plus one typical interval
+    EXPECT_DOUBLE_EQ(h.meanC, 33);
+}
+
+TEST(WorstHour, noReadingsOrOneReadingGiveNoHour) {
+    EXPECT_FALSE(WorstHour(Series({})).valid());
+    EXPECT_FALSE(WorstHour(Series({{0, 30}})).valid());  // a run of no length
+}
+
+TEST(WorstHour, clockSetBackStartsANewRun) {
+    std::vector<std::pair<double, double>> p;
+    Minutes(p, 100, 30, 40);
+    Minutes(p, 0, 70, 25);
+    const SeriesRuns runs = SplitRuns(Series(p));
+    EXPECT_EQ(runs.runs.size(), 2u);
+    EXPECT_DOUBLE_EQ(WorstHour(Series(p)).meanC, 25);
+}
+
+TEST(WorstHour, slidingWindowAgreesWithEachHourComputedDirectly) {
+    std::mt19937 rng(7);
+    for (int trial = 0; trial < 30; ++trial) {
+        std::vector<std::pair<double, double>> p;
+        double t = 0;
+        for (int i = 0; i < 400; ++i) {
+            t += std::uniform_int_distribution<int>(0, 4)(rng) * 0.5 +
+                 (rng() % 50 == 0 ? 20 : 0);  // sometimes a gap
+            p.emplace_back(t, std::uniform_int_distribution<int>(200, 350)(rng) / 10.0);
+        }
+        const WbgtSeries s = Series(p);
+        const SeriesRuns runs = SplitRuns(s);
+        const ExposureHour h = WorstHour(s, runs);
+        int best = -1;
+        double bestMean = 0;
+        for (int k = 0; k < s.size(); ++k) {
+            const ExposureHour at = HourAt(s, runs, k);
+            if (at.valid() && (best < 0 || at.meanC > bestMean + 1e-12)) {
+                best = k;
+                bestMean = at.meanC;
+            }
+        }
+        if (best < 0) continue;
+        EXPECT_EQ(h.first, best) << "trial " << trial;
+        EXPECT_NEAR(h.meanC, bestMean, 1e-9);
+    }
+}
+
+TEST(WorstHour, handChosenStartsStepOverReadingsWithoutAFullHour) {
+    std::vector<std::pair<double, double>> p;
+    Minutes(p, 0, 70, 25);  // hours can start at minutes 0..10
+    Minutes(p, 100, 70, 26);
+    const WbgtSeries s = Series(p);
+    const SeriesRuns runs = SplitRuns(s);
+    EXPECT_EQ(NextHourStart(s, runs, 10, +1), 70);  // minute 100
+    EXPECT_EQ(NextHourStart(s, runs, 70, -1), 10);
+    EXPECT_EQ(HourStartAt(s, runs, 100 * 120), 70);
+    EXPECT_EQ(HourStartAt(s, runs, 30 * 120), -1);
+}
