@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/link/poll_rig.h"
+#include "support/PollRig.h"
 
 using namespace montira;
 using montira::test::FrameBuilder;

@@ -24,26 +24,15 @@ QByteArray Bytes(std::initializer_list<int> v) {
 }
 
 struct Rig : test::SimRig {
-    AppState state;
-    int stops = 0, starts = 0;
     QStringList messages;
-    Rig() {
-        clock.advance(1000);
-        state.link.MeterOnline = true;
-    }
-    PollPause poll() {
-        return {[this] { ++stops; }, [this] { ++starts; }};
-    }
-    qsizetype mark = 0;
-    void markNow() { mark = port.written().size(); }
-    QByteArray sent() const { return port.written().mid(mark); }
+    Rig() { online(); }
 };
 
 }  // namespace
 
 TEST(MeterBtnWindow, duringARunOnlyFourKeysSendAndInertButtonsNever) {
     Rig r;
-    MeterBtn w(r.state, r.port, r.clock, r.poll());
+    MeterBtn w(r.state, r.port, r.clock, r.pause);
     r.state.live.flags.FlagRun = true;
     for (const KeyInfo& k : MeterKeys()) {
         ASSERT_TRUE(w.button(k.key)) << k.button;
@@ -62,7 +51,7 @@ TEST(MeterBtnWindow, duringARunOnlyFourKeysSendAndInertButtonsNever) {
 
 TEST(MeterBtnWindow, readAllListsTheLastRecordFirstOrSaysNoneAreStored) {
     Rig r;
-    MeterBtn w(r.state, r.port, r.clock, r.poll());
+    MeterBtn w(r.state, r.port, r.clock, r.pause);
     w.message = [&](const QString& m) { r.messages << m; };
     QStringList captions;
     int opened = 0, restored = 0;
@@ -96,7 +85,7 @@ TEST(MeterBtnWindow, readAllListsTheLastRecordFirstOrSaysNoneAreStored) {
 
 TEST(SetupWindow, setTimeSendsTheComputerClockAndNothingToASilentMeter) {
     Rig r;
-    montira::Setup w(r.state, r.port, r.clock, r.poll());
+    montira::Setup w(r.state, r.port, r.clock, r.pause);
     w.now = [] { return QDateTime(QDate(2026, 3, 4), QTime(9, 5, 7), QTimeZone::utc()); };
     r.markNow();
     w.CmdSetTime->click();
@@ -121,7 +110,7 @@ TEST(SetupWindow, setTimeSendsTheComputerClockAndNothingToASilentMeter) {
 
 TEST(SettingsWindows, secondsReplyPreselectsSecondsAndAnswersAreClamped) {
     Rig r;
-    SettingsContext c{r.state, r.port, r.clock, r.poll(), nullptr, {}, {}, {}};
+    SettingsContext c{r.state, r.port, r.clock, r.pause, nullptr, {}, {}, {}};
     QStringList answers{"0"}, defaults;
     bool secondsPreselected = false;
     c.inputBox = [&](const QString&, const QString&, const QString& def, QString* a) {

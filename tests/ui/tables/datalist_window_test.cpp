@@ -8,16 +8,15 @@
 #include <QTest>
 
 #include "core/link/VirtualClock.h"
-#include "core/memory/LoggerBytes.h"
-#include "core/memory/ScriptedLogger.h"
 #include "core/meter/LiveFrame.h"
+#include "support/LoggerBytes.h"
 #include "ui/memory/Memory.h"
 #include "ui/memory/MemoryDownload.h"
 #include "ui/memory/SetToDataList.h"
 #include "ui/tables/DataList.h"
 
 using namespace montira;
-using namespace montira::testing;
+using namespace montira::test;
 
 namespace {
 
@@ -26,8 +25,9 @@ namespace {
 struct Downloaded {
     AppState state;
     VirtualClock clock;
-    ScriptedLogger meter;
-    MeterLink link{meter, clock, state.link};
+    FakePort port;
+    LoggerScript meter;
+    MeterLink link{port, clock, state.link};
     QWidget panel;
     int pollStarts = 0;
     QTemporaryDir dir;
@@ -47,6 +47,7 @@ struct Downloaded {
         b.records = Records(40);
         meter.dump = a.bytes() + b.bytes();
         meter.statusReplies = {StatusReply(2048 + meter.dump.size(), 2)};
+        meter.attach(port);
         EXPECT_EQ(RunMemoryDownload(state, link, &panel), DownloadOutcome::Done);
     }
     ~Downloaded() {
