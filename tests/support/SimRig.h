@@ -1,21 +1,31 @@
 #pragma once
-#include "core/link/LinkState.h"
+#include "core/AppState.h"
 #include "core/link/VirtualClock.h"
+#include "core/memory/Exchange.h"
 #include "sim/SimMeter.h"
 #include "sim/SimSerialPort.h"
 
 namespace montira::test {
 
-// The simulated meter behind an open in-process port on the virtual clock, with steady values.
+// The simulated meter behind an open in-process port on the virtual clock, with steady values,
+// and the program's side of an exchange: its state and a poll pause that counts.
 struct SimRig {
     sim::SimMeter meter;
     VirtualClock clock;
     sim::SimSerialPort port{meter, clock};
-    LinkState link;
+    AppState state;
+    LinkState& link = state.link;
+    int stops = 0, starts = 0;
+    PollPause pause{[this] { ++stops; }, [this] { ++starts; }};
 
     SimRig() {
         meter.setDrift(false);
         port.open();
+    }
+    // A meter that has sent frames for a second and answered.
+    void online() {
+        clock.advance(1000);
+        link.MeterOnline = true;
     }
     // Everything the meter sends during the next `ms` milliseconds, read every millisecond.
     QByteArray collect(qint64 ms) {
@@ -26,6 +36,12 @@ struct SimRig {
         }
         return b;
     }
+    // What the computer wrote after markNow().
+    void markNow() { mark_ = port.written().size(); }
+    QByteArray sent() const { return port.written().mid(mark_); }
+
+private:
+    qsizetype mark_ = 0;
 };
 
 }  // namespace montira::test

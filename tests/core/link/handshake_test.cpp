@@ -4,15 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "core/link/VirtualClock.h"
-#include "support/ScriptedPort.h"
+#include "support/FakePort.h"
 
 using namespace montira;
-using montira::test::ScriptedPort;
+using montira::test::FakePort;
 
 namespace {
 
 struct Rig {
-    ScriptedPort port;
+    FakePort port;
     VirtualClock clock;
     LinkState state;
     Rig() { clock.setStepMs(50); }
@@ -84,7 +84,7 @@ TEST(Commands, sendCommandWritesTheLetterAfterTheHandshakeEvenWithoutAnAnswer) {
 TEST(Commands, queryReturnsOnlyWhatFollowsTheLetter) {
     Rig r;
     r.port.qReplies = {"J"};
-    r.port.onWrite = [&](const QByteArray& b) {
+    r.port.answer = [&](const QByteArray& b) {
         return b == "G" ? QByteArray("\x1A\x03\x04\x09\x05\x07", 6) : QByteArray();
     };
     r.clock.addListener([&](qint64 t) {

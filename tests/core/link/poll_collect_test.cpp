@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/link/poll_rig.h"
+#include "support/PollRig.h"
 
 using namespace montira;
 using montira::test::FrameBuilder;
@@ -106,7 +106,7 @@ TEST(PollCollect, interruptFailedPortAndReentryEndTheTickCleanly) {
     EXPECT_LT(failed.clock.nowMs(), 800);
 
     PollRig nested;
-    nested.port.at(800, kFrame30);
+    nested.port.every(800, 5000, 250, kFrame30);
     int calls = 0;
     nested.clock.addListener([&](qint64) {
         if (nested.poll.running()) {

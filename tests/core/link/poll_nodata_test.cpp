@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/link/poll_rig.h"
+#include "support/PollRig.h"
 
 using namespace montira;
 using montira::test::FrameBuilder;
@@ -60,9 +60,9 @@ TEST(PollNoData, clockWithMonthOrDayZeroIsSetToTheFirstOfJanuary) {
 TEST(PollNoData, vanishedPortIsReopenedAboutEveryHalfSecond) {
     NoDataRig rig;
     rig.port.close();
-    rig.port.available = false;
+    rig.port.openOutcome = OpenOutcome::Missing;
     rig.clock.addListener([&](qint64 now) {
-        if (now == 5000) rig.port.available = true;
+        if (now == 5000) rig.port.openOutcome = OpenOutcome::Opened;
     });
     rig.framesFrom(5200);
     rig.poll.tick();

@@ -4,34 +4,28 @@
 #include "core/link/OpenMeterPort.h"
 #include "core/link/PortProbe.h"
 #include "core/link/QtSerialPort.h"
-#include "support/ScriptedPort.h"
+#include "support/FakePort.h"
 
 using namespace montira;
 
 namespace {
 
-class RefusingPort : public test::ScriptedPort {
-public:
-    explicit RefusingPort(OpenOutcome o) : outcome(o) { close(); }
-    OpenOutcome open(QString* reason) override {
-        ++opens;
-        if (outcome == OpenOutcome::Opened) return test::ScriptedPort::open(reason);
-        if (reason) *reason = QStringLiteral("porta ocupada");
-        return outcome;
-    }
-    OpenOutcome outcome;
-    int opens = 0;
-};
+test::FakePort ClosedPort(OpenOutcome outcome) {
+    test::FakePort port;
+    port.closeNow();
+    port.openOutcome = outcome;
+    return port;
+}
 
 }  // namespace
 
 TEST(OpenMeterPort, opensOnlyAClosedPortAndSaysWhyItFailed) {
-    RefusingPort closed(OpenOutcome::Opened);
+    test::FakePort closed = ClosedPort(OpenOutcome::Opened);
     EXPECT_EQ(OpenMeterPort(closed), OpenOutcome::Opened);
     EXPECT_EQ(OpenMeterPort(closed), OpenOutcome::Opened);
     EXPECT_EQ(closed.opens, 1);
     for (OpenOutcome o : {OpenOutcome::Busy, OpenOutcome::Missing, OpenOutcome::Denied}) {
-        RefusingPort port(o);
+        test::FakePort port = ClosedPort(o);
         QString why;
         EXPECT_EQ(OpenMeterPort(port, &why), o);
         EXPECT_EQ(why, "porta ocupada");

@@ -9,14 +9,8 @@ using namespace montira;
 namespace {
 
 struct Rig : test::SimRig {
-    AppState state;
-    int stops = 0, starts = 0;
-    PollPause poll{[this] { ++stops; }, [this] { ++starts; }};
-    Rig() {
-        clock.advance(1000);
-        state.link.MeterOnline = true;
-    }
-    KeyOutcome press(MeterKey k) { return PressKey(port, clock, state, k, poll); }
+    Rig() { online(); }
+    KeyOutcome press(MeterKey k) { return PressKey(port, clock, state, k, pause); }
 };
 
 }  // namespace

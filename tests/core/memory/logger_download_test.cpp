@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "core/link/VirtualClock.h"
-#include "core/memory/LoggerBytes.h"
 #include "core/memory/LoggerDownload.h"
-#include "core/memory/ScriptedLogger.h"
+#include "support/LoggerBytes.h"
 
 using namespace montira;
-using namespace montira::testing;
+using namespace montira::test;
 
 namespace {
 
@@ -46,18 +45,19 @@ QByteArray TwoSetDump() {
 }  // namespace
 
 TEST(LoggerDownload, badStatusRepliesAreAskedAgainAndOnlyTheDumpIsKept) {
-    ScriptedLogger port;
+    FakePort port;
+    LoggerScript meter;
     const QByteArray dump = TwoSetDump();
     const QByteArray good = StatusReply(2048 + dump.size(), 3);  // claims one set too many
     QByteArray wrongStart = good;
     wrongStart[0] = 7;
-    port.statusReplies = {good.left(6), good + char(0), wrongStart, good};
-    port.dump = dump;
-    port.trailer = QByteArray(47, char(0xAA));  // live frames right after the dump
-    port.chunk = 10;
+    meter.statusReplies = {good.left(6), good + char(0), wrongStart, good};
+    meter.dump = dump + QByteArray(47, char(0xAA));  // live frames right after the dump
+    meter.chunk = 10;
+    meter.attach(port);
     Download run;
     EXPECT_EQ(run.go(port), DownloadOutcome::Done);
-    EXPECT_EQ(port.statusQueries, 4);
+    EXPECT_EQ(meter.statusQueries, 4);
     EXPECT_EQ(run.memory.MemoryDump, dump);
     EXPECT_EQ(run.memory.MemoryUsed, 2048 + dump.size());
     ASSERT_EQ(run.memory.sets.size(), 2u);
@@ -71,8 +71,10 @@ TEST(LoggerDownload, badStatusRepliesAreAskedAgainAndOnlyTheDumpIsKept) {
 }
 
 TEST(LoggerDownload, twoThousandFortyEightInUseMeansNothingStored) {
-    ScriptedLogger port;
-    port.statusReplies = {StatusReply(2048, 0)};
+    FakePort port;
+    LoggerScript meter;
+    meter.statusReplies = {StatusReply(2048, 0)};
+    meter.attach(port);
     Download run;
     EXPECT_EQ(run.go(port), DownloadOutcome::NothingStored);
     EXPECT_EQ(run.emptyMessages, 1);
@@ -82,7 +84,7 @@ TEST(LoggerDownload, twoThousandFortyEightInUseMeansNothingStored) {
 }
 
 TEST(LoggerDownload, refusedWhileLoggingOrBusyAndSilentWhenOffline) {
-    ScriptedLogger port;
+    FakePort port;
     Download run;
     run.state.live.flags.FlagRun = true;
     EXPECT_EQ(run.go(port), DownloadOutcome::Refused);
@@ -102,14 +104,15 @@ TEST(LoggerDownload, silenceGarbageDeafnessClosingAndStoppingAbortWithinTheLimit
     enum Case { SilentMidDump, WindowClosed, GarbageStatus, Deaf, Stopping };
     for (Case c : {SilentMidDump, WindowClosed, GarbageStatus, Deaf, Stopping}) {
         SCOPED_TRACE(int(c));
-        ScriptedLogger port;
-        port.dump = dump;
-        port.chunk = 8;
+        FakePort port;
+        LoggerScript meter;
+        meter.dump = c == SilentMidDump ? dump.left(40) : dump;
+        meter.chunk = 8;
         if (c != Deaf)
-            port.statusReplies = {c == GarbageStatus ? QByteArray("\x02\x00\x10", 3)
-                                                     : StatusReply(2048 + dump.size(), 2)};
-        if (c == SilentMidDump) port.silentAfter = 40;
-        port.answersQ = c != Deaf;
+            meter.statusReplies = {c == GarbageStatus ? QByteArray("\x02\x00\x10", 3)
+                                                      : StatusReply(2048 + dump.size(), 2)};
+        meter.answersQ = c != Deaf;
+        meter.attach(port);
         Download run;
         run.closeAtHalf = c == WindowClosed;
         if (c == Stopping) run.clock.requestStop();
@@ -117,7 +120,7 @@ TEST(LoggerDownload, silenceGarbageDeafnessClosingAndStoppingAbortWithinTheLimit
         EXPECT_LT(run.clock.nowMs(), 12000);
         EXPECT_TRUE(c != SilentMidDump || run.clock.nowMs() >= 10000);
         EXPECT_TRUE(c != WindowClosed || run.progress.size() == 1);  // no read after the close
-        EXPECT_TRUE(c != GarbageStatus || port.statusQueries > 10);
+        EXPECT_TRUE(c != GarbageStatus || meter.statusQueries > 10);
         EXPECT_FALSE(run.state.link.KeypadBusy);
         EXPECT_EQ(run.starts, c == Stopping ? 0 : 1);  // a closing program polls no more
         EXPECT_TRUE(run.memory.sets.empty());
@@ -127,11 +130,13 @@ TEST(LoggerDownload, silenceGarbageDeafnessClosingAndStoppingAbortWithinTheLimit
 TEST(LoggerDownload, callersSilenceLimitEndsEveryReplyLoop) {
     for (bool deaf : {true, false}) {  // the status loop, then the dump loop
         SCOPED_TRACE(deaf);
-        ScriptedLogger port;
-        port.dump = TwoSetDump();
-        if (!deaf) port.statusReplies = {StatusReply(2048 + port.dump.size(), 2)};
-        port.answersQ = !deaf;
-        port.silentAfter = 40;
+        FakePort port;
+        LoggerScript meter;
+        const QByteArray dump = TwoSetDump();
+        meter.dump = dump.left(40);
+        if (!deaf) meter.statusReplies = {StatusReply(2048 + dump.size(), 2)};
+        meter.answersQ = !deaf;
+        meter.attach(port);
         Download run;
         run.silenceMs = 2000;
         EXPECT_EQ(run.go(port), DownloadOutcome::Aborted);
@@ -142,8 +147,10 @@ TEST(LoggerDownload, callersSilenceLimitEndsEveryReplyLoop) {
 
 TEST(LoggerErase, dGoesOnlyToAMeterThatAnsweredAndTheWaitIsBounded) {
     for (bool answers : {true, false}) {
-        ScriptedLogger port;
-        port.answersQ = answers;
+        FakePort port;
+        LoggerScript meter;
+        meter.answersQ = answers;
+        meter.attach(port);
         AppState state;
         VirtualClock clock;
         MeterLink link(port, clock, state.link);

@@ -2,7 +2,7 @@
 
 #include "core/link/VirtualClock.h"
 #include "core/memory/ManualDownload.h"
-#include "support/ScriptedPort.h"
+#include "support/FakePort.h"
 #include "support/SimRig.h"
 
 using namespace montira;
@@ -10,14 +10,9 @@ using namespace montira;
 namespace {
 
 struct Rig : test::SimRig {
-    AppState state;
-    int starts = 0;
     QStringList captions;
     ManualDump dump;
-    Rig() {
-        clock.advance(1000);
-        state.link.MeterOnline = true;
-    }
+    Rig() { online(); }
     ManualOutcome go(SerialPort& p) {
         ManualHooks h;
         h.poll.start = [this] { ++starts; };
@@ -98,10 +93,10 @@ TEST(ManualDownload, silentMeterOrShortDumpGivesUpAfterTenSeconds) {
     }
     // "S" first answered by stray bytes, then 'Y' for 3 records; "T" brings two and a half.
     Rig r;
-    test::ScriptedPort port;
+    test::FakePort port;
     port.qDefault = "J";
     int queries = 0;
-    port.onWrite = [&](const QByteArray& b) -> QByteArray {
+    port.answer = [&](const QByteArray& b) -> QByteArray {
         if (b == "S") return ++queries == 1 ? QByteArray("\x01") : QByteArray("Y\x03", 2);
         if (b == "T") return QByteArray(50, char(0x20));
         return {};

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/memory/LoggerBytes.h"
 #include "core/meter/MemoryStatus.h"
+#include "support/LoggerBytes.h"
 
 using namespace montira;
-using montira::testing::StatusReply;
+using montira::test::StatusReply;
 
 TEST(MemoryStatusReply, onlySevenBytesFramedBySTXandETXCount) {
     const QByteArray good = StatusReply(0x01ED0F, 0x0102);

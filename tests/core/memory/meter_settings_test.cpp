@@ -17,14 +17,7 @@ QByteArray Bytes(std::initializer_list<int> v) {
 }
 
 struct Rig : test::SimRig {
-    Rig() {
-        clock.advance(1000);
-        link.MeterOnline = true;
-    }
-    // What the PC wrote from now on.
-    qsizetype mark = 0;
-    void markNow() { mark = port.written().size(); }
-    QByteArray sent() const { return port.written().mid(mark); }
+    Rig() { online(); }
 };
 
 }  // namespace

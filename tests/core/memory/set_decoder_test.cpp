@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "core/memory/LoggerBytes.h"
 #include "core/memory/SetDecoder.h"
 #include "core/meter/LoggerSets.h"
+#include "support/LoggerBytes.h"
 
 using namespace montira;
-using namespace montira::testing;
+using namespace montira::test;
 
 namespace {
 

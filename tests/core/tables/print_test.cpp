@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 
 #include "core/tables/Listing.h"
-#include "core/tables/PdfText.h"
+#include "support/PdfText.h"
 #include "core/tables/TablePrint.h"
 
 using namespace montira;

@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QDir>
 #include <QPushButton>
 #include <QTest>
 
 #include "core/AppState.h"
-#include "ui/memory/ModalAnswer.h"
+#include "support/ModalAnswer.h"
 
 using namespace montira;
-using montira::testing::ModalAnswer;
+using montira::test::ModalAnswer;
 
 namespace {
 
@@ -123,13 +122,4 @@ TEST(Port, portOptionPreselectsItsEntryOrAddsIt) {
     EXPECT_EQ(rig.combo()->count(), 18);
     rig.dialog->ok();
     EXPECT_EQ(rig.state.PortId, "/dev/pts/9");
-}
-
-TEST(PortScreenshot, dialogIsGrabbedWhenAsked) {
-    const QString dir = qEnvironmentVariable("MONTIRA_SCREENSHOT_DIR");
-    if (dir.isEmpty()) GTEST_SKIP() << "MONTIRA_SCREENSHOT_DIR not set";
-    PortRig rig({{"/dev/ttyUSB0", "USB-Serial Controller", "Prolific"}});
-    rig.dialog->preselect("SIM");
-    rig.dialog->show();
-    EXPECT_TRUE(rig.dialog->grab().save(QDir(dir).filePath("port.png")));
 }

@@ -7,57 +7,30 @@
 #include <QTableView>
 #include <QTimer>
 
-#include "core/AppState.h"
-#include "core/link/VirtualClock.h"
 #include "core/workload/WbgtAverage.h"
-#include "sim/SimMeter.h"
-#include "sim/SimSerialPort.h"
+#include "support/PanelRig.h"
 #include "ui/memory/Memory.h"
 #include "ui/memory/MemoryDownload.h"
-#include "ui/panel/Panel.h"
-#include "ui/panel/ToolbarWiring.h"
-#include "ui/panel/WindowPlugs.h"
 #include "ui/workload/WorkLoad.h"
 
 using namespace montira;
 
+using montira::test::PanelRig;
+
 namespace {
 
-// The whole main window as the program builds it, on the virtual clock with the simulated
-// meter in the same process; its timers are stopped and the tests tick it by hand.
-struct AppRig {
-    VirtualClock clock;
-    sim::SimMeter meter;
-    sim::SimSerialPort port{meter, clock};
-    AppState state;
-    Panel panel{state, port, clock};
-    ToolbarWiring* wiring = nullptr;
-
-    AppRig() {
-        state.PortId = "SIM";
-        panel.setQuitOnClose(false);
-        wiring = new ToolbarWiring(panel);
-        PlugWindows(panel, *wiring);
-        EXPECT_TRUE(panel.load());
-        panel.timer1()->stop();
-        panel.timer2()->stop();
-        panel.timer1Tick();  // waits for the meter, checks its clock, shows a frame
-        EXPECT_TRUE(state.link.MeterOnline);
-    }
-    bool click(const QString& key) {
-        ToolbarCommand c;
-        return ToolbarCommandOfKey(key, &c) && wiring->dispatch().dispatch(c);
-    }
+struct AppRig : PanelRig {
+    AppRig() : PanelRig(Windows) { EXPECT_TRUE(connect()); }
 };
 
 }  // namespace
 
 TEST(WindowPlugs, environmentOpensOneWorkLoadWindowThatTheSampleTickFeeds) {
     AppRig rig;
-    rig.click("Environment");
+    rig.click(ToolbarCommand::Environment);
     auto windows = rig.panel.findChildren<ui::WorkLoad*>();  // WorkLoad has its meta-object
     ASSERT_EQ(windows.size(), 1);
-    rig.click("Environment");  // refused while it is open
+    rig.click(ToolbarCommand::Environment);  // refused while it is open
     EXPECT_EQ(rig.panel.findChildren<ui::WorkLoad*>().size(), 1);
 
     rig.state.SampleTick = 0;
@@ -70,7 +43,7 @@ TEST(WindowPlugs, environmentOpensOneWorkLoadWindowThatTheSampleTickFeeds) {
 
     windows.front()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    rig.click("Environment");  // a fresh window after the first closed
+    rig.click(ToolbarCommand::Environment);  // a fresh window after the first closed
     EXPECT_EQ(rig.panel.findChildren<ui::WorkLoad*>().size(), 1);
 }
 
@@ -78,7 +51,7 @@ TEST(WindowPlugs, memoryDownloadsTheLoggerIntoTheSetsWindowAndFreesTheLink) {
     AppRig rig;
     const int sets = int(rig.meter.sets().size());
     ASSERT_GT(sets, 0);
-    rig.click("Memory");
+    rig.click(ToolbarCommand::Memory);
     Memory* m = FindMemoryWindow(&rig.panel);
     ASSERT_NE(m, nullptr);
     EXPECT_EQ(m->GridSet->model()->rowCount(), sets);
@@ -88,7 +61,7 @@ TEST(WindowPlugs, memoryDownloadsTheLoggerIntoTheSetsWindowAndFreesTheLink) {
     EXPECT_TRUE(rig.meter.commandLog().contains('C'));
 
     // A second download replaces the window.
-    rig.click("Memory");
+    rig.click(ToolbarCommand::Memory);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     int open = 0;
     for (QWidget* w : rig.panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

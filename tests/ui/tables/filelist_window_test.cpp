@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -46,15 +45,4 @@ TEST(FileListWindow, scrollingAGridMovesOnlyTheGridsToItsLeft) {
     QTableView* g0 = g->grid(0);
     EXPECT_EQ(g0->model()->data(g0->model()->index(g0->rowAt(0), 0)).toString(),
               QString::number(bottom + 1));
-}
-
-TEST(FileListScreenshot, windowWithAFileIsGrabbedWhenAsked) {
-    const QString dir = qEnvironmentVariable("MONTIRA_SCREENSHOT_DIR");
-    if (dir.isEmpty()) GTEST_SKIP() << "MONTIRA_SCREENSHOT_DIR not set";
-    FileList w;
-    w.setHeaderTexts("Maria Souza", "Fundição", "Metalúrgica Alfa");
-    w.setRows(Rows(300));
-    w.setCaption("ensaio.plv");
-    w.show();
-    EXPECT_TRUE(w.grab().save(QDir(dir).filePath("filelist.png")));
 }

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 
-namespace montira::testing {
+namespace montira::test {
 
 // Answers each message box that opens by pressing the given button, and notes its text.
 // Polls from the message box's own event loop.
@@ -36,4 +36,4 @@ private:
     QPointer<QMessageBox> last_;
 };
 
-}  // namespace montira::testing
+}  // namespace montira::test

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -139,24 +138,4 @@ TEST_F(WorkLoadWindow, printingOrCancellingRestoresTheWindow) {
     EXPECT_TRUE(Get<QPushButton>("CmdPrint")->isVisible());
     EXPECT_EQ(w->size(), before);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(WorkLoadWindow, filledWindowAndReferenceAreGrabbedWhenAsked) {
-    const QString dir = qEnvironmentVariable("MONTIRA_SCREENSHOT_DIR");
-    if (dir.isEmpty()) GTEST_SKIP() << "MONTIRA_SCREENSHOT_DIR not set";
-    Click("CkBody1");
-    Choose("Combo11", "40");
-    Click("CkType3");
-    Click("CkHL6");
-    Choose("Combo6", "15");
-    Choose("ComboCloth", QStringLiteral("Casaco de algodão"));
-    Get<QLineEdit>("TxtName")->setText("Maria Souza");
-    Get<QLineEdit>("TxtCompany")->setText(QStringLiteral("Metalúrgica Exemplo"));
-    Feed("27.84", "29.61");
-    QTest::qWait(150);  // the 50 ms repair shows the minute captions
-    EXPECT_TRUE(w->grab().save(QDir(dir).filePath("workload.png")));
-    Get<QPushButton>("CmdReference")->click();
-    auto* ref = w->findChild<ui::Reference*>();
-    ASSERT_NE(ref, nullptr);
-    EXPECT_TRUE(ref->grab().save(QDir(dir).filePath("reference.png")));
 }

@@ -5,11 +5,12 @@
 
 #include "core/meter/LiveFrame.h"
 #include "sim/SimMeter.h"
+#include "support/FakePort.h"
 
 // Builds logger dumps byte by byte for the memory tests: a 16-byte set header
 // (YY MM DD hh mm ss, interval minutes and seconds, record count, offset A, offset B, zero)
 // followed by 8-byte records (globe, dry, wet raw, air-speed count; each high byte first).
-namespace montira::testing {
+namespace montira::test {
 
 struct RawRecord {
     uint16_t globe, dry, wet, count;
@@ -69,4 +70,24 @@ inline ProbeCalibration SimCalibration() {
     return s.calibration;
 }
 
-}  // namespace montira::testing
+// A logger on a fake port: "Q" answered with "J" (unless deaf), each "c" with the next status
+// reply (the last one repeats), "C" with `dump` (and whatever follows it) `chunk` bytes a read.
+struct LoggerScript {
+    QList<QByteArray> statusReplies;
+    QByteArray dump;
+    int chunk = 512;
+    bool answersQ = true;
+    int statusQueries = 0;
+
+    void attach(FakePort& port) {
+        port.answer = [this, &port](const QByteArray& b) -> QByteArray {
+            if (b == "Q") return answersQ ? "J" : "";
+            if (b == "c" && !statusReplies.isEmpty())
+                return statusReplies[std::min<int>(++statusQueries, statusReplies.size()) - 1];
+            if (b == "C") port.stream(dump, chunk);
+            return {};
+        };
+    }
+};
+
+}  // namespace montira::test

@@ -1,0 +1,126 @@
+// montira-screenshots FOLDER: shows each window with made-up contents, offscreen, and writes
+// a PNG of it into FOLDER (panel.png, port.png, filelist.png, workload.png, reference.png).
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+
+#include "core/record/DataFile.h"
+#include "support/PanelRig.h"
+#include "ui/link/Port.h"
+#include "ui/tables/FileList.h"
+#include "ui/workload/Reference.h"
+#include "ui/workload/WorkLoad.h"
+
+using namespace montira;
+
+namespace {
+
+bool Save(QWidget& w, const QDir& dir, const char* name) {
+    QCoreApplication::processEvents();
+    const bool ok = w.grab().save(dir.filePath(name));
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "could not write", name);
+    return ok;
+}
+
+bool PanelWindow(const QDir& dir) {
+    test::PanelRig rig(test::PanelRig::Toolbar);
+    rig.panel.show();
+    rig.panel.timer1Tick();
+    rig.wiring->recorder().applySaveDialog(true, rig.dir.filePath("ensaio.plv"));
+    rig.wiring->recorder().start();
+    rig.state.SampleInterval = 1;
+    for (int i = 0; i < 3; ++i) rig.panel.timer2Tick();
+    return Save(rig.panel, dir, "panel.png");
+}
+
+class NoPorts : public PortProbe {
+public:
+    OpenOutcome probe(const QString&) override { return OpenOutcome::Missing; }
+};
+
+bool PortDialog(const QDir& dir) {
+    AppState state;
+    NoPorts probe;
+    PortSources s;
+    s.systemPorts = [] {
+        return QList<SystemPort>{{"/dev/ttyUSB0", "USB-Serial Controller", "Prolific"}};
+    };
+    s.probe = &probe;
+    Port dialog(state, s);
+    dialog.preselect("SIM");
+    dialog.show();
+    return Save(dialog, dir, "port.png");
+}
+
+bool FileListWindow(const QDir& dir) {
+    TextTable rows;
+    for (int i = 1; i <= 300; ++i)
+        rows.appendRow({QString::number(i), "24/01/01", "10:00:00", "28.4", "18.0", "22.1", "29.6",
+                        "25.1", "24.8", "31.2", "1.6", "- - -"});
+    FileList w;
+    w.setHeaderTexts("Maria Souza", "Fundição", "Metalúrgica Alfa");
+    w.setRows(rows);
+    w.setCaption("ensaio.plv");
+    w.show();
+    return Save(w, dir, "filelist.png");
+}
+
+bool WorkLoadWindows(const QDir& dir) {
+    AppState state;
+    Recorder recorder{state};
+    SampleTicker ticker{state, recorder};
+    ui::WorkLoad w(state, &ticker);
+    w.show();
+    const auto choose = [&](const char* combo, const QString& entry) {
+        auto* box = w.findChild<QComboBox*>(combo);
+        const int i = box->findText(entry);
+        box->setCurrentIndex(i);
+        emit box->activated(i);
+    };
+    const auto tick = [&](const char* box) { w.findChild<QCheckBox*>(box)->click(); };
+    tick("CkBody1");
+    choose("Combo11", "40");
+    tick("CkType3");
+    tick("CkHL6");
+    choose("Combo6", "15");
+    choose("ComboCloth", QStringLiteral("Casaco de algodão"));
+    w.findChild<QLineEdit*>("TxtName")->setText("Maria Souza");
+    w.findChild<QLineEdit*>("TxtCompany")->setText(QStringLiteral("Metalúrgica Exemplo"));
+    state.live.reading.WbgtIndoorText = "27.84";
+    state.live.reading.WbgtOutdoorText = "29.61";
+    state.SampleTick = 0;
+    ticker.tick(QDateTime::currentDateTime());
+    QTest::qWait(150);  // the 50 ms repair shows the minute captions
+    bool ok = Save(w, dir, "workload.png");
+    w.findChild<QPushButton*>("CmdReference")->click();
+    auto* ref = w.findChild<ui::Reference*>();
+    return ref && Save(*ref, dir, "reference.png") && ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: montira-screenshots FOLDER\n");
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(".")) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    bool ok = PanelWindow(dir);
+    ok = PortDialog(dir) && ok;
+    ok = FileListWindow(dir) && ok;
+    ok = WorkLoadWindows(dir) && ok;
+    return ok ? 0 : 1;
+}
