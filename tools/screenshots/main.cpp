@@ -1,5 +1,6 @@
 // montira-screenshots FOLDER: shows each window with made-up contents, offscreen, and writes
-// a PNG of it into FOLDER (panel.png, port.png, filelist.png, workload.png, reference.png).
+// a PNG of it into FOLDER (panel, port, file list, work load, reference, and the windows the
+// toolbar opens: the header texts, the live list, the keypad, the manual records, the chart).
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,8 +14,13 @@
 
 #include "core/record/DataFile.h"
 #include "support/PanelRig.h"
+#include "ui/graphs/RealTime24.h"
 #include "ui/link/Port.h"
+#include "ui/memory/MeterBtn.h"
+#include "ui/tables/AddText.h"
 #include "ui/tables/FileList.h"
+#include "ui/tables/List.h"
+#include "ui/tables/Manual.h"
 #include "ui/workload/Reference.h"
 #include "ui/workload/WorkLoad.h"
 
@@ -104,6 +110,56 @@ bool WorkLoadWindows(const QDir& dir) {
     return ref && Save(*ref, dir, "reference.png") && ok;
 }
 
+template <class T>
+T* ChildOf(QWidget& parent) {
+    for (QObject* o : parent.children())
+        if (auto* t = dynamic_cast<T*>(o)) return t;
+    return nullptr;
+}
+
+// The windows that the main toolbar opens, as a user fills them: the header texts typed once
+// go into the live list and the manual records.
+bool ToolbarWindows(const QDir& dir) {
+    test::PanelRig rig(test::PanelRig::Windows);
+    rig.panel.show();
+    rig.panel.timer1Tick();
+    bool ok = true;
+    rig.click(ToolbarCommand::AddText);
+    auto* header = ChildOf<AddText>(rig.panel);
+    if (!header) return false;
+    header->TxtName->setText("Maria Souza");
+    header->TxtSector->setText(QStringLiteral("Fundição"));
+    header->TxtCompany->setText(QStringLiteral("Metalúrgica Exemplo"));
+    ok = Save(*header, dir, "addtext.png") && ok;
+    rig.click(ToolbarCommand::List);
+    rig.click(ToolbarCommand::Graph);
+    rig.state.SampleInterval = 1;
+    for (int i = 0; i < 12; ++i) {
+        rig.panel.timer1Tick();
+        rig.panel.timer2Tick();
+    }
+    if (auto* list = ChildOf<List>(rig.panel)) {
+        list->resize(900, 400);
+        ok = Save(*list, dir, "list.png") && ok;
+    }
+    if (auto* chart = ChildOf<RealTime24>(rig.panel)) {
+        for (int i = 0; i < 90; ++i) chart->drawTick(QTime(10, 0, 0).addSecs(i));
+        ok = Save(*chart, dir, "realtime24.png") && ok;
+    }
+    rig.click(ToolbarCommand::Btn);
+    auto* keypad = ChildOf<MeterBtn>(rig.panel);
+    if (!keypad) return false;
+    rig.panel.timer1Tick();
+    ok = Save(*keypad, dir, "meterbtn.png") && ok;
+    keypad->readAll();
+    QCoreApplication::processEvents();
+    if (auto* manual = ChildOf<Manual>(rig.panel)) {
+        manual->resize(900, 300);
+        ok = Save(*manual, dir, "manual.png") && ok;
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -122,5 +178,6 @@ int main(int argc, char** argv) {
     ok = PortDialog(dir) && ok;
     ok = FileListWindow(dir) && ok;
     ok = WorkLoadWindows(dir) && ok;
+    ok = ToolbarWindows(dir) && ok;
     return ok ? 0 : 1;
 }

@@ -171,29 +171,3 @@ TEST(GraphPrint, printsOnePage) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().startsWith("%PDF"));
 }
-
-TEST(GraphScreenshot, sweptChartAndZoomedPlotWithCursorAreGrabbedWhenAsked) {
-    const QString dir = qEnvironmentVariable("MONTIRA_SCREENSHOT_DIR");
-    if (dir.isEmpty()) GTEST_SKIP() << "MONTIRA_SCREENSHOT_DIR not set";
-    ChartSettings s;
-    RealTime24 chart(s);
-    chart.resize(640, 480);
-    chart.openChart();
-    for (int i = 0; i < 700; ++i) {
-        Reading r;
-        const double t = 25 + 8 * std::sin(i / 40.0);
-        r.DryC = t, r.DewC = t - 8, r.WetC = t - 4, r.GlobeC = t + 5, r.AirSpeed = 3;
-        r.DryText = r.DewText = r.WetText = r.GlobeText = r.AirSpeedText = "1.0";
-        r.HeatIndexText = r.WbgtIndoorText = r.WbgtOutdoorText = r.WindChillText = "- - -";
-        chart.addSample(r);
-        chart.drawTick(QTime(10, 0, 0).addSecs(i));
-    }
-    EXPECT_TRUE(chart.grab().save(QDir(dir).filePath("realtime24.png")));
-
-    Plot p(2000);
-    QTest::mousePress(&p.w, Qt::LeftButton, {}, QPoint(200, 150));
-    QTest::mouseMove(&p.w, QPoint(400, 300));
-    QTest::mouseRelease(&p.w, Qt::LeftButton, {}, QPoint(400, 300));
-    p.w.setCursorAt(300);
-    EXPECT_TRUE(p.w.grab().save(QDir(dir).filePath("listplot1-zoomed.png")));
-}
