@@ -11,6 +11,10 @@
 #include "support/PanelRig.h"
 #include "ui/memory/Memory.h"
 #include "ui/memory/MemoryDownload.h"
+#include "ui/memory/MeterBtn.h"
+#include "ui/tables/AddText.h"
+#include "ui/tables/List.h"
+#include "ui/tables/Manual.h"
 #include "ui/workload/WorkLoad.h"
 
 using namespace montira;
@@ -67,4 +71,57 @@ TEST(WindowPlugs, memoryDownloadsTheLoggerIntoTheSetsWindowAndFreesTheLink) {
     for (QWidget* w : rig.panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (dynamic_cast<Memory*>(w) && w->isVisible()) ++open;
     EXPECT_EQ(open, 1);
+}
+
+namespace {
+
+template <class T>
+T* ChildOf(QWidget& parent) {
+    for (QObject* o : parent.children())
+        if (auto* t = dynamic_cast<T*>(o); t && t->isVisible()) return t;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(WindowPlugs, liveListFollowsTheSampleTickWithTheHeaderTextsAndClosesWhenTheMeterFallsSilent) {
+    AppRig rig;
+    rig.click(ToolbarCommand::AddText);
+    auto* header = ChildOf<AddText>(rig.panel);
+    ASSERT_NE(header, nullptr);
+    header->TxtName->setText("Ana");
+    rig.click(ToolbarCommand::List);
+    auto* list = ChildOf<List>(rig.panel);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->TxtName->text(), "Ana");  // typed once, in the header window
+    rig.state.SampleInterval = 1;
+    for (int i = 0; i < 3; ++i) rig.panel.timer2Tick();
+    EXPECT_EQ(list->modelC()->rowCount(), 3);
+    rig.click(ToolbarCommand::List);  // one live list at a time
+    EXPECT_EQ(list->modelC()->rowCount(), 3);
+
+    const qint64 silentFrom = rig.clock.nowMs();
+    rig.meter.faults().silentAfterMs = silentFrom;
+    rig.clock.addListener([&](qint64 now) {
+        if (now > silentFrom + 20000) rig.meter.faults().silentAfterMs = -1;
+    });
+    // Frames already received are shown first; then NoDataRoutine closes the live windows
+    // and waits until the meter is back.
+    for (int i = 0; i < 5 && ChildOf<List>(rig.panel); ++i) rig.panel.timer1Tick();
+    EXPECT_EQ(ChildOf<List>(rig.panel), nullptr);
+    EXPECT_FALSE(rig.wiring->liveList().ListOpen());
+}
+
+TEST(WindowPlugs, keypadReadAllFillsTheManualRecordsAndThePollRunsAgain) {
+    AppRig rig;
+    rig.click(ToolbarCommand::Btn);
+    auto* keypad = ChildOf<MeterBtn>(rig.panel);
+    ASSERT_NE(keypad, nullptr);
+    keypad->readAll();
+    QCoreApplication::processEvents();
+    auto* manual = ChildOf<Manual>(rig.panel);
+    ASSERT_NE(manual, nullptr);
+    EXPECT_EQ(manual->modelC()->rowCount(), rig.meter.manualRecords().size());
+    EXPECT_TRUE(rig.panel.timer1()->isActive());
+    EXPECT_FALSE(rig.panel.link().taken());
 }
