@@ -1,0 +1,91 @@
+// Fuzz target for the command-line parsers. The input is a list of arguments separated by
+// NUL bytes; its first byte picks the parser: montira's own options, `montira-cli decode`,
+// `montira-cli workload` (both only parse and print), or the option table of one of the
+// commands that talk to the meter or write files, read as those commands read it.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "cli/Commands.h"
+#include "cli/Options.h"
+#include "ui/panel/PanelStartOptions.h"
+
+namespace {
+
+using namespace montira::cli;
+
+struct Table {
+    QStringList values, flags;
+    QStringList wholes;  // keys read as whole numbers 1..86400
+};
+
+// Each command's keys, as the commands declare them.
+const Table kTables[] = {
+    {{"--port", "--out", "--samples", "--interval", "--timeout"},
+     {"--fahrenheit"},
+     {"--samples", "--interval"}},
+    {{"--port", "--out", "--set", "--timeout"}, {"--fahrenheit"}, {"--set"}},
+    {{"--port", "--timeout"}, {"--set"}, {}},
+    {{"--port", "--minutes", "--seconds", "--timeout"}, {}, {}},
+    {{"--port", "--set", "--timeout"}, {}, {}},
+    {{"--port", "--timeout"}, {"--yes"}, {}},
+    {{"--port", "--out", "--timeout"}, {"--fahrenheit"}, {}},
+    {{"--pdf", "--name", "--sector", "--company", "--font", "--size"},
+     {"--table", "--listing", "--landscape"},
+     {"--size"}},
+    {{"--csv"}, {"--point"}, {}},
+    {{"--save", "--show", "--name", "--sector", "--company"}, {}, {}},
+};
+
+int Silenced(int (*run)(const QStringList&), const QStringList& args) {
+    static FILE* out = std::freopen("/dev/null", "w", stdout);
+    static FILE* err = std::freopen("/dev/null", "w", stderr);
+    (void)out, (void)err;
+    return run(args);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 1) return 0;
+    const QByteArray rest(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    QStringList args;
+    for (const QByteArray& a : rest.split('\0')) args << QString::fromUtf8(a);
+    if (rest.isEmpty()) args.clear();
+
+    const int pick = data[0] % 13;
+    if (pick == 0) {
+        const montira::StartOptions o = montira::ParseStartOptions(args);
+        if (o.error.isEmpty() && !args.isEmpty() && o.port.isEmpty() && o.openFile.isEmpty() &&
+            !o.selftestAcceptPort && !o.selftestExitAfterValues)
+            std::abort();  // arguments taken without effect or complaint
+    } else if (pick == 1) {
+        const int rc = Silenced(RunDecode, args);
+        if (rc != kDone && rc != kUsage) std::abort();
+        if (rc == kDone && args.isEmpty()) std::abort();
+    } else if (pick == 2) {
+        const int rc = Silenced(RunWorkload, args);
+        if (rc != kDone && rc != kUsage) std::abort();
+    } else {
+        const Table& t = kTables[(pick - 3) % std::size(kTables)];
+        Options o;
+        QString error;
+        if (!ParseOptions(args, t.values, t.flags, o, error)) {
+            if (error.isEmpty()) std::abort();
+            return 0;
+        }
+        for (const QString& k : o.values.keys())
+            if (!t.values.contains(k)) std::abort();
+        for (const QString& k : t.wholes) {
+            qint64 v = 0;
+            QString e;
+            if (ReadWhole(o, k, 1, 86400, v, e) ? (o.has(k) && (v < 1 || v > 86400)) : e.isEmpty())
+                std::abort();
+        }
+        double s = 30;
+        QString e;
+        if (ReadTimeout(o, s, e) && (s < kMinTimeoutSeconds || s > 86400)) std::abort();
+        if (ReadSeconds(o, "--timeout", s, e) && !(s > 0 && s <= 86400)) std::abort();
+    }
+    return 0;
+}
