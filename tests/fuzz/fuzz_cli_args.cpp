@@ -2,6 +2,9 @@
 // NUL bytes; its first byte picks the parser: montira's own options, `montira-cli decode`,
 // `montira-cli workload` (both only parse and print), or the option table of one of the
 // commands that talk to the meter or write files, read as those commands read it.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -37,11 +40,17 @@ const Table kTables[] = {
     {{"--save", "--show", "--name", "--sector", "--company"}, {}, {}},
 };
 
+// Runs a command with its output and messages sent to /dev/null (the fuzzer's own reports
+// still reach stderr).
 int Silenced(int (*run)(const QStringList&), const QStringList& args) {
-    static FILE* out = std::freopen("/dev/null", "w", stdout);
-    static FILE* err = std::freopen("/dev/null", "w", stderr);
-    (void)out, (void)err;
-    return run(args);
+    static const int devNull = open("/dev/null", O_WRONLY);
+    static const int savedOut = dup(1), savedErr = dup(2);
+    std::fflush(stdout), std::fflush(stderr);
+    dup2(devNull, 1), dup2(devNull, 2);
+    const int rc = run(args);
+    std::fflush(stdout), std::fflush(stderr);
+    dup2(savedOut, 1), dup2(savedErr, 2);
+    return rc;
 }
 
 }  // namespace
