@@ -73,16 +73,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const int starts = int(sent.count(QByteArray("\xFF\xAA", 2)));
     rig.meterAnswers = size % 2 == 0;
+    rig.clock.setStepMs(10);
     rig.clock.addListener([&rig](qint64 now) {
-        if (now > 8000) rig.clock.requestStop();
+        if (now > 20000) rig.clock.requestStop();
     });
     for (int t = 0; t < 2; ++t) {
         const qint64 before = rig.clock.nowMs();
         rig.poll.tick();
-        // Four attempts of 1.5 s at most, unless the meter went silent and NoDataRoutine waits
-        // for it (bounded by the rig's stop at ten minutes).
-        if (rig.poll.noDataRuns() == 0 && rig.clock.nowMs() - before > 6500) std::abort();
         if (rig.clock.stopping()) break;
+        // Attempts of 1.5 s at most: four short ones and the rejected frames before the link
+        // counts as lost, unless the meter went silent and NoDataRoutine waits for it.
+        const qint64 bound = (kPollRetries + 1 + kPollRejectedFrames) * 1500 + 100;
+        if (rig.poll.noDataRuns() == 0 && rig.clock.nowMs() - before > bound) std::abort();
     }
     if (rig.poll.framesShown() > starts) std::abort();
     if (rig.poll.framesShown() > 0) CheckReading(rig.state.live.reading);
