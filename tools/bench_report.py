@@ -79,35 +79,46 @@ def main():
     lines = ["# Benchmarks", "",
              "Written by `./bench`; every figure below was measured by the run described here.", "",
              "## Machine", ""]
-    for k in ("CPU", "Cores", "Memory", "Kernel", "Compiler", "Build", "Commit", "Date"):
+    for k in ("CPU", "Cores", "Memory", "Load", "Kernel", "Compiler", "Build", "Commit", "Date"):
         if k in machine:
             lines.append(f"- {k}: {machine[k]}")
 
-    lines += ["", "## Figures", "", "| Program | Benchmark | Time | Iterations | Counters |",
+    lines += ["", "## Figures", "",
+              "Time is wall-clock time per iteration (manual time where the benchmark measures "
+              "its own interval).", "",
+              "| Program | Benchmark | Time | Iterations | Counters |",
               "|---|---|---|---|---|"]
     for prog, b in rows:
         counters = ", ".join(f"{k} {fmt_num(v)}" for k, v in b.items()
                              if k not in SKIP_KEYS and isinstance(v, (int, float)))
-        lines.append(f"| {prog} | {b['name']} | {fmt_time(seconds(b))} | {b['iterations']} | "
+        lines.append(f"| {prog} | {b['name'].split('/')[0]} | {fmt_time(seconds(b))} | {b['iterations']} | "
                      f"{counters} |")
 
     pairs = list(BASELINES)
     for _, b in rows:
         m = re.match(r"baseline=([\w,]+)", b.get("label", ""))
         if m:
-            pairs += [(b["name"], base, "") for base in m.group(1).split(",")]
+            pairs += [(b["name"].split("/")[0], base, "") for base in m.group(1).split(",")]
     ratio_lines = []
     for name, base, goal in pairs:
         if name in by_name and base in by_name:
-            r = seconds(by_name[name]) / seconds(by_name[base])
-            ratio_lines.append(f"| {name} | {base} | {r:.2f}× | {goal} |")
+            a, b = by_name[name], by_name[base]
+            r = seconds(a) / seconds(b)
+            shown = f"{r:.2f}×" if r >= 0.1 else f"{r:.3f}× ({1 / r:.0f}× faster)"
+            mem = ""
+            for key in ("rss_growth_MB", "peak_rss_MB"):
+                if a.get(key) and b.get(key):
+                    mem = f"{a[key] / b[key]:.2f}× ({key})"
+                    break
+            ratio_lines.append(f"| {name} | {base} | {shown} | {mem} | {goal} |")
     dl = by_name.get("BM_FullLoggerDownloadAt19200")
     if dl and dl.get("wire_s"):
         ratio_lines.append(f"| BM_FullLoggerDownloadAt19200 | wire time {dl['wire_s']:.1f} s | "
-                           f"{dl['took_s'] / dl['wire_s']:.3f}× | within 2 % + 0.5 s |")
+                           f"{dl['took_s'] / dl['wire_s']:.3f}× |  | within 2 % + 0.5 s |")
     if ratio_lines:
         lines += ["", "## Against the baselines of the same run", "",
-                  "| Benchmark | Baseline | Time ratio | Goal |", "|---|---|---|---|"] + ratio_lines
+                  "| Benchmark | Baseline | Time ratio | Memory ratio | Goal |",
+                  "|---|---|---|---|---|"] + ratio_lines
 
     cpu = (run / "cpu.txt").read_text().strip() if (run / "cpu.txt").exists() else ""
     lines += ["", "## CPU of the running program", ""]
