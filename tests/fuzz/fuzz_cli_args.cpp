@@ -1,7 +1,8 @@
 // Fuzz target for the command-line parsers. The input is a list of arguments separated by
 // NUL bytes; its first byte picks the parser: montira's own options, `montira-cli decode`,
-// `montira-cli workload` (both only parse and print), or the option table of one of the
-// commands that talk to the meter or write files, read as those commands read it.
+// `montira-cli workload` (both only parse and print), the record and memory parsers, or the
+// option table of one of the other commands that talk to the meter or write files, read as
+// those commands read it.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cli/CommandArgs.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "ui/panel/PanelStartOptions.h"
@@ -63,6 +65,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (rest.isEmpty()) args.clear();
 
     const int pick = data[0] % 13;
+    QString error;
+    if (pick == 3) {
+        RecordArgs a;
+        if (ParseRecordArgs(args, a, error) &&
+            (a.port.isEmpty() || a.out.isEmpty() || a.samples < 1 || a.interval < 1 ||
+             a.interval > 86400 || a.timeout < kMinTimeoutSeconds || a.timeout > 86400))
+            std::abort();
+        return 0;
+    }
+    if (pick == 4) {
+        MemoryArgs a;
+        if (ParseMemoryArgs(args, a, error) &&
+            (a.port.isEmpty() || a.set < 0 || a.set > 65535 || (a.set > 0) == a.out.isEmpty() ||
+             (a.fahrenheit && a.set == 0) || a.timeout < kMinTimeoutSeconds))
+            std::abort();
+        return 0;
+    }
     if (pick == 0) {
         // Empty texts ("" or --port=) mean "not given"; anything else is taken or refused.
         bool given = false;
@@ -80,9 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const int rc = Silenced(RunWorkload, args);
         if (rc != kDone && rc != kUsage) std::abort();
     } else {
-        const Table& t = kTables[(pick - 3) % std::size(kTables)];
+        const Table& t = kTables[(pick - 5) % std::size(kTables)];
         Options o;
-        QString error;
         if (!ParseOptions(args, t.values, t.flags, o, error)) {
             if (error.isEmpty()) std::abort();
             return 0;
