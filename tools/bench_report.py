@@ -105,11 +105,9 @@ def main():
             a, b = by_name[name], by_name[base]
             r = seconds(a) / seconds(b)
             shown = f"{r:.2f}×" if r >= 0.1 else f"{r:.3f}× ({1 / r:.0f}× faster)"
-            mem = ""
-            for key in ("rss_growth_MB", "peak_rss_MB"):
-                if a.get(key) and b.get(key):
-                    mem = f"{a[key] / b[key]:.2f}× ({key})"
-                    break
+            # Growth of resident memory over the iteration; a process's peak is no ratio.
+            key = "rss_growth_MB"
+            mem = f"{a[key] / b[key]:.2f}× ({key})" if a.get(key) and b.get(key) else ""
             ratio_lines.append(f"| {name} | {base} | {shown} | {mem} | {goal} |")
     dl = by_name.get("BM_FullLoggerDownloadAt19200")
     if dl and dl.get("wire_s"):
