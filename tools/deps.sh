@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, when some are missing.
 set -euo pipefail
 PKGS=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
-      libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core libgl-dev poppler-utils)
+      libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core libgl-dev poppler-utils
+      clang libclang-rt-dev)
 missing=()
 for p in "${PKGS[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

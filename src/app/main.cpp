@@ -34,15 +34,29 @@ void PrintPanelValues(const montira::PanelWidgets& w) {
 
 }  // namespace
 
+#ifndef MONTIRA_VERSION
+#define MONTIRA_VERSION "dev"
+#endif
+
 int main(int argc, char** argv) {
+    // Answered before the application starts, so it works without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--version") == 0) {
+            std::printf("montira %s\n", MONTIRA_VERSION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("montira"));
+    QApplication::setApplicationVersion(QStringLiteral(MONTIRA_VERSION));
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     const montira::StartOptions options = montira::ParseStartOptions(args);
     if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "montira: %s\nuso: montira [--port ID] [--open ARQUIVO | ARQUIVO]\n",
-                     qPrintable(options.error));
+        std::fprintf(
+            stderr,
+            "montira: %s\nuso: montira [--port ID] [--open ARQUIVO | ARQUIVO] [--version]\n",
+            qPrintable(options.error));
         return 2;
     }
 

@@ -1,6 +1,7 @@
 #include <QFile>
 #include <cstdio>
 
+#include "cli/CommandArgs.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "core/AppState.h"
@@ -17,42 +18,9 @@ namespace montira::cli {
 
 namespace {
 
-struct MemoryArgs {
-    QString port, out;
-    int set = 0;  // 0: list only
-    bool fahrenheit = false;
-    double timeout = 30;
-};
-
 constexpr const char* kUsageText =
     "uso: montira-cli memory --port DISPOSITIVO [--timeout S] "
     "[--set N --out ARQUIVO [--fahrenheit]]\n";
-
-bool ParseArgs(const QStringList& args, MemoryArgs& a, QString& error) {
-    Options o;
-    if (!ParseOptions(args, {"--port", "--out", "--set", "--timeout"}, {"--fahrenheit"}, o, error))
-        return false;
-    a.port = o.value("--port");
-    a.out = o.value("--out");
-    a.fahrenheit = o.flags.contains("--fahrenheit");
-    qint64 set = 0;
-    if (!ReadWhole(o, "--set", 1, kMaxSets, set, error) || !ReadTimeout(o, a.timeout, error))
-        return false;
-    a.set = int(set);
-    if (o.has("--out") && a.out.isEmpty()) {
-        error = QStringLiteral("valor inválido para --out");
-        return false;
-    }
-    if (a.port.isEmpty()) {
-        error = QStringLiteral("--port é obrigatório");
-        return false;
-    }
-    if ((a.set > 0) != !a.out.isEmpty() || (a.fahrenheit && a.set == 0)) {
-        error = QStringLiteral("--set e --out vão juntos (e --fahrenheit só com eles)");
-        return false;
-    }
-    return true;
-}
 
 // The main window's start: wait for a valid live frame (NoDataRoutine, with its clock
 // check) and decode one, which also gives the probe calibration the stored records need.
@@ -70,7 +38,7 @@ bool WaitForMeter(SerialPort& port, Clock& clock, AppState& state, double timeou
 int RunMemory(const QStringList& args) {
     MemoryArgs a;
     QString error;
-    if (!ParseArgs(args, a, error)) {
+    if (!ParseMemoryArgs(args, a, error)) {
         std::fprintf(stderr, "montira-cli memory: %s\n%s", qPrintable(error), kUsageText);
         return kUsage;
     }

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "app/LiveSession.h"
+#include "cli/CommandArgs.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "core/AppState.h"
@@ -16,37 +17,9 @@ namespace montira::cli {
 
 namespace {
 
-struct RecordArgs {
-    QString port, out;
-    qint64 samples = 0;
-    int interval = 2;
-    bool fahrenheit = false;
-    double timeout = 30;
-};
-
 constexpr const char* kUsageText =
     "uso: montira-cli record --port DISPOSITIVO --out ARQUIVO --samples K [--interval N] "
     "[--fahrenheit] [--timeout S]\n";
-
-bool ParseArgs(const QStringList& args, RecordArgs& a, QString& error) {
-    Options o;
-    if (!ParseOptions(args, {"--port", "--out", "--samples", "--interval", "--timeout"},
-                      {"--fahrenheit"}, o, error))
-        return false;
-    a.port = o.value("--port");
-    a.out = o.value("--out");
-    a.fahrenheit = o.flags.contains("--fahrenheit");
-    qint64 interval = a.interval;
-    if (!ReadWhole(o, "--samples", 1, std::numeric_limits<qint64>::max(), a.samples, error) ||
-        !ReadWhole(o, "--interval", 1, 86400, interval, error) || !ReadTimeout(o, a.timeout, error))
-        return false;
-    a.interval = int(interval);
-    if (a.port.isEmpty() || a.out.isEmpty() || a.samples <= 0) {
-        error = QStringLiteral("--port, --out e --samples são obrigatórios");
-        return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -56,7 +29,7 @@ bool ParseArgs(const QStringList& args, RecordArgs& a, QString& error) {
 int RunRecord(const QStringList& args) {
     RecordArgs a;
     QString error;
-    if (!ParseArgs(args, a, error)) {
+    if (!ParseRecordArgs(args, a, error)) {
         std::fprintf(stderr, "montira-cli record: %s\n%s", qPrintable(error), kUsageText);
         return kUsage;
     }

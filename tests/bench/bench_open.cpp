@@ -1,5 +1,6 @@
 // "Open" of a 320,000-record data file (about 23 MB) into the file window, against a table
-// widget that holds one item per cell (the way a grid of the old program was filled).
+// widget that holds one item per cell (the way a grid of the old program was filled) and
+// against a bare scan that only finds the lines and fields.
 // Reports the time and the growth of resident memory of each, and the file size.
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <cstring>
 #include <memory>
 
 #include "core/record/DataFile.h"
@@ -83,6 +85,37 @@ void BM_OpenIntoFileList(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenIntoFileList)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// The floor: one read of the file, then only its lines and TAB-separated fields found (no
+// text decoded, nothing kept).
+void BM_OpenBareScan(benchmark::State& state) {
+    const QString path = DataFilePath();
+    for (auto _ : state) {
+        const double before = RssMb();
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        const QByteArray bytes = f.readAll();
+        qsizetype lines = 0, fields = 0;
+        const char* p = bytes.constData();
+        const char* const end = p + bytes.size();
+        while (p < end) {
+            const char* eol = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
+            if (!eol) eol = end;
+            for (const char* q = p; q < eol; ++fields) {
+                const char* tab = static_cast<const char*>(std::memchr(q, '\t', size_t(eol - q)));
+                q = tab ? tab + 1 : eol;
+            }
+            ++lines;
+            p = eol + 1;
+        }
+        benchmark::DoNotOptimize(fields);
+        state.PauseTiming();
+        Report(state, before);
+        if (lines != kRecords + 1) state.SkipWithError("lines lost");
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenBareScan)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 // Baseline: a line at a time, split at TABs, one table item per cell.
 void BM_OpenIntoItemTable(benchmark::State& state) {

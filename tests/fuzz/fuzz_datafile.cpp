@@ -4,10 +4,14 @@
 #include <cstdlib>
 
 #include "core/record/DataFile.h"
+#include "core/tables/DataFileCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    // The check made before a file is opened: a NUL anywhere means not text.
+    if (montira::IsTextBytes(bytes) == bytes.contains('\0')) std::abort();
     const montira::DataFileContents d = montira::ReadDataFile(bytes);
+    montira::IsDataFileHeading(d.heading);
     if (!d.heading.isEmpty() && d.heading.size() != montira::TextTable::kColumns) std::abort();
     if (d.rows.rowCount() > qsizetype(size) + 1) std::abort();  // at most one row per line
     qsizetype chars = 0;

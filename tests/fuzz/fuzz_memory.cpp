@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "core/memory/SetDecoder.h"
 #include "core/meter/AirSpeed.h"
 #include "core/meter/LoggerSets.h"
 #include "core/meter/MemoryStatus.h"
-#include "core/memory/SetDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace montira;
