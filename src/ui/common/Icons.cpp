@@ -6,38 +6,13 @@
 #include <QtMath>
 #include <functional>
 
+#include "ui/common/IconKit.h"
+
 namespace montira {
 
 namespace {
 
-// Every image is drawn on a 24 x 24 grid and rendered at 24 and 48 pixels.
-using Drawing = std::function<void(QPainter&)>;
-
-const QColor kInk(40, 44, 52);
-const QColor kBlue(38, 104, 178);
-const QColor kRed(196, 40, 40);
-const QColor kGreen(46, 140, 74);
-const QColor kAmber(230, 168, 40);
-const QColor kPaper(250, 250, 246);
-
-QIcon Render(const Drawing& draw) {
-    QIcon icon;
-    for (int size : {24, 48}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 24.0, size / 24.0);
-        draw(p);
-        p.end();
-        icon.addPixmap(pm);
-    }
-    return icon;
-}
-
-QPen Pen(const QColor& c, double w = 1.6) {
-    return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
+using namespace icons;  // palette, Pen, Render: images drawn on a 24 x 24 grid
 
 void Save(QPainter& p) {  // a diskette
     p.setPen(Pen(kInk, 1.2));

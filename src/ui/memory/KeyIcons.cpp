@@ -7,22 +7,20 @@
 #include <QPixmap>
 #include <functional>
 
+#include "ui/common/IconKit.h"
+
 namespace montira {
 
 namespace {
 
-// Every key is drawn on a 32 x 24 grid and rendered at 1x and 2x.
-using Drawing = std::function<void(QPainter&)>;
-
-const QColor kInk(40, 44, 52);
-const QColor kBlue(38, 104, 178);
-const QColor kRed(196, 40, 40);
-const QColor kGreen(46, 140, 74);
-const QColor kAmber(230, 168, 40);
-
-QPen Pen(const QColor& c, double w = 1.6) {
-    return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
+// The toolbar's palette and pen; every key is drawn on a 32 x 24 grid.
+using icons::Drawing;
+using icons::kAmber;
+using icons::kBlue;
+using icons::kGreen;
+using icons::kInk;
+using icons::kRed;
+using icons::Pen;
 
 // The key cap: a rounded, slightly shaded rubber key.
 void Cap(QPainter& p, const QColor& face) {
@@ -86,20 +84,8 @@ void Light(QPainter& p) {
     for (double dx : {-8.0, 8.0}) p.drawLine(QLineF(16 + dx * 0.8, 10, 16 + dx, 10));
 }
 
-QIcon Render(const Drawing& draw) {
-    QIcon icon;
-    for (int scale : {1, 2}) {
-        QPixmap pm(32 * scale, 24 * scale);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.scale(scale, scale);
-        draw(p);
-        p.end();
-        icon.addPixmap(pm);
-    }
-    return icon;
+QIcon RenderKey(const Drawing& draw) {
+    return icons::Render(draw, 32, 24);
 }
 
 const QColor kGrey(200, 203, 208);
@@ -107,7 +93,7 @@ const QColor kGrey(200, 203, 208);
 }  // namespace
 
 QIcon MeterKeyIcon(MeterKey key) {
-    return Render([key](QPainter& p) {
+    return RenderKey([key](QPainter& p) {
         switch (key) {
             case MeterKey::CF:
                 Cap(p, kGrey);
@@ -160,7 +146,7 @@ QIcon MeterKeyIcon(MeterKey key) {
 }
 
 QIcon InertKeyIcon(int index) {
-    return Render([index](QPainter& p) {
+    return RenderKey([index](QPainter& p) {
         Cap(p, kGrey);
         if (index == 1) Power(p);
         if (index == 3) Light(p);

@@ -5,35 +5,23 @@
 #include <QPixmap>
 #include <functional>
 
+#include "ui/common/IconKit.h"
+
 namespace montira {
 
 namespace {
 
-const QColor kInk(40, 44, 52);
-const QColor kBlue(38, 104, 178);
-const QColor kRed(196, 40, 40);
-const QColor kGreen(46, 140, 74);
-const QColor kAmber(230, 168, 40);
-const QColor kPaper(250, 250, 246);
-
-// Drawn on a 24 x 24 grid, rendered at 24 and 48 pixels, like the main toolbar's images.
-QIcon Render(const std::function<void(QPainter&)>& draw) {
-    QIcon icon;
-    for (int size : {24, 48}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 24.0, size / 24.0);
-        draw(p);
-        p.end();
-        icon.addPixmap(pm);
-    }
-    return icon;
-}
+// The toolbar's palette, drawn on a 24 x 24 grid like its images.
+using icons::kAmber;
+using icons::kBlue;
+using icons::kGreen;
+using icons::kInk;
+using icons::kPaper;
+using icons::kRed;
+using icons::Render;
 
 QPen Pen(const QColor& c, double w = 1.4) {
-    return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return icons::Pen(c, w);
 }
 
 }  // namespace

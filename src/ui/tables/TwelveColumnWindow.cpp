@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/record/DataFile.h"
 #include "core/tables/GridSave.h"
 #include "ui/tables/ModelGrid.h"
 #include "ui/tables/ProgressPump.h"
@@ -23,18 +24,9 @@ QStringList TwelveColumnWindow::WidthSamples() {
 }
 
 QStringList TwelveColumnWindow::Headings(const QString& unit, bool celsius) {
-    return {unit,
-            QStringLiteral("Data"),
-            QStringLiteral("Hora"),
-            QStringLiteral("Seco"),
-            QStringLiteral("Orvalho"),
-            QStringLiteral("Úmido"),
-            QStringLiteral("I.C."),
-            QStringLiteral("IBUTGi"),
-            QStringLiteral("IBUTGo"),
-            QStringLiteral("Globo"),
-            celsius ? QStringLiteral("m/s") : QStringLiteral("ft/m"),
-            QStringLiteral("Twc")};
+    QStringList h = DataFileHeading(celsius);  // the data file's, with this window's unit
+    h[0] = unit;
+    return h;
 }
 
 TwelveColumnWindow::TwelveColumnWindow(AppState& state, const QString& objectName,
