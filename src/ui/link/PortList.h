@@ -13,6 +13,7 @@ struct SystemPort {
     QString location;
     QString description;
     QString manufacturer;
+    QString byId;  // its stable name under /dev/serial/by-id, where there is one
 };
 
 // One entry of the port list: the identifier after "COM  " and its tool tip.
@@ -28,8 +29,9 @@ constexpr int kNumberedPorts = 16;
 QList<SystemPort> SystemSerialPorts();
 
 // The full list: the sixteen numbered ports, then every system port by its path (a system
-// port that is one of the numbered ones lends it its tool tip instead), then the simulated
-// meter.
+// port that is one of the numbered ones lends it its tool tip instead) and by its stable
+// name, which still finds a USB adapter that comes back under another path, then the
+// simulated meter.
 QList<PortEntry> AllPortEntries(const QList<SystemPort>& system);
 // The ports of `candidates` that open or that another program holds, in order, then the
 // simulated meter. `progress(i, n)` runs before the i-th probe (1-based). When no real port
