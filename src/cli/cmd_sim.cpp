@@ -1,9 +1,10 @@
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <algorithm>
 #include <cstdio>
 #include <random>
-#include <unistd.h>
 
 #include "cli/Commands.h"
 #include "sim/PtyMeter.h"
@@ -30,7 +31,8 @@ QByteArray Garbage(int n, std::mt19937& rng) {
 // One fault command read from standard input (--control):
 //   silence MS [AFTER_BYTES [LETTER]]   the line falls silent for MS milliseconds
 //   garbage N | broken N | flood N       N stray bytes, N frames ending in 4, N bytes at once
-//   hangup MS                            the terminal closes and a new one opens MS later
+//   hangup MS | move MS                  the terminal closes and a new one opens MS later
+//                                        (move: never on the old path)
 void Obey(const QByteArray& line, sim::PtyMeter& pty, std::mt19937& rng) {
     const QList<QByteArray> w = line.simplified().split(' ');
     const auto num = [&](int i, int fallback) {
@@ -50,8 +52,8 @@ void Obey(const QByteArray& line, sim::PtyMeter& pty, std::mt19937& rng) {
             frames += f;
         }
         pty.sendRaw(frames);
-    } else if (w[0] == "hangup") {
-        pty.hangUp(num(1, 1000));
+    } else if (w[0] == "hangup" || w[0] == "move") {
+        pty.hangUp(num(1, 1000), w[0] == "move");
     } else if (!w[0].isEmpty()) {
         std::fprintf(stderr, "montira-cli sim: comando desconhecido: %s\n", w[0].constData());
     }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -33,7 +34,19 @@ bool PtyMeter::start(QString* error) {
     QObject::connect(&timer_, &QTimer::timeout, this, [this] { onTick(); });
     comeBack_.setSingleShot(true);
     QObject::connect(&comeBack_, &QTimer::timeout, this, [this] {
-        if (openTerminal(nullptr) && newPath) newPath(slavePath_);
+        // Terminals get the lowest free number: hold the old one (when free) while the new
+        // terminal opens.
+        QVector<int> spares;
+        while (!oldPath_.isEmpty() && spares.size() < 8) {
+            const int fd = ::posix_openpt(O_RDWR | O_NOCTTY);
+            if (fd < 0) break;
+            spares << fd;
+            if (QString::fromLocal8Bit(::ptsname(fd)) == oldPath_) break;
+        }
+        const bool opened = openTerminal(nullptr);
+        for (int fd : spares) ::close(fd);
+        oldPath_.clear();
+        if (opened && newPath) newPath(slavePath_);
     });
     if (!openTerminal(error)) return false;
     onTick();
@@ -102,7 +115,8 @@ void PtyMeter::sendRaw(const QByteArray& bytes) {
     flush();
 }
 
-void PtyMeter::hangUp(int downMs) {
+void PtyMeter::hangUp(int downMs, bool elsewhere) {
+    oldPath_ = elsewhere ? slavePath_ : QString();
     closeTerminal();
     comeBack_.start(std::max(0, downMs));
 }

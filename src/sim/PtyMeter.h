@@ -29,8 +29,9 @@ public:
     // flood.
     void sendRaw(const QByteArray& bytes);
     // The adapter is pulled: the terminal closes, and after `downMs` a new one opens (its path
-    // goes to newPath; the link path, when set, points at it again).
-    void hangUp(int downMs);
+    // goes to newPath; the link path, when set, points at it again). `elsewhere` makes sure
+    // the new terminal does not get the old one's path.
+    void hangUp(int downMs, bool elsewhere = false);
     // A symbolic link kept pointing at the current terminal, as a stable device name.
     bool setLinkPath(const QString& path);
     std::function<void(const QString&)> newPath;
@@ -56,9 +57,10 @@ private:
     qint64 lastTakenMs_ = 0;  // when the terminal last took bytes (or had taken them all)
     qint64 silentUntilMs_ = 0;
     int silenceMs_ = 0;
-    int silenceAfter_ = -1;  // bytes still to go out before the silence (-1: none armed)
+    int silenceAfter_ = -1;   // bytes still to go out before the silence (-1: none armed)
     char silenceLetter_ = 0;  // the silence waits for this letter from the PC (0: does not)
     QString linkPath_;
+    QString oldPath_;  // the terminal's path before a hang-up that must not come back there
     QTimer comeBack_;
 };
 

@@ -131,9 +131,9 @@ protected:
     }
     void startRecording(const QString& port, int samples) {
         out_ = dir_.filePath("ensaio.plv");
-        rec_.start(MONTIRA_CLI_PATH, {"record", "--port", port, "--out", out_, "--samples",
-                                      QString::number(samples), "--interval", "1", "--timeout",
-                                      "20"});
+        rec_.start(MONTIRA_CLI_PATH,
+                   {"record", "--port", port, "--out", out_, "--samples", QString::number(samples),
+                    "--interval", "1", "--timeout", "20"});
         ASSERT_TRUE(rec_.waitForStarted(10000));
     }
     // Samples taken before the fault that the file does not hold whole, plus broken lines.
@@ -289,8 +289,10 @@ TEST_F(FaultInjection, mainWindowKeepsWaitingWhenTheMeterReturnsOnAnotherPath) {
     FaultySim sim;
     TracedApp app(sim.path());
     ASSERT_TRUE(app.framesShown(2, 20000));
-    sim.send("hangup 500");
-    EXPECT_FALSE(sim.nextPath(10000).isEmpty());
+    sim.send("move 500");
+    const QString moved = sim.nextPath(10000);
+    EXPECT_FALSE(moved.isEmpty());
+    EXPECT_NE(moved, sim.path());
     EXPECT_FALSE(app.framesShown(1, 4000));  // nothing to find at the old path
     EXPECT_TRUE(app.running());
 }

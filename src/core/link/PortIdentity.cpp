@@ -49,8 +49,8 @@ QList<PortIdentity> SystemPortDirectory::ports() const {
         out.push_back(p);
     }
     const QDir byId(QStringLiteral("/dev/serial/by-id"));
-    for (const QFileInfo& link : byId.entryInfoList(QDir::AllEntries | QDir::System |
-                                                    QDir::NoDotAndDotDot)) {
+    for (const QFileInfo& link :
+         byId.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
         const QString device = link.canonicalFilePath();
         for (PortIdentity& p : out)
             if (p.device == device) p.byId = link.absoluteFilePath();

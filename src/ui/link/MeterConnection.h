@@ -12,7 +12,7 @@ namespace montira {
 // simulated meter in this process behind its serial seam. Not opened yet. A real port is
 // found again by its adapter's identity when it comes back under another name.
 struct MeterConnection {
-    std::unique_ptr<sim::SimMeter> simMeter;     // only for SIM
+    std::unique_ptr<sim::SimMeter> simMeter;   // only for SIM
     std::unique_ptr<PortDirectory> directory;  // only for a real port
     std::unique_ptr<SerialPort> port;
 };
