@@ -308,3 +308,12 @@ TEST_F(FaultInjection, mainWindowComesBackAfterAFloodAndASilence) {
     EXPECT_TRUE(app.framesShown(2, 15000));
     EXPECT_TRUE(app.running());
 }
+
+TEST_F(FaultInjection, samplingReplyCutAfterOneByteIsAskedAgainNotMisread) {
+    FaultySim sim;
+    sim.send("silence 3000 1 J");  // the minutes byte, then nothing
+    const montira::test::RunResult r =
+        montira::test::Cli({"sampling", "--port", sim.path(), "--timeout", "20"}, 40000);
+    EXPECT_EQ(r.code, kDone) << r.errText().toStdString();
+    EXPECT_EQ(r.out, "seconds 2\n");  // the simulated meter logs every 2 s
+}
