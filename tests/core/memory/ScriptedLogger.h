@@ -51,6 +51,7 @@ public:
 
     QByteArray written;
     int statusQueries = 0;
+    int dumpBytesOut() const { return std::max(0, dumpAt_); }
 
 private:
     QByteArray inbox_;
