@@ -317,3 +317,27 @@ TEST_F(FaultInjection, samplingReplyCutAfterOneByteIsAskedAgainNotMisread) {
     EXPECT_EQ(r.code, kDone) << r.errText().toStdString();
     EXPECT_EQ(r.out, "seconds 2\n");  // the simulated meter logs every 2 s
 }
+
+TEST_F(FaultInjection, loggerDumpPausedThenFollowedByFramesEndsAsSilentMeterAtOnce) {
+    FaultySim sim({"--full-logger"});
+    sim.send("silence 2000 5000 C");  // shorter than the silence limit: frames come after it
+    QElapsedTimer t;
+    t.start();
+    const montira::test::RunResult r = montira::test::Cli(
+        {"memory", "--port", sim.path(), "--set", "1", "--out", dir_.filePath("conjunto.plv")},
+        60000);
+    EXPECT_EQ(r.code, kNoMeter) << r.errText().toStdString();
+    EXPECT_LT(t.elapsed(), 10000);
+    EXPECT_FALSE(QFile::exists(dir_.filePath("conjunto.plv")));
+}
+
+TEST_F(FaultInjection, manualDumpCutMidwayKeepsOnlyTheRecordsBeforeTheCut) {
+    FaultySim sim;
+    sim.send("silence 2000 30 T");  // one record and a half of three, then frames
+    const montira::test::RunResult r = montira::test::Cli(
+        {"manual", "--port", sim.path(), "--out", dir_.filePath("manual.plv")}, 60000);
+    EXPECT_EQ(r.code, kNoMeter) << r.errText().toStdString();
+    const QList<QByteArray> lines = FileLines(dir_.filePath("manual.plv"));
+    ASSERT_EQ(lines.size(), 2);  // the heading and the one whole record
+    EXPECT_FALSE(lines[1].contains("- - -\t- - -\t- - -")) << lines[1].constData();
+}
