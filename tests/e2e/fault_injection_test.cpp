@@ -3,7 +3,8 @@
 // Every case checks that the program never hangs or crashes (it keeps running, or ends with
 // its documented code within a bound), comes back when the meter does where it can, and that
 // a recording holds every sample taken before the fault as complete lines. The suite writes
-// its tally to $MONTIRA_RELIABILITY_OUT (tools/reliability.sh puts it into the README).
+// its tally to $MONTIRA_RELIABILITY_OUT (default: fault-injection-counts.txt in the working
+// folder); tools/reliability.sh puts it into the README.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -34,8 +35,9 @@ Tally& Counts() {
 class CountsWriter : public ::testing::Environment {
 public:
     void TearDown() override {
-        const QString path = qEnvironmentVariable("MONTIRA_RELIABILITY_OUT");
-        if (path.isEmpty() || Counts().tried == 0) return;
+        const QString path = qEnvironmentVariable("MONTIRA_RELIABILITY_OUT",
+                                                  QStringLiteral("fault-injection-counts.txt"));
+        if (Counts().tried == 0) return;
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
         f.write(QStringLiteral("faults_tried=%1\nfaults_survived=%2\nrecords_lost=%3\n")

@@ -2,7 +2,6 @@
 
 #include <QSerialPortInfo>
 
-#include "core/link/PortIdentity.h"
 #include "core/link/PortName.h"
 
 namespace montira {
@@ -36,11 +35,19 @@ QList<SystemPort> SystemSerialPorts() {
 #else
         const QString location = info.systemLocation();
 #endif
-        out.push_back({location, info.description(), info.manufacturer(), QString()});
+        out.push_back({location, info.description(), info.manufacturer()});
     }
-    for (const PortIdentity& p : SystemPortDirectory().ports()) {
-        for (SystemPort& s : out)
-            if (s.location == p.device) s.byId = p.byId;
+    return WithStableNames(out, SystemPortDirectory().ports());
+}
+
+QList<SystemPort> WithStableNames(const QList<SystemPort>& ports,
+                                  const QList<PortIdentity>& identities) {
+    QList<SystemPort> out;
+    for (const SystemPort& p : ports) {
+        out.push_back(p);
+        const PortIdentity* id = FindPort(identities, p.location);
+        if (id && !id->byId.isEmpty() && id->byId != p.location)
+            out.push_back({id->byId, p.description, p.manufacturer});
     }
     return out;
 }
@@ -50,16 +57,13 @@ QList<PortEntry> AllPortEntries(const QList<SystemPort>& system) {
     for (int n = 1; n <= kNumberedPorts; ++n) out.push_back({QString::number(n), QString()});
     for (const SystemPort& p : system) {
         if (p.location.isEmpty()) continue;
-        auto add = [&out](const QString& id, const QString& tip) {
-            bool seen = false;
-            for (const PortEntry& e : out) seen = seen || e.id == id;
-            if (!seen) out.push_back({id, tip});
-        };
-        if (const int n = NumberedPortOf(p.location))
+        if (const int n = NumberedPortOf(p.location)) {
             out[n - 1].toolTip = ToolTipFor(p);
-        else
-            add(p.location, ToolTipFor(p));
-        if (!p.byId.isEmpty()) add(p.byId, ToolTipFor(p));
+            continue;
+        }
+        bool seen = false;
+        for (const PortEntry& e : out) seen = seen || e.id == p.location;
+        if (!seen) out.push_back({p.location, ToolTipFor(p)});
     }
     out.push_back({QString::fromLatin1(kSimulatedPortId),
                    QStringLiteral("Medidor simulado, dentro do programa")});

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+#include "core/link/PortIdentity.h"
 #include "core/link/PortProbe.h"
 
 namespace montira {
@@ -13,7 +14,6 @@ struct SystemPort {
     QString location;
     QString description;
     QString manufacturer;
-    QString byId;  // its stable name under /dev/serial/by-id, where there is one
 };
 
 // One entry of the port list: the identifier after "COM  " and its tool tip.
@@ -25,13 +25,17 @@ struct PortEntry {
 // Numbered ports offered in the list.
 constexpr int kNumberedPorts = 16;
 
-// The serial ports the system reports (QSerialPortInfo).
+// The serial ports the system reports (QSerialPortInfo), each followed by its stable name.
 QList<SystemPort> SystemSerialPorts();
+// `ports`, each followed by its stable name (/dev/serial/by-id/...) where `identities` give
+// one: a USB adapter chosen by that name is still found when it comes back under another
+// path.
+QList<SystemPort> WithStableNames(const QList<SystemPort>& ports,
+                                  const QList<PortIdentity>& identities);
 
 // The full list: the sixteen numbered ports, then every system port by its path (a system
-// port that is one of the numbered ones lends it its tool tip instead) and by its stable
-// name, which still finds a USB adapter that comes back under another path, then the
-// simulated meter.
+// port that is one of the numbered ones lends it its tool tip instead), then the simulated
+// meter.
 QList<PortEntry> AllPortEntries(const QList<SystemPort>& system);
 // The ports of `candidates` that open or that another program holds, in order, then the
 // simulated meter. `progress(i, n)` runs before the i-th probe (1-based). When no real port
