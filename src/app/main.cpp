@@ -18,7 +18,7 @@
 namespace {
 
 // --selftest-exit-after-values: print what the panel shows, once, and end.
-void PrintPanelValues(const montira::PanelWidgets& w) {
+void PrintPanelValues(const montira::PanelWidgets& w, char separator = '\n') {
     QTextStream out(stdout);
     const std::pair<const char*, QLabel*> shown[] = {
         {"LblCOM", w.LblCOM},     {"LblTemperature", w.LblTemperature},
@@ -28,7 +28,8 @@ void PrintPanelValues(const montira::PanelWidgets& w) {
         {"LblWBGTi", w.LblWBGTi}, {"LblWBGTo", w.LblWBGTo},
         {"LblWind", w.LblWind},   {"LblUnitWind", w.LblUnitWind},
         {"LblTwc", w.LblTwc}};
-    for (const auto& [name, label] : shown) out << name << '=' << label->text() << '\n';
+    for (const auto& [name, label] : shown) out << name << '=' << label->text() << separator;
+    if (separator != '\n') out << '\n';
     out.flush();
 }
 
@@ -87,6 +88,10 @@ int main(int argc, char** argv) {
             PrintPanelValues(panel.widgets());
             panel.close();
         });
+    }
+    if (options.selftestTraceValues) {
+        QObject::connect(&panel, &montira::Panel::valuesShown, &panel,
+                         [&panel] { PrintPanelValues(panel.widgets(), '\t'); });
     }
     panel.show();
     if (!options.openFile.isEmpty()) {

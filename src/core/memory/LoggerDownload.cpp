@@ -4,6 +4,7 @@
 
 #include "core/link/DeadlineClock.h"
 #include "core/link/Handshake.h"
+#include "core/memory/Exchange.h"
 #include "core/meter/Commands.h"
 
 namespace montira {
@@ -62,13 +63,17 @@ DownloadOutcome DownloadLogger(MeterLink& meter, AppState& state, LoggerMemory& 
 
     QByteArray dump;
     dump.reserve(qsizetype(std::min(expected, kReserveLimit)));
+    qint64 lastByteMs = clock.nowMs();
     for (;;) {
         const QByteArray chunk = port.readAll();
         if (!chunk.isEmpty()) {
             // Bytes past the dump (the live frames that follow it) are not part of it.
             dump += chunk.left(qsizetype(expected - dump.size()));
             quiet.progressed();
+            lastByteMs = clock.nowMs();
         }
+        if (!dump.isEmpty() && dump.size() < expected && clock.nowMs() - lastByteMs > kDumpGapMs)
+            return finish(DownloadOutcome::Aborted);
         if (hooks.progress) hooks.progress(dump.size(), expected);
         if (!link.MeterOnline || port.failed()) return finish(DownloadOutcome::Aborted);
         if (hooks.cancelled && hooks.cancelled()) return finish(DownloadOutcome::Aborted);

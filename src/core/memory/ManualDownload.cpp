@@ -72,16 +72,20 @@ ManualOutcome DownloadManual(SerialPort& port, Clock& clock, AppState& state, Ma
     out.bytes = AskMeter(port, quiet, link, cmd::ManualDump).left(expected);
     if (!link.MeterOnline) return ManualOutcome::Incomplete;
     quiet.progressed();
+    qint64 lastByteMs = clock.nowMs();
     for (;;) {
         if (hooks.progress) hooks.progress(out.bytes.size(), expected);
         if (out.bytes.size() >= expected) return ManualOutcome::Done;
         if (quiet.stopping() || port.failed()) return ManualOutcome::Incomplete;
+        if (!out.bytes.isEmpty() && clock.nowMs() - lastByteMs > kDumpGapMs)
+            return ManualOutcome::Incomplete;  // cut: the frames that follow are no records
         clock.pump();
         const QByteArray chunk = port.readAll();
         if (!chunk.isEmpty()) {
             // Bytes past the dump (live frames that follow it) are not part of it.
             out.bytes += chunk.left(expected - out.bytes.size());
             quiet.progressed();
+            lastByteMs = clock.nowMs();
         }
     }
 }

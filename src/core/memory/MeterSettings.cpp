@@ -86,7 +86,8 @@ RangedAnswer ParseRangedAnswer(const QString& text, int max) {
 }
 
 std::optional<SamplingSetting> ReadSampling(SerialPort& port, Clock& clock, LinkState& link) {
-    const QByteArray r = QueryUntil(port, clock, link, cmd::ReadSampling, 1);
+    // Both bytes: a reply cut after the minutes would read as "0 seconds".
+    const QByteArray r = QueryUntil(port, clock, link, cmd::ReadSampling, reply::kSamplingBytes);
     if (r.isEmpty()) return std::nullopt;
     return SamplingSetting{Byte(r, reply::kSamplingMinutes), Byte(r, reply::kSamplingSeconds)};
 }

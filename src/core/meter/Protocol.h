@@ -52,6 +52,7 @@ constexpr int kClockHour = 3, kClockMinute = 4, kClockSecond = 5;
 // "J": the logging interval; minutes is 0 when the meter samples by seconds.
 constexpr int kSamplingMinutes = 0;
 constexpr int kSamplingSeconds = 1;
+constexpr int kSamplingBytes = 2;
 
 // "B": the auto power-off time in seconds, high byte first.
 constexpr int kPowerOffBytes = 2;

@@ -2,6 +2,7 @@
 
 #include "core/link/PortName.h"
 #include "core/link/QtSerialPort.h"
+#include "core/link/RelocatingPort.h"
 #include "sim/SimSerialPort.h"
 
 namespace montira {
@@ -12,7 +13,11 @@ MeterConnection MakeMeterConnection(const QString& identifier, Clock& clock) {
         c.simMeter = std::make_unique<sim::SimMeter>();
         c.port = std::make_unique<sim::SimSerialPort>(*c.simMeter, clock);
     } else {
-        c.port = std::make_unique<QtSerialPort>(DeviceNameForPort(identifier), 19200);
+        c.directory = std::make_unique<SystemPortDirectory>();
+        c.port = std::make_unique<RelocatingPort>(
+            DeviceNameForPort(identifier),
+            [](const QString& device) { return std::make_unique<QtSerialPort>(device, 19200); },
+            *c.directory);
     }
     return c;
 }

@@ -37,6 +37,18 @@ QList<SystemPort> SystemSerialPorts() {
 #endif
         out.push_back({location, info.description(), info.manufacturer()});
     }
+    return WithStableNames(out, SystemPortDirectory().ports());
+}
+
+QList<SystemPort> WithStableNames(const QList<SystemPort>& ports,
+                                  const QList<PortIdentity>& identities) {
+    QList<SystemPort> out;
+    for (const SystemPort& p : ports) {
+        out.push_back(p);
+        const PortIdentity* id = FindPort(identities, p.location);
+        if (id && !id->byId.isEmpty() && id->byId != p.location)
+            out.push_back({id->byId, p.description, p.manufacturer});
+    }
     return out;
 }
 

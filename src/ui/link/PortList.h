@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+#include "core/link/PortIdentity.h"
 #include "core/link/PortProbe.h"
 
 namespace montira {
@@ -24,8 +25,13 @@ struct PortEntry {
 // Numbered ports offered in the list.
 constexpr int kNumberedPorts = 16;
 
-// The serial ports the system reports (QSerialPortInfo).
+// The serial ports the system reports (QSerialPortInfo), each followed by its stable name.
 QList<SystemPort> SystemSerialPorts();
+// `ports`, each followed by its stable name (/dev/serial/by-id/...) where `identities` give
+// one: a USB adapter chosen by that name is still found when it comes back under another
+// path.
+QList<SystemPort> WithStableNames(const QList<SystemPort>& ports,
+                                  const QList<PortIdentity>& identities);
 
 // The full list: the sixteen numbered ports, then every system port by its path (a system
 // port that is one of the numbered ones lends it its tool tip instead), then the simulated

@@ -26,6 +26,9 @@ StartOptions ParseStartOptions(const QStringList& args) {
         } else if (a == QLatin1String("--selftest-exit-after-values")) {
             o.selftestExitAfterValues = true;
             o.selftestAcceptPort = true;
+        } else if (a == QLatin1String("--selftest-trace-values")) {
+            o.selftestTraceValues = true;
+            o.selftestAcceptPort = true;
         } else if (a.startsWith(QLatin1String("--")) || a == QLatin1String("-")) {
             o.error = QStringLiteral("opção desconhecida: %1").arg(a);
         } else if (o.openFile.isEmpty()) {

@@ -10,12 +10,14 @@ namespace montira {
 // or a lone file path names a data file to show once the panel is up.
 // Hidden, for tests and measurements: --selftest-accept-port presses the port dialog's OK at
 // once; --selftest-exit-after-values does that too, prints the panel's values once a frame
-// was shown, and ends.
+// was shown, and ends; --selftest-trace-values presses OK too and prints the panel's values
+// after every frame shown, one line each, and keeps running.
 struct StartOptions {
     QString port;
     QString openFile;
     bool selftestAcceptPort = false;
     bool selftestExitAfterValues = false;
+    bool selftestTraceValues = false;
     QString error;  // not empty: the arguments were not understood
 };
 

@@ -120,3 +120,24 @@ TEST(ManualDownload, refusedDuringARunOrAnotherExchange) {
     EXPECT_EQ(r.starts, 0);
     EXPECT_TRUE(r.meter.commandLog().isEmpty());
 }
+
+TEST(ManualDownload, dumpCutByAPauseKeepsOnlyTheRecordsBeforeIt) {
+    // "T" brings one and a half records; after two seconds the live frames come.
+    Rig r;
+    test::FakePort port;
+    port.qDefault = "J";
+    port.answer = [&](const QByteArray& b) -> QByteArray {
+        if (b == "S") return QByteArray("Y\x03", 2);
+        if (b == "T") return QByteArray(30, char(0x20));
+        return {};
+    };
+    const qint64 framesAt = r.clock.nowMs() + 2000;
+    r.clock.addListener([&](qint64 now) {
+        if (now >= framesAt) port.arrive(QByteArray(47, char(0xFF)));
+    });
+    EXPECT_EQ(r.go(port), ManualOutcome::Incomplete);
+    r.expectFinalState();
+    EXPECT_EQ(r.dump.bytes.size(), 30);
+    TextTable c, f;
+    EXPECT_EQ(DecodeManualRows(r.dump, {}, c, f), 1);
+}
