@@ -14,11 +14,13 @@ namespace {
 
 // On Linux a port that another program holds (its lock file, or the exclusive mode a program
 // set on the line) and a port we may not open both come back as PermissionError. A device
-// node that we may read and write tells the first apart.
+// node that we may read and write tells the first apart; a lock file left for a device that
+// is not there (another program tried the same name) says nothing about a missing device.
 OpenOutcome PermissionOutcome(const QString& device) {
 #ifdef Q_OS_UNIX
     const QByteArray path =
         device.startsWith('/') ? device.toLocal8Bit() : QByteArray("/dev/") + device.toLocal8Bit();
+    if (!QFileInfo::exists(QString::fromLocal8Bit(path))) return OpenOutcome::Missing;
     if (::access(path.constData(), R_OK | W_OK) == 0) return OpenOutcome::Busy;
     return OpenOutcome::Denied;
 #else
