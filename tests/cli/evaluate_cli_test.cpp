@@ -75,18 +75,6 @@ TEST(EvaluateCli, startChoosesTheHourAndFahrenheitIsEvaluatedInCelsius) {
     EXPECT_DOUBLE_EQ(Json(r)["MeanWbgt"].toDouble(), 30);
 }
 
-TEST(EvaluateCli, lessThanAnHourIsMarkedPartial) {
-    QTemporaryDir dir;
-    const QString in = WriteFile(dir,
-                                 "(\xB0"
-                                 "C)",
-                                 30, 100, "27.0", "27.0");
-    const RunResult r = Cli({"evaluate", in, "--index", "IBUTGi", "--period", "60:300"});
-    ASSERT_EQ(r.code, 0) << r.errText().toStdString();
-    EXPECT_TRUE(Json(r)["Partial"].toBool());
-    EXPECT_EQ(Json(r)["End"].toString(), QStringLiteral("24/03/07 08:30:00"));
-}
-
 TEST(EvaluateCli, badInputsExitWithUsage) {
     QTemporaryDir dir;
     const QString in = WriteFile(dir,
