@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 
+#include "app/Language.h"
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "ui/link/MeterConnection.h"
@@ -56,9 +58,18 @@ int main(int argc, char** argv) {
     if (!options.error.isEmpty()) {
         std::fprintf(
             stderr,
-            "montira: %s\nuso: montira [--port ID] [--open ARQUIVO | ARQUIVO] [--version]\n",
+            "montira: %s\nuso: montira [--port ID] [--lang pt|en] [--open ARQUIVO | ARQUIVO] "
+            "[--version]\n",
             qPrintable(options.error));
         return 2;
+    }
+    {
+        QSettings settings(QStringLiteral("montira"), QStringLiteral("montira"));
+        const montira::Language language = montira::ChooseLanguage(
+            options.lang, montira::RememberedLanguage(settings), QLocale::system().uiLanguages());
+        if (!options.lang.isEmpty()) montira::RememberLanguage(settings, language);
+        if (!montira::InstallLanguage(app, language))
+            std::fprintf(stderr, "montira: the English translation is missing; using Portuguese\n");
     }
 
     montira::AppState state;

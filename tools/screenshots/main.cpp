@@ -1,6 +1,6 @@
-// montira-screenshots FOLDER: shows each window with made-up contents, offscreen, and writes
-// a PNG of it into FOLDER (panel, port, file list, work load, reference, and the windows the
-// toolbar opens: the header texts, the live list, the keypad, the manual records, the chart).
+// montira-screenshots [--lang en|pt] FOLDER: shows each window with made-up contents, offscreen,
+// and writes a PNG of it into FOLDER (panel, port, file list, work load, reference, and the windows
+// the toolbar opens: the header texts, the live list, the keypad, the manual records, the chart).
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +12,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "app/Language.h"
 #include "core/record/DataFile.h"
 #include "support/PanelRig.h"
 #include "ui/graphs/RealTime24.h"
@@ -165,10 +166,16 @@ bool ToolbarWindows(const QDir& dir) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Language language = Language::Portuguese;
+    if (argc == 4 && qstrcmp(argv[1], "--lang") == 0 && LanguageOfCode(argv[2], &language)) {
+        argv += 2;
+        argc -= 2;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: montira-screenshots FOLDER\n");
+        std::fprintf(stderr, "usage: montira-screenshots [--lang en|pt] FOLDER\n");
         return 2;
     }
+    InstallLanguage(app, language);
     QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.mkpath(".")) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);

@@ -21,6 +21,13 @@ StartOptions ParseStartOptions(const QStringList& args) {
             value(&o.openFile);
         } else if (a.startsWith(QLatin1String("--open="))) {
             o.openFile = a.mid(7);
+        } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
+            if (a.size() > 6)
+                o.lang = a.mid(7);
+            else
+                value(&o.lang);
+            if (o.error.isEmpty() && o.lang != QLatin1String("pt") && o.lang != QLatin1String("en"))
+                o.error = QStringLiteral("--lang aceita pt ou en: %1").arg(o.lang);
         } else if (a == QLatin1String("--selftest-accept-port")) {
             o.selftestAcceptPort = true;
         } else if (a == QLatin1String("--selftest-exit-after-values")) {

@@ -5,9 +5,10 @@
 namespace montira {
 
 // What the command line of montira asks for.
-//   montira [--port ID] [--open FILE | FILE]
+//   montira [--port ID] [--lang pt|en] [--open FILE | FILE]
 // --port preselects the entry in the port dialog ("SIM", "3", "/dev/ttyUSB0"); --open FILE
-// or a lone file path names a data file to show once the panel is up.
+// or a lone file path names a data file to show once the panel is up; --lang chooses the
+// interface's language (and is remembered for the next start).
 // Hidden, for tests and measurements: --selftest-accept-port presses the port dialog's OK at
 // once; --selftest-exit-after-values does that too, prints the panel's values once a frame
 // was shown, and ends; --selftest-trace-values presses OK too and prints the panel's values
@@ -15,6 +16,7 @@ namespace montira {
 struct StartOptions {
     QString port;
     QString openFile;
+    QString lang;  // "pt", "en" or empty
     bool selftestAcceptPort = false;
     bool selftestExitAfterValues = false;
     bool selftestTraceValues = false;
