@@ -1,27 +1,43 @@
 // montira-screenshots [--lang en|pt] FOLDER: shows each window with made-up contents, offscreen,
 // and writes a PNG of it into FOLDER (panel, port, file list, work load, reference, and the windows
-// the toolbar opens: the header texts, the live list, the keypad, the manual records, the chart).
+// the toolbar opens: the header texts, the live list, the keypad, the manual records, the chart,
+// the logger's windows and the meter settings).
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDialog>
 #include <QDir>
+#include <QInputDialog>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
+#include <functional>
+#include <vector>
 
 #include "app/Language.h"
 #include "core/record/DataFile.h"
 #include "support/PanelRig.h"
 #include "ui/graphs/RealTime24.h"
 #include "ui/link/Port.h"
+#include "ui/memory/Memory.h"
+#include "ui/memory/MemoryDownload.h"
 #include "ui/memory/MeterBtn.h"
+#include "ui/memory/SamplingDialogs.h"
+#include "ui/memory/Setup.h"
 #include "ui/tables/AddText.h"
+#include "ui/tables/DataList.h"
 #include "ui/tables/FileList.h"
 #include "ui/tables/List.h"
 #include "ui/tables/Manual.h"
+#include "ui/tables/ModelGrid.h"
+#include "ui/tables/ProgressPump.h"
+#include "ui/tables/TableTools.h"
 #include "ui/workload/Reference.h"
 #include "ui/workload/WorkLoad.h"
 
@@ -161,6 +177,123 @@ bool ToolbarWindows(const QDir& dir) {
     return ok;
 }
 
+// Deals with the modal windows that open while it lives, one step each in turn, once the
+// window has had time to lay itself out. A step grabs the window and answers it.
+class ModalSteps {
+public:
+    using Step = std::function<void(QWidget*)>;
+    explicit ModalSteps(std::vector<Step> steps) : steps_(std::move(steps)) {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start();
+    }
+    bool allDone() const { return next_ == steps_.size(); }
+
+private:
+    void look() {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || w == last_ || waiting_ || next_ >= steps_.size()) return;
+        last_ = w;
+        waiting_ = true;
+        QTimer::singleShot(300, w, [this, w] {
+            waiting_ = false;
+            steps_[next_++](w);
+        });
+    }
+    std::vector<Step> steps_;
+    size_t next_ = 0;
+    bool waiting_ = false;
+    QPointer<QWidget> last_;
+    QTimer timer_;
+};
+
+// Grabs a modal window into `name`, then answers it with `answer`.
+ModalSteps::Step GrabThen(const QDir& dir, const char* name, bool* ok,
+                          std::function<void(QWidget*)> answer) {
+    return [&dir, name, ok, answer](QWidget* w) {
+        *ok = Save(*w, dir, name) && *ok;
+        answer(w);
+    };
+}
+
+void Reject(QWidget* w) {
+    if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+}
+
+void ClickOk(QWidget* w) {
+    if (auto* b = w->findChild<QPushButton*>("CmdOK")) b->click();
+}
+
+// The logger's windows and the meter settings, reached through the main toolbar with the
+// simulated meter: the sets, the erase question, a set's data list with its CSV choice,
+// print preview and progress, the sampling dialogs and input box, the power-off input box
+// and the clock window.
+bool MemoryWindows(const QDir& dir) {
+    test::PanelRig rig(test::PanelRig::Windows);
+    rig.panel.show();
+    if (!rig.connect()) return false;
+    bool ok = true;
+    rig.click(ToolbarCommand::Memory);
+    Memory* memory = FindMemoryWindow(&rig.panel);
+    if (!memory) return false;
+    ok = Save(*memory, dir, "memory.png") && ok;
+    {
+        ModalSteps steps({GrabThen(dir, "memory-erase.png", &ok, Reject)});
+        memory->confirmErase();
+    }
+
+    memory->openSetOfRow(0);
+    QTest::qWait(50);
+    auto* list = ChildOf<DataList>(rig.panel);
+    if (!list) return false;
+    list->TxtName->setText("Maria Souza");
+    list->TxtSector->setText(QStringLiteral("Fundição"));
+    list->TxtCompany->setText(QStringLiteral("Metalúrgica Exemplo"));
+    ok = Save(*list, dir, "datalist.png") && ok;
+    {
+        CsvChoice choice;
+        ModalSteps steps({GrabThen(dir, "csvchoice.png", &ok, Reject)});
+        ExportWithDialog(list, ModelGrid(*list->modelC()), {"Maria Souza", "", ""}, choice);
+    }
+    {
+        ModalSteps steps({[](QWidget* w) {
+                              if (auto* d = qobject_cast<QDialog*>(w)) d->accept();
+                          },
+                          GrabThen(dir, "printpreview.png", &ok, Reject)});
+        list->action(QStringLiteral("Print"))->trigger();
+    }
+    {
+        ProgressPump pump(list, DataList::caption());
+        const RowProgress progress = pump.progress();
+        QTest::qWait(450);
+        progress(250, 1000);
+        QTest::qWait(60);
+        progress(250, 1000);
+        if (auto* d = list->findChild<QProgressDialog*>()) ok = Save(*d, dir, "progress.png") && ok;
+    }
+    list->close();
+    memory->close();
+
+    {
+        ModalSteps steps({GrabThen(dir, "samplingchoice.png", &ok, ClickOk),
+                          GrabThen(dir, "minsec.png", &ok, ClickOk),
+                          GrabThen(dir, "sampling-input.png", &ok, Reject)});
+        rig.click(ToolbarCommand::Sample);
+        ok = steps.allDone() && ok;
+    }
+    {
+        ModalSteps steps({GrabThen(dir, "poweroff.png", &ok, Reject)});
+        rig.click(ToolbarCommand::PowerOff);
+        ok = steps.allDone() && ok;
+    }
+    {
+        ModalSteps steps({GrabThen(dir, "setup.png", &ok, Reject)});
+        rig.click(ToolbarCommand::SetTime);
+        ok = steps.allDone() && ok;
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -186,5 +319,6 @@ int main(int argc, char** argv) {
     ok = FileListWindow(dir) && ok;
     ok = WorkLoadWindows(dir) && ok;
     ok = ToolbarWindows(dir) && ok;
+    ok = MemoryWindows(dir) && ok;
     return ok ? 0 : 1;
 }

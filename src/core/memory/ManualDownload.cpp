@@ -1,5 +1,6 @@
 #include "core/memory/ManualDownload.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "core/link/Handshake.h"
@@ -114,7 +115,12 @@ int DecodeManualRows(const ManualDump& dump, const ProbeCalibration& calibration
 QString ManualProgressCaption(qint64 received, qint64 expected) {
     const double pct =
         expected > 0 ? double(std::min(received, expected)) * 100.0 / expected : 100.0;
-    return QString::number(pct, 'f', 1) + QStringLiteral(" % completas");
+    return QCoreApplication::translate("ManualDownload", "%1 % completas")
+        .arg(QString::number(pct, 'f', 1));
+}
+
+QString NothingStoredText() {
+    return QCoreApplication::translate("ManualDownload", "Não há dados armazenados na memória!");
 }
 
 }  // namespace montira

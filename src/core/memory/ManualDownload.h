@@ -53,8 +53,6 @@ int DecodeManualRows(const ManualDump& dump, const ProbeCalibration& calibration
 QString ManualProgressCaption(qint64 received, qint64 expected);
 
 // The message when "S" answered 'Z'.
-inline QString NothingStoredText() {
-    return QStringLiteral("Não há dados armazenados na memória!");
-}
+QString NothingStoredText();
 
 }  // namespace montira

@@ -1,5 +1,6 @@
 #include "core/memory/MeterSettings.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -107,11 +108,28 @@ int SetSampling(SerialPort& port, Clock& clock, LinkState& link, bool byMinutes,
     return v;
 }
 
+namespace {
+
+// The prompts' line breaks are CR LF, as the meter program always wrote them.
+QString Prompt(const char* text) {
+    QString s = QCoreApplication::translate("MeterSettings", text);
+    s.replace(u'\n', QStringLiteral("\r\n"));
+    return s;
+}
+
+}  // namespace
+
 QString SamplingPrompt(bool byMinutes) {
-    return byMinutes ? QStringLiteral("Digite o valor desejado em minutos\r\n(1 <= t <= 60) ")
-                     : QStringLiteral(
-                           "Digite o valor desejado em segundos \r\n(o valor deve estar entre "
-                           "1 e 59).");
+    return byMinutes ? Prompt(QT_TRANSLATE_NOOP(
+                           "MeterSettings", "Digite o valor desejado em minutos\n(1 <= t <= 60) "))
+                     : Prompt(QT_TRANSLATE_NOOP(
+                           "MeterSettings",
+                           "Digite o valor desejado em segundos \n(o valor deve estar entre "
+                           "1 e 59)."));
+}
+
+QString SamplingTitle() {
+    return QCoreApplication::translate("MeterSettings", "Definir taxa de amostragem");
 }
 
 std::optional<int> ReadPowerOff(SerialPort& port, Clock& clock, LinkState& link) {
@@ -137,8 +155,14 @@ void KeepPowerOff(SerialPort& port, Clock& clock, LinkState& link) {
 }
 
 QString PowerOffPrompt() {
-    return QStringLiteral(
-        "Digite o valor desejado em segundos \r\n(o valor deve estar entre 1 e 65535).");
+    return Prompt(QT_TRANSLATE_NOOP(
+        "MeterSettings",
+        "Digite o valor desejado em segundos \n(o valor deve estar entre 1 e 65535)."));
+}
+
+QString PowerOffTitle() {
+    return QCoreApplication::translate("MeterSettings",
+                                       "Definir o tempo de desligamento automático");
 }
 
 }  // namespace montira

@@ -69,9 +69,7 @@ int SetSampling(SerialPort& port, Clock& clock, LinkState& link, bool byMinutes,
 
 // Prompts of the sampling input box (the title is the same for both).
 QString SamplingPrompt(bool byMinutes);
-inline QString SamplingTitle() {
-    return QStringLiteral("Definir taxa de amostragem");
-}
+QString SamplingTitle();
 
 // ---- Auto power-off ("B" read, "A" set, "E" keep) ----
 
@@ -85,8 +83,6 @@ void SetPowerOff(SerialPort& port, Clock& clock, LinkState& link, int seconds);
 void KeepPowerOff(SerialPort& port, Clock& clock, LinkState& link);
 
 QString PowerOffPrompt();
-inline QString PowerOffTitle() {
-    return QStringLiteral("Definir o tempo de desligamento automático");
-}
+QString PowerOffTitle();
 
 }  // namespace montira

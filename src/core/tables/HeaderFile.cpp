@@ -1,5 +1,6 @@
 #include "core/tables/HeaderFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "core/tables/Cp1252.h"
@@ -54,16 +55,18 @@ HeaderLoad LoadHeaderFile(const QString& path, HeaderTexts& texts, QString* erro
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("Não foi possível abrir o arquivo %1: %2")
-                         .arg(path, f.errorString());
+            *error =
+                QCoreApplication::translate("HeaderFile", "Não foi possível abrir o arquivo %1: %2")
+                    .arg(path, f.errorString());
         return HeaderLoad::Unreadable;
     }
     // One byte more than the limit tells a file that is too large.
     const QByteArray bytes = f.read(kHeaderFileMaxBytes + 1);
     const HeaderLoad r = DecodeHeaderFile(bytes, texts);
     if (r == HeaderLoad::NotText && error)
-        *error =
-            QStringLiteral("O arquivo %1 não é um arquivo de nome, setor e empresa.").arg(path);
+        *error = QCoreApplication::translate(
+                     "HeaderFile", "O arquivo %1 não é um arquivo de nome, setor e empresa.")
+                     .arg(path);
     return r;
 }
 

@@ -1,5 +1,6 @@
 #include "core/tables/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace montira {
@@ -7,7 +8,8 @@ namespace montira {
 namespace {
 
 QString Failure(const QString& path, const QString& why) {
-    return QStringLiteral("Não foi possível gravar o arquivo %1: %2").arg(path, why);
+    return QCoreApplication::translate("SafeFile", "Não foi possível gravar o arquivo %1: %2")
+        .arg(path, why);
 }
 
 }  // namespace

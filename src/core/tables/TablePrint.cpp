@@ -1,5 +1,6 @@
 #include "core/tables/TablePrint.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 #include "core/tables/TwipsPage.h"
@@ -61,7 +62,7 @@ public:
     }
 
     void footer(int pageNumber) {
-        const QString s = QStringLiteral("P - ") + QString::number(pageNumber);
+        const QString s = QCoreApplication::translate("TablePrint", "P - %1").arg(pageNumber);
         page_.text((page_.width() - fm_.horizontalAdvance(s)) / 2, page_.height() - 2 * h_, s, fm_);
     }
 

@@ -42,7 +42,7 @@ FloodPanel* Swatch(QWidget* parent, const char* name, const QColor& c) {
 }  // namespace
 
 QString Memory::caption() {
-    return QStringLiteral("Registrador de dados");
+    return tr("Registrador de dados");
 }
 
 Memory::Memory(AppState& state, MeterLink& link, QWidget* panel)
@@ -53,13 +53,13 @@ Memory::Memory(AppState& state, MeterLink& link, QWidget* panel)
 
     MSize = new FloodPanel(this);
     MSize->setObjectName(QStringLiteral("MSize"));
-    MSize->setToolTip(QStringLiteral("Memory Size"));
+    MSize->setToolTip(tr("Memory Size"));
     MSize->setMinimumHeight(26);
     SSPanel2 = Swatch(this, "SSPanel2", FloodPanel::usedColor());
     SSPanel3 = Swatch(this, "SSPanel3", FloodPanel::freeColor());
-    Label1 = LegendLabel(this, "Label1", QStringLiteral("Capacidade : 128 K"));
-    Label2 = LegendLabel(this, "Label2", QStringLiteral("Utilizado"));
-    Label3 = LegendLabel(this, "Label3", QStringLiteral("Livre"));
+    Label1 = LegendLabel(this, "Label1", tr("Capacidade : 128 K"));
+    Label2 = LegendLabel(this, "Label2", tr("Utilizado"));
+    Label3 = LegendLabel(this, "Label3", tr("Livre"));
     for (FloodPanel* p : {MSize, SSPanel2, SSPanel3}) p->onClicked = [this] { askErase(); };
 
     sets_ = new SetListModel(this);
@@ -85,7 +85,7 @@ Memory::Memory(AppState& state, MeterLink& link, QWidget* panel)
     MBar->setMaximumHeight(14);
 
     // Kept from the old window; they never did anything.
-    CmdCompare = new QPushButton(QStringLiteral("Compare"), this);
+    CmdCompare = new QPushButton(tr("Compare"), this);
     CmdCompare->setObjectName(QStringLiteral("CmdCompare"));
     CmdCompare->setEnabled(false);
     Grid = new QTableView(this);
@@ -119,8 +119,8 @@ Memory::Memory(AppState& state, MeterLink& link, QWidget* panel)
     }
 
     confirmErase = [this] {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Advertência"),
-                        QStringLiteral("Todos os dados armazenados na memória serão apagados"),
+        QMessageBox box(QMessageBox::NoIcon, tr("Advertência"),
+                        tr("Todos os dados armazenados na memória serão apagados"),
                         QMessageBox::Ok | QMessageBox::Cancel, this);
         box.setObjectName(QStringLiteral("EraseQuestion"));
         return box.exec() == QMessageBox::Ok;
@@ -144,7 +144,8 @@ void Memory::showProgress(qint64 received, qint64 expected) {
     if (h == shownHundredths_) return;
     shownHundredths_ = h;
     MBar->setValue(int(h / 100));
-    setWindowTitle(ProgressCaption(received, expected));
+    // The caption of ProgressCaption(), in the chosen language.
+    setWindowTitle(tr(" %1.%2 % completas").arg(h / 100).arg(h % 100, 2, 10, QLatin1Char('0')));
 }
 
 void Memory::restoreCaption() {

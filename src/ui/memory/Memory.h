@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -23,6 +24,8 @@ class DataList;
 // "Utilizado"/"Livre" legend, and the erase (a click on MSize, SSPanel2 or SSPanel3).
 // A click on a set opens it in the downloaded-data list.
 class Memory : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(Memory)
+
 public:
     Memory(AppState& state, MeterLink& link, QWidget* panel);
 

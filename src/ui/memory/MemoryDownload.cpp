@@ -1,6 +1,7 @@
 #include "ui/memory/MemoryDownload.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <memory>
@@ -29,9 +30,11 @@ DownloadOutcome RunMemoryDownload(AppState& state, MeterLink& link, QWidget* pan
     QPointer<Memory> window;
     DownloadHooks h;
     h.nothingStored = [panel] {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("MONTIRA DE STRESS TERMICO"),
-                        QStringLiteral("Não há dados armazenados na memória!"), QMessageBox::Ok,
-                        panel);
+        QMessageBox box(
+            QMessageBox::Critical,
+            QCoreApplication::translate("MemoryDownload", "MONTIRA DE STRESS TERMICO"),
+            QCoreApplication::translate("MemoryDownload", "Não há dados armazenados na memória!"),
+            QMessageBox::Ok, panel);
         box.setObjectName(QStringLiteral("NothingStoredMessage"));
         box.exec();
     };

@@ -23,6 +23,21 @@ QPushButton* PictureButton(QWidget* parent, const QString& name, const QIcon& ic
     return b;
 }
 
+// A key's tool tip: its name, as the command line knows it.
+QString KeyTip(MeterKey key) {
+    static const char* const tips[] = {
+        QT_TRANSLATE_NOOP("MeterBtn", "CF"),      QT_TRANSLATE_NOOP("MeterBtn", "Down"),
+        QT_TRANSLATE_NOOP("MeterBtn", "Escape"),  QT_TRANSLATE_NOOP("MeterBtn", "Hold"),
+        QT_TRANSLATE_NOOP("MeterBtn", "MaxMin"),  QT_TRANSLATE_NOOP("MeterBtn", "Mem"),
+        QT_TRANSLATE_NOOP("MeterBtn", "Mode"),    QT_TRANSLATE_NOOP("MeterBtn", "Read"),
+        QT_TRANSLATE_NOOP("MeterBtn", "RunStop"), QT_TRANSLATE_NOOP("MeterBtn", "Time"),
+        QT_TRANSLATE_NOOP("MeterBtn", "Up")};
+    const char* name = InfoOf(key).name;
+    for (const char* t : tips)
+        if (qstrcmp(t, name) == 0) return MeterBtn::tr(t);
+    return QString::fromLatin1(name);
+}
+
 }  // namespace
 
 MeterBtn::MeterBtn(AppState& state, SerialPort& port, Clock& clock, PollPause poll, QWidget* panel)
@@ -34,7 +49,7 @@ MeterBtn::MeterBtn(AppState& state, SerialPort& port, Clock& clock, PollPause po
     setObjectName(QStringLiteral("MeterBtn"));
     setWindowTitle(caption());
     message = [this](const QString& text) {
-        QMessageBox::critical(this, QStringLiteral("MONTIRA DE STRESS TERMICO"), text);
+        QMessageBox::critical(this, tr("MONTIRA DE STRESS TERMICO"), text);
     };
 
     display = new MeterDisplay(this);
@@ -58,7 +73,7 @@ MeterBtn::MeterBtn(AppState& state, SerialPort& port, Clock& clock, PollPause po
         if (k.key) {
             const MeterKey key = *k.key;
             b = PictureButton(this, QString::fromLatin1(InfoOf(key).button), MeterKeyIcon(key));
-            b->setToolTip(QString::fromLatin1(InfoOf(key).name));
+            b->setToolTip(KeyTip(key));
             QObject::connect(b, &QPushButton::clicked, this, [this, key] { press(key); });
         } else {
             b = PictureButton(this, QStringLiteral("SSCommand%1").arg(k.inert),
@@ -66,7 +81,7 @@ MeterBtn::MeterBtn(AppState& state, SerialPort& port, Clock& clock, PollPause po
         }
         keys->addWidget(b, k.row, k.col, Qt::AlignCenter);
     }
-    CmdReadAll = new QPushButton(QStringLiteral("Registros Manuais"), this);
+    CmdReadAll = new QPushButton(tr("Registros Manuais"), this);
     CmdReadAll->setObjectName(QStringLiteral("CmdReadAll"));
     QObject::connect(CmdReadAll, &QPushButton::clicked, this, [this] { readAll(); });
 
@@ -118,7 +133,7 @@ void MeterBtn::readAll() {
     }
     if (outcome == ManualOutcome::NothingStored) message(NothingStoredText());
     if (outcome == ManualOutcome::NoAnswer || outcome == ManualOutcome::Incomplete)
-        message(QStringLiteral("Sem comunicação"));
+        message(tr("Sem comunicação"));
 }
 
 void MeterBtn::showEvent(QShowEvent* e) {

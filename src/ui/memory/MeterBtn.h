@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -20,6 +21,8 @@ namespace montira {
 // inert picture buttons (SSCommand1, SSCommand3..6), the display replica and CmdReadAll, which
 // downloads the manual records. KeypadOpen is True while the window is shown.
 class MeterBtn : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(MeterBtn)
+
 public:
     // `poll` stops and starts the main window's poll around every exchange. `panel` places
     // the window just right of it.
@@ -27,7 +30,7 @@ public:
              QWidget* panel = nullptr);
     ~MeterBtn() override;
 
-    static QString caption() { return QStringLiteral("Painel de controle"); }
+    static QString caption() { return tr("Painel de controle"); }
 
     QPushButton* button(MeterKey key) const;
     QPushButton* CmdReadAll = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/memory/SamplingDialogs.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -20,7 +21,7 @@ QRadioButton* Option(QWidget* parent, const char* name, const QString& text) {
 }
 
 QPushButton* OkButton(QDialog* d) {
-    auto* b = new QPushButton(QStringLiteral("OK"), d);
+    auto* b = new QPushButton(QCoreApplication::translate("SamplingDialogs", "OK"), d);
     b->setObjectName(QStringLiteral("CmdOK"));
     b->setDefault(true);
     return b;
@@ -30,9 +31,9 @@ QPushButton* OkButton(QDialog* d) {
 
 SamplingChoice::SamplingChoice(SamplingState& state, QWidget* panel) : QDialog(panel) {
     setObjectName(QStringLiteral("SamplingChoice"));
-    setWindowTitle(QStringLiteral("Sampling Rate"));
-    OptMeter = Option(this, "OptMeter", QStringLiteral("Taxa de amostragem do instrumento"));
-    OptPC = Option(this, "OptPC", QStringLiteral("Taxa de amostragem do computador"));
+    setWindowTitle(tr("Sampling Rate"));
+    OptMeter = Option(this, "OptMeter", tr("Taxa de amostragem do instrumento"));
+    OptPC = Option(this, "OptPC", tr("Taxa de amostragem do computador"));
     OptMeter->setChecked(true);
     CmdOK = OkButton(this);
     connect(CmdOK, &QPushButton::clicked, this, [this, &state] {
@@ -48,9 +49,9 @@ SamplingChoice::SamplingChoice(SamplingState& state, QWidget* panel) : QDialog(p
 
 MinSec::MinSec(SamplingState& state, QWidget* panel) : QDialog(panel) {
     setObjectName(QStringLiteral("MinSec"));
-    setWindowTitle(QStringLiteral("Form1"));
-    OptMin = Option(this, "OptMin", QStringLiteral("Amostragem por minuto"));
-    OptSec = Option(this, "OptSec", QStringLiteral("Amostragem por segundo"));
+    setWindowTitle(tr("Form1"));
+    OptMin = Option(this, "OptMin", tr("Amostragem por minuto"));
+    OptSec = Option(this, "OptSec", tr("Amostragem por segundo"));
     (state.SamplingByMinutes ? OptMin : OptSec)->setChecked(true);
     CmdOK = OkButton(this);
     connect(CmdOK, &QPushButton::clicked, this, [this, &state] {

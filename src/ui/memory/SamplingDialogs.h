@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "core/memory/MeterSettings.h"
@@ -12,6 +13,8 @@ namespace montira {
 // meter's logging interval (OptMeter, selected when it opens). CmdOK sets SamplingByPC; the
 // close box keeps it.
 class SamplingChoice : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(SamplingChoice)
+
 public:
     SamplingChoice(SamplingState& state, QWidget* panel = nullptr);
     QRadioButton* OptMeter;
@@ -22,6 +25,8 @@ public:
 // "Form1": the meter's interval by minutes (OptMin) or seconds (OptSec), preselected from
 // SamplingByMinutes. CmdOK sets SamplingByMinutes; the close box keeps it.
 class MinSec : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(MinSec)
+
 public:
     MinSec(SamplingState& state, QWidget* panel = nullptr);
     QRadioButton* OptMin;

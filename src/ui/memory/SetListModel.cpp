@@ -1,11 +1,15 @@
 #include "ui/memory/SetListModel.h"
 
+#include <QCoreApplication>
+
 namespace montira {
 
 SetListModel::SetListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 QStringList SetListModel::headers() {
-    return {QStringLiteral("Conjunto"), QStringLiteral("Amostragem"), QStringLiteral("Registros")};
+    return {QCoreApplication::translate("SetListModel", "Conjunto"),
+            QCoreApplication::translate("SetListModel", "Amostragem"),
+            QCoreApplication::translate("SetListModel", "Registros")};
 }
 
 int SetListModel::rowCount(const QModelIndex& parent) const {

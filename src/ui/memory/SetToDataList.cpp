@@ -34,7 +34,8 @@ QPointer<DataList> OpenSetInDataList(AppState& state, const LoggerMemory& memory
     Reading stored;
     DecodeSetRows(*set, state.live.calibration, stored, celsius, fahrenheit, [&list](int j) {
         if (!list || !list->isVisible()) return false;  // closed meanwhile
-        list->setWindowTitle(QString::number(j) + QStringLiteral(" gravações completas"));
+        list->setWindowTitle(
+            QCoreApplication::translate("SetToDataList", "%1 gravações completas").arg(j));
         QCoreApplication::processEvents();
         return list && list->isVisible();
     });

@@ -1,5 +1,6 @@
 #include "ui/memory/SettingsFlows.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -10,7 +11,9 @@ namespace montira {
 
 namespace {
 
-const QString kNoMeter = QStringLiteral("Sem comunicação");
+QString NoMeterText() {
+    return QCoreApplication::translate("SettingsFlows", "Sem comunicação");
+}
 
 // Asks until the answer is empty, cancelled or a number; the number clamped to 1..max.
 RangedAnswer Ask(SettingsContext& c, const QString& prompt, const QString& title,
@@ -46,19 +49,21 @@ void UseDesktopDialogs(SettingsContext& c) {
     }
     if (!c.message)
         c.message = [panel](const QString& text) {
-            QMessageBox::critical(panel, QStringLiteral("MONTIRA DE STRESS TERMICO"), text);
+            QMessageBox::critical(
+                panel, QCoreApplication::translate("SettingsFlows", "MONTIRA DE STRESS TERMICO"),
+                text);
         };
 }
 
 void RunMeterSampling(SettingsContext& c) {
     if (c.state.live.flags.FlagRun || c.state.link.KeypadBusy) {
-        c.message(QStringLiteral("Erro!Registrando!"));
+        c.message(QCoreApplication::translate("SettingsFlows", "Erro!Registrando!"));
         return;
     }
     const PausedPoll paused(c.poll);
     const auto reply = ReadSampling(c.port, c.clock, c.state.link);
     if (!reply) {
-        c.message(kNoMeter);
+        c.message(NoMeterText());
         return;
     }
     c.sampling.SamplingByMinutes = reply->byMinutes();
@@ -75,7 +80,7 @@ void RunPowerOff(SettingsContext& c) {
     const PausedPoll paused(c.poll);
     const auto current = ReadPowerOff(c.port, c.clock, c.state.link);
     if (!current) {
-        c.message(kNoMeter);
+        c.message(NoMeterText());
         return;
     }
     const RangedAnswer a =

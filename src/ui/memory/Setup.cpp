@@ -29,23 +29,27 @@ private:
     std::function<void()> clicked_;
 };
 
-const QString kMeterTitle = QStringLiteral("Hora do instrumento");
-const QString kPCTitle = QStringLiteral("Hora do sistema do computador");
+QString MeterTitle() {
+    return Setup::tr("Hora do instrumento");
+}
+QString PCTitle() {
+    return Setup::tr("Hora do sistema do computador");
+}
 
 }  // namespace
 
 Setup::Setup(AppState& state, SerialPort& port, Clock& clock, PollPause poll, QWidget* panel)
     : QDialog(panel), state_(state), port_(port), clock_(clock), poll_(std::move(poll)) {
     setObjectName(QStringLiteral("Setup"));
-    setWindowTitle(QStringLiteral("Setup"));
+    setWindowTitle(tr("Setup"));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    FrameTime = new QGroupBox(QStringLiteral("Hora"), this);
+    FrameTime = new QGroupBox(tr("Hora"), this);
     FrameTime->setObjectName(QStringLiteral("FrameTime"));
     const QFont clockFont(QStringLiteral("Arial"), 12, QFont::Bold);
-    LblMeterTime = new ClickLabel(kMeterTitle, FrameTime, [this] { clickMeterTime(); });
+    LblMeterTime = new ClickLabel(MeterTitle(), FrameTime, [this] { clickMeterTime(); });
     LblMeterTime->setObjectName(QStringLiteral("LblMeterTime"));
-    LblPCTime = new ClickLabel(kPCTitle, FrameTime, [this] { clickPCTime(); });
+    LblPCTime = new ClickLabel(PCTitle(), FrameTime, [this] { clickPCTime(); });
     LblPCTime->setObjectName(QStringLiteral("LblPCTime"));
     for (QLabel* l : {LblMeterTime, LblPCTime}) {
         l->setFont(clockFont);
@@ -59,10 +63,9 @@ Setup::Setup(AppState& state, SerialPort& port, Clock& clock, PollPause poll, QW
     fv->addWidget(LblMeterTime);
     fv->addWidget(LblPCTime);
 
-    CmdSetTime =
-        new QPushButton(QStringLiteral("Ajustar a hora do instrumento pela hora do sistema"), this);
+    CmdSetTime = new QPushButton(tr("Ajustar a hora do instrumento pela hora do sistema"), this);
     CmdSetTime->setObjectName(QStringLiteral("CmdSetTime"));
-    CmdExit = new QPushButton(QStringLiteral("Sair"), this);
+    CmdExit = new QPushButton(tr("Sair"), this);
     CmdExit->setObjectName(QStringLiteral("CmdExit"));
     connect(CmdSetTime, &QPushButton::clicked, this, [this] { setTime(); });
     connect(CmdExit, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
@@ -103,11 +106,11 @@ void Setup::tick() {
     if (meterShown_) {
         const QString t = MeterClockText(ReadMeterClock(port_, clock_, state_.link));
         // A silent meter leaves the title; the next tick closes the window.
-        LblMeterTime->setText(t.isEmpty() ? kMeterTitle : t);
+        LblMeterTime->setText(t.isEmpty() ? MeterTitle() : t);
     } else {
-        LblMeterTime->setText(kMeterTitle);
+        LblMeterTime->setText(MeterTitle());
     }
-    LblPCTime->setText(pcShown_ ? ComputerClockText(now()) : kPCTitle);
+    LblPCTime->setText(pcShown_ ? ComputerClockText(now()) : PCTitle());
     ticking_ = false;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialog>
 #include <functional>
@@ -20,6 +21,8 @@ namespace montira {
 // clock from the computer's. It closes itself when the meter stops answering, starts logging
 // or another exchange begins. Opened modally (exec()).
 class Setup : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(Setup)
+
 public:
     // `poll` is the main window's poll: stopped when the meter clock is first shown, started
     // again when the window closes.

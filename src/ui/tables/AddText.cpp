@@ -14,16 +14,18 @@ namespace montira {
 
 namespace {
 
-const QString kFilter = QStringLiteral("Nome, Setor, Empresa (*.nse)");
+QString Filter() {
+    return AddText::tr("Nome, Setor, Empresa (*.nse)");
+}
 
 }  // namespace
 
 AddText::AddText(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window), state_(state) {
     setObjectName(QStringLiteral("AddText"));
-    setWindowTitle(QStringLiteral("Nome, Setor, Empresa"));
+    setWindowTitle(tr("Nome, Setor, Empresa"));
     auto* grid = new QGridLayout(this);
     auto row = [&](int r, const char* label, const char* text, const char* box) {
-        auto* l = new QLabel(QString::fromUtf8(text), this);
+        auto* l = new QLabel(tr(text), this);
         l->setObjectName(QString::fromLatin1(label));
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromLatin1(box));
@@ -31,9 +33,9 @@ AddText::AddText(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window), 
         grid->addWidget(e, r, 1);
         return std::make_pair(l, e);
     };
-    std::tie(LblName, TxtName) = row(0, "LblName", "Nome:", "TxtName");
-    std::tie(LblSector, TxtSector) = row(1, "LblSector", "Setor:", "TxtSector");
-    std::tie(LblCompany, TxtCompany) = row(2, "LblCompany", "Empresa:", "TxtCompany");
+    std::tie(LblName, TxtName) = row(0, "LblName", QT_TR_NOOP("Nome:"), "TxtName");
+    std::tie(LblSector, TxtSector) = row(1, "LblSector", QT_TR_NOOP("Setor:"), "TxtSector");
+    std::tie(LblCompany, TxtCompany) = row(2, "LblCompany", QT_TR_NOOP("Empresa:"), "TxtCompany");
     auto button = [&](const char* name, const QIcon& icon, const QString& tip) {
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(name));
@@ -42,8 +44,8 @@ AddText::AddText(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window), 
         b->setToolTip(tip);
         return b;
     };
-    CmdOpen = button("CmdOpen", OpenFileIcon(), QStringLiteral("Abrir"));
-    CmdSave = button("CmdSave", ToolbarIcon(1), QStringLiteral("Salvar"));
+    CmdOpen = button("CmdOpen", OpenFileIcon(), tr("Abrir"));
+    CmdSave = button("CmdSave", ToolbarIcon(1), tr("Salvar"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(CmdOpen);
@@ -53,10 +55,10 @@ AddText::AddText(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window), 
     connect(CmdSave, &QToolButton::clicked, this, [this] { saveFile(); });
 
     chooseSaveFile = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Salvar"), QString(), kFilter);
+        return QFileDialog::getSaveFileName(this, tr("Salvar"), QString(), Filter());
     };
     chooseOpenFile = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Abrir"), QString(), kFilter);
+        return QFileDialog::getOpenFileName(this, tr("Abrir"), QString(), Filter());
     };
     showError = [this](const QString& text) { ShowTableMessage(this, text, false); };
 

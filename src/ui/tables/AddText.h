@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -14,6 +15,8 @@ namespace montira {
 // texts go into continuation files, live-list auto-saves and the list windows opened while
 // it is open. CmdSave and CmdOpen write and read .nse files.
 class AddText : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(AddText)
+
 public:
     explicit AddText(AppState& state, QWidget* panel = nullptr);
 

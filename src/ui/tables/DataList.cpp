@@ -18,7 +18,7 @@ namespace montira {
 
 namespace {
 
-const char* const kProgramTitle = "MONTIRA DE STRESS TERMICO";
+const char* const kProgramTitle = QT_TRANSLATE_NOOP("DataList", "MONTIRA DE STRESS TERMICO");
 
 QLineEdit* NameBox(QWidget* parent, const char* name) {
     auto* e = new QLineEdit(parent);
@@ -35,7 +35,7 @@ QLabel* BoxLabel(QWidget* parent, const char* name, const QString& text) {
 }  // namespace
 
 QString DataList::caption() {
-    return QStringLiteral("Lista de dados");
+    return tr("Lista de dados");
 }
 
 QStringList DataList::widthSamples() {
@@ -57,15 +57,15 @@ DataList::DataList(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window)
         const char* key;
         const char* text;
         const char* tip;
-    } keys[] = {{"Save", "Salvar", "Salvar como"},
-                {"Plot", "Plot", "Plot"},
-                {"Print", "Imprimir", "Imprimir"},
-                {"CelFah", "°C / °F", "Celsius / Fahrenheit"}};
+    } keys[] = {{"Save", QT_TR_NOOP("Salvar"), QT_TR_NOOP("Salvar como")},
+                {"Plot", QT_TR_NOOP("Plot"), QT_TR_NOOP("Plot")},
+                {"Print", QT_TR_NOOP("Imprimir"), QT_TR_NOOP("Imprimir")},
+                {"CelFah", "°C / °F", QT_TR_NOOP("Celsius / Fahrenheit")}};
     for (const auto& k : keys) {
-        QAction* a = toolbar_->addAction(QString::fromUtf8(k.text));
+        QAction* a = toolbar_->addAction(tr(k.text));
         a->setObjectName(QString::fromLatin1(k.key));
         a->setData(QString::fromLatin1(k.key));
-        a->setToolTip(QString::fromUtf8(k.tip));
+        a->setToolTip(tr(k.tip));
     }
     connect(action(QStringLiteral("Save")), &QAction::triggered, this, [this] { save(); });
     connect(action(QStringLiteral("CelFah")), &QAction::triggered, this,
@@ -76,11 +76,11 @@ DataList::DataList(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window)
     TxtSector = NameBox(this, "TxtSector");
     TxtCompany = NameBox(this, "TxtCompany");
     auto* boxes = new QGridLayout;
-    boxes->addWidget(BoxLabel(this, "LblName", QStringLiteral("Nome:")), 0, 0);
+    boxes->addWidget(BoxLabel(this, "LblName", tr("Nome:")), 0, 0);
     boxes->addWidget(TxtName, 0, 1);
-    boxes->addWidget(BoxLabel(this, "LblSector", QStringLiteral("Setor:")), 0, 2);
+    boxes->addWidget(BoxLabel(this, "LblSector", tr("Setor:")), 0, 2);
     boxes->addWidget(TxtSector, 0, 3);
-    boxes->addWidget(BoxLabel(this, "LblCompany", QStringLiteral("Empresa:")), 0, 4);
+    boxes->addWidget(BoxLabel(this, "LblCompany", tr("Empresa:")), 0, 4);
     boxes->addWidget(TxtCompany, 0, 5);
     for (int c : {1, 3, 5}) boxes->setColumnStretch(c, 1);
 
@@ -113,18 +113,18 @@ DataList::DataList(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window)
 
     chooseSaveFile = [this] {
         return QFileDialog::getSaveFileName(this, QString(), QString(),
-                                            QStringLiteral("Data Files (*.plv);;All Files (*.*)"));
+                                            tr("Data Files (*.plv);;All Files (*.*)"));
     };
     showRecordingMessage = [this] {
-        QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kProgramTitle),
-                        QStringLiteral("Erro!Registrando!"), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Critical, tr(kProgramTitle), tr("Erro!Registrando!"),
+                        QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("RecordingMessage"));
         box.exec();
     };
     showWriteError = [this](const QString& path) {
-        QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kProgramTitle),
-                        QStringLiteral("Não foi possível gravar o arquivo %1").arg(path),
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Critical, tr(kProgramTitle),
+                        tr("Não foi possível gravar o arquivo %1").arg(path), QMessageBox::Ok,
+                        this);
         box.setObjectName(QStringLiteral("WriteErrorMessage"));
         box.exec();
     };
@@ -176,12 +176,11 @@ bool DataList::saveTo(const QString& path) {
     // Written beside the target and put in its place when complete.
     const bool ok =
         SaveFileSafely(path, [&](QIODevice& f) {
-            return WriteSetFile(
-                f, TxtName->text(), TxtSector->text(), TxtCompany->text(), m->heading(), m->rows(),
-                [this, last](int r) {
-                    if (r % 100 == 0 || r == last)
-                        setWindowTitle(QString::number(r) + QStringLiteral(" gravações completas"));
-                });
+            return WriteSetFile(f, TxtName->text(), TxtSector->text(), TxtCompany->text(),
+                                m->heading(), m->rows(), [this, last](int r) {
+                                    if (r % 100 == 0 || r == last)
+                                        setWindowTitle(tr("%1 gravações completas").arg(r));
+                                });
         }) == SaveOutcome::Saved;
     setWindowTitle(kept);
     return ok;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -19,6 +20,8 @@ namespace montira {
 // "Print" and "CelFah". Both tables are always filled; "CelFah" only switches which one
 // shows.
 class DataList : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(DataList)
+
 public:
     explicit DataList(AppState& state, QWidget* panel = nullptr);
 

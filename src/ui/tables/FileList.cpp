@@ -26,17 +26,17 @@ QStringList FileList::WidthSamples() {
 
 FileList::FileList(QWidget* mainWindow, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("FileList"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(tr(kCaption));
 
     Toolbar1 = new QToolBar(this);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1->setIconSize(QSize(24, 24));
     QAction* plot = Toolbar1->addAction(ToolbarIcon(4), QString());
     plot->setObjectName(QStringLiteral("Plot"));
-    plot->setToolTip(QStringLiteral("Plotar"));
+    plot->setToolTip(tr("Plotar"));
     QAction* print = Toolbar1->addAction(PrintIcon(), QString());
     print->setObjectName(QStringLiteral("Print"));
-    print->setToolTip(QStringLiteral("Imprimir"));
+    print->setToolTip(tr("Imprimir"));
     connect(plot, &QAction::triggered, this, [this] {
         if (onPlot) onPlot();
     });
@@ -60,10 +60,9 @@ FileList::FileList(QWidget* mainWindow, QWidget* parent) : QWidget(parent, Qt::W
         header->addWidget(t, row, 1);
         return std::make_pair(l, t);
     };
-    std::tie(LblName, TxtName) = makeRow(0, "LblName", QStringLiteral("Nome:"), "TxtName");
-    std::tie(LblSector, TxtSector) = makeRow(1, "LblSector", QStringLiteral("Setor:"), "TxtSector");
-    std::tie(LblCompany, TxtCompany) =
-        makeRow(2, "LblCompany", QStringLiteral("Empresa:"), "TxtCompany");
+    std::tie(LblName, TxtName) = makeRow(0, "LblName", tr("Nome:"), "TxtName");
+    std::tie(LblSector, TxtSector) = makeRow(1, "LblSector", tr("Setor:"), "TxtSector");
+    std::tie(LblCompany, TxtCompany) = makeRow(2, "LblCompany", tr("Empresa:"), "TxtCompany");
 
     model_ = new TableModel(this);
     model_->setHeading(LoadHeadings());

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolBar>
@@ -15,8 +16,10 @@ namespace montira {
 // grids (GridN0 .. GridN11) that scroll together, with the file's name, sector and company.
 // Caption "File List" until a file's title replaces it.
 class FileList : public QWidget, public FileListTarget {
+    Q_DECLARE_TR_FUNCTIONS(FileList)
+
 public:
-    static constexpr const char* kCaption = "File List";
+    static constexpr const char* kCaption = QT_TRANSLATE_NOOP("FileList", "File List");
 
     // `mainWindow`, when given, places the window just right of it, level with its top.
     explicit FileList(QWidget* mainWindow = nullptr, QWidget* parent = nullptr);

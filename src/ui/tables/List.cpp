@@ -9,14 +9,14 @@
 namespace montira {
 
 List::List(AppState& state, LiveListFeed& feed, QWidget* panel)
-    : TwelveColumnWindow(state, QStringLiteral("List"), QStringLiteral("Lista - Tempo real"),
+    : TwelveColumnWindow(state, QStringLiteral("List"), tr("Lista - Tempo real"),
                          QStringLiteral("(°C)"), QStringLiteral("(°F)"), panel),
       feed_(feed) {
-    addAction("Save", QStringLiteral("Salvar como"), ToolbarIcon(1));
-    addAction("Print", QStringLiteral("Imprimir"), PrintIcon());
-    addAction("CelFah", QStringLiteral("Celsius / Fahenheit"), CelFahIcon());
-    addAction("Exportar planilha", QStringLiteral("Exportar planilha"), SpreadsheetIcon());
-    addAction("Evaluation", QStringLiteral("Avaliação"), EvaluationIcon());
+    addAction("Save", tr("Salvar como"), ToolbarIcon(1));
+    addAction("Print", tr("Imprimir"), PrintIcon());
+    addAction("CelFah", tr("Celsius / Fahenheit"), CelFahIcon());
+    addAction("Exportar planilha", tr("Exportar planilha"), SpreadsheetIcon());
+    addAction("Evaluation", tr("Avaliação"), EvaluationIcon());
     connect(action("Save"), &QAction::triggered, this, [this] { save(); });
     connect(action("Print"), &QAction::triggered, this, [this] { print(); });
     connect(action("CelFah"), &QAction::triggered, this, [this] { switchTables(); });

@@ -1,4 +1,6 @@
 #pragma once
+#include <QCoreApplication>
+
 #include "core/record/LiveListFeed.h"
 #include "ui/tables/TwelveColumnWindow.h"
 
@@ -8,6 +10,8 @@ namespace montira {
 // view. The feed's ListCelsius (set by the main toolbar's "List") picks the grid shown at
 // load; closing the window closes the feed.
 class List : public TwelveColumnWindow {
+    Q_DECLARE_TR_FUNCTIONS(List)
+
 public:
     List(AppState& state, LiveListFeed& feed, QWidget* panel = nullptr);
 

@@ -1,6 +1,7 @@
 #include "ui/tables/ListWindowTools.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QToolBar>
 
@@ -14,6 +15,10 @@
 namespace montira {
 
 namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ListWindowTools", text);
+}
 
 HeaderTexts Boxes(const QLineEdit* n, const QLineEdit* s, const QLineEdit* c) {
     return {n->text(), s->text(), c->text()};
@@ -36,28 +41,34 @@ void AttachTableTools(DataList* w, CsvChoice* choice) {
     QObject::connect(w->action(QStringLiteral("Print")), &QAction::triggered, w,
                      [w, visible] { PrintModel(w, visible()); });
     QAction* sheet = AddKeyedAction(w->toolbar(), "Exportar planilha",
-                                    QStringLiteral("Exportar planilha"), SpreadsheetIcon());
+                                    Tr(QT_TRANSLATE_NOOP("ListWindowTools", "Exportar planilha")),
+                                    SpreadsheetIcon());
     QObject::connect(sheet, &QAction::triggered, w, [w, visible, choice] {
         ExportWithDialog(w, ModelGrid(visible()), Boxes(w->TxtName, w->TxtSector, w->TxtCompany),
                          *choice);
     });
     QAction* evaluate =
-        AddKeyedAction(w->toolbar(), "Evaluation", QStringLiteral("Avaliação"), EvaluationIcon());
+        AddKeyedAction(w->toolbar(), "Evaluation",
+                       Tr(QT_TRANSLATE_NOOP("ListWindowTools", "Avaliação")), EvaluationIcon());
     QObject::connect(evaluate, &QAction::triggered, w, [w, visible] {
         OpenEvaluation(w, visible(), Boxes(w->TxtName, w->TxtSector, w->TxtCompany));
     });
+    // This toolbar shows texts only: without one the two buttons would be blank.
+    for (QAction* a : {sheet, evaluate}) a->setText(a->toolTip());
 }
 
 void AttachTableTools(FileList* w, CsvChoice* choice) {
     w->onPrint = [w] { PrintModel(w, *w->model()); };
     QAction* sheet = AddKeyedAction(w->toolbar(), "Exportar planilha",
-                                    QStringLiteral("Exportar planilha"), SpreadsheetIcon());
+                                    Tr(QT_TRANSLATE_NOOP("ListWindowTools", "Exportar planilha")),
+                                    SpreadsheetIcon());
     QObject::connect(sheet, &QAction::triggered, w, [w, choice] {
         ExportWithDialog(w, ModelGrid(*w->model()), Boxes(w->TxtName, w->TxtSector, w->TxtCompany),
                          *choice);
     });
     QAction* evaluate =
-        AddKeyedAction(w->toolbar(), "Evaluation", QStringLiteral("Avaliação"), EvaluationIcon());
+        AddKeyedAction(w->toolbar(), "Evaluation",
+                       Tr(QT_TRANSLATE_NOOP("ListWindowTools", "Avaliação")), EvaluationIcon());
     QObject::connect(evaluate, &QAction::triggered, w, [w] {
         OpenEvaluation(w, *w->model(), Boxes(w->TxtName, w->TxtSector, w->TxtCompany));
     });

@@ -9,13 +9,13 @@
 namespace montira {
 
 Manual::Manual(AppState& state, QWidget* panel)
-    : TwelveColumnWindow(state, QStringLiteral("Manual"), QStringLiteral("Registros Manuais"),
+    : TwelveColumnWindow(state, QStringLiteral("Manual"), tr("Registros Manuais"),
                          QStringLiteral("(°C)"), QStringLiteral("(°F)"), panel) {
-    addAction("Save", QStringLiteral("Salvar como"), ToolbarIcon(1));
-    addAction("Plot", QStringLiteral("Plot"), ToolbarIcon(4));
-    addAction("Print", QStringLiteral("Imprimir"), PrintIcon());
-    addAction("CelFah", QStringLiteral("Celsius / Fahrenheit"), CelFahIcon());
-    addAction("Exportar planilha", QStringLiteral("Exportar planilha"), SpreadsheetIcon());
+    addAction("Save", tr("Salvar como"), ToolbarIcon(1));
+    addAction("Plot", tr("Plot"), ToolbarIcon(4));
+    addAction("Print", tr("Imprimir"), PrintIcon());
+    addAction("CelFah", tr("Celsius / Fahrenheit"), CelFahIcon());
+    addAction("Exportar planilha", tr("Exportar planilha"), SpreadsheetIcon());
     connect(action("Save"), &QAction::triggered, this, [this] { save(); });
     connect(action("Print"), &QAction::triggered, this, [this] { print(); });
     connect(action("CelFah"), &QAction::triggered, this, [this] { switchTables(); });

@@ -1,10 +1,14 @@
 #pragma once
+#include <QCoreApplication>
+
 #include "ui/tables/TwelveColumnWindow.h"
 
 namespace montira {
 
 // The manual records "Registros Manuais", filled by the manual-record download.
 class Manual : public TwelveColumnWindow {
+    Q_DECLARE_TR_FUNCTIONS(Manual)
+
 public:
     explicit Manual(AppState& state, QWidget* panel = nullptr);
 

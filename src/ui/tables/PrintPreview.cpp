@@ -1,5 +1,6 @@
 #include "ui/tables/PrintPreview.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontDialog>
 #include <QPaintEngine>
@@ -76,7 +77,8 @@ PrintResult PrintWithPreview(QWidget* parent, PrintJob job) {
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(
         job.grid->rowCount() > kPreviewRows + 1
-            ? job.title + QStringLiteral(" - prévia das primeiras %1 linhas").arg(kPreviewRows)
+            ? QCoreApplication::translate("PrintPreview", "%1 - prévia das primeiras %2 linhas")
+                  .arg(job.title, QString::number(kPreviewRows))
             : job.title);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* p) {
         // The preview draws into pictures; only the print itself gets every row.

@@ -7,7 +7,7 @@ namespace montira {
 ProgressPump::ProgressPump(QWidget* parent, const QString& title)
     : dialog_(new QProgressDialog(parent)) {
     dialog_->setWindowTitle(title);
-    dialog_->setCancelButtonText(QStringLiteral("Cancelar"));
+    dialog_->setCancelButtonText(tr("Cancelar"));
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setMinimumDuration(400);
     dialog_->setAutoClose(false);
@@ -29,7 +29,7 @@ RowProgress ProgressPump::progress() {
     return [this](int row, int rows) {
         if (sinceEvents_.elapsed() < 50) return !cancelled_;
         sinceEvents_.restart();
-        const QString done = QString::number(row) + QStringLiteral(" gravações completas");
+        const QString done = tr("%1 gravações completas").arg(row);
         if (captionOf_) captionOf_->setWindowTitle(done);
         if (dialog_) {
             dialog_->setMaximum(rows);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QProgressDialog>
@@ -11,6 +12,8 @@ namespace montira {
 // completas", and the window events let run every 50 ms so the program stays responsive.
 // The dialog shows only when the work lasts.
 class ProgressPump {
+    Q_DECLARE_TR_FUNCTIONS(ProgressPump)
+
 public:
     ProgressPump(QWidget* parent, const QString& title);
     ~ProgressPump();

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -21,25 +22,27 @@ QAction* AddKeyedAction(QToolBar* bar, const char* key, const QString& tip, cons
 
 void ShowTableMessage(QWidget* parent, const QString& text, bool critical) {
     QMessageBox box(critical ? QMessageBox::Critical : QMessageBox::Warning,
-                    QStringLiteral("MONTIRA DE STRESS TERMICO"), text, QMessageBox::Ok, parent);
+                    QCoreApplication::translate("TableTools", "MONTIRA DE STRESS TERMICO"), text,
+                    QMessageBox::Ok, parent);
     box.exec();
 }
 
 void ExportWithDialog(QWidget* parent, const GridSource& grid, const HeaderTexts& header,
                       CsvChoice& choice) {
-    QFileDialog dialog(parent, QStringLiteral("Exportar planilha"));
+    QFileDialog dialog(parent, QCoreApplication::translate("TableTools", "Exportar planilha"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);  // it carries the setting below
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Planilha (*.csv)"));
+    dialog.setNameFilter(QCoreApplication::translate("TableTools", "Planilha (*.csv)"));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    auto* point = new QCheckBox(QStringLiteral("Ponto decimal e vírgula entre campos"), &dialog);
+    auto* point = new QCheckBox(
+        QCoreApplication::translate("TableTools", "Ponto decimal e vírgula entre campos"), &dialog);
     point->setObjectName(QStringLiteral("CkPoint"));
     point->setChecked(!choice.style.decimalComma);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(point, grid->rowCount(), 0, 1, grid->columnCount());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     choice.style.decimalComma = !point->isChecked();
-    ProgressPump pump(parent, QStringLiteral("Exportar planilha"));
+    ProgressPump pump(parent, QCoreApplication::translate("TableTools", "Exportar planilha"));
     QString error;
     if (ExportCsv(dialog.selectedFiles().first(), grid, header, choice.style, pump.progress(),
                   &error) == SaveOutcome::Failed)

@@ -49,8 +49,8 @@ TwelveColumnWindow::TwelveColumnWindow(AppState& state, const QString& objectNam
     GridC = makeGrid("GridC", modelC_);
     GridF = makeGrid("GridF", modelF_);
     chooseSaveFile = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Salvar como"), QString(),
-                                            QStringLiteral("Data Files (*.plv);;All Files (*.*)"));
+        return QFileDialog::getSaveFileName(this, tr("Salvar como"), QString(),
+                                            tr("Data Files (*.plv);;All Files (*.*)"));
     };
     runPrint = [this](const PrintJob& job) { return PrintWithPreview(this, job); };
     showMessage = [this](const QString& text, bool critical) {
@@ -90,11 +90,11 @@ void TwelveColumnWindow::addBoxes() {
         const char* text;
         QLineEdit** box;
         const char* boxName;
-    } rows[] = {{"LblName", "Nome:", &TxtName, "TxtName"},
-                {"LblSector", "Setor:", &TxtSector, "TxtSector"},
-                {"LblCompany", "Empresa:", &TxtCompany, "TxtCompany"}};
+    } rows[] = {{"LblName", QT_TR_NOOP("Nome:"), &TxtName, "TxtName"},
+                {"LblSector", QT_TR_NOOP("Setor:"), &TxtSector, "TxtSector"},
+                {"LblCompany", QT_TR_NOOP("Empresa:"), &TxtCompany, "TxtCompany"}};
     for (int i = 0; i < 3; ++i) {
-        auto* l = new QLabel(QString::fromUtf8(rows[i].text), this);
+        auto* l = new QLabel(tr(rows[i].text), this);
         l->setObjectName(QString::fromLatin1(rows[i].label));
         *rows[i].box = new QLineEdit(this);
         (*rows[i].box)->setObjectName(QString::fromLatin1(rows[i].boxName));
@@ -146,7 +146,7 @@ void TwelveColumnWindow::endBusy() {
 
 void TwelveColumnWindow::save() {
     if (state_.Recording) {
-        showMessage(QStringLiteral("Erro!Registrando!"), true);
+        showMessage(tr("Erro!Registrando!"), true);
         return;
     }
     const QString path = chooseSaveFile();

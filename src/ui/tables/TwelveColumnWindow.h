@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTableView>
 #include <QToolBar>
@@ -16,6 +17,8 @@ namespace montira {
 // (GridC, GridF, both always filled, one shown), the name/sector/company boxes, and the
 // toolbar with "Save", "Print", "CelFah" and "Exportar planilha".
 class TwelveColumnWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TwelveColumnWindow)
+
 public:
     TwelveColumnWindow(AppState& state, const QString& objectName, const QString& caption,
                        const QString& unitC, const QString& unitF, QWidget* panel);
