@@ -1,7 +1,9 @@
 // montira-screenshots [--lang en|pt] FOLDER: shows each window with made-up contents, offscreen,
 // and writes a PNG of it into FOLDER (panel, port, file list, work load, reference, and the windows
-// the toolbar opens: the header texts, the live list, the keypad, the manual records, the chart,
-// the logger's windows and the meter settings).
+// the toolbar opens: the header texts, the live list, the keypad, the manual records, the chart;
+// the logger's windows and the meter settings;
+// the data plot, the scale dialogs and channel choosers, the heat-exposure evaluation with its
+// report as evaluation_report.pdf and in the print preview).
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +15,10 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +29,7 @@
 #include "app/Language.h"
 #include "core/record/DataFile.h"
 #include "support/PanelRig.h"
+#include "ui/graphs/ListPlot1.h"
 #include "ui/graphs/RealTime24.h"
 #include "ui/link/Port.h"
 #include "ui/memory/Memory.h"
@@ -38,6 +45,7 @@
 #include "ui/tables/ModelGrid.h"
 #include "ui/tables/ProgressPump.h"
 #include "ui/tables/TableTools.h"
+#include "ui/workload/Evaluation.h"
 #include "ui/workload/Reference.h"
 #include "ui/workload/WorkLoad.h"
 
@@ -113,7 +121,8 @@ bool WorkLoadWindows(const QDir& dir) {
     tick("CkType3");
     tick("CkHL6");
     choose("Combo6", "15");
-    choose("ComboCloth", QStringLiteral("Casaco de algodão"));
+    w.findChild<QComboBox*>("ComboCloth")->setCurrentIndex(1);  // cotton
+    emit w.findChild<QComboBox*>("ComboCloth")->activated(1);
     w.findChild<QLineEdit*>("TxtName")->setText("Maria Souza");
     w.findChild<QLineEdit*>("TxtCompany")->setText(QStringLiteral("Metalúrgica Exemplo"));
     state.live.reading.WbgtIndoorText = "27.84";
@@ -290,8 +299,89 @@ bool MemoryWindows(const QDir& dir) {
         ModalSteps steps({GrabThen(dir, "setup.png", &ok, Reject)});
         rig.click(ToolbarCommand::SetTime);
         ok = steps.allDone() && ok;
+// Up to three hours of one reading a minute; IBUTGi higher from 09:00 to 09:59, a gap of 20 minutes
+// in the last hour.
+TextTable HeatRows(int minutes = 180) {
+    TextTable t;
+    for (int i = 0; i < minutes; ++i) {
+        if (i >= 150 && i < 170) continue;
+        const QString time = QStringLiteral("%1:%2:00")
+                                 .arg(8 + i / 60, 2, 10, QLatin1Char('0'))
+                                 .arg(i % 60, 2, 10, QLatin1Char('0'));
+        const double wbgt = (i >= 60 && i < 120 ? 28.6 : 25.1) + (i % 7) * 0.1;
+        t.appendRow({QString::number(t.rowCount() + 1), "24/03/07", time,
+                     QString::number(30 + (i % 11) * 0.2, 'f', 1), "18.0", "22.0", "31.0",
+                     QString::number(wbgt, 'f', 1), "27.0", "33.0", "0.5", "- - -"});
+    }
+    return t;
+}
+
+const QStringList kHeatHeading = {"(°C)", "Data",   "Hora",   "Seco",  "Orvalho", "Úmido",
+                                  "I.C.", "IBUTGi", "IBUTGo", "Globo", "m/s",     "Twc"};
+
+// The data plot with its scale dialog and channel chooser, the live chart's scale dialog.
+bool GraphWindows(const QDir& dir) {
+    bool ok = true;
+    ListPlot1 plot;
+    plot.resize(800, 600);
+    plot.plotTable(HeatRows(), QStringLiteral("( °C )"),
+                   {"Maria Souza", QStringLiteral("Fundição"), QStringLiteral("Metalúrgica Alfa")});
+    QCoreApplication::processEvents();
+    plot.setCursorAt(plot.geometry().left + plot.geometry().width * 0.4);
+    plot.update();
+    ok = Save(plot, dir, "listplot1.png") && ok;
+    if (auto* range = plot.findChild<QDialog*>("PlotRange")) {
+        range->show();
+        ok = Save(*range, dir, "plotrange.png") && ok;
+    }
+    if (auto* chooser = plot.findChild<QDialog*>("PlotAll")) {
+        chooser->show();
+        ok = Save(*chooser, dir, "plotall.png") && ok;
+    }
+    ChartSettings settings;
+    RealTime24 chart(settings);
+    chart.openChart();
+    if (auto* range = chart.findChild<QDialog*>("RealTimeRange")) {
+        range->show();
+        ok = Save(*range, dir, "realtimerange.png") && ok;
+    }
+    if (auto* chooser = chart.findChild<QDialog*>("RealAll")) {
+        chooser->show();
+        ok = Save(*chooser, dir, "realall.png") && ok;
     }
     return ok;
+}
+
+// The heat-exposure evaluation, a partial hour, its report's first page and print preview.
+bool EvaluationWindow(const QDir& dir) {
+    ui::Evaluation w(
+        kHeatHeading, HeatRows(),
+        {"Maria Souza", QStringLiteral("Fundição"), QStringLiteral("Metalúrgica Alfa")});
+    w.show();
+    const auto& classes = exposure::MetabolicClasses();
+    w.setPeriods({{40, classes[1].watts, exposure::ShownName(classes[1].name)},
+                  {20, classes[3].watts, exposure::ShownName(classes[3].name)}});
+    w.ComboClass->setCurrentIndex(3);
+    w.ComboCloth->setCurrentIndex(2);
+    bool ok = Save(w, dir, "evaluation.png");
+    {
+        ui::Evaluation shorter(kHeatHeading, HeatRows(40), {});  // less than an hour of data
+        shorter.show();
+        ok = Save(shorter, dir, "evaluation_partial.png") && ok;
+    }
+    ok = exposure::WriteExposurePdf(dir.filePath("evaluation_report.pdf"), w.report(), nullptr) &&
+         ok;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewDialog preview(&printer, &w);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* p) {
+        QPainter painter(p);
+        exposure::DrawExposureReport(painter, *p, w.report());
+    });
+    preview.resize(900, 900);
+    preview.show();
+    QTest::qWait(100);
+    return Save(preview, dir, "evaluation_preview.png") && ok;
 }
 
 }  // namespace
@@ -320,5 +410,7 @@ int main(int argc, char** argv) {
     ok = WorkLoadWindows(dir) && ok;
     ok = ToolbarWindows(dir) && ok;
     ok = MemoryWindows(dir) && ok;
+    ok = GraphWindows(dir) && ok;
+    ok = EvaluationWindow(dir) && ok;
     return ok ? 0 : 1;
 }

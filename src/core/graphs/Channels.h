@@ -35,6 +35,9 @@ struct ChannelInfo {
 
 const std::array<ChannelInfo, kChannelCount>& Channels();
 const ChannelInfo& InfoOf(Channel c);
+// The caption as the chooser, the legend and the readout show it, in the interface language
+// (`caption` itself stays the name montira-cli takes).
+QString ShownCaption(const ChannelInfo& c);
 
 // Which channels are drawn, indexed by Channel. They start on, except %UR and Humidex.
 using ChannelFlags = std::array<bool, kChannelCount>;

@@ -1,5 +1,7 @@
 #include "core/graphs/ChartSettings.h"
 
+#include <QCoreApplication>
+
 #include "core/graphs/GraphGeometry.h"
 #include "core/meter/Numbers.h"
 
@@ -18,11 +20,11 @@ bool ApplyChartRange(ChartSettings& s, const ChartRangeInput& in, double chartWi
     const double wMax = LeadingNumber(in.TxtWMax), wMin = LeadingNumber(in.TxtWMin);
     if (in.celsius) {
         if (!(tMax <= 130 && tMin >= -20 && tMax > tMin)) {
-            message = QStringLiteral("-20 <= ºC <= 130, tente novamente!");
+            message = QCoreApplication::translate("Graphs", "-20 <= ºC <= 130, tente novamente!");
             return false;
         }
         if (!(wMax <= 30 && wMin >= 0)) {
-            message = QStringLiteral("0 <= m/s <= 30, tente novamente!");
+            message = QCoreApplication::translate("Graphs", "0 <= m/s <= 30, tente novamente!");
             return false;
         }
         s.ChartCelsius = true;
@@ -36,11 +38,11 @@ bool ApplyChartRange(ChartSettings& s, const ChartRangeInput& in, double chartWi
         s.ChartWindMinFtm = MsToFtmTenths(wMin);
     } else {
         if (!(tMax <= 266 && tMin >= -4 && tMax > tMin)) {
-            message = QStringLiteral("-4 <= ºF <= 266, tente novamente!");
+            message = QCoreApplication::translate("Graphs", "-4 <= ºF <= 266, tente novamente!");
             return false;
         }
         if (!(wMax <= 6000 && wMin >= 0)) {
-            message = QStringLiteral("0 <= ft/m <= 6000, tente novamente!");
+            message = QCoreApplication::translate("Graphs", "0 <= ft/m <= 6000, tente novamente!");
             return false;
         }
         s.ChartCelsius = false;
@@ -55,14 +57,15 @@ bool ApplyChartRange(ChartSettings& s, const ChartRangeInput& in, double chartWi
     }
     const double rMax = LeadingNumber(in.TxtMaxR), rMin = LeadingNumber(in.TxtMinR);
     if (!(rMax <= 100 && rMin >= 0 && rMax > rMin)) {
-        message = QStringLiteral("0 <= %UR <= 100, tente novamente!");
+        message = QCoreApplication::translate("Graphs", "0 <= %UR <= 100, tente novamente!");
         return false;
     }
     s.ChartRhMax = rMax;
     s.ChartRhMin = rMin;
     const double counts = LeadingNumber(in.TxtCounts);
     if (!(counts >= 10 && counts <= 864000)) {
-        message = QStringLiteral("10 <= Resultados <= 864000, tente novamente!");
+        message =
+            QCoreApplication::translate("Graphs", "10 <= Resultados <= 864000, tente novamente!");
         return false;
     }
     s.ChartStep = chartWidth / counts;

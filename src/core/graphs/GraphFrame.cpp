@@ -61,7 +61,7 @@ void DrawGraphFrame(QPainter& p, QSize window, const GraphLayout& g, const AxisS
     for (const ChannelInfo& c : Channels()) {
         if (!c.legend) continue;
         p.setPen(c.colour);
-        TextAt(p, c.legendX, c.legendRow == 0 ? top - 40 : top - 25, c.caption);
+        TextAt(p, c.legendX, c.legendRow == 0 ? top - 40 : top - 25, ShownCaption(c));
     }
     p.restore();
 }

@@ -1,5 +1,6 @@
 #include "core/graphs/HeaderTexts.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "core/graphs/GraphFrame.h"
@@ -17,11 +18,12 @@ void DrawHeaderTexts(QPainter& p, QSize window, const QString& name, const QStri
         double labelX;
         const QString& text;
         int fromBottom;
-    } rows[] = {
-        {"Nome:", 7.567, name, 100}, {"Setor:", 7.567, sector, 68}, {"Empresa:", 0, company, 36}};
+    } rows[] = {{QT_TRANSLATE_NOOP("Graphs", "Nome:"), 7.567, name, 100},
+                {QT_TRANSLATE_NOOP("Graphs", "Setor:"), 7.567, sector, 68},
+                {QT_TRANSLATE_NOOP("Graphs", "Empresa:"), 0, company, 36}};
     for (const auto& r : rows) {
         const double y = window.height() - r.fromBottom;
-        TextAt(p, r.labelX, y, QString::fromUtf8(r.label));
+        TextAt(p, r.labelX, y, QCoreApplication::translate("Graphs", r.label));
         TextAt(p, 80.712, y, r.text);
     }
     p.restore();

@@ -1,5 +1,6 @@
 #include "core/graphs/PlotCursor.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -89,13 +90,15 @@ std::vector<ReadoutLine> CursorReadout(const TextTable& table, long long record,
     std::vector<ReadoutLine> out;
     if (record < 1 || record > table.rowCount()) return out;
     const int row = int(record - 1);
-    out.push_back({QStringLiteral("Registro: ") + table.field(row, 0, 32), Qt::black});
+    out.push_back(
+        {QCoreApplication::translate("Graphs", "Registro: %1").arg(table.field(row, 0, 32)),
+         Qt::black});
     out.push_back(
         {(table.field(row, 1, 32) + u' ' + table.field(row, 2, 32)).trimmed(), Qt::black});
     for (const ChannelInfo& c : Channels()) {
         if (!flags[size_t(c.id)] || c.column < 0) continue;
         out.push_back(
-            {c.caption + QStringLiteral(": ") + table.field(row, c.column, 32), c.colour});
+            {ShownCaption(c) + QStringLiteral(": ") + table.field(row, c.column, 32), c.colour});
     }
     return out;
 }

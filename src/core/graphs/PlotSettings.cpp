@@ -1,5 +1,7 @@
 #include "core/graphs/PlotSettings.h"
 
+#include <QCoreApplication>
+
 #include "core/graphs/GraphGeometry.h"
 #include "core/meter/Numbers.h"
 
@@ -24,7 +26,7 @@ bool IsUnitHeading(const QString& h) {
 
 bool ApplyPlotRecords(PlotSettings& s, double from, double to, QString& message) {
     if (!(from >= 1 && to > from && to <= double(s.PlotRecordCount))) {
-        message = QStringLiteral("Comando inválido, tente novamente!");
+        message = QCoreApplication::translate("Graphs", "Comando inválido, tente novamente!");
         return false;
     }
     s.PlotFrom = SafeWhole(from);
@@ -38,11 +40,11 @@ bool ApplyPlotRange(PlotSettings& s, const PlotRangeInput& in, QString& message)
     const double wMax = LeadingNumber(in.TxtWindMax), wMin = LeadingNumber(in.TxtWindMin);
     if (!s.celsius()) {
         if (!(tMax <= 266 && tMin >= -4 && tMax > tMin)) {
-            message = QStringLiteral("-4 <= ºF <= 266, tente novamente!");
+            message = QCoreApplication::translate("Graphs", "-4 <= ºF <= 266, tente novamente!");
             return false;
         }
         if (!(wMax <= 6000 && wMin >= 0 && wMax > wMin)) {
-            message = QStringLiteral("0 <= ft/m <= 6000, tente novamente!");
+            message = QCoreApplication::translate("Graphs", "0 <= ft/m <= 6000, tente novamente!");
             return false;
         }
         s.PlotTempMaxF = tMax;
@@ -53,11 +55,11 @@ bool ApplyPlotRange(PlotSettings& s, const PlotRangeInput& in, QString& message)
         s.PlotWindMinFtm = wMin;
     } else {
         if (!(tMax <= 130 && tMin >= -20 && tMax > tMin)) {
-            message = QStringLiteral("-20 <= ºC <= 130, tente novamente!");
+            message = QCoreApplication::translate("Graphs", "-20 <= ºC <= 130, tente novamente!");
             return false;
         }
         if (!(wMax <= 30 && wMin >= 0 && wMax > wMin)) {
-            message = QStringLiteral("0 <= m/s <= 30, tente novamente!");
+            message = QCoreApplication::translate("Graphs", "0 <= m/s <= 30, tente novamente!");
             return false;
         }
         s.PlotTempMaxC = tMax;
@@ -69,7 +71,7 @@ bool ApplyPlotRange(PlotSettings& s, const PlotRangeInput& in, QString& message)
     }
     const double rMax = LeadingNumber(in.TxtMaxR), rMin = LeadingNumber(in.TxtMinR);
     if (!(rMax <= 100 && rMin >= 0 && rMax > rMin)) {
-        message = QStringLiteral("0 <= %UR <= 100, tente novamente!");
+        message = QCoreApplication::translate("Graphs", "0 <= %UR <= 100, tente novamente!");
         return false;
     }
     s.PlotRhMax = rMax;

@@ -1,5 +1,6 @@
 #include "core/workload/Exposure.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 
@@ -7,25 +8,31 @@ namespace montira::exposure {
 
 const std::vector<MetabolicClass>& MetabolicClasses() {
     static const std::vector<MetabolicClass> classes = {
-        {QStringLiteral("Repouso"), 117},
-        {QStringLiteral("Taxa metabólica baixa"), 180},
-        {QStringLiteral("Taxa metabólica moderada"), 297},
-        {QStringLiteral("Taxa metabólica alta"), 414},
-        {QStringLiteral("Taxa metabólica muito alta"), 522},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Repouso")), 117},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Taxa metabólica baixa")), 180},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Taxa metabólica moderada")), 297},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Taxa metabólica alta")), 414},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Taxa metabólica muito alta")), 522},
     };
     return classes;
 }
 
 const std::vector<ClothingPreset>& ClothingPresets() {
     static const std::vector<ClothingPreset> presets = {
-        {QStringLiteral("Roupa de trabalho"), 0},
-        {QStringLiteral("Macacão de tecido"), 0},
-        {QStringLiteral("Macacão de polipropileno SMS"), 0.5},
-        {QStringLiteral("Macacão de poliolefina"), 1},
-        {QStringLiteral("Roupa de tecido em camada dupla"), 3},
-        {QStringLiteral("Macacão com barreira de vapor, uso limitado"), 11},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Roupa de trabalho")), 0},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Macacão de tecido")), 0},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Macacão de polipropileno SMS")), 0.5},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Macacão de poliolefina")), 1},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Roupa de tecido em camada dupla")), 3},
+        {QStringLiteral(
+             QT_TRANSLATE_NOOP("Exposure", "Macacão com barreira de vapor, uso limitado")),
+         11},
     };
     return presets;
+}
+
+QString ShownName(const QString& name) {
+    return QCoreApplication::translate("Exposure", name.toUtf8().constData());
 }
 
 bool ParseClothing(const QString& text, double& out) {
@@ -49,20 +56,24 @@ std::optional<double> MeanMetabolicRate(const std::vector<WorkPeriod>& periods, 
         if (why) *why = text;
         return std::nullopt;
     };
-    if (periods.empty()) return fail(QStringLiteral("nenhum período de trabalho"));
+    if (periods.empty())
+        return fail(QCoreApplication::translate("Exposure", "nenhum período de trabalho"));
     double minutes = 0, sum = 0;
     for (const auto& p : periods) {
         if (!std::isfinite(p.minutes) || p.minutes <= 0 || p.minutes > 60)
-            return fail(QStringLiteral("duração inválida: %1 min").arg(p.minutes));
+            return fail(
+                QCoreApplication::translate("Exposure", "duração inválida: %1 min").arg(p.minutes));
         if (!std::isfinite(p.watts) || p.watts <= 0 || p.watts > kMaxWatts)
-            return fail(QStringLiteral("taxa metabólica inválida: %1 W (acima de 0 até %2 W)")
+            return fail(QCoreApplication::translate(
+                            "Exposure", "taxa metabólica inválida: %1 W (acima de 0 até %2 W)")
                             .arg(p.watts)
                             .arg(kMaxWatts));
         minutes += p.minutes;
         sum += p.watts * p.minutes;
     }
     if (std::fabs(minutes - 60) > 1e-9)
-        return fail(QStringLiteral("os períodos somam %1 min, não 60 min").arg(minutes));
+        return fail(QCoreApplication::translate("Exposure", "os períodos somam %1 min, não 60 min")
+                        .arg(minutes));
     return sum / 60;
 }
 
@@ -83,11 +94,11 @@ Verdict Judge(double e, double al, double l) {
 QString VerdictText(Verdict v) {
     switch (v) {
         case Verdict::BelowActionLevel:
-            return QStringLiteral("abaixo do nível de ação");
+            return QCoreApplication::translate("Exposure", "abaixo do nível de ação");
         case Verdict::BetweenLevels:
-            return QStringLiteral("entre o nível de ação e o limite");
+            return QCoreApplication::translate("Exposure", "entre o nível de ação e o limite");
         case Verdict::AboveLimit:
-            return QStringLiteral("acima do limite");
+            return QCoreApplication::translate("Exposure", "acima do limite");
     }
     return {};
 }

@@ -26,6 +26,9 @@ struct ClothingPreset {
     double adjustment;
 };
 const std::vector<ClothingPreset>& ClothingPresets();
+// A class's or a preset's name as the window shows it, in the interface language (the names
+// themselves are what montira-cli takes and prints).
+QString ShownName(const QString& name);
 // A preset's name or a number (point or comma); false for anything else.
 bool ParseClothing(const QString& text, double& out);
 

@@ -1,5 +1,6 @@
 #include "core/workload/ExposurePlot.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -35,7 +36,7 @@ void DrawExposurePlot(QPainter& p, const QRectF& area, const WbgtSeries& s, cons
     p.setPen(QPen(Qt::black, 0));
     p.drawRect(plot);
     if (s.size() == 0) {
-        p.drawText(plot, Qt::AlignCenter, QStringLiteral("sem leituras"));
+        p.drawText(plot, Qt::AlignCenter, QCoreApplication::translate("Exposure", "sem leituras"));
         p.restore();
         return;
     }
@@ -141,10 +142,14 @@ void DrawExposurePlot(QPainter& p, const QRectF& area, const WbgtSeries& s, cons
     };
     legend(kLine, Qt::SolidLine, indexName + QStringLiteral(" (°C)"), false);
     if (levels) {
-        legend(kLimit, Qt::SolidLine, QStringLiteral("Limite de exposição"), false);
-        legend(kAction, Qt::DashLine, QStringLiteral("Nível de ação"), false);
+        legend(kLimit, Qt::SolidLine,
+               QCoreApplication::translate("Exposure", "Limite de exposição"), false);
+        legend(kAction, Qt::DashLine, QCoreApplication::translate("Exposure", "Nível de ação"),
+               false);
     }
-    if (hour.valid()) legend(kShade, Qt::SolidLine, QStringLiteral("Hora avaliada"), true);
+    if (hour.valid())
+        legend(kShade, Qt::SolidLine, QCoreApplication::translate("Exposure", "Hora avaliada"),
+               true);
     p.restore();
 }
 

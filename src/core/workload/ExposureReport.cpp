@@ -1,5 +1,6 @@
 #include "core/workload/ExposureReport.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
@@ -22,6 +23,10 @@ QColor VerdictColor(Verdict v) {
             return QColor(200, 0, 0);
     }
     return Qt::black;
+}
+
+QString ReportTitle() {
+    return QCoreApplication::translate("ExposureReport", "Avaliação da exposição ao calor");
 }
 
 QString One(double v) {
@@ -124,7 +129,9 @@ void EvaluateReport(ExposureReport& r, std::vector<WorkPeriod> periods, double c
     r.clothingName = clothingName;
     r.evaluation.reset();
     if (!r.hour.valid()) {
-        if (why) *why = QStringLiteral("sem leituras de %1").arg(WbgtIndexName(r.index));
+        if (why)
+            *why = QCoreApplication::translate("Exposure", "sem leituras de %1")
+                       .arg(WbgtIndexName(r.index));
         return;
     }
     const auto m = MeanMetabolicRate(r.periods, why);
@@ -141,24 +148,28 @@ QString TemperatureText(double c, bool both, bool difference) {
 int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureReport& r) {
     PageWriter w(p, device);
     const bool both = r.fahrenheit;
-    w.text(QStringLiteral("Avaliação da exposição ao calor"), 16, true);
+    w.text(ReportTitle(), 16, true);
     w.gap(0.3);
-    w.text(QStringLiteral("Nome: ") + r.header.name);
-    w.text(QStringLiteral("Setor: ") + r.header.sector);
-    w.text(QStringLiteral("Empresa: ") + r.header.company);
-    w.text(QStringLiteral("Período medido: %1 a %2 (%3 registros)")
+    w.text(QCoreApplication::translate("ExposureReport", "Nome: %1").arg(r.header.name));
+    w.text(QCoreApplication::translate("ExposureReport", "Setor: %1").arg(r.header.sector));
+    w.text(QCoreApplication::translate("ExposureReport", "Empresa: %1").arg(r.header.company));
+    w.text(QCoreApplication::translate("ExposureReport", "Período medido: %1 a %2 (%3 registros)")
                .arg(r.period.from, r.period.to)
                .arg(r.period.rows));
     if (r.fahrenheit)
-        w.text(
-            QStringLiteral("Tabela em °F; avaliação feita em °C, valores mostrados nas duas "
-                           "unidades."));
+        w.text(QCoreApplication::translate(
+            "ExposureReport",
+            "Tabela em °F; avaliação feita em °C, valores mostrados nas duas "
+            "unidades."));
     w.gap();
-    w.text(QStringLiteral("Leituras da tabela (%1)").arg(r.fahrenheit ? "°F, ft/min" : "°C, m/s"),
+    w.text(QCoreApplication::translate("ExposureReport", "Leituras da tabela (%1)")
+               .arg(QString::fromUtf8(r.fahrenheit ? "°F, ft/min" : "°C, m/s")),
            11, true);
     const std::vector<double> cols = {0, 0.35, 0.55, 0.75};
-    w.row({QStringLiteral("Canal"), QStringLiteral("Mínimo"), QStringLiteral("Média"),
-           QStringLiteral("Máximo")},
+    w.row({QCoreApplication::translate("ExposureReport", "Canal"),
+           QCoreApplication::translate("ExposureReport", "Mínimo"),
+           QCoreApplication::translate("ExposureReport", "Média"),
+           QCoreApplication::translate("ExposureReport", "Máximo")},
           cols, true);
     w.rule();
     for (const auto& c : r.channels) {
@@ -182,20 +193,25 @@ int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureRep
         p.restore();
     }
     w.gap();
-    w.text(QStringLiteral("Avaliação"), 11, true);
-    w.text(QStringLiteral("Índice: ") + WbgtIndexName(r.index));
+    w.text(QCoreApplication::translate("ExposureReport", "Avaliação"), 11, true);
+    w.text(QCoreApplication::translate("ExposureReport", "Índice: %1").arg(WbgtIndexName(r.index)));
     if (!r.hour.valid()) {
-        w.text(QStringLiteral("Sem leituras de %1: nada a avaliar.").arg(WbgtIndexName(r.index)));
+        w.text(QCoreApplication::translate("ExposureReport", "Sem leituras de %1: nada a avaliar.")
+                   .arg(WbgtIndexName(r.index)));
         return w.pages();
     }
-    w.text(
-        QStringLiteral("Hora avaliada: %1 a %2%3")
-            .arg(StampText(r.hour.start), StampText(r.hour.end),
-                 r.hour.partial ? QStringLiteral(" (menos de 60 minutos de dados)") : QString()));
-    w.text(QStringLiteral("IBUTG médio da hora: ") + TemperatureText(r.hour.meanC, both));
+    w.text((r.hour.partial
+                ? QCoreApplication::translate(
+                      "ExposureReport", "Hora avaliada: %1 a %2 (menos de 60 minutos de dados)")
+                : QCoreApplication::translate("ExposureReport", "Hora avaliada: %1 a %2"))
+               .arg(StampText(r.hour.start), StampText(r.hour.end)));
+    w.text(QCoreApplication::translate("ExposureReport", "IBUTG médio da hora: %1")
+               .arg(TemperatureText(r.hour.meanC, both)));
     w.gap(0.3);
     const std::vector<double> pcols = {0, 0.15, 0.8};
-    w.row({QStringLiteral("Minutos"), QStringLiteral("Atividade"), QStringLiteral("Taxa (W)")},
+    w.row({QCoreApplication::translate("ExposureReport", "Minutos"),
+           QCoreApplication::translate("ExposureReport", "Atividade"),
+           QCoreApplication::translate("ExposureReport", "Taxa (W)")},
           pcols, true, 2);
     w.rule();
     for (const auto& per : r.periods) {
@@ -204,24 +220,32 @@ int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureRep
     }
     w.gap(0.3);
     if (!r.evaluation) {
-        w.text(QStringLiteral("Períodos de trabalho incompletos: sem resultado."));
+        w.text(QCoreApplication::translate("ExposureReport",
+                                           "Períodos de trabalho incompletos: sem resultado."));
         return w.pages();
     }
     const Evaluation& e = *r.evaluation;
-    w.text(QStringLiteral("Taxa metabólica média (M̅): %1 W").arg(One(e.m)));
+    w.text(QCoreApplication::translate("ExposureReport", "Taxa metabólica média (M̅): %1 W")
+               .arg(One(e.m)));
+    const QString clothing = TemperatureText(e.clothing, both, true);
+    w.text(r.clothingName.isEmpty()
+               ? QCoreApplication::translate("ExposureReport", "Ajuste da vestimenta: %1")
+                     .arg(clothing)
+               : QCoreApplication::translate("ExposureReport", "Ajuste da vestimenta (%1): %2")
+                     .arg(r.clothingName, clothing));
+    w.text(QCoreApplication::translate("ExposureReport", "Exposição (média + ajuste): %1")
+               .arg(TemperatureText(e.exposure, both)));
+    w.text(QCoreApplication::translate("ExposureReport", "Nível de ação (59,9 − 14,1·log M̅): %1")
+               .arg(TemperatureText(e.actionLevel, both)));
     w.text(
-        QStringLiteral("Ajuste da vestimenta%1: %2")
-            .arg(r.clothingName.isEmpty() ? QString() : QStringLiteral(" (") + r.clothingName + ")",
-                 TemperatureText(e.clothing, both, true)));
-    w.text(QStringLiteral("Exposição (média + ajuste): ") + TemperatureText(e.exposure, both));
-    w.text(QStringLiteral("Nível de ação (59,9 − 14,1·log M̅): ") +
-           TemperatureText(e.actionLevel, both));
-    w.text(QStringLiteral("Limite de exposição (56,7 − 11,5·log M̅): ") +
-           TemperatureText(e.limit, both));
-    w.text(QStringLiteral("Margem (limite − exposição): ") + TemperatureText(e.margin, both, true));
+        QCoreApplication::translate("ExposureReport", "Limite de exposição (56,7 − 11,5·log M̅): %1")
+            .arg(TemperatureText(e.limit, both)));
+    w.text(QCoreApplication::translate("ExposureReport", "Margem (limite − exposição): %1")
+               .arg(TemperatureText(e.margin, both, true)));
     w.gap(0.3);
-    w.text(QStringLiteral("Resultado: ") + VerdictText(e.verdict), 12, true,
-           VerdictColor(e.verdict));
+    w.text(
+        QCoreApplication::translate("ExposureReport", "Resultado: %1").arg(VerdictText(e.verdict)),
+        12, true, VerdictColor(e.verdict));
     return w.pages();
 }
 
@@ -234,7 +258,7 @@ bool WriteExposurePdf(const QString& path, const ExposureReport& r, QString* why
     }
     {
         QPdfWriter pdf(&target);
-        pdf.setTitle(QStringLiteral("Avaliação da exposição ao calor"));
+        pdf.setTitle(ReportTitle());
         pdf.setResolution(600);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);

@@ -1,5 +1,6 @@
 #include "core/workload/WbgtSeries.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <cmath>
 
@@ -45,7 +46,8 @@ bool ParseWbgtIndex(const QString& text, WbgtIndex& out) {
 }
 
 QString WbgtIndexName(WbgtIndex index) {
-    return index == WbgtIndex::Indoor ? QStringLiteral("IBUTGi") : QStringLiteral("IBUTGo");
+    return index == WbgtIndex::Indoor ? QCoreApplication::translate("Exposure", "IBUTGi")
+                                      : QCoreApplication::translate("Exposure", "IBUTGo");
 }
 
 int WbgtColumn(WbgtIndex index) {

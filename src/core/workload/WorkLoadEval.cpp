@@ -1,5 +1,6 @@
 #include "core/workload/WorkLoadEval.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "core/meter/Numbers.h"
@@ -62,13 +63,13 @@ WorkLoadResult EvaluateWorkLoad(const WorkLoadInput& in) {
 
     if (r.M <= kLightUpperBound) {
         r.loadClass = LoadClass::Light;
-        r.LblLoad = QStringLiteral("Leve");
+        r.LblLoad = QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Leve"));
     } else if (r.M <= kModerateUpperBound) {
         r.loadClass = LoadClass::Moderate;
-        r.LblLoad = QStringLiteral("Moderado");
+        r.LblLoad = QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Moderado"));
     } else {
         r.loadClass = LoadClass::Heavy;
-        r.LblLoad = QStringLiteral("Pesado");
+        r.LblLoad = QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Pesado"));
     }
     r.EffectiveLimits = LimitsFor(r.loadClass, ClothingCorrection(in.cloth));
     for (int k = 0; k < kRegimeCount; ++k)

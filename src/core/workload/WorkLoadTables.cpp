@@ -1,5 +1,7 @@
 #include "core/workload/WorkLoadTables.h"
 
+#include <QCoreApplication>
+
 namespace montira::workload {
 
 const std::array<double, kActivityCount>& ActivityRates() {
@@ -10,18 +12,28 @@ const std::array<double, kActivityCount>& ActivityRates() {
 
 const std::array<QString, kActivityCount>& ActivityCaptions() {
     static const std::array<QString, kActivityCount> c = {
-        QStringLiteral("Leve"),         QStringLiteral("Pesado"),   QStringLiteral("Leve"),
-        QStringLiteral("Pesado"),       QStringLiteral("Leve"),     QStringLiteral("Pesado"),
-        QStringLiteral("Leve"),         QStringLiteral("Moderado"), QStringLiteral("Pesado"),
-        QStringLiteral("Muito pesado"), QStringLiteral("Sentado"),  QStringLiteral("Em pé"),
-        QStringLiteral("Em movimento")};
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Leve")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Pesado")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Leve")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Pesado")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Leve")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Pesado")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Leve")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Moderado")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Pesado")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Muito pesado")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Sentado")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Em pé")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Em movimento"))};
     return c;
 }
 
 const std::array<QString, kTypeCount>& TypeCaptions() {
     static const std::array<QString, kTypeCount> c = {
-        QStringLiteral("Trabalho manual"), QStringLiteral("Um braço"),
-        QStringLiteral("Ambos os braços"), QStringLiteral("Corpo inteiro")};
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Trabalho manual")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Um braço")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Ambos os braços")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Corpo inteiro"))};
     return c;
 }
 
@@ -34,22 +46,31 @@ int TypeLastLevel(int group) {
 
 const std::array<QString, kRegimeCount>& RegimeTexts() {
     static const std::array<QString, kRegimeCount> t = {
-        QStringLiteral("Trabalho contínuo"),
-        QStringLiteral("75% do tempo em trabalho e 25% do tempo em descanso a cada hora"),
-        QStringLiteral("50% do tempo em trabalho e 50% do tempo em descanso a cada hora"),
-        QStringLiteral("25% do tempo em trabalho e 75% do tempo em descanso a cada hora")};
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Trabalho contínuo")),
+        QStringLiteral(QT_TRANSLATE_NOOP(
+            "WorkLoadTables", "75% do tempo em trabalho e 25% do tempo em descanso a cada hora")),
+        QStringLiteral(QT_TRANSLATE_NOOP(
+            "WorkLoadTables", "50% do tempo em trabalho e 50% do tempo em descanso a cada hora")),
+        QStringLiteral(QT_TRANSLATE_NOOP(
+            "WorkLoadTables", "25% do tempo em trabalho e 75% do tempo em descanso a cada hora"))};
     return t;
 }
 
 QString OverloadText() {
-    return QStringLiteral("Sobrecarga de trabalho");
+    return QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Sobrecarga de trabalho"));
 }
 
 const std::array<QString, kClothingCount>& ClothingNames() {
     static const std::array<QString, kClothingCount> n = {
-        QStringLiteral("Vestimentas leves de verão"), QStringLiteral("Casaco de algodão"),
-        QStringLiteral("Vestimentas de inverno"), QStringLiteral("Permeável")};
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Vestimentas leves de verão")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Casaco de algodão")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Vestimentas de inverno")),
+        QStringLiteral(QT_TRANSLATE_NOOP("WorkLoadTables", "Permeável"))};
     return n;
+}
+
+QString ShownWorkLoadText(const QString& text) {
+    return QCoreApplication::translate("WorkLoadTables", text.toUtf8().constData());
 }
 
 int ClothingIndex(const QString& text) {

@@ -29,6 +29,10 @@ QString OverloadText();  // "Sobrecarga de trabalho"
 const std::array<QString, kClothingCount>& ClothingNames();
 // The correction of the first clothing name equal to text (exact comparison); 0 for no match.
 double ClothingCorrection(const QString& text);
+// One of the texts above (or "Leve", "Moderado", "Pesado"), as the window shows it in the
+// interface language; the texts themselves stay what montira-cli prints.
+QString ShownWorkLoadText(const QString& text);
+
 // Index in ClothingNames, or -1.
 int ClothingIndex(const QString& text);
 

@@ -7,18 +7,18 @@ namespace montira {
 ChannelChooser::ChannelChooser(const char* objectName, ChannelFlags& flags, QWidget* parent)
     : QDialog(parent), flags_(flags) {
     setObjectName(QLatin1String(objectName));
-    setWindowTitle(QStringLiteral("Gráfico"));
+    setWindowTitle(tr("Gráfico"));
     setFont(QFont(QStringLiteral("Times New Roman")));
     auto* grid = new QGridLayout(this);
     for (const ChannelInfo& c : Channels()) {
-        auto* b = new QCheckBox(c.caption, this);
+        auto* b = new QCheckBox(ShownCaption(c), this);
         b->setObjectName(QLatin1String(c.box));
         b->setStyleSheet(QStringLiteral("color: %1").arg(c.colour.darker(130).name()));
         const int i = int(c.id);
         grid->addWidget(b, i % 6, i / 6);
         boxes_[size_t(c.id)] = b;
     }
-    CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    CmdOK = new QPushButton(tr("OK"), this);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     grid->addWidget(CmdOK, 6, 0, 1, 2);
     connect(CmdOK, &QPushButton::clicked, this, [this] {

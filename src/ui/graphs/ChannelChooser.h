@@ -1,5 +1,6 @@
 #pragma once
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 #include <array>
@@ -13,6 +14,8 @@ namespace montira {
 // (CkRH "%UR" ... CkTwc "Twc") show the flags on opening; CmdOK stores them and calls
 // `onAccepted`, then closes.
 class ChannelChooser : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(ChannelChooser)
+
 public:
     ChannelChooser(const char* objectName, ChannelFlags& flags, QWidget* parent = nullptr);
 

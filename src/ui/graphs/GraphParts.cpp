@@ -9,7 +9,7 @@ namespace montira {
 
 GraphHeaderFields::GraphHeaderFields(QWidget* parent) {
     auto label = [&](const char* name, const char* text) {
-        auto* l = new QLabel(QString::fromUtf8(text), parent);
+        auto* l = new QLabel(tr(text), parent);
         l->setObjectName(QLatin1String(name));
         return l;
     };
@@ -18,9 +18,9 @@ GraphHeaderFields::GraphHeaderFields(QWidget* parent) {
         t->setObjectName(QLatin1String(name));
         return t;
     };
-    LblName = label("LblName", "Nome:");
-    LblSector = label("LblSector", "Setor:");
-    LblCompany = label("LblCompany", "Empresa:");
+    LblName = label("LblName", QT_TR_NOOP("Nome:"));
+    LblSector = label("LblSector", QT_TR_NOOP("Setor:"));
+    LblCompany = label("LblCompany", QT_TR_NOOP("Empresa:"));
     TxtName = box("TxtName");
     TxtSector = box("TxtSector");
     TxtCompany = box("TxtCompany");
@@ -45,7 +45,8 @@ bool GraphHeaderFields::allEmpty() const {
 }
 
 void ShowRefusal(QWidget* parent, const QString& message) {
-    QMessageBox::critical(parent, QStringLiteral("MONTIRA DE STRESS TERMICO"), message);
+    QMessageBox::critical(
+        parent, QCoreApplication::translate("GraphParts", "MONTIRA DE STRESS TERMICO"), message);
 }
 
 QLineEdit* NumberBox(QWidget* parent, const char* objectName, const QString& allowed) {

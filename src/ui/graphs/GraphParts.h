@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,9 @@ namespace montira {
 // The name/sector/company fields under a graph: labels at x 7.567 (the company's at 0) and
 // boxes from x 80.712, tops 100, 68 and 36 above the window's bottom.
 struct GraphHeaderFields {
+    Q_DECLARE_TR_FUNCTIONS(GraphHeaderFields)
+
+public:
     QLabel* LblName;
     QLabel* LblSector;
     QLabel* LblCompany;

@@ -17,7 +17,7 @@ namespace montira {
 ListPlot1::ListPlot1(QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::Window), header(this) {
     setObjectName(QStringLiteral("ListPlot1"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(tr(kCaption));
     setFont(GraphFont());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -30,13 +30,13 @@ ListPlot1::ListPlot1(QWidget* mainWindow, QWidget* parent)
     auto add = [&](const QIcon& icon, const char* key, const char* tip) {
         QAction* a = Toolbar1->addAction(icon, QString());
         a->setObjectName(QLatin1String(key));
-        a->setToolTip(QString::fromUtf8(tip));
+        a->setToolTip(tr(tip));
         return a;
     };
-    QAction* limit = add(ScaleIcon(), "Limit", "Limit");
-    QAction* print = add(PrintIcon(), "Print", "Print");
-    QAction* graphs = add(ChannelsIcon(), "Graphs", "Graph Unit");
-    QAction* reset = add(ZoomResetIcon(), "ZoomReset", "Gráfico inteiro");
+    QAction* limit = add(ScaleIcon(), "Limit", QT_TR_NOOP("Limit"));
+    QAction* print = add(PrintIcon(), "Print", QT_TR_NOOP("Print"));
+    QAction* graphs = add(ChannelsIcon(), "Graphs", QT_TR_NOOP("Graph Unit"));
+    QAction* reset = add(ZoomResetIcon(), "ZoomReset", QT_TR_NOOP("Gráfico inteiro"));
     Toolbar1->adjustSize();
 
     // Resizes come in bursts: the drawing waits for the event loop to be free.

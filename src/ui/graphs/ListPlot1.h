@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QImage>
 #include <QRubberBand>
 #include <QTimer>
@@ -21,8 +22,10 @@ class ChannelChooser;
 // pointer, "ZoomReset" returns to the whole plot; a cursor line follows the pointer with a
 // readout of the record under it.
 class ListPlot1 : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(ListPlot1)
+
 public:
-    static constexpr const char* kCaption = "Gráfico - Plotar";
+    static constexpr const char* kCaption = QT_TR_NOOP("Gráfico - Plotar");
 
     explicit ListPlot1(QWidget* mainWindow = nullptr, QWidget* parent = nullptr);
 

@@ -12,7 +12,7 @@ namespace montira {
 namespace {
 
 QLabel* Caption(QWidget* parent, const char* name, const char* text) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    auto* l = new QLabel(PlotRange::tr(text), parent);
     l->setObjectName(QLatin1String(name));
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Raised);
@@ -40,7 +40,7 @@ QGroupBox* Pair(QWidget* parent, const char* name, const QString& title, QLineEd
 
 PlotRange::PlotRange(ListPlot1* plot, QWidget* parent) : QDialog(parent), plot_(plot) {
     setObjectName(QStringLiteral("PlotRange"));
-    setWindowTitle(QStringLiteral("Escala do Gráfico"));
+    setWindowTitle(tr("Escala do Gráfico"));
     setModal(false);
     setFont(QFont(QStringLiteral("Times New Roman")));
     onRefused = [this](const QString& m) { ShowRefusal(this, m); };
@@ -52,15 +52,15 @@ PlotRange::PlotRange(ListPlot1* plot, QWidget* parent) : QDialog(parent), plot_(
     TxtWindMin = NumberBox(this, "TxtWindMin", QStringLiteral("0-9."));
     TxtFrom = NumberBox(this, "TxtFrom", QStringLiteral("0-9"));
     TxtTo = NumberBox(this, "TxtTo", QStringLiteral("0-9"));
-    FrmTemp =
-        Pair(this, "FrmTemp", QString(), TxtMax, "SSPanel4", "Max", TxtMin, "SSPanel5", "Min");
-    auto* rh = Pair(this, "SSFrame2", QStringLiteral("%RH"), TxtMaxR, "SSPanel1", "Max", TxtMinR,
-                    "SSPanel3", "Min");
-    FrmStandard = Pair(this, "FrmStandard", QString(), TxtWindMax, "SSPanel8", "Max", TxtWindMin,
-                       "SSPanel2", "Min");
-    auto* records = Pair(this, "SSFrame3", QStringLiteral("Registros"), TxtFrom, "SSPanel6", "De",
-                         TxtTo, "SSPanel7", "Até");
-    CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    FrmTemp = Pair(this, "FrmTemp", QString(), TxtMax, "SSPanel4", QT_TR_NOOP("Max"), TxtMin,
+                   "SSPanel5", QT_TR_NOOP("Min"));
+    auto* rh = Pair(this, "SSFrame2", QStringLiteral("%RH"), TxtMaxR, "SSPanel1", QT_TR_NOOP("Max"),
+                    TxtMinR, "SSPanel3", QT_TR_NOOP("Min"));
+    FrmStandard = Pair(this, "FrmStandard", QString(), TxtWindMax, "SSPanel8", QT_TR_NOOP("Max"),
+                       TxtWindMin, "SSPanel2", QT_TR_NOOP("Min"));
+    auto* records = Pair(this, "SSFrame3", tr("Registros"), TxtFrom, "SSPanel6", QT_TR_NOOP("De"),
+                         TxtTo, "SSPanel7", QT_TR_NOOP("Até"));
+    CmdOK = new QPushButton(tr("OK"), this);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     auto* lay = new QGridLayout(this);
     lay->addWidget(FrmTemp, 0, 0);

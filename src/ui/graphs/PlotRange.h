@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -13,6 +14,8 @@ class ListPlot1;
 // the list's unit, relative humidity and the records drawn. OK checks and stores the groups
 // and shows the plot again.
 class PlotRange : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(PlotRange)
+
 public:
     PlotRange(ListPlot1* plot, QWidget* parent = nullptr);
 

@@ -15,7 +15,7 @@ namespace montira {
 RealTime24::RealTime24(ChartSettings& settings, QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::Window), header(this), settings_(settings) {
     setObjectName(QStringLiteral("RealTime24"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(tr(kCaption));
     setFont(GraphFont());
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(640, 480);
@@ -27,12 +27,12 @@ RealTime24::RealTime24(ChartSettings& settings, QWidget* mainWindow, QWidget* pa
     auto add = [&](const QIcon& icon, const char* key, const char* tip) {
         QAction* a = Toolbar1->addAction(icon, QString());
         a->setObjectName(QLatin1String(key));
-        a->setToolTip(QString::fromUtf8(tip));
+        a->setToolTip(tr(tip));
         return a;
     };
-    QAction* limit = add(ScaleIcon(), "Limit", "Limites");
-    QAction* print = add(PrintIcon(), "Print", "Imprimir");
-    QAction* units = add(ChannelsIcon(), "Units", "Função");
+    QAction* limit = add(ScaleIcon(), "Limit", QT_TR_NOOP("Limites"));
+    QAction* print = add(PrintIcon(), "Print", QT_TR_NOOP("Imprimir"));
+    QAction* units = add(ChannelsIcon(), "Units", QT_TR_NOOP("Função"));
     Toolbar1->adjustSize();
 
     Timer1 = new QTimer(this);

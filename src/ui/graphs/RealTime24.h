@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QImage>
 #include <QTimer>
 #include <QToolBar>
@@ -18,8 +19,10 @@ class ChannelChooser;
 // Timer1 and draws the latest reading's chosen channels on a backing image. The settings are
 // shared with the main toolbar and the two dialogs; the window is kept and shown again.
 class RealTime24 : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(RealTime24)
+
 public:
-    static constexpr const char* kCaption = "Gráfico - Tempo real";
+    static constexpr const char* kCaption = QT_TR_NOOP("Gráfico - Tempo real");
 
     // `mainWindow`, when given, places the chart just right of it.
     explicit RealTime24(ChartSettings& settings, QWidget* mainWindow = nullptr,

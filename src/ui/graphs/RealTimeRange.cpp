@@ -14,7 +14,7 @@ namespace montira {
 namespace {
 
 QLabel* Caption(QWidget* parent, const char* name, const char* text) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    auto* l = new QLabel(RealTimeRange::tr(text), parent);
     l->setObjectName(QLatin1String(name));
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Raised);
@@ -23,7 +23,7 @@ QLabel* Caption(QWidget* parent, const char* name, const char* text) {
 }
 
 QGroupBox* Frame(QWidget* parent, const char* name, const char* title) {
-    auto* g = new QGroupBox(QString::fromUtf8(title), parent);
+    auto* g = new QGroupBox(RealTimeRange::tr(title), parent);
     g->setObjectName(QLatin1String(name));
     return g;
 }
@@ -33,40 +33,40 @@ QGroupBox* Frame(QWidget* parent, const char* name, const char* title) {
 RealTimeRange::RealTimeRange(ChartSettings& settings, RealTime24* chart, QWidget* parent)
     : QDialog(parent), s_(settings), chart_(chart) {
     setObjectName(QStringLiteral("RealTimeRange"));
-    setWindowTitle(QStringLiteral("Escala - Tempo real"));
+    setWindowTitle(tr("Escala - Tempo real"));
     setModal(false);
     setFont(QFont(QStringLiteral("Times New Roman")));
     onRefused = [this](const QString& m) { ShowRefusal(this, m); };
     const QString signedNumber = QStringLiteral("0-9.\\-");
 
-    auto* temp = Frame(this, "SSFrame1", "Temperatura");
+    auto* temp = Frame(this, "SSFrame1", QT_TR_NOOP("Temperatura"));
     auto* tl = new QGridLayout(temp);
-    COpt = new QRadioButton(QStringLiteral("Celsius"), temp);
+    COpt = new QRadioButton(tr("Celsius"), temp);
     COpt->setObjectName(QStringLiteral("COpt"));
-    FOpt = new QRadioButton(QStringLiteral("Fahrenheit"), temp);
+    FOpt = new QRadioButton(tr("Fahrenheit"), temp);
     FOpt->setObjectName(QStringLiteral("FOpt"));
     TxtMax = NumberBox(temp, "TxtMax", signedNumber);
     TxtMin = NumberBox(temp, "TxtMin", signedNumber);
     tl->addWidget(COpt, 0, 0);
     tl->addWidget(FOpt, 1, 0);
-    tl->addWidget(Caption(temp, "SSPanel4", "Max"), 0, 1);
+    tl->addWidget(Caption(temp, "SSPanel4", QT_TR_NOOP("Max")), 0, 1);
     tl->addWidget(TxtMax, 0, 2);
-    tl->addWidget(Caption(temp, "SSPanel5", "Min"), 1, 1);
+    tl->addWidget(Caption(temp, "SSPanel5", QT_TR_NOOP("Min")), 1, 1);
     tl->addWidget(TxtMin, 1, 2);
 
-    auto* rh = Frame(this, "SSFrame2", "%UR");
+    auto* rh = Frame(this, "SSFrame2", QT_TR_NOOP("%UR"));
     auto* rl = new QGridLayout(rh);
     TxtMaxR = NumberBox(rh, "TxtMaxR", signedNumber);
     TxtMinR = NumberBox(rh, "TxtMinR", signedNumber);
     TxtCounts = NumberBox(rh, "TxtCounts", signedNumber);
-    rl->addWidget(Caption(rh, "SSPanel1", "Max"), 0, 0);
+    rl->addWidget(Caption(rh, "SSPanel1", QT_TR_NOOP("Max")), 0, 0);
     rl->addWidget(TxtMaxR, 0, 1);
-    rl->addWidget(Caption(rh, "SSPanel3", "Min"), 1, 0);
+    rl->addWidget(Caption(rh, "SSPanel3", QT_TR_NOOP("Min")), 1, 0);
     rl->addWidget(TxtMinR, 1, 1);
-    rl->addWidget(Caption(rh, "SSPanel2", "Resultados"), 2, 0);
+    rl->addWidget(Caption(rh, "SSPanel2", QT_TR_NOOP("Resultados")), 2, 0);
     rl->addWidget(TxtCounts, 2, 1);
 
-    auto* wind = Frame(this, "SSFrame3", "Velocity");
+    auto* wind = Frame(this, "SSFrame3", QT_TR_NOOP("Velocity"));
     auto* wl = new QGridLayout(wind);
     ComboWind = new QComboBox(wind);
     ComboWind->setObjectName(QStringLiteral("ComboWind"));
@@ -75,12 +75,12 @@ RealTimeRange::RealTimeRange(ChartSettings& settings, RealTime24* chart, QWidget
     TxtWMax = NumberBox(wind, "TxtWMax", signedNumber);
     TxtWMin = NumberBox(wind, "TxtWMin", signedNumber);
     wl->addWidget(ComboWind, 0, 0, 1, 2);
-    wl->addWidget(Caption(wind, "SSPanel7", "Max"), 1, 0);
+    wl->addWidget(Caption(wind, "SSPanel7", QT_TR_NOOP("Max")), 1, 0);
     wl->addWidget(TxtWMax, 1, 1);
-    wl->addWidget(Caption(wind, "SSPanel6", "Min"), 2, 0);
+    wl->addWidget(Caption(wind, "SSPanel6", QT_TR_NOOP("Min")), 2, 0);
     wl->addWidget(TxtWMin, 2, 1);
 
-    CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    CmdOK = new QPushButton(tr("OK"), this);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     auto* lay = new QGridLayout(this);
     lay->addWidget(temp, 0, 0);
@@ -91,7 +91,7 @@ RealTimeRange::RealTimeRange(ChartSettings& settings, RealTime24* chart, QWidget
     connect(COpt, &QRadioButton::clicked, this, &RealTimeRange::celsiusClicked);
     connect(FOpt, &QRadioButton::clicked, this, &RealTimeRange::fahrenheitClicked);
     connect(ComboWind, &QComboBox::activated, this, [this] {
-        if (ComboWind->currentText() == QStringLiteral("m/s")) {
+        if (ComboWind->currentIndex() == 0) {  // m/s
             COpt->setChecked(true);
             celsiusClicked();
         } else {

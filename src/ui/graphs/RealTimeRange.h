@@ -1,5 +1,6 @@
 #pragma once
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,8 @@ class RealTime24;
 // relative humidity, results per sweep and air speed. OK checks and stores the groups and
 // opens the chart again with the new step.
 class RealTimeRange : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(RealTimeRange)
+
 public:
     RealTimeRange(ChartSettings& settings, RealTime24* chart, QWidget* parent = nullptr);
 

@@ -52,7 +52,7 @@ Evaluation::Evaluation(const QStringList& heading, const TextTable& rows, const 
                        QWidget* parent)
     : QWidget(parent, Qt::Window), heading_(heading), rows_(rows), header_(header) {
     setObjectName(QStringLiteral("Evaluation"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(tr(kCaption));
     report_ = MakeExposureReport(heading_, rows_, header_, WbgtIndex::Indoor);
 
     auto* top = new QVBoxLayout(this);
@@ -65,8 +65,8 @@ Evaluation::Evaluation(const QStringList& heading, const TextTable& rows, const 
     top->addWidget(plot_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* print = Button("CmdPrint", QStringLiteral("Imprimir relatório"), this);
-    QPushButton* save = Button("CmdSavePdf", QStringLiteral("Salvar PDF"), this);
+    QPushButton* print = Button("CmdPrint", tr("Imprimir relatório"), this);
+    QPushButton* save = Button("CmdSavePdf", tr("Salvar PDF"), this);
     buttons->addWidget(print);
     buttons->addWidget(save);
     top->addLayout(buttons);
@@ -74,25 +74,25 @@ Evaluation::Evaluation(const QStringList& heading, const TextTable& rows, const 
     connect(save, &QPushButton::clicked, this, [this] { SavePdf(); });
 
     choosePdfFile = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Salvar relatório"), QString(),
+        return QFileDialog::getSaveFileName(this, tr("Salvar relatório"), QString(),
                                             QStringLiteral("PDF (*.pdf)"));
     };
-    setPeriods({{60, MetabolicClasses()[1].watts, MetabolicClasses()[1].name}});
+    setPeriods({{60, MetabolicClasses()[1].watts, ShownName(MetabolicClasses()[1].name)}});
     ShowHour();
     resize(1000, 640);
 }
 
 QWidget* Evaluation::BuildHour() {
-    auto* box = new QGroupBox(QStringLiteral("Hora avaliada"), this);
+    auto* box = new QGroupBox(tr("Hora avaliada"), this);
     auto* form = new QFormLayout(box);
     ComboIndex = new QComboBox(box);
     ComboIndex->setObjectName(QStringLiteral("ComboIndex"));
-    ComboIndex->addItem(QStringLiteral("IBUTGi"));
-    ComboIndex->addItem(QStringLiteral("IBUTGo"));
+    ComboIndex->addItem(tr("IBUTGi"));
+    ComboIndex->addItem(tr("IBUTGo"));
     ComboIndex->setToolTip(
-        QStringLiteral("IBUTGi: ambiente interno ou externo sem carga solar; "
-                       "IBUTGo: externo com carga solar"));
-    form->addRow(QStringLiteral("Índice:"), ComboIndex);
+        tr("IBUTGi: ambiente interno ou externo sem carga solar; "
+           "IBUTGo: externo com carga solar"));
+    form->addRow(tr("Índice:"), ComboIndex);
     LblStart = new QLabel(box);
     LblStart->setObjectName(QStringLiteral("LblStart"));
     LblEnd = new QLabel(box);
@@ -100,19 +100,19 @@ QWidget* Evaluation::BuildHour() {
     LblMean = new QLabel(box);
     LblMean->setObjectName(QStringLiteral("LblMean"));
     LblMean->setWordWrap(true);
-    form->addRow(QStringLiteral("Início:"), LblStart);
-    form->addRow(QStringLiteral("Fim:"), LblEnd);
-    form->addRow(QStringLiteral("Média:"), LblMean);
+    form->addRow(tr("Início:"), LblStart);
+    form->addRow(tr("Fim:"), LblEnd);
+    form->addRow(tr("Média:"), LblMean);
     TxtStart = new QLineEdit(box);
     TxtStart->setObjectName(QStringLiteral("TxtStart"));
-    TxtStart->setPlaceholderText(QStringLiteral("AA/MM/DD hh:mm:ss"));
-    form->addRow(QStringLiteral("Começar em:"), TxtStart);
+    TxtStart->setPlaceholderText(tr("AA/MM/DD hh:mm:ss"));
+    form->addRow(tr("Começar em:"), TxtStart);
     auto* moves = new QHBoxLayout;
     QPushButton* prev = Button("CmdPrevHour", QStringLiteral("◀"), box);
     QPushButton* next = Button("CmdNextHour", QStringLiteral("▶"), box);
-    QPushButton* worst = Button("CmdWorstHour", QStringLiteral("Pior hora"), box);
-    prev->setToolTip(QStringLiteral("Leitura anterior"));
-    next->setToolTip(QStringLiteral("Leitura seguinte"));
+    QPushButton* worst = Button("CmdWorstHour", tr("Pior hora"), box);
+    prev->setToolTip(tr("Leitura anterior"));
+    next->setToolTip(tr("Leitura seguinte"));
     moves->addWidget(prev);
     moves->addWidget(next);
     moves->addWidget(worst);
@@ -124,9 +124,9 @@ QWidget* Evaluation::BuildHour() {
         const int at =
             ParseStampText(TxtStart->text(), t) ? HourStartAt(report_.series, report_.runs, t) : -1;
         if (at < 0 || !setHourStart(at))
-            QMessageBox::warning(this, QString::fromUtf8(kCaption),
-                                 QStringLiteral("Nenhuma leitura em %1 com 60 minutos de dados a "
-                                                "seguir.")
+            QMessageBox::warning(this, tr(kCaption),
+                                 tr("Nenhuma leitura em %1 com 60 minutos de dados a "
+                                    "seguir.")
                                      .arg(TxtStart->text()));
     });
     auto step = [this](int by) {
@@ -143,12 +143,11 @@ QWidget* Evaluation::BuildHour() {
 }
 
 QWidget* Evaluation::BuildWork() {
-    auto* box = new QGroupBox(QStringLiteral("Trabalho na hora (períodos somando 60 min)"), this);
+    auto* box = new QGroupBox(tr("Trabalho na hora (períodos somando 60 min)"), this);
     auto* v = new QVBoxLayout(box);
     GridPeriods = new QTableWidget(0, 3, box);
     GridPeriods->setObjectName(QStringLiteral("GridPeriods"));
-    GridPeriods->setHorizontalHeaderLabels(
-        {QStringLiteral("Minutos"), QStringLiteral("Atividade"), QStringLiteral("Taxa (W)")});
+    GridPeriods->setHorizontalHeaderLabels({tr("Minutos"), tr("Atividade"), tr("Taxa (W)")});
     GridPeriods->horizontalHeader()->setSectionResizeMode(kText, QHeaderView::Stretch);
     GridPeriods->verticalHeader()->hide();
     v->addWidget(GridPeriods);
@@ -156,9 +155,9 @@ QWidget* Evaluation::BuildWork() {
     ComboClass = new QComboBox(box);
     ComboClass->setObjectName(QStringLiteral("ComboClass"));
     for (const auto& c : MetabolicClasses())
-        ComboClass->addItem(QStringLiteral("%1 (%2 W)").arg(c.name).arg(c.watts));
-    QPushButton* plus = Button("CmdAddPeriod", QStringLiteral("Adicionar"), box);
-    QPushButton* minus = Button("CmdRemovePeriod", QStringLiteral("Remover"), box);
+        ComboClass->addItem(tr("%1 (%2 W)").arg(ShownName(c.name)).arg(c.watts));
+    QPushButton* plus = Button("CmdAddPeriod", tr("Adicionar"), box);
+    QPushButton* minus = Button("CmdRemovePeriod", tr("Remover"), box);
     add->addWidget(ComboClass, 1);
     add->addWidget(plus);
     add->addWidget(minus);
@@ -171,9 +170,10 @@ QWidget* Evaluation::BuildWork() {
     ComboCloth->setObjectName(QStringLiteral("ComboCloth"));
     ComboCloth->setEditable(true);
     ComboCloth->setInsertPolicy(QComboBox::NoInsert);
-    for (const auto& c : ClothingPresets()) ComboCloth->addItem(c.name);
-    ComboCloth->setToolTip(QStringLiteral("Uma vestimenta da lista ou o ajuste em °C"));
-    cloth->addRow(QStringLiteral("Vestimenta:"), ComboCloth);
+    for (size_t i = 0; i < ClothingPresets().size(); ++i)
+        ComboCloth->addItem(ShownName(ClothingPresets()[i].name), int(i));
+    ComboCloth->setToolTip(tr("Uma vestimenta da lista ou o ajuste em °C"));
+    cloth->addRow(tr("Vestimenta:"), ComboCloth);
     v->addLayout(cloth);
 
     connect(GridPeriods, &QTableWidget::itemChanged, this, [this] {
@@ -191,7 +191,7 @@ QWidget* Evaluation::BuildWork() {
 }
 
 QWidget* Evaluation::BuildResult() {
-    auto* box = new QGroupBox(QStringLiteral("Resultado"), this);
+    auto* box = new QGroupBox(tr("Resultado"), this);
     auto* v = new QVBoxLayout(box);
     LblM = new QLabel(box);
     LblM->setObjectName(QStringLiteral("LblM"));
@@ -232,12 +232,12 @@ void Evaluation::ShowHour() {
     if (!h.valid()) {
         LblStart->setText(QStringLiteral("- - -"));
         LblEnd->setText(QStringLiteral("- - -"));
-        LblMean->setText(QStringLiteral("sem leituras de %1").arg(WbgtIndexName(report_.index)));
+        LblMean->setText(tr("sem leituras de %1").arg(WbgtIndexName(report_.index)));
     } else {
         LblStart->setText(StampText(h.start));
         LblEnd->setText(StampText(h.end));
         QString mean = TemperatureText(h.meanC, report_.fahrenheit);
-        if (h.partial) mean += QStringLiteral("\nmenos de 60 minutos de dados");
+        if (h.partial) mean += tr("\nmenos de 60 minutos de dados");
         LblMean->setText(mean);
         TxtStart->setText(StampText(h.start));
     }
@@ -254,7 +254,7 @@ std::vector<WorkPeriod> Evaluation::Periods(QString* why) const {
         WorkPeriod p;
         p.text = text(kText);
         if (!ReadNumber(text(kMinutes), p.minutes) || !ReadNumber(text(kWatts), p.watts)) {
-            if (why) *why = QStringLiteral("período %1: número inválido").arg(r + 1);
+            if (why) *why = tr("período %1: número inválido").arg(r + 1);
             return {};
         }
         out.push_back(p);
@@ -281,7 +281,7 @@ void Evaluation::AddPeriod() {
     double used = 0;
     for (const auto& p : periods) used += p.minutes;
     const MetabolicClass& c = MetabolicClasses()[size_t(std::max(0, ComboClass->currentIndex()))];
-    periods.push_back({std::max(0.0, 60 - used), c.watts, c.name});
+    periods.push_back({std::max(0.0, 60 - used), c.watts, ShownName(c.name)});
     if (int(periods.size()) == GridPeriods->rowCount() + 1) setPeriods(periods);
 }
 
@@ -291,17 +291,30 @@ void Evaluation::Reevaluate() {
     std::vector<WorkPeriod> periods = Periods(&why);
     double minutes = 0;
     for (const auto& p : periods) minutes += p.minutes;
-    LblMinutes->setText(QStringLiteral("Total: %1 de 60 min").arg(Number(minutes)));
+    LblMinutes->setText(tr("Total: %1 de 60 min").arg(Number(minutes)));
+    // A list entry (chosen, or typed as it is listed) is the preset of its item data; any
+    // other text is read as a number or a preset's own name.
     double cloth = 0;
-    const bool clothOk = ParseClothing(ComboCloth->currentText(), cloth);
     QString clothName;
-    for (const auto& c : ClothingPresets())
-        if (c.name == ComboCloth->currentText()) clothName = c.name;
+    const QString clothText = ComboCloth->currentText().trimmed();
+    const int entry = ComboCloth->findText(clothText, Qt::MatchFixedString);
+    bool clothOk = false;
+    if (entry >= 0) {
+        const ClothingPreset& c = ClothingPresets()[size_t(ComboCloth->itemData(entry).toInt())];
+        cloth = c.adjustment;
+        clothName = ComboCloth->itemText(entry);
+        clothOk = true;
+    } else {
+        clothOk = ParseClothing(clothText, cloth);
+        for (const auto& c : ClothingPresets())
+            if (clothOk && clothText.compare(c.name, Qt::CaseInsensitive) == 0)
+                clothName = ShownName(c.name);
+    }
     if (why.isEmpty() && clothOk)
         EvaluateReport(report_, periods, cloth, clothName, &why);
     else
         report_.evaluation.reset();
-    if (!clothOk && why.isEmpty()) why = QStringLiteral("vestimenta ou ajuste inválido");
+    if (!clothOk && why.isEmpty()) why = tr("vestimenta ou ajuste inválido");
 
     if (!report_.evaluation) {
         LblM->setText(QString());
@@ -312,8 +325,8 @@ void Evaluation::Reevaluate() {
     } else {
         const exposure::Evaluation& e = *report_.evaluation;
         const bool both = report_.fahrenheit;
-        LblM->setText(QStringLiteral("Taxa metabólica média: %1 W").arg(e.m, 0, 'f', 1));
-        LblLimits->setText(QStringLiteral("Exposição: %1\nNível de ação: %2\nLimite: %3")
+        LblM->setText(tr("Taxa metabólica média: %1 W").arg(e.m, 0, 'f', 1));
+        LblLimits->setText(tr("Exposição: %1\nNível de ação: %2\nLimite: %3")
                                .arg(TemperatureText(e.exposure, both),
                                     TemperatureText(e.actionLevel, both),
                                     TemperatureText(e.limit, both)));
@@ -321,17 +334,17 @@ void Evaluation::Reevaluate() {
         static const char* const colors[] = {"#008228", "#c87800", "#c80000"};
         LblVerdict->setStyleSheet(
             QStringLiteral("color: %1").arg(QLatin1String(colors[int(e.verdict)])));
-        LblMargin->setText(QStringLiteral("Margem: %1").arg(TemperatureText(e.margin, both, true)));
+        LblMargin->setText(tr("Margem: %1").arg(TemperatureText(e.margin, both, true)));
     }
     if (plot_) plot_->update();
 }
 
 void Evaluation::PrintReport() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromUtf8(kCaption));
+    printer.setDocName(tr(kCaption));
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(QString::fromUtf8(kCaption));
+    preview.setWindowTitle(tr(kCaption));
     connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [this](QPrinter* p) {
         QPainter painter(p);
         DrawExposureReport(painter, *p, report_);
@@ -344,8 +357,8 @@ void Evaluation::SavePdf() {
     if (path.isEmpty()) return;
     QString why;
     if (!WriteExposurePdf(path, report_, &why))
-        QMessageBox::warning(this, QString::fromUtf8(kCaption),
-                             QStringLiteral("Não foi possível gravar %1: %2").arg(path, why));
+        QMessageBox::warning(this, tr(kCaption),
+                             tr("Não foi possível gravar %1: %2").arg(path, why));
 }
 
 }  // namespace montira::ui

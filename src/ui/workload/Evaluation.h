@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -18,8 +19,10 @@ class ExposurePlotView;
 // hour chosen by hand) against the limit and action level for the work done in it, with the
 // plot and the printed measurement report. The table is copied; the window stands alone.
 class Evaluation : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(Evaluation)
+
 public:
-    static constexpr const char* kCaption = "Avaliação da exposição ao calor";
+    static constexpr const char* kCaption = QT_TR_NOOP("Avaliação da exposição ao calor");
 
     Evaluation(const QStringList& heading, const TextTable& rows, const HeaderTexts& header,
                QWidget* parent = nullptr);

@@ -82,7 +82,7 @@ WorkLoad::WorkLoad(AppState& state, SampleTicker* ticker, QWidget* parent)
             ShowAverages();
         });
     setObjectName(QStringLiteral("WorkLoad"));
-    setWindowTitle(QStringLiteral("Ambiente e trabalho"));
+    setWindowTitle(tr("Ambiente e trabalho"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(WorkLoadSerif(10));
     const QString point = QLocale().decimalPoint();
@@ -101,14 +101,14 @@ WorkLoad::WorkLoad(AppState& state, SampleTicker* ticker, QWidget* parent)
 }
 
 void WorkLoad::Build() {
-    auto* SSFrame2 = Frame(this, "SSFrame2", QStringLiteral("Avaliação de Trabalho"));
+    auto* SSFrame2 = Frame(this, "SSFrame2", tr("Avaliação de Trabalho"));
     auto* top = new QHBoxLayout;
     top->addWidget(BuildEmployee(), 3);
     top->addWidget(BuildPosture(), 2);
 
-    CmdPrint = new QPushButton(QStringLiteral("Imprimir"), SSFrame2);
-    CmdHelp = new QPushButton(QStringLiteral("Ajuda"), SSFrame2);
-    CmdReference = new QPushButton(QStringLiteral("REFERENCE"), SSFrame2);
+    CmdPrint = new QPushButton(tr("Imprimir"), SSFrame2);
+    CmdHelp = new QPushButton(tr("Ajuda"), SSFrame2);
+    CmdReference = new QPushButton(tr("REFERENCE"), SSFrame2);
     CmdPrint->setObjectName(QStringLiteral("CmdPrint"));
     CmdHelp->setObjectName(QStringLiteral("CmdHelp"));
     CmdReference->setObjectName(QStringLiteral("CmdReference"));
@@ -134,10 +134,11 @@ void WorkLoad::Build() {
 }
 
 QGroupBox* WorkLoad::BuildEmployee() {
-    auto* f = Frame(this, "SSFrame1", QStringLiteral("Funcionário"));
+    auto* f = Frame(this, "SSFrame1", tr("Funcionário"));
     ComboCloth = new QComboBox(f);
     ComboCloth->setObjectName(QStringLiteral("ComboCloth"));
-    for (const QString& n : ClothingNames()) ComboCloth->addItem(n);
+    for (int i = 0; i < kClothingCount; ++i)
+        ComboCloth->addItem(ShownWorkLoadText(ClothingNames()[i]), i);
     ComboAge = new QComboBox(f);
     ComboAge->setObjectName(QStringLiteral("ComboAge"));
     for (int a : Ages()) ComboAge->addItem(QString::number(a));
@@ -149,28 +150,29 @@ QGroupBox* WorkLoad::BuildEmployee() {
     Lbllbs->setMinimumWidth(40);
 
     auto* g = new QGridLayout(f);
-    g->addWidget(Caption(f, "lblCloth", QStringLiteral("Vestimentas")), 0, 0);
+    g->addWidget(Caption(f, "lblCloth", tr("Vestimentas")), 0, 0);
     g->addWidget(ComboCloth, 0, 1, 1, 5);
-    g->addWidget(Caption(f, "LblAge", QStringLiteral("Idade")), 1, 0);
+    g->addWidget(Caption(f, "LblAge", tr("Idade")), 1, 0);
     g->addWidget(ComboAge, 1, 1);
-    g->addWidget(Caption(f, "LblWeight", QStringLiteral("Peso")), 2, 0);
+    g->addWidget(Caption(f, "LblWeight", tr("Peso")), 2, 0);
     g->addWidget(Txtkg, 2, 1);
-    g->addWidget(Caption(f, "LnlKg", QStringLiteral("kg  (")), 2, 2);
+    g->addWidget(Caption(f, "LnlKg", tr("kg  (")), 2, 2);
     g->addWidget(Lbllbs, 2, 3);
-    g->addWidget(Caption(f, "Lblkgback", QStringLiteral("Lbs)")), 2, 4);
+    g->addWidget(Caption(f, "Lblkgback", tr("Lbs)")), 2, 4);
     g->setColumnStretch(5, 1);
     PlainChildren(f);
     return f;
 }
 
 QGroupBox* WorkLoad::BuildPosture() {
-    auto* f = Frame(this, "SSFrame4", QStringLiteral("Posição e movimentação do corpo"));
+    auto* f = Frame(this, "SSFrame4", tr("Posição e movimentação do corpo"));
     auto* g = new QGridLayout(f);
-    LblMinHr2 = Caption(f, "LblMinHr2", QStringLiteral("minuto (s) / hora"));
+    LblMinHr2 = Caption(f, "LblMinHr2", tr("minuto (s) / hora"));
     KeepPlaceWhenHidden(LblMinHr2);
     g->addWidget(LblMinHr2, 0, 1);
     for (int i = 0; i < kBodyCount; ++i) {
-        CkBody[i] = Check(f, QStringLiteral("CkBody%1").arg(i), ActivityCaptions()[10 + i]);
+        CkBody[i] = Check(f, QStringLiteral("CkBody%1").arg(i),
+                          ShownWorkLoadText(ActivityCaptions()[10 + i]));
         g->addWidget(CkBody[i], i + 1, 0);
     }
     for (int i = kPostureFirst; i < kActivityCount; ++i) {
@@ -183,22 +185,24 @@ QGroupBox* WorkLoad::BuildPosture() {
 }
 
 QGroupBox* WorkLoad::BuildWorkTypes() {
-    auto* f = Frame(this, "SSFrame5", QStringLiteral("Tipo de trabalho"));
+    auto* f = Frame(this, "SSFrame5", tr("Tipo de trabalho"));
     auto* g = new QGridLayout(f);
     g->setHorizontalSpacing(6);
     for (int t = 0; t < kTypeCount; ++t) {
-        CkType[t] = Check(f, QStringLiteral("CkType%1").arg(t), TypeCaptions()[t]);
+        CkType[t] =
+            Check(f, QStringLiteral("CkType%1").arg(t), ShownWorkLoadText(TypeCaptions()[t]));
         g->addWidget(CkType[t], 0, 3 * t, 1, 2);
         for (int k = TypeFirstLevel(t); k <= TypeLastLevel(t); ++k) {
             const int row = k - TypeFirstLevel(t) + 1;
-            CkHL[k] = Check(f, QStringLiteral("CkHL%1").arg(k), ActivityCaptions()[k]);
+            CkHL[k] =
+                Check(f, QStringLiteral("CkHL%1").arg(k), ShownWorkLoadText(ActivityCaptions()[k]));
             Combo[k] = new QComboBox(f);
             g->addWidget(CkHL[k], row, 3 * t);
             g->addWidget(Combo[k], row, 3 * t + 1);
         }
         if (t < kTypeCount - 1) g->setColumnMinimumWidth(3 * t + 2, 14);
     }
-    LblMinHr1 = Caption(f, "LblMinHr1", QStringLiteral("minuto (s) / hora"));
+    LblMinHr1 = Caption(f, "LblMinHr1", tr("minuto (s) / hora"));
     KeepPlaceWhenHidden(LblMinHr1);
     g->addWidget(LblMinHr1, 5, 0, 1, 11, Qt::AlignRight);
     PlainChildren(f);
@@ -206,15 +210,15 @@ QGroupBox* WorkLoad::BuildWorkTypes() {
 }
 
 QGroupBox* WorkLoad::BuildLimits() {
-    auto* f = Frame(this, "SSFrame3", QStringLiteral("IBUTGs e regimes de trabalho / descanso"));
+    auto* f = Frame(this, "SSFrame3", tr("IBUTGs e regimes de trabalho / descanso"));
     auto* g = new QGridLayout(f);
     g->setHorizontalSpacing(20);
     const char* names[kRegimeCount] = {"LblCon", "Lbl75", "Lbl50", "Lbl25"};
     const QString captions[kRegimeCount] = {
-        QStringLiteral("Trabalho contínuo"),
-        QStringLiteral("75% do tempo em trabalho e 25% do tempo em descanso a cada hora "),
-        QStringLiteral("50% do tempo em trabalho e 50% do tempo em descanso a cada hora "),
-        QStringLiteral("25% do tempo em trabalho e 75% do tempo em descanso a cada hora ")};
+        tr("Trabalho contínuo"),
+        tr("75% do tempo em trabalho e 25% do tempo em descanso a cada hora "),
+        tr("50% do tempo em trabalho e 50% do tempo em descanso a cada hora "),
+        tr("25% do tempo em trabalho e 75% do tempo em descanso a cada hora ")};
     for (int k = 0; k < kRegimeCount; ++k) {
         LblC[k] = Caption(f, QStringLiteral("LblC%1").arg(k), QString());
         LblC[k]->setMinimumWidth(130);
@@ -230,7 +234,7 @@ QWidget* WorkLoad::BuildResults() {
     auto* w = new QWidget(this);
     auto* g = new QGridLayout(w);
     g->setContentsMargins(4, 4, 4, 4);
-    g->addWidget(Caption(w, "LblAct", QStringLiteral("Nível de atividade :")), 0, 0);
+    g->addWidget(Caption(w, "LblAct", tr("Nível de atividade :")), 0, 0);
     LblLoad = Caption(w, "LblLoad", QString());
     LblLoad->setFont(WorkLoadSerif(11, true));
     g->addWidget(LblLoad, 0, 1);
@@ -238,8 +242,8 @@ QWidget* WorkLoad::BuildResults() {
     buttons->addStretch();
     for (QPushButton* b : {CmdPrint, CmdHelp, CmdReference}) buttons->addWidget(b);
     g->addLayout(buttons, 0, 2);
-    g->addWidget(Caption(w, "LblAve1", QStringLiteral("IBUTG interno - média:")), 1, 0);
-    g->addWidget(Caption(w, "LblAve2", QStringLiteral("IBUTG externo - média:")), 2, 0);
+    g->addWidget(Caption(w, "LblAve1", tr("IBUTG interno - média:")), 1, 0);
+    g->addWidget(Caption(w, "LblAve2", tr("IBUTG externo - média:")), 2, 0);
     LblWbgti = Caption(w, "LblWbgti", QStringLiteral("100.0"));
     LblWbgto = Caption(w, "LblWbgto", QStringLiteral("100.0"));
     LblWRRi = Caption(w, "LblWRRi", QString());
@@ -268,13 +272,12 @@ QWidget* WorkLoad::BuildHeader() {
     HeaderArea->setObjectName(QStringLiteral("HeaderArea"));
     auto* g = new QGridLayout(HeaderArea);
     g->setContentsMargins(4, 8, 4, 4);
-    const char* labels[3][3] = {{"LblName", "Nome:", "TxtName"},
-                                {"LblSector", "Setor:", "TxtSector"},
-                                {"LblCompany", "Empresa:", "TxtCompany"}};
+    const char* labels[3][3] = {{"LblName", QT_TR_NOOP("Nome:"), "TxtName"},
+                                {"LblSector", QT_TR_NOOP("Setor:"), "TxtSector"},
+                                {"LblCompany", QT_TR_NOOP("Empresa:"), "TxtCompany"}};
     QLineEdit** boxes[3] = {&TxtName, &TxtSector, &TxtCompany};
     for (int r = 0; r < 3; ++r) {
-        auto* l =
-            Caption(HeaderArea, QString::fromLatin1(labels[r][0]), QString::fromUtf8(labels[r][1]));
+        auto* l = Caption(HeaderArea, QString::fromLatin1(labels[r][0]), tr(labels[r][1]));
         l->setFont(WorkLoadSerif(10));
         *boxes[r] = new QLineEdit(HeaderArea);
         (*boxes[r])->setObjectName(QString::fromLatin1(labels[r][2]));
@@ -325,7 +328,8 @@ void WorkLoad::Connect() {
         Render();
     });
     connect(ComboCloth, &QComboBox::activated, this, [this](int entry) {
-        sheet_.ComboClothText = ComboCloth->itemText(entry);
+        if (entry < 0) return;
+        sheet_.ComboClothText = ClothingNames()[ComboCloth->itemData(entry).toInt()];
         sheet_.ComboClothClick();
         Render();
     });
@@ -363,24 +367,28 @@ void WorkLoad::Render() {
     LblMinHr1->setVisible(sheet_.LblMinHr1Visible);
     LblMinHr2->setVisible(sheet_.LblMinHr2Visible);
     ShowListText(ComboAge, sheet_.ComboAgeText);
-    ShowListText(ComboCloth, sheet_.ComboClothText);
+    const int cloth = ClothingIndex(sheet_.ComboClothText);
+    if (ComboCloth->currentIndex() != cloth) {
+        ComboCloth->setPlaceholderText(sheet_.ComboClothText);
+        ComboCloth->setCurrentIndex(cloth);
+    }
     if (Txtkg->text() != sheet_.TxtkgText) {
         const QSignalBlocker block(Txtkg);
         Txtkg->setText(sheet_.TxtkgText);
     }
     Lbllbs->setText(sheet_.LbllbsText);
-    LblLoad->setText(sheet_.LblLoad);
+    LblLoad->setText(ShownWorkLoadText(sheet_.LblLoad));
     for (int k = 0; k < kRegimeCount; ++k) LblC[k]->setText(sheet_.LblC[k]);
-    LblWRRi->setText(sheet_.LblWRRi);
-    LblWRRo->setText(sheet_.LblWRRo);
+    LblWRRi->setText(ShownWorkLoadText(sheet_.LblWRRi));
+    LblWRRo->setText(ShownWorkLoadText(sheet_.LblWRRo));
 }
 
 void WorkLoad::ShowAverages() {
     LblWbgti->setText(AverageLabelText(averages_.AvgWbgtIndoor));
     LblWbgto->setText(AverageLabelText(averages_.AvgWbgtOutdoor));
     sheet_.RefreshRegimes();
-    LblWRRi->setText(sheet_.LblWRRi);
-    LblWRRo->setText(sheet_.LblWRRo);
+    LblWRRi->setText(ShownWorkLoadText(sheet_.LblWRRi));
+    LblWRRo->setText(ShownWorkLoadText(sheet_.LblWRRo));
 }
 
 void WorkLoad::Timer1Tick() {
@@ -392,10 +400,10 @@ void WorkLoad::Timer1Tick() {
 }
 
 void WorkLoad::CmdHelpClick() {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("MONTIRA DE STRESS TERMICO"),
-                    QStringLiteral("Os regimes de trabalho / descanso podem ser adotados de "
-                                   "acordo com os valores\nde média do IBUTG em atividades "
-                                   "internas ou externas."),
+    QMessageBox box(QMessageBox::Warning, tr("MONTIRA DE STRESS TERMICO"),
+                    tr("Os regimes de trabalho / descanso podem ser adotados de "
+                       "acordo com os valores\nde média do IBUTG em atividades "
+                       "internas ou externas."),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("HelpMessage"));
     box.exec();
