@@ -1,9 +1,9 @@
 // montira-screenshots [--lang en|pt] FOLDER: shows each window with made-up contents, offscreen,
 // and writes a PNG of it into FOLDER (panel, port, file list, work load, reference, and the windows
-// the toolbar opens: the header texts, the live list, the keypad, the manual records, the chart;
-// the logger's windows and the meter settings;
-// the data plot, the scale dialogs and channel choosers, the heat-exposure evaluation with its
-// report as evaluation_report.pdf and in the print preview).
+// the toolbar opens: the header texts, the live list, the keypad, the manual records, the chart,
+// the logger's windows and the meter settings; the data plot, the scale dialogs and channel
+// choosers, the heat-exposure evaluation with its report as evaluation_report.pdf and in the
+// print preview).
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,12 +13,12 @@
 #include <QDir>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QPointer>
-#include <QProgressDialog>
 #include <QPageSize>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -299,6 +299,10 @@ bool MemoryWindows(const QDir& dir) {
         ModalSteps steps({GrabThen(dir, "setup.png", &ok, Reject)});
         rig.click(ToolbarCommand::SetTime);
         ok = steps.allDone() && ok;
+    }
+    return ok;
+}
+
 // Up to three hours of one reading a minute; IBUTGi higher from 09:00 to 09:59, a gap of 20 minutes
 // in the last hour.
 TextTable HeatRows(int minutes = 180) {
