@@ -32,8 +32,6 @@ TEST(WorkLoadEvaluation, lightAndHeavyWorkWithTheirLimits) {
     EXPECT_EQ(r.LblC, (std::array<QString, 4>{
                           QStringLiteral("30 ºC(86 ºF)"), QStringLiteral("30.6 ºC(87 ºF)"),
                           QStringLiteral("31.4 ºC(88 ºF)"), QStringLiteral("32.2 ºC(89 ºF)")}));
-    in.decimalPoint = QLatin1Char(',');
-    EXPECT_EQ(EvaluateWorkLoad(in).LblC[1], QStringLiteral("30,6 ºC(87 ºF)"));
 
     r = EvaluateWorkLoad(With({{10, {60, 0.3}}, {9, {60, 9.0}}}));
     EXPECT_DOUBLE_EQ(r.M, 618);
@@ -85,7 +83,6 @@ TEST(WorkLoadEvaluation, averageAtALimitTakesThatRegimeAndZeroLeavesThemUnset) {
         double in, out;
         QString cloth, regimeIn, regimeOut;
     } cases[] = {
-        {30.6, 30.0, "", k75, QStringLiteral("Trabalho contínuo")},
         {32.2, 32.25, "",
          QStringLiteral("25% do tempo em trabalho e 75% do tempo em descanso a cada hora"),
          QStringLiteral("Sobrecarga de trabalho")},
