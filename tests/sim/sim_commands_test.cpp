@@ -125,7 +125,7 @@ TEST(SimCommands, oneCommandPerHandshakeAndHalfSentParametersAreForgotten) {
     EXPECT_EQ(r.frame().reading.GlobeText, "31.2");  // and the meter streams again
 }
 
-TEST(SimLogger, fullAndEmptyLoggers) {
+TEST(SimLogger, fullLoggerStatusDumpAndFlagAgree) {
     Rig r;
     r.meter.fillLogger(126207);
     const QByteArray status = r.query('c');
@@ -140,6 +140,4 @@ TEST(SimLogger, fullAndEmptyLoggers) {
         q += 16 + 8 * (uint8_t(dump[q + 8]) * 256 + uint8_t(dump[q + 9]));
     EXPECT_LE(q, dump.size());
     EXPECT_TRUE(r.frame().flags.FlagMemoryFull);
-    r.meter.fillLogger(2048);
-    EXPECT_EQ(r.query('c'), Bytes({2, 0, 0x08, 0x00, 0, 0, 3}));
 }

@@ -29,14 +29,6 @@ TEST(GraphGeometry, heightsOutsideTheScaleSitAboveOrBelowTheArea) {
     EXPECT_EQ(HeightAbove(true, 55, -20, 130, 300), 150);
 }
 
-TEST(GraphGeometry, unitConversionsCutToTenths) {
-    EXPECT_DOUBLE_EQ(FahrenheitToCelsiusTenths(100), 37.7);
-    EXPECT_DOUBLE_EQ(FahrenheitToCelsiusTenths(32), 0);
-    EXPECT_DOUBLE_EQ(MsToFtmTenths(30), 5905.5);
-    EXPECT_DOUBLE_EQ(FtmToMsTenths(6000), 30.4);
-    EXPECT_DOUBLE_EQ(CelsiusToFahrenheit(-20), -4);
-}
-
 TEST(GraphGeometry, timeLabelsAndTicksOfAPlot) {
     using V = std::vector<long long>;
     EXPECT_EQ(PlotLabelRecords(1), V{1});
@@ -80,7 +72,8 @@ TEST(ChartRange, refusedGroupsKeepTheirMessageAndStoreNothingFromThere) {
     EXPECT_FALSE(
         ApplyChartRange(s, {false, "100", "32", "6000", "0", "50", "60", "10"}, 540, message));
     EXPECT_EQ(message, "0 <= %UR <= 100, tente novamente!");
-    EXPECT_DOUBLE_EQ(s.ChartTempMaxC, 37.7);
+    EXPECT_DOUBLE_EQ(s.ChartTempMaxC, 37.7);   // 100 °F, cut to tenths
+    EXPECT_DOUBLE_EQ(s.ChartWindMaxMs, 30.4);  // 6000 ft/min
     EXPECT_DOUBLE_EQ(s.ChartTempMinC, 0);
     EXPECT_EQ(s.ChartRhMax, 100);
 }
@@ -90,7 +83,7 @@ TEST(ChartRange, tenResultsOnFiveHundredFortyGiveAStepOfFiftyFour) {
     QString message;
     ASSERT_TRUE(ApplyChartRange(s, {true, "50", "0", "30", "0", "90", "10", "10"}, 540, message));
     EXPECT_EQ(s.ChartStep, 54);
-    EXPECT_DOUBLE_EQ(s.ChartWindMaxFtm, 5905.5);
+    EXPECT_DOUBLE_EQ(s.ChartWindMaxFtm, 5905.5);  // 30 m/s in ft/min, cut to tenths
     EXPECT_DOUBLE_EQ(s.ChartTempMaxF, 122);
     EXPECT_EQ(s.ChartRhMin, 10);
 }
@@ -119,4 +112,14 @@ TEST(PlotRange, refusedRecordRanges) {
     ASSERT_TRUE(ApplyPlotRange(s, {"40", "10", "100", "0", "10", "0", "5", "20"}, message));
     EXPECT_EQ(s.PlotCount, 16);
     EXPECT_EQ(s.PlotTempMaxF, 104);
+}
+
+TEST(PlotRange, fahrenheitListTakesItsUnitFromTheFirstHeading) {
+    PlotSettings s = PlotSettingsFor(QStringLiteral("( °F )"), 3);
+    EXPECT_EQ(s.ListUnit, QStringLiteral("°F"));
+    QString message;
+    EXPECT_FALSE(ApplyPlotRange(s, {"267", "-4", "100", "0", "6000", "0", "1", "3"}, message));
+    EXPECT_EQ(message, QStringLiteral("-4 <= ºF <= 266, tente novamente!"));
+    ASSERT_TRUE(ApplyPlotRange(s, {"212", "32", "100", "0", "6000", "0", "1", "3"}, message));
+    EXPECT_DOUBLE_EQ(s.PlotTempMaxC, 100);  // derived without cutting
 }

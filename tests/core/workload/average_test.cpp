@@ -22,6 +22,12 @@ TEST(WbgtAverage, invalidSampleCountsButStaysOutOfItsMean) {
     EXPECT_EQ(s.AvgSampleCount, 3);
     EXPECT_DOUBLE_EQ(s.AvgWbgtIndoor, 30.566666666666666);
     EXPECT_DOUBLE_EQ(s.AvgWbgtOutdoor, 29.3);  // not (29 + 0 + 29.6) / 3
+
+    // The Environment button clears only the count and the sums: the valid counts restart too.
+    s.AvgSampleCount = s.AvgSumIndoor = s.AvgSumOutdoor = 0;
+    AddWbgtSample(s, Sample("20.0", "22.0"));
+    EXPECT_DOUBLE_EQ(s.AvgWbgtIndoor, 20.0);
+    EXPECT_DOUBLE_EQ(s.AvgWbgtOutdoor, 22.0);
 }
 
 TEST(WbgtAverage, labelCutsToOneDecimalAndWholeFahrenheit) {
