@@ -7,7 +7,6 @@
 
 using namespace montira;
 using montira::test::CountColour;
-using montira::test::CountDark;
 
 namespace {
 
@@ -46,31 +45,6 @@ TEST(RealTimeChart, firstTickDrawsNothingAndTheSecondStartsAtTheLeftEdge) {
     // A value at the maximum lies on the top edge.
     EXPECT_EQ(c.img.pixelColor(100, 85), kDry);
     EXPECT_EQ(CountColour(c.img, QRect(80, 0, 54, 84), kDry), 0);
-}
-
-TEST(RealTimeChart, valuesAboveTheScaleOrWithoutTextAreDrawnFiveAboveTheTop) {
-    Chart c(54);
-    c.tick(DryAt(130.1, "130.1"));
-    c.tick(DryAt(130.1, "130.1"));
-    c.tick(DryAt(25, InvalidText()));
-    c.tick(DryAt(-20.1, "-20.1"));
-    c.tick(DryAt(-20.1, "-20.1"));
-    EXPECT_EQ(c.img.pixelColor(107, 80), kDry);   // 130.1: y = 85 − 5
-    EXPECT_EQ(c.img.pixelColor(161, 80), kDry);   // "- - -" as well
-    EXPECT_EQ(c.img.pixelColor(269, 348), kDry);  // below the minimum: 3 under the bottom
-}
-
-TEST(RealTimeChart, tenResultsStepFiftyFourAndWrapBeforeTheRightEdge) {
-    Chart c(540.0 / 10);
-    std::vector<double> pens;
-    for (int i = 0; i < 11; ++i) {
-        c.tick(DryAt(25, "25.0"));
-        pens.push_back(c.chart.ChartX());
-    }
-    EXPECT_EQ(pens, (std::vector<double>{0, 54, 108, 162, 216, 270, 324, 378, 432, 486, 0}));
-    // Only position 0 is a multiple of 60: one time label, at the left edge.
-    EXPECT_GT(CountDark(c.img, QRect(50, 355, 60, 14)), 0);
-    EXPECT_EQ(CountDark(c.img, QRect(112, 355, 520, 14)), 0);
 }
 
 TEST(RealTimeChart, wrapWipesTheSweepOutOfRangeLinesIncluded) {

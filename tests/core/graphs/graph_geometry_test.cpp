@@ -6,20 +6,10 @@
 
 using namespace montira;
 
-TEST(GraphGeometry, layoutKeepsWidthAMultipleOfThirty) {
-    const GraphLayout g = LayoutFor(QSize(640, 480));
-    EXPECT_EQ(g.left, 80);
-    EXPECT_EQ(g.width, 540);
-    EXPECT_EQ(g.bottom, 345);
-    EXPECT_EQ(g.top(), 85);
-    EXPECT_EQ(LayoutFor(QSize(50, 100)).width, 0);  // too narrow: nothing, not negative
+// The drawing tests place pixels on the 640 × 480 layout; a tiny window gets no area at all.
+TEST(GraphGeometry, tooSmallAWindowHasAnEmptyAreaNotANegativeOne) {
+    EXPECT_EQ(LayoutFor(QSize(50, 100)).width, 0);
     EXPECT_EQ(LayoutFor(QSize(50, 100)).height, 0);
-}
-
-TEST(GraphGeometry, plotWindowGrowsToSixThousandByFiveThousandEightHundredSixtyFiveTwips) {
-    EXPECT_EQ(EnlargedPlotSize(QSize(5000 / 15, 5000 / 15)), QSize(400, 391));
-    EXPECT_EQ(EnlargedPlotSize(QSize(800, 300)), QSize(800, 391));
-    EXPECT_EQ(EnlargedPlotSize(QSize(800, 600)), QSize(800, 600));
 }
 
 TEST(GraphGeometry, labelTextsHaveOneDecimalCut) {
@@ -39,14 +29,6 @@ TEST(GraphGeometry, heightsOutsideTheScaleSitAboveOrBelowTheArea) {
     EXPECT_EQ(HeightAbove(true, 55, -20, 130, 300), 150);
 }
 
-TEST(GraphGeometry, unitConversionsCutToTenths) {
-    EXPECT_DOUBLE_EQ(FahrenheitToCelsiusTenths(100), 37.7);
-    EXPECT_DOUBLE_EQ(FahrenheitToCelsiusTenths(32), 0);
-    EXPECT_DOUBLE_EQ(MsToFtmTenths(30), 5905.5);
-    EXPECT_DOUBLE_EQ(FtmToMsTenths(6000), 30.4);
-    EXPECT_DOUBLE_EQ(CelsiusToFahrenheit(-20), -4);
-}
-
 TEST(GraphGeometry, timeLabelsAndTicksOfAPlot) {
     using V = std::vector<long long>;
     EXPECT_EQ(PlotLabelRecords(1), V{1});
@@ -59,35 +41,23 @@ TEST(GraphGeometry, timeLabelsAndTicksOfAPlot) {
 }
 
 TEST(ChartRange, refusedGroupsKeepTheirMessageAndStoreNothingFromThere) {
+    const char* kC = "-20 <= ºC <= 130, tente novamente!";
+    const char* kN = "10 <= Resultados <= 864000, tente novamente!";
     const struct {
         const char* name;
         ChartRangeInput in;
         const char* message;
     } rows[] = {
-        {"temperatureAboveLimit",
-         {true, "131", "0", "30", "0", "100", "0", "540"},
-         "-20 <= ºC <= 130, tente novamente!"},
-        {"temperatureReversed",
-         {true, "10", "20", "30", "0", "100", "0", "540"},
-         "-20 <= ºC <= 130, tente novamente!"},
+        {"temperatureAboveLimit", {true, "131", "0", "30", "0", "100", "0", "540"}, kC},
+        {"temperatureReversed", {true, "10", "20", "30", "0", "100", "0", "540"}, kC},
         {"windAbove30",
          {true, "130", "-20", "31", "0", "100", "0", "540"},
          "0 <= m/s <= 30, tente novamente!"},
         {"fahrenheitBelowMinus4",
          {false, "266", "-5", "6000", "0", "100", "0", "540"},
          "-4 <= ºF <= 266, tente novamente!"},
-        {"feetPerMinuteAbove6000",
-         {false, "266", "-4", "6001", "0", "100", "0", "540"},
-         "0 <= ft/m <= 6000, tente novamente!"},
-        {"humidityReversed",
-         {true, "130", "-20", "30", "0", "0", "100", "540"},
-         "0 <= %UR <= 100, tente novamente!"},
-        {"nineResults",
-         {true, "130", "-20", "30", "0", "100", "0", "9"},
-         "10 <= Resultados <= 864000, tente novamente!"},
-        {"resultsNotANumber",
-         {true, "130", "-20", "30", "0", "100", "0", "abc"},
-         "10 <= Resultados <= 864000, tente novamente!"},
+        {"nineResults", {true, "130", "-20", "30", "0", "100", "0", "9"}, kN},
+        {"resultsNotANumber", {true, "130", "-20", "30", "0", "100", "0", "abc"}, kN},
     };
     for (const auto& r : rows) {
         ChartSettings s;
@@ -96,11 +66,14 @@ TEST(ChartRange, refusedGroupsKeepTheirMessageAndStoreNothingFromThere) {
         EXPECT_EQ(message, QString(r.message)) << r.name;
         EXPECT_EQ(s.ChartStep, 1) << r.name;
     }
-    // The temperature and air-speed pairs are stored before the humidity group fails.
+    // The temperature and air-speed pairs are stored before the (reversed) humidity group fails.
     ChartSettings s;
     QString message;
-    ApplyChartRange(s, {false, "100", "32", "6000", "0", "50", "60", "10"}, 540, message);
-    EXPECT_DOUBLE_EQ(s.ChartTempMaxC, 37.7);
+    EXPECT_FALSE(
+        ApplyChartRange(s, {false, "100", "32", "6000", "0", "50", "60", "10"}, 540, message));
+    EXPECT_EQ(message, "0 <= %UR <= 100, tente novamente!");
+    EXPECT_DOUBLE_EQ(s.ChartTempMaxC, 37.7);   // 100 °F, cut to tenths
+    EXPECT_DOUBLE_EQ(s.ChartWindMaxMs, 30.4);  // 6000 ft/min
     EXPECT_DOUBLE_EQ(s.ChartTempMinC, 0);
     EXPECT_EQ(s.ChartRhMax, 100);
 }
@@ -110,7 +83,7 @@ TEST(ChartRange, tenResultsOnFiveHundredFortyGiveAStepOfFiftyFour) {
     QString message;
     ASSERT_TRUE(ApplyChartRange(s, {true, "50", "0", "30", "0", "90", "10", "10"}, 540, message));
     EXPECT_EQ(s.ChartStep, 54);
-    EXPECT_DOUBLE_EQ(s.ChartWindMaxFtm, 5905.5);
+    EXPECT_DOUBLE_EQ(s.ChartWindMaxFtm, 5905.5);  // 30 m/s in ft/min, cut to tenths
     EXPECT_DOUBLE_EQ(s.ChartTempMaxF, 122);
     EXPECT_EQ(s.ChartRhMin, 10);
 }
@@ -141,16 +114,12 @@ TEST(PlotRange, refusedRecordRanges) {
     EXPECT_EQ(s.PlotTempMaxF, 104);
 }
 
-TEST(PlotRange, unitComesFromTheFirstHeading) {
-    EXPECT_EQ(PlotSettingsFor(QStringLiteral("( °F )"), 3).ListUnit, QStringLiteral("°F"));
-    EXPECT_EQ(PlotSettingsFor(QStringLiteral("( °C )"), 3).ListUnit, QStringLiteral("°C"));
-    EXPECT_TRUE(IsUnitHeading(QStringLiteral("(°F)")));
-    EXPECT_FALSE(IsUnitHeading(QStringLiteral("Registro")));
-    // A °F list is refused above 266 °F and its °C pair is derived without cutting.
-    PlotSettings s = PlotSettingsFor(QStringLiteral("(°F)"), 3);
+TEST(PlotRange, fahrenheitListTakesItsUnitFromTheFirstHeading) {
+    PlotSettings s = PlotSettingsFor(QStringLiteral("( °F )"), 3);
+    EXPECT_EQ(s.ListUnit, QStringLiteral("°F"));
     QString message;
     EXPECT_FALSE(ApplyPlotRange(s, {"267", "-4", "100", "0", "6000", "0", "1", "3"}, message));
     EXPECT_EQ(message, QStringLiteral("-4 <= ºF <= 266, tente novamente!"));
     ASSERT_TRUE(ApplyPlotRange(s, {"212", "32", "100", "0", "6000", "0", "1", "3"}, message));
-    EXPECT_DOUBLE_EQ(s.PlotTempMaxC, 100);
+    EXPECT_DOUBLE_EQ(s.PlotTempMaxC, 100);  // derived without cutting
 }

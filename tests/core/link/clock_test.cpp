@@ -44,5 +44,4 @@ TEST(VirtualClock, delayAdvancesTimeInStepsAndRunsListeners) {
     clock.delay(0);
     clock.delay(-3);
     EXPECT_EQ(clock.nowMs(), 1051);
-    EXPECT_EQ(clock.delayCalls(), 3);  // pump() is not a delay
 }

@@ -26,13 +26,11 @@ TEST(PollNoData, firstTickWaitsForAValidFrameReadsTheClockThenAFrame) {
     rig.port.at(600, FrameBuilder().end(4).bytes());
     rig.framesFrom(2000);
     rig.poll.tick();
-    EXPECT_EQ(rig.poll.noDataRuns(), 1);
     EXPECT_GE(rig.clock.nowMs(), 2000);
     EXPECT_TRUE(rig.wrote('G'));
     EXPECT_FALSE(rig.wrote('F'));
-    EXPECT_FALSE(rig.state.link.LinkLost);
     EXPECT_EQ(rig.poll.framesShown(), 1);
-    EXPECT_EQ(rig.timerOff, 1);
+    EXPECT_EQ(rig.timerOff, 1);  // the poll timer waits out the routine and runs again
     EXPECT_EQ(rig.timerOn, 1);
     EXPECT_EQ(rig.captions, (QStringList{"Sem comunicação", "COM 3"}));
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "core/link/OpenMeterPort.h"
-#include "core/link/PortProbe.h"
 #include "core/link/QtSerialPort.h"
 #include "support/FakePort.h"
 
@@ -30,15 +29,6 @@ TEST(OpenMeterPort, opensOnlyAClosedPortAndSaysWhyItFailed) {
         EXPECT_EQ(OpenMeterPort(port, &why), o);
         EXPECT_EQ(why, "porta ocupada");
     }
-}
-
-TEST(PortProbe, tellsMissingFromPresentAndListsBusyPorts) {
-    QtPortProbe probe;
-    EXPECT_EQ(probe.probe("/dev/montira-no-such-port"), OpenOutcome::Missing);
-    EXPECT_EQ(probe.probe(""), OpenOutcome::Missing);
-    EXPECT_EQ(probe.probe("SIM"), OpenOutcome::Opened);
-    EXPECT_TRUE(ProbeListsPort(OpenOutcome::Busy));
-    EXPECT_FALSE(ProbeListsPort(OpenOutcome::Denied));
 }
 
 TEST(QtSerialPortOpen, missingDeviceIsReportedAsMissingAndStaysHarmless) {

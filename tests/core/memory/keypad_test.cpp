@@ -27,7 +27,6 @@ TEST(Keypad, duringALoggingRunOnlyRunStopUpDownAndReadAreSent) {
         if (allowed) expected += k.letter;
     }
     EXPECT_EQ(r.meter.commandLog(), expected);
-    EXPECT_EQ(expected, "WUMV");
     EXPECT_EQ(r.stops, 4);
     EXPECT_EQ(r.starts, 4);
     EXPECT_FALSE(r.state.link.KeypadBusy);
@@ -56,6 +55,4 @@ TEST(Keypad, pollRunsAgainWhenTheExchangeFails) {
     r.press(MeterKey::Up);
     EXPECT_EQ(r.starts, 1);
     EXPECT_FALSE(r.state.link.KeypadBusy);
-    EXPECT_EQ(KeyByName("runstop"), MeterKey::RunStop);
-    EXPECT_FALSE(KeyByName("Power"));
 }

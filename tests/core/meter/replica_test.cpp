@@ -30,19 +30,14 @@ TEST(ReplicaView, numberFieldAndSelectedMaximumBlinks) {
     StatusFlags f;
     DisplayFields d;
     d.Number = 128 + 7;
-    ReplicaView v = ComputeReplica(f, d, {});
-    EXPECT_EQ(v.LblNo, "07");
+    EXPECT_EQ(ComputeReplica(f, d, {}).LblNo, "07");
     f.FlagMemoryFull = true;
     EXPECT_EQ(ComputeReplica(f, d, {}).LblNo, "99");
 
     StatusFlags g;
     g.FlagDry = true;
     g.FlagDryMax = true;
-    v = ComputeReplica(g, {}, {});
-    EXPECT_TRUE(v.LblDry);
-    EXPECT_TRUE(v.LblMax);
-    v = ComputeReplica(g, {}, v);
-    EXPECT_FALSE(v.LblDry);
-    v = ComputeReplica(g, {}, v);
-    EXPECT_TRUE(v.LblDry);
+    ReplicaView v = ComputeReplica(g, {}, {});
+    EXPECT_TRUE(v.LblDry && v.LblMax);
+    EXPECT_FALSE(ComputeReplica(g, {}, v).LblDry);
 }

@@ -48,25 +48,6 @@ TEST(GridSave, threeRecordsGiveFourCp1252LinesAndCountZeroToThree) {
     EXPECT_EQ(bytes.count('\t'), 48);
 }
 
-TEST(GridSave, headerLinesOnlyWhenAnyTextIsFilled) {
-    struct Case {
-        const char* name;
-        HeaderTexts header;
-        QByteArray start;
-    } cases[] = {
-        {"allEmpty", {}, "( \xB0"},
-        {"nameEmpty", {"", "Forno", "Acme"}, "*****\r\n*****Forno\r\n*****Acme\r\n( \xB0"},
-        {"accented", {QStringLiteral("João"), "", ""}, "*****Jo\xE3o\r\n*****\r\n*****\r\n( \xB0"},
-    };
-    QTemporaryDir dir;
-    const Table t(1);
-    for (const Case& c : cases) {
-        const QString path = dir.filePath(c.name);
-        ASSERT_EQ(SaveGridToFile(path, t.grid(), c.header), SaveOutcome::Saved) << c.name;
-        EXPECT_TRUE(Read(path).startsWith(c.start)) << c.name;
-    }
-}
-
 TEST(GridSave, failedOrCancelledSaveKeepsTheOldFileAndNamesTheTarget) {
     QTemporaryDir dir;
     const Table t(3);

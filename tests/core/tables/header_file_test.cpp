@@ -7,7 +7,7 @@
 
 using namespace montira;
 
-TEST(HeaderFile, roundTripKeepsTheTextsAndEmptyTextsGiveThreeEmptyLines) {
+TEST(HeaderFile, roundTripKeepsTheTextsAndEmptyTextsAreThreeEmptyLines) {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.nse");
     const HeaderTexts typed{QStringLiteral("José Ávila"), "Forno 2", "Metal S.A."};
@@ -17,11 +17,7 @@ TEST(HeaderFile, roundTripKeepsTheTextsAndEmptyTextsGiveThreeEmptyLines) {
     EXPECT_EQ(back.name, typed.name);
     EXPECT_EQ(back.sector, typed.sector);
     EXPECT_EQ(back.company, typed.company);
-
     EXPECT_EQ(EncodeHeaderFile({}), "\r\n\r\n\r\n");
-    HeaderTexts boxes{"a", "b", "c"};
-    ASSERT_EQ(DecodeHeaderFile("\r\n\r\n\r\n", boxes), HeaderLoad::Loaded);
-    EXPECT_EQ(boxes.name + boxes.sector + boxes.company, "");
 }
 
 TEST(HeaderFile, linesFillTheBoxesInTurnAndBoxesWithoutALineKeepTheirText) {
@@ -34,7 +30,7 @@ TEST(HeaderFile, linesFillTheBoxesInTurnAndBoxesWithoutALineKeepTheirText) {
         {"twoLinesNoFinalBreak", "N1\r\nS1", {"N1", "S1", "c"}},
         {"fourLinesOverwriteTheName", "N1\r\nS1\r\nC1\r\nN2\r\n", {"N2", "S1", "C1"}},
         {"loneLfAndCr", "N1\nS1\rC1\n", {"N1", "S1", "C1"}},
-        {"empty", "", {"n", "s", "c"}},
+        {"emptyLines", "\r\n\r\n\r\n", {"", "", ""}},
     };
     for (const Case& c : cases) {
         HeaderTexts t{"n", "s", "c"};
@@ -47,8 +43,7 @@ TEST(HeaderFile, linesFillTheBoxesInTurnAndBoxesWithoutALineKeepTheirText) {
 
 TEST(HeaderFile, binaryOrOversizedFileIsRefusedAndChangesNothing) {
     QTemporaryDir dir;
-    const QByteArray bad[] = {QByteArray("N\0S\r\nC\r\n", 8), QByteArray("\x01\x02\x03"),
-                              QByteArray(64 * 1024 + 1, 'a')};
+    const QByteArray bad[] = {QByteArray("N\0S\r\nC\r\n", 8), QByteArray(64 * 1024 + 1, 'a')};
     for (const QByteArray& bytes : bad) {
         const QString path = dir.filePath("bad.nse");
         QFile f(path);

@@ -4,8 +4,8 @@
 #include <QRegularExpression>
 
 #include "core/tables/Listing.h"
-#include "support/PdfText.h"
 #include "core/tables/TablePrint.h"
+#include "support/PdfText.h"
 
 using namespace montira;
 using montira::test::PdfPages;
@@ -64,23 +64,6 @@ TEST(Listing, fontIsFixedPitchWhateverTheSystemSubstitutes) {
     EXPECT_EQ(fm.horizontalAdvance("iiiiiiiiii"), fm.horizontalAdvance("WWWWWWWWWW"));
 }
 
-TEST(Listing, printedPdfHoldsPreambleHeadingSeparatorAndEveryRow) {
-    const Records r(150);
-    PrintResult res;
-    const QStringList pages = PdfPages(PrintPdf(600, [&](QPainter& p, QPdfWriter& d) {
-        res = PrintListing(p, d, r.grid(), {"Ana", "Forno", "Acme"});
-    }));
-    ASSERT_EQ(res.outcome, PrintOutcome::Printed);
-    ASSERT_EQ(pages.size(), res.pages);
-    EXPECT_GT(res.pages, 1);
-    const QString all = pages.join("\n");
-    EXPECT_TRUE(all.contains(QRegularExpression("-\\s+Ana\\s*\\n\\s*-\\s+Forno")));
-    // pdftotext keeps what lies on the page: on A4 portrait the separator's last hyphens run
-    // past the right edge, as on paper.
-    EXPECT_TRUE(all.contains(QString(110, '-')));
-    EXPECT_TRUE(all.contains(QRegularExpression("\\b150\\s+24/03/07\\s+10:00:00")));
-}
-
 TEST(TablePrint, headingRepeatsOnEveryPageWithItsFooterAndNoRowIsLost) {
     const Records r(200);
     PrintResult res;
@@ -100,21 +83,6 @@ TEST(TablePrint, headingRepeatsOnEveryPageWithItsFooterAndNoRowIsLost) {
         rows += int(pages[i].count(QStringLiteral("24/03/07")));
     }
     EXPECT_EQ(rows, 200);
-}
-
-TEST(TablePrint, liveListVersionStartsWithTheTextsAndLayoutIsTheSameAt300And600Dpi) {
-    const Records r(120);
-    TablePrintOptions o;
-    o.headerLines = true;
-    o.header = {"Ana", "", "Acme"};
-    auto print = [&](int dpi) {
-        return PdfPages(
-            PrintPdf(dpi, [&](QPainter& p, QPdfWriter& d) { PrintTable(p, d, r.grid(), o); }));
-    };
-    const QStringList at300 = print(300);
-    EXPECT_TRUE(at300.first().trimmed().startsWith("-"));
-    EXPECT_TRUE(at300.first().contains("Acme"));
-    EXPECT_EQ(at300, print(600));
 }
 
 TEST(TablePrint, cancelStopsAtTheRowItWasRefused) {
