@@ -33,9 +33,13 @@ ToolbarCommands::ToolbarCommands(AppState& state, MeterLink& link, Recorder& rec
     : state_(state), link_(link), recorder_(recorder), list_(list), host_(host) {}
 
 QString ToolbarCommands::SamplePrompt() {
-    return QStringLiteral(
-        "Digite o valor desejado em segundos \r\n(o valor deve estar entre 1 e "
+    // The prompt breaks its line with CR LF; translations hold a plain line feed, which the
+    // input box shows the same.
+    QString prompt = tr(
+        "Digite o valor desejado em segundos \n(o valor deve estar entre 1 e "
         "86400).");
+    prompt.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return prompt;
 }
 
 void ToolbarCommands::registerWith(ToolbarDispatch& d) {
@@ -106,7 +110,7 @@ bool ToolbarCommands::openFile(const QString& path) {
     MeterLink::Lease lease = link_.take();
     host_.setSampleRunning(false);
     DataFileContents d = ReadDataFile(std::move(*bytes), [&](qsizetype n) {
-        target->setCaption(QString::number(n) + QStringLiteral(" gravações completas"));
+        target->setCaption(tr("%1 gravações completas").arg(n));
         host_.processEvents();
         return !link_.clock().stopping();
     });

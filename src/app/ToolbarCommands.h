@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -67,6 +68,8 @@ QString ListUnitOfHeading(const QString& firstHeading);
 // Every command of Toolbar1. The commands that only open another area's window run a hook
 // plugged in for their key; until a window is plugged its button does nothing.
 class ToolbarCommands {
+    Q_DECLARE_TR_FUNCTIONS(ToolbarCommands)
+
 public:
     ToolbarCommands(AppState& state, MeterLink& link, Recorder& recorder, LiveListFeed& list,
                     ToolbarHost& host);
@@ -108,7 +111,7 @@ public:
 
     // Prompt and title of the sampling interval's input box.
     static QString SamplePrompt();
-    static QString SampleTitle() { return QStringLiteral("Definir taxa de amostragem"); }
+    static QString SampleTitle() { return tr("Definir taxa de amostragem"); }
 
 private:
     void runPlugged(ToolbarCommand c);

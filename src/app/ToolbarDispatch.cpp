@@ -1,38 +1,49 @@
 #include "app/ToolbarDispatch.h"
 
+#include <QCoreApplication>
+
 namespace montira {
 
 const QVector<ToolbarButton>& ToolbarButtons() {
     static const QVector<ToolbarButton> buttons = {
-        {ToolbarCommand::Save, QStringLiteral("Save"), QStringLiteral("Salvar como"), 1, false},
-        {ToolbarCommand::Open, QStringLiteral("Open"), QStringLiteral("Abrir arquivo para ler"), 2,
-         false},
-        {ToolbarCommand::List, QStringLiteral("List"), QStringLiteral("Exibir lista"), 3, true},
-        {ToolbarCommand::Graph, QStringLiteral("Graph"), QStringLiteral("Exibir gráfico"), 4,
-         false},
-        {ToolbarCommand::Sample, QStringLiteral("Sample"), QStringLiteral("Taxa de amostragem"), 5,
-         true},
-        {ToolbarCommand::CF, QStringLiteral("CF"), QStringLiteral("Celsius / Fahrenheit"), 6,
-         false},
+        {ToolbarCommand::Save, QStringLiteral("Save"),
+         QT_TRANSLATE_NOOP("ToolbarButton", "Salvar como"), 1, false},
+        {ToolbarCommand::Open, QStringLiteral("Open"),
+         QT_TRANSLATE_NOOP("ToolbarButton", "Abrir arquivo para ler"), 2, false},
+        {ToolbarCommand::List, QStringLiteral("List"),
+         QT_TRANSLATE_NOOP("ToolbarButton", "Exibir lista"), 3, true},
+        {ToolbarCommand::Graph, QStringLiteral("Graph"),
+         QT_TRANSLATE_NOOP("ToolbarButton", "Exibir gráfico"), 4, false},
+        {ToolbarCommand::Sample, QStringLiteral("Sample"),
+         QT_TRANSLATE_NOOP("ToolbarButton", "Taxa de amostragem"), 5, true},
+        {ToolbarCommand::CF, QStringLiteral("CF"),
+         QT_TRANSLATE_NOOP("ToolbarButton", "Celsius / Fahrenheit"), 6, false},
         {ToolbarCommand::PowerOff, QStringLiteral("PowerOff"),
-         QStringLiteral("Desligamento automático"), 7, true},
-        {ToolbarCommand::Memory, QStringLiteral("Memory"), QStringLiteral("Registrador de dados "),
-         8, false},
+         QT_TRANSLATE_NOOP("ToolbarButton", "Desligamento automático"), 7, true},
+        {ToolbarCommand::Memory, QStringLiteral("Memory"),
+         QT_TRANSLATE_NOOP("ToolbarButton", "Registrador de dados "), 8, false},
         {ToolbarCommand::SetTime, QStringLiteral("SetTime"),
-         QStringLiteral("Ajustar a hora do instrumento pela hora do sistema"), 9, false},
+         QT_TRANSLATE_NOOP("ToolbarButton", "Ajustar a hora do instrumento pela hora do sistema"),
+         9, false},
         {ToolbarCommand::Environment, QStringLiteral("Environment"),
-         QStringLiteral("Ambiente e trabalho"), 10, true},
-        {ToolbarCommand::Btn, QStringLiteral("Btn"), QStringLiteral("Painel monitor"), 11, false},
-        {ToolbarCommand::AddText, QStringLiteral("AddText"), QStringLiteral("nome,setor,empresa"),
-         13, false},
-        {ToolbarCommand::Erase, QStringLiteral("Erase"), QStringLiteral("Apagar memória"), 14,
-         true},
+         QT_TRANSLATE_NOOP("ToolbarButton", "Ambiente e trabalho"), 10, true},
+        {ToolbarCommand::Btn, QStringLiteral("Btn"),
+         QT_TRANSLATE_NOOP("ToolbarButton", "Painel monitor"), 11, false},
+        {ToolbarCommand::AddText, QStringLiteral("AddText"),
+         QT_TRANSLATE_NOOP("ToolbarButton", "nome,setor,empresa"), 13, false},
+        {ToolbarCommand::Erase, QStringLiteral("Erase"),
+         QT_TRANSLATE_NOOP("ToolbarButton", "Apagar memória"), 14, true},
     };
     return buttons;
 }
 
+QString ToolbarToolTip(const ToolbarButton& button) {
+    return QCoreApplication::translate("ToolbarButton", button.toolTip);
+}
+
 QString SaveButtonToolTip(bool recording) {
-    return recording ? QStringLiteral("Interromper registro") : QStringLiteral("Salvar como");
+    return recording ? QCoreApplication::translate("ToolbarButton", "Interromper registro")
+                     : QCoreApplication::translate("ToolbarButton", "Salvar como");
 }
 
 int SaveButtonImage(bool recording) {

@@ -35,13 +35,15 @@ bool ToolbarCommandOfKey(const QString& key, ToolbarCommand* command);
 struct ToolbarButton {
     ToolbarCommand command;
     QString key;
-    QString toolTip;
+    const char* toolTip;  // untranslated: ToolbarToolTip() gives it in the user's language
     int image;
     bool separatorBefore;
 };
 
 // The 13 buttons, left to right.
 const QVector<ToolbarButton>& ToolbarButtons();
+// A button's tool tip in the user's language.
+QString ToolbarToolTip(const ToolbarButton& button);
 // Button 1 swaps image 1 / "Salvar como" for image 12 / "Interromper registro" while recording.
 QString SaveButtonToolTip(bool recording);
 int SaveButtonImage(bool recording);

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPageSize>
 #include <QPainter>
 #include <QPointer>
@@ -27,16 +28,20 @@
 #include <vector>
 
 #include "app/Language.h"
+#include "core/link/NoData.h"
 #include "core/record/DataFile.h"
+#include "core/record/DataFileOpen.h"
 #include "support/PanelRig.h"
 #include "ui/graphs/ListPlot1.h"
 #include "ui/graphs/RealTime24.h"
+#include "ui/link/NoPortMessage.h"
 #include "ui/link/Port.h"
 #include "ui/memory/Memory.h"
 #include "ui/memory/MemoryDownload.h"
 #include "ui/memory/MeterBtn.h"
 #include "ui/memory/SamplingDialogs.h"
 #include "ui/memory/Setup.h"
+#include "ui/panel/ToolbarDialogs.h"
 #include "ui/tables/AddText.h"
 #include "ui/tables/DataList.h"
 #include "ui/tables/FileList.h"
@@ -88,6 +93,56 @@ bool PortDialog(const QDir& dir) {
     dialog.preselect("SIM");
     dialog.show();
     return Save(dialog, dir, "port.png");
+}
+
+// The main window before the meter answers, its message boxes and the toolbar's own dialogs,
+// and the port window's offer of the simulated meter: each dialog is grabbed once it shows,
+// then dismissed.
+bool PanelDialogs(const QDir& dir) {
+    bool ok = true;
+    // Waits for the next modal dialog (the port window's scan lets events run before its
+    // message shows), grabs it and dismisses it.
+    std::function<void(const char*)> grabNext = [&](const char* name) {
+        QTimer::singleShot(10, [&, name] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w) return grabNext(name);
+            ok = Save(*w, dir, name) && ok;
+            if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+        });
+    };
+    test::PanelRig rig(test::PanelRig::Toolbar);
+    rig.panel.show();
+    rig.panel.widgets().LblCOM->setText(NoLinkCaption());  // as while the meter is silent
+    ok = Save(rig.panel, dir, "panel-nolink.png") && ok;
+    ToolbarDialogs dialogs(&rig.panel, rig.state);
+    QString answer;
+    grabNext("noport.png");
+    MakeNoPortMessage(
+        QCoreApplication::translate("montira", "Não foi possível abrir %1.").arg("/dev/ttyUSB0"))
+        ->exec();
+    grabNext("recording-error.png");
+    dialogs.busyMessage();
+    grabNext("erase.png");
+    dialogs.confirmErase();
+    grabNext("sample.png");
+    dialogs.inputBox(ToolbarCommands::SamplePrompt(), ToolbarCommands::SampleTitle(), "2", &answer);
+    grabNext("file-problem.png");
+    dialogs.fileProblem(CutLinesMessage("/home/ana/ensaio.plv", 3));
+    grabNext("save.png");
+    dialogs.saveDataDialog(&answer);
+    grabNext("open.png");
+    dialogs.openDataDialog(&answer);
+
+    AppState state;
+    NoPorts probe;
+    PortSources sources;
+    sources.systemPorts = [] { return QList<SystemPort>{}; };
+    sources.probe = &probe;
+    Port port(state, sources);
+    port.show();
+    grabNext("port-noport.png");
+    port.autoScan();
+    return ok;
 }
 
 bool FileListWindow(const QDir& dir) {
@@ -410,6 +465,7 @@ int main(int argc, char** argv) {
     }
     bool ok = PanelWindow(dir);
     ok = PortDialog(dir) && ok;
+    ok = PanelDialogs(dir) && ok;
     ok = FileListWindow(dir) && ok;
     ok = WorkLoadWindows(dir) && ok;
     ok = ToolbarWindows(dir) && ok;

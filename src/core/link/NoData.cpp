@@ -1,5 +1,7 @@
 #include "core/link/NoData.h"
 
+#include <QCoreApplication>
+
 #include "core/link/DeadlineClock.h"
 #include "core/link/Handshake.h"
 #include "core/link/PortName.h"
@@ -50,6 +52,10 @@ QByteArray ClockRepairBytes(const QByteArray& reply) {
     return b;
 }
 
+QString NoLinkCaption() {
+    return QCoreApplication::translate("montira", "Sem comunicação");
+}
+
 NoDataResult NoDataRoutine(NoDataContext& ctx) {
     const PollHooks& h = ctx.hooks;
     LinkState& link = ctx.state.link;
@@ -58,7 +64,7 @@ NoDataResult NoDataRoutine(NoDataContext& ctx) {
     qint64 lastOpenTry = ctx.clock.nowMs() - kReopenEveryMs;
     for (;;) {
         // Wait for a frame.
-        if (h.setComCaption) h.setComCaption(QStringLiteral("Sem comunicação"));
+        if (h.setComCaption) h.setComCaption(NoLinkCaption());
         Call(h.closeLiveWindows);
         Call(h.stopRecording);
         ctx.state.Recording = false;

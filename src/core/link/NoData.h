@@ -1,11 +1,12 @@
 #pragma once
 #include <QByteArray>
+#include <QString>
 #include <functional>
 
 #include "core/AppState.h"
 #include "core/link/Clock.h"
-#include "core/link/SerialPort.h"
 #include "core/link/PollHooks.h"
+#include "core/link/SerialPort.h"
 
 namespace montira {
 
@@ -35,6 +36,8 @@ struct NoDataContext {
 // about every half second), then reads the meter's clock with "G" and, when month or day is
 // 0, sets it with "F". Leaves LblCOM visible with "COM " + identifier when it is done.
 NoDataResult NoDataRoutine(NoDataContext& ctx);
+// "Sem comunicação" in the user's language: LblCOM while the meter is silent.
+QString NoLinkCaption();
 
 // The clock reply of "G": bytes 1-6 are year, month, day, hour, minute, second.
 // True when month or day is 0 (the clock was never set). A reply shorter than six bytes is

@@ -1,9 +1,11 @@
 #include "core/link/OpenMeterPort.h"
 
+#include <QCoreApplication>
+
 namespace montira {
 
 QString NoPortMessage() {
-    return QStringLiteral("Não há porta COM disponível");
+    return QCoreApplication::translate("montira", "Não há porta COM disponível");
 }
 
 OpenOutcome OpenMeterPort(SerialPort& port, QString* reason) {

@@ -1,5 +1,7 @@
 #include "core/link/PortName.h"
 
+#include <QCoreApplication>
+
 namespace montira {
 
 QString PortEntryText(const QString& identifier) {
@@ -29,7 +31,7 @@ bool IsSimulatedPort(const QString& identifier) {
 
 QString PortCaption(const QString& identifier) {
     // The simulated meter says so wherever the port is shown: its values are not measured.
-    if (IsSimulatedPort(identifier)) return QStringLiteral("SIMULADOR");
+    if (IsSimulatedPort(identifier)) return QCoreApplication::translate("montira", "SIMULADOR");
     return QStringLiteral("COM ") + identifier;
 }
 

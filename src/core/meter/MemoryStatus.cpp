@@ -1,5 +1,6 @@
 #include "core/meter/MemoryStatus.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "core/meter/Protocol.h"
@@ -30,7 +31,9 @@ qint64 ProgressHundredths(qint64 received, qint64 expected) {
 
 QString ProgressCaption(qint64 received, qint64 expected) {
     const qint64 h = ProgressHundredths(received, expected);
-    return QStringLiteral(" %1.%2 % completas").arg(h / 100).arg(h % 100, 2, 10, QLatin1Char('0'));
+    return QCoreApplication::translate("montira", " %1.%2 % completas")
+        .arg(h / 100)
+        .arg(h % 100, 2, 10, QLatin1Char('0'));
 }
 
 }  // namespace montira

@@ -1,5 +1,6 @@
 #include "core/record/DataFileOpen.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,27 +15,36 @@ std::optional<QByteArray> ReadDataFileBytes(const QString& path, QString* why) {
         if (why) *why = message;
         return std::nullopt;
     };
-    if (!info.exists()) return fail(QStringLiteral("O arquivo %1 não existe.").arg(name));
+    if (!info.exists())
+        return fail(QCoreApplication::translate("montira", "O arquivo %1 não existe.").arg(name));
     if (info.isDir())
-        return fail(QStringLiteral("%1 é uma pasta, não um arquivo de dados.").arg(name));
+        return fail(
+            QCoreApplication::translate("montira", "%1 é uma pasta, não um arquivo de dados.")
+                .arg(name));
     // isFile() holds for regular files only: a FIFO would block the open, a device never end.
     if (!info.isFile())
-        return fail(QStringLiteral("%1 não é um arquivo comum e não foi aberto.").arg(name));
+        return fail(
+            QCoreApplication::translate("montira", "%1 não é um arquivo comum e não foi aberto.")
+                .arg(name));
     if (info.size() > kMaxDataFileBytes)
-        return fail(QStringLiteral("%1 tem %2 MB: grande demais para um arquivo de dados.")
+        return fail(QCoreApplication::translate(
+                        "montira", "%1 tem %2 MB: grande demais para um arquivo de dados.")
                         .arg(name)
                         .arg(info.size() / (1024 * 1024)));
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Não foi possível abrir %1: %2").arg(name, f.errorString()));
+        return fail(QCoreApplication::translate("montira", "Não foi possível abrir %1: %2")
+                        .arg(name, f.errorString()));
     QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("Não foi possível ler %1: %2").arg(name, f.errorString()));
+        return fail(QCoreApplication::translate("montira", "Não foi possível ler %1: %2")
+                        .arg(name, f.errorString()));
     return bytes;
 }
 
 QString CutLinesMessage(const QString& path, int cutLines) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "montira",
                "%1 não parece um arquivo de dados: %2 linha(s) com mais de %3 "
                "caracteres foram cortadas.")
         .arg(path)

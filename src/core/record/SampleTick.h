@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <functional>
@@ -40,7 +41,9 @@ public:
     // A record could not be written: the recording has stopped; the text is for the user.
     std::function<void(const QString& message)> recordError;
 
-    static QString RecordErrorText() { return QStringLiteral("Erro!Registrando!"); }
+    static QString RecordErrorText() {
+        return QCoreApplication::translate("montira", "Erro!Registrando!");
+    }
 
 private:
     AppState& state_;

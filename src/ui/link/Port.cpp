@@ -26,7 +26,7 @@ void OpenDeviceManager() {
 Port::Port(AppState& state, PortSources sources, QWidget* parent)
     : QDialog(parent), state_(state), sources_(std::move(sources)) {
     setObjectName(QStringLiteral("Port"));
-    setWindowTitle(QStringLiteral("COM Port"));
+    setWindowTitle(tr("COM Port"));
     setFont(ArialFont(10));
 
     txtCom_ = new QComboBox(this);
@@ -36,21 +36,21 @@ Port::Port(AppState& state, PortSources sources, QWidget* parent)
     txtCom_->setMinimumContentsLength(18);
     txtCom_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
-    auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+    auto button = [this](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
         return b;
     };
-    btnReset_ = button("BtnReset", "Reset");
-    btnAutoScan_ = button("BtnAutoScan", "AutoScan");
-    btnDeviceManager_ = button("BtnDeviceManager", "Device Manager");
-    cmdOk_ = button("CmdOK", "OK");
+    btnReset_ = button("BtnReset", tr("Reset"));
+    btnAutoScan_ = button("BtnAutoScan", tr("AutoScan"));
+    btnDeviceManager_ = button("BtnDeviceManager", tr("Device Manager"));
+    cmdOk_ = button("CmdOK", tr("OK"));
     cmdOk_->setDefault(true);
 #ifndef Q_OS_WIN
     btnDeviceManager_->setToolTip(
-        QStringLiteral("Sem gerenciador de dispositivos neste sistema: as portas que o sistema "
-                       "informa já estão na lista, com descrição e fabricante na dica."));
+        tr("Sem gerenciador de dispositivos neste sistema: as portas que o sistema "
+           "informa já estão na lista, com descrição e fabricante na dica."));
 #endif
 
     progress_ = new QProgressBar(this);
@@ -116,7 +116,7 @@ void Port::autoScan() {
     // could be recorded as if they had been measured. It is offered by name instead.
     txtCom_->setCurrentIndex(-1);
     auto box = MakeNoPortMessage(reason, this);
-    box->addButton(QMessageBox::Yes)->setText(QStringLiteral("Usar o medidor simulado"));
+    box->addButton(QMessageBox::Yes)->setText(tr("Usar o medidor simulado"));
     box->button(QMessageBox::Yes)->setObjectName(QStringLiteral("UseSimulator"));
     if (box->exec() == QMessageBox::Yes) preselect(QString::fromLatin1(kSimulatedPortId));
 }

@@ -1,5 +1,6 @@
 #include "ui/link/PortList.h"
 
+#include <QCoreApplication>
 #include <QSerialPortInfo>
 
 #include "core/link/PortName.h"
@@ -7,6 +8,11 @@
 namespace montira {
 
 namespace {
+
+// The port list's texts, translated with the port window's own.
+struct PortTr {
+    Q_DECLARE_TR_FUNCTIONS(montira::Port)
+};
 
 QString ToolTipFor(const SystemPort& p) {
     QStringList parts;
@@ -66,7 +72,7 @@ QList<PortEntry> AllPortEntries(const QList<SystemPort>& system) {
         if (!seen) out.push_back({p.location, ToolTipFor(p)});
     }
     out.push_back({QString::fromLatin1(kSimulatedPortId),
-                   QStringLiteral("Medidor simulado, dentro do programa")});
+                   PortTr::tr("Medidor simulado, dentro do programa")});
     return out;
 }
 
@@ -88,10 +94,10 @@ QList<PortEntry> ScanPortEntries(const QList<PortEntry>& candidates, PortProbe& 
         if (o == OpenOutcome::Denied) denied << real[i].id;
     }
     if (reason && out.isEmpty()) {
-        *reason = denied.isEmpty() ? QStringLiteral(
+        *reason = denied.isEmpty() ? PortTr::tr(
                                          "Nenhuma porta serial foi encontrada neste computador: "
                                          "ligue o cabo do medidor e tente de novo.")
-                                   : QStringLiteral(
+                                   : PortTr::tr(
                                          "Sem permissão para abrir %1. No Linux, entre no grupo "
                                          "dialout e abra a sessão de novo.")
                                          .arg(denied.join(QStringLiteral(", ")));

@@ -16,7 +16,7 @@ namespace montira {
 Panel::Panel(AppState& state, SerialPort& port, Clock& clock, QWidget* parent)
     : QMainWindow(parent), state_(state), port_(port), clock_(clock), session_(state, port, clock) {
     setObjectName(QStringLiteral("Panel"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(tr(kCaption));
     setFont(ArialFont(10));
     w_ = BuildPanelWidgets(this);
     w_.LblCOM2->installEventFilter(this);
@@ -47,9 +47,9 @@ bool Panel::load(QString* reason) {
     move(0, 0);
     if (state_.PortId.isEmpty()) {
         if (reason)
-            *reason = QStringLiteral(
-                "Nenhuma porta foi escolhida: escolha uma entrada da lista, "
-                "como \"COM  1\".");
+            *reason =
+                tr("Nenhuma porta foi escolhida: escolha uma entrada da lista, "
+                   "como \"COM  1\".");
         return false;
     }
     QString why;
@@ -120,9 +120,9 @@ void Panel::showStateIndicators() {
 }
 
 QString Panel::caption(bool withBuild) const {
-    const QString c = QString::fromUtf8(withBuild ? kCaptionWithBuild : kCaption);
+    const QString c = tr(withBuild ? kCaptionWithBuild : kCaption);
     // Values from the simulated meter are never taken for measured ones.
-    return IsSimulatedPort(state_.PortId) ? c + QStringLiteral(" - SIMULADOR") : c;
+    return IsSimulatedPort(state_.PortId) ? tr("%1 - SIMULADOR").arg(c) : c;
 }
 
 void Panel::toggleCaption() {

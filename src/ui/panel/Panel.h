@@ -20,9 +20,10 @@ namespace montira {
 class Panel : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr const char* kCaption = "MONTIRA DE STRESS TERMICO - Painel     V10.03";
+    static constexpr const char* kCaption =
+        QT_TR_NOOP("MONTIRA DE STRESS TERMICO - Painel     V10.03");
     static constexpr const char* kCaptionWithBuild =
-        "MONTIRA DE STRESS TERMICO - Painel     V10.03 190410.1";
+        QT_TR_NOOP("MONTIRA DE STRESS TERMICO - Painel     V10.03 190410.1");
 
     Panel(AppState& state, SerialPort& port, Clock& clock, QWidget* parent = nullptr);
     ~Panel() override;

@@ -1,5 +1,6 @@
 #include "ui/panel/PanelLayout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
@@ -9,11 +10,17 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/link/NoData.h"
 #include "ui/common/PanelFonts.h"
 
 namespace montira {
 
 namespace {
+
+// The main window's texts, translated with the window's own.
+struct PanelTr {
+    Q_DECLARE_TR_FUNCTIONS(montira::Panel)
+};
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font) {
     auto* l = new QLabel(text, parent);
@@ -57,16 +64,16 @@ PanelWidgets BuildPanelWidgets(QMainWindow* window) {
     // Title and port
     auto* head = new QHBoxLayout;
     w.Label1 =
-        MakeLabel(body, "Label1", QStringLiteral("MONTIRA DE STRESS TERMICO"), ArialFont(15, true));
+        MakeLabel(body, "Label1", PanelTr::tr("MONTIRA DE STRESS TERMICO"), ArialFont(15, true));
     w.Label1->setStyleSheet(QStringLiteral("color: #0d3b66;"));
-    w.LblCOM = MakeLabel(body, "LblCOM", QStringLiteral("Sem comunicação"), ArialFont(12, true));
+    const QString noLink = NoLinkCaption();
+    w.LblCOM = MakeLabel(body, "LblCOM", noLink, ArialFont(12, true));
     w.LblCOM->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    w.LblCOM->setMinimumWidth(
-        QFontMetrics(w.LblCOM->font()).horizontalAdvance(QStringLiteral("Sem comunicação")) + 8);
+    w.LblCOM->setMinimumWidth(QFontMetrics(w.LblCOM->font()).horizontalAdvance(noLink) + 8);
     w.LblCOM->setStyleSheet(QStringLiteral("color: #a4161a;"));
     w.LblCOM2 = MakeLabel(body, "LblCOM2", QString(), ArialFont(7));
     w.LblCOM2->setFixedSize(14, 14);
-    w.LblCOM2->setToolTip(QStringLiteral("Versão"));
+    w.LblCOM2->setToolTip(PanelTr::tr("Versão"));
     w.LblCOM2->setCursor(Qt::PointingHandCursor);
     head->addWidget(w.Label1);
     head->addStretch(1);
@@ -83,7 +90,7 @@ PanelWidgets BuildPanelWidgets(QMainWindow* window) {
     display->setStyleSheet(QString::fromLatin1(kDisplayStyle));
     auto* dl = new QGridLayout(display);
     dl->setContentsMargins(14, 8, 14, 10);
-    w.UnitDry = MakeLabel(display, "UnitDry", QStringLiteral("Dry"), ArialFont(14, true));
+    w.UnitDry = MakeLabel(display, "UnitDry", PanelTr::tr("Dry"), ArialFont(14, true));
     w.LblTemperature =
         MakeLabel(display, "LblTemperature", QString(), ArialFont(kWaitingDigitsPt, true));
     w.LblTemperature->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -145,25 +152,25 @@ PanelWidgets BuildPanelWidgets(QMainWindow* window) {
         ++row;
     };
     const QString degC = QStringLiteral("°C");
-    addRow(&w.UnitWet, "UnitWet", QStringLiteral("Úmido"), &w.lblWet, "lblWet", QString(),
-           &w.DegWet, "DegWet", degC);
-    addRow(&w.UnitGlobe, "UnitGlobe", QStringLiteral("Globo"), &w.LblGlobe, "LblGlobe", QString(),
+    addRow(&w.UnitWet, "UnitWet", PanelTr::tr("Úmido"), &w.lblWet, "lblWet", QString(), &w.DegWet,
+           "DegWet", degC);
+    addRow(&w.UnitGlobe, "UnitGlobe", PanelTr::tr("Globo"), &w.LblGlobe, "LblGlobe", QString(),
            &w.DegGlobe, "DegGlobe", degC);
-    addRow(&w.UnitRH, "UnitRH", QStringLiteral("%UR"), &w.LblRH, "LblRH", QStringLiteral("RH"),
+    addRow(&w.UnitRH, "UnitRH", PanelTr::tr("%UR"), &w.LblRH, "LblRH", QStringLiteral("RH"),
            &w.DegRH, "DegRH", QStringLiteral("%"));
-    addRow(&w.UnitDew, "UnitDew", QStringLiteral("Orvalho"), &w.LblDew, "LblDew", QString(),
-           &w.DegDew, "DegDew", degC);
-    addRow(&w.UnitHI, "UnitHI", QStringLiteral("I.C."), &w.LblHi, "LblHi", QString(), &w.DegHI,
+    addRow(&w.UnitDew, "UnitDew", PanelTr::tr("Orvalho"), &w.LblDew, "LblDew", QString(), &w.DegDew,
+           "DegDew", degC);
+    addRow(&w.UnitHI, "UnitHI", PanelTr::tr("I.C."), &w.LblHi, "LblHi", QString(), &w.DegHI,
            "DegHI", degC);
-    addRow(&w.UnitHumidex, "UnitHumidex", QStringLiteral("Humidex"), &w.LblHumidex, "LblHumidex",
+    addRow(&w.UnitHumidex, "UnitHumidex", PanelTr::tr("Humidex"), &w.LblHumidex, "LblHumidex",
            QStringLiteral("Humidx"), &w.DegHumidex, "DegHumidex", degC);
-    addRow(&w.UnitWBGTi, "UnitWBGTi", QStringLiteral("IBUTGi"), &w.LblWBGTi, "LblWBGTi", QString(),
+    addRow(&w.UnitWBGTi, "UnitWBGTi", PanelTr::tr("IBUTGi"), &w.LblWBGTi, "LblWBGTi", QString(),
            &w.DegWBGTi, "DegWBGTi", degC);
-    addRow(&w.UnitWBGTo, "UnitWBGTo", QStringLiteral("IBUTGo"), &w.LblWBGTo, "LblWBGTo", QString(),
+    addRow(&w.UnitWBGTo, "UnitWBGTo", PanelTr::tr("IBUTGo"), &w.LblWBGTo, "LblWBGTo", QString(),
            &w.DegWBGTo, "DegWBGTo", degC);
-    addRow(&w.UnitWind, "UnitWind", QStringLiteral("Vel. ar"), &w.LblWind, "LblWind", QString(),
+    addRow(&w.UnitWind, "UnitWind", PanelTr::tr("Vel. ar"), &w.LblWind, "LblWind", QString(),
            &w.LblUnitWind, "LblUnitWind", QStringLiteral("m/s"));
-    addRow(&w.LblUnitTwc, "LblUnitTwc", QStringLiteral("Twc"), &w.LblTwc, "LblTwc", QString(),
+    addRow(&w.LblUnitTwc, "LblUnitTwc", PanelTr::tr("Twc"), &w.LblTwc, "LblTwc", QString(),
            &w.DegTwc, "DegTwc", degC);
     grid->setColumnStretch(1, 1);
     main->addWidget(values, 2);
@@ -174,10 +181,10 @@ PanelWidgets BuildPanelWidgets(QMainWindow* window) {
     status->setSpacing(14);
     const QFont stateFont = ArialFont(10, true);
     w.LblHold = MakeLabel(body, "LblHold", QStringLiteral("H"), stateFont);
-    w.LblRecord = MakeLabel(body, "LblRecord", QStringLiteral("Record"), stateFont);
-    w.LblFull = MakeLabel(body, "LblFull", QStringLiteral("Full"), stateFont);
-    w.LblBt = MakeLabel(body, "LblBt", QStringLiteral("BT"), stateFont);
-    w.LblRec = MakeLabel(body, "LblRec", QStringLiteral("Registro"), stateFont);
+    w.LblRecord = MakeLabel(body, "LblRecord", PanelTr::tr("Record"), stateFont);
+    w.LblFull = MakeLabel(body, "LblFull", PanelTr::tr("Full"), stateFont);
+    w.LblBt = MakeLabel(body, "LblBt", PanelTr::tr("BT"), stateFont);
+    w.LblRec = MakeLabel(body, "LblRec", PanelTr::tr("Registro"), stateFont);
     w.LblRec->setStyleSheet(QStringLiteral("color: #a4161a;"));
     w.LblCount = MakeLabel(body, "LblCount", QString(), ArialFont(10));
     w.LblFileName = MakeLabel(body, "LblFileName", QString(), ArialFont(10));

@@ -10,7 +10,7 @@ Toolbar::Toolbar(QToolBar* bar, ToolbarDispatch& dispatch)
         if (b.separatorBefore) bar_->addSeparator();
         QAction* a = bar_->addAction(ToolbarIcon(b.image), b.key);
         a->setObjectName(b.key);
-        a->setToolTip(b.toolTip);
+        a->setToolTip(ToolbarToolTip(b));
         a->setData(b.image);
         const ToolbarCommand command = b.command;
         connect(a, &QAction::triggered, this, [this, command] { dispatch_.dispatch(command); });

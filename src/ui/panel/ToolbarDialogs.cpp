@@ -16,7 +16,7 @@ ToolbarDialogs::~ToolbarDialogs() {
 bool ToolbarDialogs::saveDataDialog(QString* path) {
     // The dialog asks before it replaces an existing file.
     const QString p = QFileDialog::getSaveFileName(mainWindow_, QString(), state_.LastDialogFolder,
-                                                   QString::fromLatin1(kDataFilter));
+                                                   tr(kDataFilter));
     if (p.isEmpty()) return false;
     *path = p;
     return true;
@@ -24,14 +24,14 @@ bool ToolbarDialogs::saveDataDialog(QString* path) {
 
 bool ToolbarDialogs::openDataDialog(QString* path) {
     const QString p = QFileDialog::getOpenFileName(mainWindow_, QString(), state_.LastDialogFolder,
-                                                   QString::fromLatin1(kDataFilter));
+                                                   tr(kDataFilter));
     if (p.isEmpty()) return false;
     *path = p;
     return true;
 }
 
 void ShowRecordingError(QWidget* parent) {
-    QMessageBox::critical(parent, QString::fromLatin1(ToolbarDialogs::kTitle),
+    QMessageBox::critical(parent, ToolbarDialogs::tr(ToolbarDialogs::kTitle),
                           SampleTicker::RecordErrorText());
 }
 
@@ -40,8 +40,8 @@ void ToolbarDialogs::busyMessage() {
 }
 
 bool ToolbarDialogs::confirmErase() {
-    return QMessageBox::warning(mainWindow_, QStringLiteral("Warning"),
-                                QStringLiteral("All saved data in memory will be deleted."),
+    return QMessageBox::warning(mainWindow_, tr("Warning"),
+                                tr("All saved data in memory will be deleted."),
                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
@@ -73,7 +73,7 @@ void ToolbarDialogs::processEvents() {
 }
 
 void ToolbarDialogs::fileProblem(const QString& message) {
-    QMessageBox::warning(mainWindow_, QString::fromLatin1(kTitle), message);
+    QMessageBox::warning(mainWindow_, tr(kTitle), message);
 }
 
 }  // namespace montira

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -11,9 +12,11 @@ namespace montira {
 // The toolbar commands' dialogs and message boxes on the desktop, the main window's two
 // timers, and the file window that "Open" fills.
 class ToolbarDialogs : public ToolbarHost {
+    Q_DECLARE_TR_FUNCTIONS(ToolbarDialogs)
+
 public:
-    static constexpr const char* kTitle = "MONTIRA DE STRESS TERMICO";
-    static constexpr const char* kDataFilter = "Data Files (*.plv);;All Files (*)";
+    static constexpr const char* kTitle = QT_TR_NOOP("MONTIRA DE STRESS TERMICO");
+    static constexpr const char* kDataFilter = QT_TR_NOOP("Data Files (*.plv);;All Files (*)");
 
     // `state` gives the folder the file dialogs start in (the last one the user used).
     ToolbarDialogs(QWidget* mainWindow, const AppState& state)

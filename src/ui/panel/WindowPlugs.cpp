@@ -1,6 +1,7 @@
 #include "ui/panel/WindowPlugs.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -77,7 +78,9 @@ void PlugManual(Panel& panel, MeterBtn& keypad,
         if (*manual) (*manual)->setWindowTitle(c);
     };
     keypad.restoreManualCaption = [manual] {
-        if (*manual) (*manual)->setWindowTitle(QStringLiteral("Registros Manuais"));
+        if (*manual)
+            (*manual)->setWindowTitle(
+                QCoreApplication::translate("WindowPlugs", "Registros Manuais"));
     };
     keypad.manualRows = [&panel, manual](const TextTable& c, const TextTable& f) {
         if (*manual) (*manual)->setRows(c, f, panel.state().CelsiusMode);
