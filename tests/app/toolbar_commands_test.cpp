@@ -16,14 +16,11 @@ namespace {
 
 struct FakeFileList : FileListTarget {
     QStringList captions;
-    QString name, sector, company;
-    QStringList heading;
+    QString company;
     TextTable rows;
     void setCaption(const QString& c) override { captions << c; }
-    void setHeaderTexts(const QString& n, const QString& s, const QString& c) override {
-        name = n, sector = s, company = c;
-    }
-    void setHeading(const QStringList& h) override { heading = h; }
+    void setHeaderTexts(const QString&, const QString&, const QString& c) override { company = c; }
+    void setHeading(const QStringList&) override {}
     void setRows(TextTable r) override { rows = std::move(r); }
 };
 

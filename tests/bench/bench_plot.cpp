@@ -25,14 +25,6 @@ QString CliPath() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/../montira-cli");
 }
 
-void BM_ReadFileAlone(benchmark::State& state) {
-    for (auto _ : state) {
-        montira::DataFileContents d = ReadBigFile();
-        benchmark::DoNotOptimize(d.rows.rowCount());
-    }
-}
-BENCHMARK(BM_ReadFileAlone)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
-
 // Read, take the numbers and draw at 800 × 600, in process.
 void BM_PlotInProcess(benchmark::State& state) {
     const auto detail =

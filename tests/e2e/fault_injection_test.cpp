@@ -69,17 +69,12 @@ RecordingFile Inspect(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return r;
     const QByteArray all = f.readAll();
-    const QList<QByteArray> lines = FileLines(path);
-    for (int i = 1; i < lines.size(); ++i) {
-        const QByteArray& l = lines[i];
+    if (!all.isEmpty() && !all.endsWith('\n')) ++r.broken;  // a half-written last line
+    for (const QByteArray& l : all.split('\n').mid(1, all.count('\n') - 1)) {
         const bool whole = l.count('\t') == 12 && l.endsWith("\t\r") &&
                            l.startsWith(QByteArray::number(r.complete + 1) + '\t');
-        if (whole)
-            ++r.complete;
-        else
-            ++r.broken;
+        ++(whole ? r.complete : r.broken);
     }
-    if (!all.isEmpty() && !all.endsWith('\n')) ++r.broken;  // a half-written last line
     return r;
 }
 

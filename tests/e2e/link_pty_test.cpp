@@ -94,24 +94,3 @@ TEST(LinkPty, aVanishedMeterIsReportedAsAFailedPort) {
     EXPECT_FALSE(AttentionHandshake(port, clock, link));  // at once, not after 500 s
     EXPECT_FALSE(link.MeterOnline);
 }
-
-TEST(LinkPty, aFullLoggerDumpArrivesWhole) {
-    SimProcess sim({"--full-logger"});
-    ASSERT_FALSE(sim.path().isEmpty());
-    QtSerialPort port(sim.path());
-    ASSERT_EQ(port.open(), OpenOutcome::Opened);
-    EventLoopClock clock;
-    LinkState link;
-    const QByteArray c = QueryCommand(port, clock, link, 'c');
-    ASSERT_EQ(c.size(), 7);
-    const int used = uint8_t(c[1]) * 65536 + uint8_t(c[2]) * 256 + uint8_t(c[3]);
-    EXPECT_EQ(used, 126207);
-    QByteArray dump = QueryCommand(port, clock, link, 'C');
-    QElapsedTimer t;
-    t.start();
-    while (dump.size() < used - 2048 && t.elapsed() < 20000) {
-        clock.pump();
-        dump += port.readAll();
-    }
-    EXPECT_EQ(dump.size(), used - 2048);
-}

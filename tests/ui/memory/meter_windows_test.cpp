@@ -46,19 +46,14 @@ TEST(MeterBtnWindow, readAllListsTheLastRecordFirstOrSaysNoneAreStored) {
     Rig r;
     MeterBtn w(r.state, r.port, r.clock, r.pause);
     w.message = [&](const QString& m) { r.messages << m; };
-    QStringList captions;
-    int opened = 0, restored = 0;
+    int opened = 0;
     TextTable rows;
     w.openManual = [&](int n) { opened = n; };
-    w.manualCaption = [&](const QString& c) { captions << c; };
-    w.restoreManualCaption = [&] { ++restored; };
     w.manualRows = [&](const TextTable& c, const TextTable&) { rows = c; };
 
     w.CmdReadAll->click();
     EXPECT_EQ(opened, 3);
     EXPECT_EQ(rows.rowCount(), 3);
-    EXPECT_EQ(captions.last(), "100.0 % completas");
-    EXPECT_EQ(restored, 1);
 
     r.meter.clearManualRecords();
     rows.clear();
