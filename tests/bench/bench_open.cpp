@@ -1,4 +1,4 @@
-// "Open" of a 320,000-record data file (about 23 MB) into the file window, against a table
+// "Open" of a 320,000-record data file (about 22 MB) into the file window, against a table
 // widget that holds one item per cell (the way a grid of the old program was filled) and
 // against a bare scan that only finds the lines and fields.
 // Reports the time and the growth of resident memory of each, and the file size.
