@@ -4,11 +4,10 @@
 //    bytes (10 bits each). The goal: at most the wire time + 2 % + 0.5 s.
 //  - the largest set that fits in the logger decoded into the downloaded-data list
 //    (goal: under 0.3 s).
-#include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 
+#include "bench/BenchData.h"
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "core/link/QtSerialPort.h"
@@ -17,6 +16,7 @@
 #include "core/meter/LiveFrame.h"
 #include "sim/PtyMeter.h"
 #include "sim/SimSerialPort.h"
+#include "support/LoggerBytes.h"
 #include "ui/memory/SetToDataList.h"
 
 namespace {
@@ -69,27 +69,17 @@ BENCHMARK(BM_FullLoggerDownloadAt19200)->Iterations(1)->UseManualTime()->Unit(be
 
 // One set filling the whole logger: 15,517 records.
 LoggerMemory LargestSet() {
-    const int records = (kFullLogger - 2048 - 16) / 8;
-    QByteArray d;
-    const auto word = [&d](int v) {
-        d += char((v >> 8) & 0xFF);
-        d += char(v & 0xFF);
-    };
-    for (int v : {26, 12, 31, 20, 0, 0, 0, 2}) d += char(v);
-    word(records);
-    word(20);
-    word(10);
-    word(0);
-    for (int i = 0; i < records; ++i) {
-        word(5100 + 3000 + i % 700);
-        word(5100 + 2500 + i % 500);
-        word(5100 + 2000 + i % 300);
-        word(1000 + i % 400);
-    }
+    test::SetBytes set;
+    set.intervalSec = 2;
+    set.offsetA = 20;
+    set.offsetB = 10;
+    for (int i = 0; i < (kFullLogger - 2048 - 16) / 8; ++i)
+        set.records.push_back({uint16_t(8100 + i % 700), uint16_t(7600 + i % 500),
+                               uint16_t(7100 + i % 300), uint16_t(1000 + i % 400)});
     LoggerMemory m;
-    m.MemoryDump = d;
+    m.MemoryDump = set.bytes();
     m.MemorySetCount = 1;
-    m.sets = SplitSets(d, 1);
+    m.sets = SplitSets(m.MemoryDump, 1);
     return m;
 }
 
@@ -120,10 +110,5 @@ BENCHMARK(BM_DecodeLargestSetIntoDataList)->UseManualTime()->Unit(benchmark::kMi
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return montira::bench::RunBenchmarks(argc, argv);
 }

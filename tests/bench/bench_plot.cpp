@@ -2,85 +2,35 @@
 // alone (the ratio is reported), the drawing in process from the per-column summary and
 // segment by segment, a zoomed redraw and a cursor redraw over the drawn plot; and one tick of
 // the real-time chart, alone and with its window repainted.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <cmath>
 
+#include "bench/BenchData.h"
 #include "core/graphs/PlotCursor.h"
 #include "core/graphs/PlotList.h"
 #include "core/graphs/RealTimeChart.h"
-#include "core/record/DataFile.h"
 #include "ui/graphs/RealTime24.h"
 
 namespace {
 
-constexpr int kRecords = 320000;
-
-QTemporaryDir& Dir() {
-    static QTemporaryDir dir;
-    return dir;
-}
-
-const QString& DataFilePath() {
-    static const QString path = [] {
-        const QString p = Dir().filePath(QStringLiteral("grande.plv"));
-        QFile f(p);
-        f.open(QIODevice::WriteOnly);
-        f.write(montira::EncodeFieldsLine(montira::DataFileHeading(true)));
-        for (int i = 1; i <= kRecords; ++i) {
-            const int s = i % 60, m = (i / 60) % 60, h = (i / 3600) % 24;
-            const double t = 25 + 10 * std::sin(i / 5000.0) + double(i % 13) / 10.0;
-            const QByteArray twc =
-                i % 1000 == 0 ? QByteArray("- - -") : QByteArray::number(t - 4, 'f', 1);
-            f.write(QStringLiteral("%1\t24/03/07\t%2:%3:%4\t%5\t%6\t22.1\t29.6\t25.1\t24.8\t%7"
-                                   "\t1.6\t%8\t\r\n")
-                        .arg(i)
-                        .arg(h, 2, 10, QChar('0'))
-                        .arg(m, 2, 10, QChar('0'))
-                        .arg(s, 2, 10, QChar('0'))
-                        .arg(t, 0, 'f', 1)
-                        .arg(t - 7, 0, 'f', 1)
-                        .arg(t + 6, 0, 'f', 1)
-                        .arg(QString::fromLatin1(twc))
-                        .toLatin1());
-        }
-        return p;
-    }();
-    return path;
-}
-
-montira::DataFileContents ReadIt() {
-    QFile f(DataFilePath());
-    f.open(QIODevice::ReadOnly);
-    return montira::ReadDataFile(f.readAll());
-}
+using montira::bench::BigFile;
+using montira::bench::Dir;
+using montira::bench::kBigRecords;
+using montira::bench::ReadBigFile;
 
 QString CliPath() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/../montira-cli");
 }
-
-void BM_ReadFileAlone(benchmark::State& state) {
-    for (auto _ : state) {
-        montira::DataFileContents d = ReadIt();
-        benchmark::DoNotOptimize(d.rows.rowCount());
-    }
-}
-BENCHMARK(BM_ReadFileAlone)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 // Read, take the numbers and draw at 800 × 600, in process.
 void BM_PlotInProcess(benchmark::State& state) {
     const auto detail =
         state.range(0) ? montira::PlotDetail::Summary : montira::PlotDetail::EverySegment;
     for (auto _ : state) {
-        const montira::DataFileContents d = ReadIt();
+        const montira::DataFileContents d = ReadBigFile();
         const montira::PlotColumns c = montira::ReadPlotColumns(d.rows);
         QImage img(800, 600, QImage::Format_RGB32);
         QPainter p(&img);
@@ -108,13 +58,13 @@ void BM_CliPlotVersusReading(benchmark::State& state) {
         QElapsedTimer t;
         t.start();
         QProcess p;
-        p.start(CliPath(), {"plot", DataFilePath(), "--out", Dir().filePath("grande.png")});
+        p.start(CliPath(), {"plot", BigFile(), "--out", Dir().filePath("grande.png")});
         p.waitForFinished(60000);
         cliMs += double(t.nsecsElapsed()) / 1e6;
         if (p.exitCode() != 0) state.SkipWithError("plot failed");
         state.PauseTiming();
         t.restart();
-        benchmark::DoNotOptimize(ReadIt().rows.rowCount());
+        benchmark::DoNotOptimize(ReadBigFile().rows.rowCount());
         readMs += double(t.nsecsElapsed()) / 1e6;
         state.ResumeTiming();
     }
@@ -125,7 +75,7 @@ void BM_CliPlotVersusReading(benchmark::State& state) {
 BENCHMARK(BM_CliPlotVersusReading)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 struct Drawn {
-    montira::DataFileContents d = ReadIt();
+    montira::DataFileContents d = ReadBigFile();
     montira::PlotColumns c = montira::ReadPlotColumns(d.rows);
     montira::PlotSettings s = montira::PlotSettingsFor(d.heading[0], d.rows.rowCount());
     QImage img{800, 600, QImage::Format_RGB32};
@@ -161,7 +111,7 @@ void BM_CursorRedraw(benchmark::State& state) {
     const montira::PlotView v = montira::FullView(d.s);
     long long r = 1;
     for (auto _ : state) {
-        r = (r + 7919) % kRecords + 1;
+        r = (r + 7919) % kBigRecords + 1;
         QPainter p(&screen);
         p.drawImage(0, 0, d.img);
         montira::DrawCursor(p, screen.size(), g, montira::RecordX(g, v, r),
@@ -217,11 +167,5 @@ BENCHMARK(BM_ChartTickInWindow)->Unit(benchmark::kMicrosecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    DataFilePath();  // the file is made before anything is measured
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return montira::bench::RunBenchmarks(argc, argv, true);
 }

@@ -1,14 +1,12 @@
 // The clock window showing the meter's running clock: a "G" exchange every 200 ms, each
 // waiting in the event loop. Goal: the program stays under 2 % of a core meanwhile, and the
 // window keeps answering (its own timers and clicks run between the exchanges).
-#include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QTimer>
 
+#include "bench/BenchData.h"
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "sim/SimSerialPort.h"
@@ -63,9 +61,5 @@ BENCHMARK(BM_SetupShowingTheMeterClock)->Iterations(1)->UseManualTime()->Unit(be
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return montira::bench::RunBenchmarks(argc, argv);
 }

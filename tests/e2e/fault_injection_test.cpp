@@ -17,7 +17,9 @@
 
 #include "support/Processes.h"
 
+using montira::test::Cli;
 using montira::test::FileLines;
+using montira::test::RunResult;
 
 namespace {
 
@@ -51,33 +53,9 @@ public:
     ::testing::AddGlobalTestEnvironment(new CountsWriter);
 
 // The simulated meter in its own process, obeying fault commands.
-class FaultySim {
-public:
-    explicit FaultySim(const QStringList& extra = {}) {
-        proc_.start(QStringLiteral(MONTIRA_CLI_PATH),
-                    QStringList{"sim", "--pty", "--control"} + extra);
-        path_ = nextPath(10000);
-    }
-    ~FaultySim() {
-        proc_.kill();
-        proc_.waitForFinished(5000);
-    }
-    QString path() const { return path_; }
-    void send(const char* command) {
-        proc_.write(QByteArray(command) + '\n');
-        proc_.waitForBytesWritten(1000);
-    }
-    // The path of the next terminal the simulator opens (after a hang-up).
-    QString nextPath(int waitMs) {
-        QElapsedTimer t;
-        t.start();
-        while (!proc_.canReadLine() && t.elapsed() < waitMs) proc_.waitForReadyRead(50);
-        return QString::fromLocal8Bit(proc_.readLine()).trimmed();
-    }
-
-private:
-    QProcess proc_;
-    QString path_;
+struct FaultySim : montira::test::SimProcess {
+    explicit FaultySim(const QStringList& extra = {})
+        : SimProcess(QStringList{"--control"} + extra) {}
 };
 
 // A recording's file: data lines that are whole and numbered in order, and those that are not.
@@ -91,17 +69,12 @@ RecordingFile Inspect(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return r;
     const QByteArray all = f.readAll();
-    const QList<QByteArray> lines = FileLines(path);
-    for (int i = 1; i < lines.size(); ++i) {
-        const QByteArray& l = lines[i];
+    if (!all.isEmpty() && !all.endsWith('\n')) ++r.broken;  // a half-written last line
+    for (const QByteArray& l : all.split('\n').mid(1, all.count('\n') - 1)) {
         const bool whole = l.count('\t') == 12 && l.endsWith("\t\r") &&
                            l.startsWith(QByteArray::number(r.complete + 1) + '\t');
-        if (whole)
-            ++r.complete;
-        else
-            ++r.broken;
+        ++(whole ? r.complete : r.broken);
     }
-    if (!all.isEmpty() && !all.endsWith('\n')) ++r.broken;  // a half-written last line
     return r;
 }
 
@@ -200,8 +173,7 @@ TEST_F(FaultInjection, secondProgramOnTheSamePortIsTurnedAwayAndTheFirstGoesOn) 
     ASSERT_GE(WaitForSamples(out_, 2), 2);
     QElapsedTimer t;
     t.start();
-    const montira::test::RunResult second =
-        montira::test::Cli({"clock", "--port", sim.path(), "--timeout", "5"}, 15000);
+    const RunResult second = Cli({"clock", "--port", sim.path(), "--timeout", "5"}, 15000);
     EXPECT_EQ(second.code, kFailure) << second.errText().toStdString();
     EXPECT_TRUE(second.errText().contains("em uso")) << second.errText().toStdString();
     EXPECT_LT(t.elapsed(), 5000);
@@ -209,36 +181,31 @@ TEST_F(FaultInjection, secondProgramOnTheSamePortIsTurnedAwayAndTheFirstGoesOn) 
     countLost(6);
 }
 
+// The command of `args` on `sim` ends as a silent meter within `boundMs` of the cut; asked
+// again once the meter is back (`backMs` after the cut), it succeeds and gives that result.
+RunResult CutThenAgain(FaultySim& sim, const QStringList& args, int boundMs, int backMs) {
+    QElapsedTimer t;
+    t.start();
+    const RunResult cut = Cli(args + QStringList{"--port", sim.path(), "--timeout", "3"}, 30000);
+    EXPECT_EQ(cut.code, kNoMeter) << cut.errText().toStdString();
+    EXPECT_LT(t.elapsed(), boundMs);
+    while (t.elapsed() < backMs) QThread::msleep(100);
+    const RunResult again = Cli(args + QStringList{"--port", sim.path(), "--timeout", "10"}, 60000);
+    EXPECT_EQ(again.code, kDone) << again.errText().toStdString();
+    return again;
+}
+
 TEST_F(FaultInjection, downloadCutInTheMiddleOfTheDumpEndsAsSilentMeterThenSucceeds) {
     FaultySim sim({"--full-logger"});
     sim.send("silence 6000 5000 C");  // 5000 bytes into the dump
-    QElapsedTimer t;
-    t.start();
-    const montira::test::RunResult cut =
-        montira::test::Cli({"memory", "--port", sim.path(), "--timeout", "3"}, 30000);
-    EXPECT_EQ(cut.code, kNoMeter) << cut.errText().toStdString();
-    EXPECT_LT(t.elapsed(), 20000);
-    while (t.elapsed() < 9000) QThread::msleep(100);  // the meter is back
-    const montira::test::RunResult again =
-        montira::test::Cli({"memory", "--port", sim.path(), "--timeout", "10"}, 60000);
-    EXPECT_EQ(again.code, kDone) << again.errText().toStdString();
-    EXPECT_FALSE(again.out.isEmpty());
+    EXPECT_FALSE(CutThenAgain(sim, {"memory"}, 20000, 9000).out.isEmpty());
 }
 
 TEST_F(FaultInjection, clockExchangeCutInTheMiddleEndsAsSilentMeterThenSucceeds) {
     FaultySim sim;
     sim.send("silence 5000 2 G");  // two bytes of the clock reply, then nothing
-    QElapsedTimer t;
-    t.start();
-    const montira::test::RunResult cut =
-        montira::test::Cli({"clock", "--port", sim.path(), "--timeout", "3"}, 30000);
-    EXPECT_EQ(cut.code, kNoMeter) << cut.errText().toStdString() << cut.out.constData();
-    EXPECT_LT(t.elapsed(), 15000);
-    while (t.elapsed() < 6000) QThread::msleep(100);
-    const montira::test::RunResult again =
-        montira::test::Cli({"clock", "--port", sim.path(), "--timeout", "10"}, 30000);
-    EXPECT_EQ(again.code, kDone) << again.errText().toStdString();
-    EXPECT_EQ(again.out.trimmed().size(), 17) << again.out.constData();  // YY/MM/DD hh:nn:ss
+    const QByteArray out = CutThenAgain(sim, {"clock"}, 15000, 6000).out;
+    EXPECT_EQ(out.trimmed().size(), 17) << out.constData();  // YY/MM/DD hh:nn:ss
 }
 
 namespace {
@@ -314,8 +281,7 @@ TEST_F(FaultInjection, mainWindowComesBackAfterAFloodAndASilence) {
 TEST_F(FaultInjection, samplingReplyCutAfterOneByteIsAskedAgainNotMisread) {
     FaultySim sim;
     sim.send("silence 3000 1 J");  // the minutes byte, then nothing
-    const montira::test::RunResult r =
-        montira::test::Cli({"sampling", "--port", sim.path(), "--timeout", "20"}, 40000);
+    const RunResult r = Cli({"sampling", "--port", sim.path(), "--timeout", "20"}, 40000);
     EXPECT_EQ(r.code, kDone) << r.errText().toStdString();
     EXPECT_EQ(r.out, "seconds 2\n");  // the simulated meter logs every 2 s
 }
@@ -325,9 +291,9 @@ TEST_F(FaultInjection, loggerDumpPausedThenFollowedByFramesEndsAsSilentMeterAtOn
     sim.send("silence 2000 5000 C");  // shorter than the silence limit: frames come after it
     QElapsedTimer t;
     t.start();
-    const montira::test::RunResult r = montira::test::Cli(
-        {"memory", "--port", sim.path(), "--set", "1", "--out", dir_.filePath("conjunto.plv")},
-        60000);
+    const RunResult r =
+        Cli({"memory", "--port", sim.path(), "--set", "1", "--out", dir_.filePath("conjunto.plv")},
+            60000);
     EXPECT_EQ(r.code, kNoMeter) << r.errText().toStdString();
     EXPECT_LT(t.elapsed(), 10000);
     EXPECT_FALSE(QFile::exists(dir_.filePath("conjunto.plv")));
@@ -336,8 +302,8 @@ TEST_F(FaultInjection, loggerDumpPausedThenFollowedByFramesEndsAsSilentMeterAtOn
 TEST_F(FaultInjection, manualDumpCutMidwayKeepsOnlyTheRecordsBeforeTheCut) {
     FaultySim sim;
     sim.send("silence 2000 30 T");  // one record and a half of three, then frames
-    const montira::test::RunResult r = montira::test::Cli(
-        {"manual", "--port", sim.path(), "--out", dir_.filePath("manual.plv")}, 60000);
+    const RunResult r =
+        Cli({"manual", "--port", sim.path(), "--out", dir_.filePath("manual.plv")}, 60000);
     EXPECT_EQ(r.code, kNoMeter) << r.errText().toStdString();
     const QList<QByteArray> lines = FileLines(dir_.filePath("manual.plv"));
     ASSERT_EQ(lines.size(), 2);  // the heading and the one whole record

@@ -26,7 +26,6 @@ struct SetBytes {
     uint8_t intervalMin = 0, intervalSec = 10;
     uint16_t offsetA = 0, offsetB = 0, zero = 0;
     std::vector<RawRecord> records;
-    int claimedRecords = -1;  // the header's count when it differs from records.size()
 
     QByteArray bytes() const {
         QByteArray b;
@@ -35,7 +34,7 @@ struct SetBytes {
             b += char(v & 0xFF);
         };
         for (uint8_t v : {yy, mo, dd, hh, mi, ss, intervalMin, intervalSec}) b += char(v);
-        word(claimedRecords >= 0 ? claimedRecords : int(records.size()));
+        word(int(records.size()));
         word(offsetA);
         word(offsetB);
         word(zero);

@@ -1,6 +1,8 @@
 #pragma once
 // Prints into a PDF in memory and reads its text back with pdftotext (poppler-utils).
 #include <QBuffer>
+#include <QFile>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>

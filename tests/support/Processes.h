@@ -35,16 +35,13 @@ inline RunResult Cli(const QStringList& args, int waitMs = 60000) {
     return Run(QStringLiteral(MONTIRA_CLI_PATH), args, waitMs);
 }
 
-// `montira-cli sim --pty` in its own process; its first output line is the device path.
+// `montira-cli sim --pty` in its own process; its first output line is the device path. With
+// --control it takes fault commands on its standard input.
 class SimProcess {
 public:
     explicit SimProcess(const QStringList& extra = {}) {
         proc_.start(QStringLiteral(MONTIRA_CLI_PATH), QStringList{"sim", "--pty"} + extra);
-        if (!proc_.waitForStarted(10000)) return;
-        QElapsedTimer t;
-        t.start();
-        while (!proc_.canReadLine() && t.elapsed() < 10000) proc_.waitForReadyRead(100);
-        path_ = QString::fromLocal8Bit(proc_.readLine()).trimmed();
+        if (proc_.waitForStarted(10000)) path_ = nextPath(10000);
     }
     ~SimProcess() { kill(); }
     void kill() {
@@ -54,6 +51,17 @@ public:
         }
     }
     QString path() const { return path_; }
+    void send(const char* command) {
+        proc_.write(QByteArray(command) + '\n');
+        proc_.waitForBytesWritten(1000);
+    }
+    // The path of the next terminal the simulator opens (after a hang-up).
+    QString nextPath(int waitMs) {
+        QElapsedTimer t;
+        t.start();
+        while (!proc_.canReadLine() && t.elapsed() < waitMs) proc_.waitForReadyRead(50);
+        return QString::fromLocal8Bit(proc_.readLine()).trimmed();
+    }
 
 private:
     QProcess proc_;

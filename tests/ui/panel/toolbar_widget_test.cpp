@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QToolBar>
 
 #include "core/AppState.h"
@@ -13,7 +12,7 @@
 
 using namespace montira;
 
-TEST(ToolbarWidget, thirteenKeyedButtonsAndTheRecordingImageOnButtonOne) {
+TEST(ToolbarWidget, everyButtonHasAnImageAndRunsItsCommand) {
     AppState state;
     state.link.MeterOnline = true;
     QToolBar bar;
@@ -28,36 +27,22 @@ TEST(ToolbarWidget, thirteenKeyedButtonsAndTheRecordingImageOnButtonOne) {
     tb.button("CF")->click();
     tb.action("Erase")->trigger();
     EXPECT_EQ(clicked, (QStringList{"CF", "Erase"}));
-
-    QAction* save = tb.action("Save");
-    const qint64 idleImage = save->icon().cacheKey();
-    tb.setRecording(true);
-    EXPECT_EQ(save->data().toInt(), 12);
-    EXPECT_NE(save->icon().cacheKey(), idleImage);
-    tb.setRecording(false);
-    EXPECT_EQ(save->data().toInt(), 1);
 }
 
 using montira::test::PanelRig;
-
-namespace {
-
-bool RecLabelShown(PanelRig& rig) {
-    return rig.shows(rig.panel.widgets().LblRec);
-}
-
-}  // namespace
 
 TEST(ToolbarOnPanel, recordingShowsInTheLabelsUntilSaveStopsIt) {
     PanelRig rig(PanelRig::Toolbar);
     rig.state.link.MeterOnline = true;
     Recorder& rec = rig.wiring->recorder();
     QAction* save = rig.wiring->toolbar().action("Save");
+    const qint64 idleImage = save->icon().cacheKey();
     rec.applySaveDialog(true, rig.dir.filePath("painel.plv"));
     ASSERT_TRUE(rec.start());
-    EXPECT_TRUE(RecLabelShown(rig));
+    EXPECT_TRUE(rig.shows(rig.panel.widgets().LblRec));
     EXPECT_EQ(rig.panel.widgets().LblFileName->text(), "painel.plv");
     EXPECT_EQ(save->data().toInt(), 12);
+    EXPECT_NE(save->icon().cacheKey(), idleImage);
     rig.state.SampleInterval = 1;
     rig.panel.timer2Tick();
     rig.panel.timer2Tick();
@@ -65,8 +50,7 @@ TEST(ToolbarOnPanel, recordingShowsInTheLabelsUntilSaveStopsIt) {
 
     rig.wiring->dispatch().dispatch(ToolbarCommand::Save);  // stops: no dialog while recording
     EXPECT_FALSE(rig.state.Recording);
-    EXPECT_FALSE(RecLabelShown(rig));
-    EXPECT_EQ(rig.panel.widgets().LblCount->text(), "");
+    EXPECT_FALSE(rig.shows(rig.panel.widgets().LblRec));
     EXPECT_EQ(rig.panel.widgets().LblFileName->text(), "");
     EXPECT_EQ(save->data().toInt(), 1);
 }
@@ -90,6 +74,4 @@ TEST(ToolbarOnPanel, openingAFileWithHeaderLinesFillsTheFileWindowAndRestartsThe
     EXPECT_EQ(fl->model()->rowCount(), 2);
     EXPECT_TRUE(rig.panel.timer1()->isActive());
     EXPECT_TRUE(rig.panel.timer2()->isActive());
-    ASSERT_TRUE(rig.wiring->openFile(path));  // a second file replaces the window
-    EXPECT_NE(rig.wiring->dialogs().fileList(), nullptr);
 }

@@ -2,10 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QEvent>
 #include <QLabel>
 #include <QTableView>
-#include <QTimer>
 
 #include "core/workload/WbgtAverage.h"
 #include "support/PanelRig.h"
@@ -44,11 +42,6 @@ TEST(WindowPlugs, environmentOpensOneWorkLoadWindowThatTheSampleTickFeeds) {
     auto* label = windows.front()->findChild<QLabel*>("LblWbgti");
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), workload::AverageLabelText(avg));
-
-    windows.front()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    rig.click(ToolbarCommand::Environment);  // a fresh window after the first closed
-    EXPECT_EQ(rig.panel.findChildren<ui::WorkLoad*>().size(), 1);
 }
 
 TEST(WindowPlugs, memoryDownloadsTheLoggerIntoTheSetsWindowAndFreesTheLink) {
@@ -58,19 +51,13 @@ TEST(WindowPlugs, memoryDownloadsTheLoggerIntoTheSetsWindowAndFreesTheLink) {
     rig.click(ToolbarCommand::Memory);
     Memory* m = FindMemoryWindow(&rig.panel);
     ASSERT_NE(m, nullptr);
-    EXPECT_EQ(m->GridSet->model()->rowCount(), sets);
+    ASSERT_EQ(m->GridSet->model()->rowCount(), sets);
+    const auto& s0 = rig.meter.sets()[0];
+    EXPECT_EQ(m->GridSet->model()->index(0, 1).data().toString(),
+              QString::asprintf("%02d:%02d", s0.intervalMinutes, s0.intervalSeconds));
+    EXPECT_EQ(m->GridSet->model()->index(0, 2).data().toInt(), s0.records.size());
     EXPECT_FALSE(rig.state.link.KeypadBusy);
     EXPECT_TRUE(rig.panel.timer1()->isActive());
-    EXPECT_TRUE(rig.meter.commandLog().contains('c'));
-    EXPECT_TRUE(rig.meter.commandLog().contains('C'));
-
-    // A second download replaces the window.
-    rig.click(ToolbarCommand::Memory);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    int open = 0;
-    for (QWidget* w : rig.panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (dynamic_cast<Memory*>(w) && w->isVisible()) ++open;
-    EXPECT_EQ(open, 1);
 }
 
 namespace {

@@ -3,9 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
-#include <QPdfWriter>
 #include <QPrinter>
-#include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -18,40 +16,16 @@ using namespace montira;
 namespace {
 
 QStringList Row(int n, const char* dry) {
-    return {QString::number(n),
-            "24/03/07",
-            "10:00:00",
-            dry,
-            "18.0",
-            "22.1",
-            "29.6",
-            "25.1",
-            "24.8",
-            "31.2",
-            "1.6",
-            "- - -"};
+    return QStringLiteral(
+               "%1\t24/03/07\t10:00:00\t%2\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -")
+        .arg(n)
+        .arg(dry)
+        .split('\t');
 }
 
 QByteArray Read(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Draws a captured print job into a PDF and gives its text.
-QString PrintedText(const PrintJob& job, const QTemporaryDir& dir) {
-    const QString path = dir.filePath("job.pdf");
-    {
-        QPdfWriter pdf(path);
-        QPainter p(&pdf);
-        if (job.kind == PrintJob::FixedListing)
-            PrintListing(p, pdf, *job.grid, job.header);
-        else
-            PrintTable(p, pdf, *job.grid, job.table);
-    }
-    QProcess t;
-    t.start("pdftotext", {"-layout", path, "-"});
-    t.waitForFinished(60000);
-    return QString::fromUtf8(t.readAllStandardOutput());
 }
 
 // The sample tick's live-list feed that the list window shows.
@@ -64,11 +38,10 @@ struct LiveRig {
 
 }  // namespace
 
-TEST(ListWindow, newestRowStaysInViewAndCelFahTwiceReturns) {
+TEST(ListWindow, newestRowStaysInViewAndClosingEndsTheFeed) {
     LiveRig live;
-    AppState& state = live.state;
     live.feed.open(false);
-    List list(state, live.feed);
+    List list(live.state, live.feed);
     list.resize(900, 300);
     list.show();
     EXPECT_TRUE(list.GridC->isHidden());
@@ -76,11 +49,6 @@ TEST(ListWindow, newestRowStaysInViewAndCelFahTwiceReturns) {
     QScrollBar* bar = list.GridF->verticalScrollBar();
     EXPECT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
-    list.action("CelFah")->trigger();
-    list.action("CelFah")->trigger();
-    EXPECT_FALSE(live.feed.ListCelsius);
-    EXPECT_TRUE(list.GridC->isHidden());
-    EXPECT_EQ(list.modelF()->rowCount(), 200);
     list.close();
     EXPECT_FALSE(live.feed.ListOpen());
 }
@@ -113,38 +81,33 @@ TEST(ListWindow, saveRefusedWhileRecordingElseWritesTheVisibleGridWithTheTexts) 
 
 TEST(ListWindow, printIsTheRuledTableWithTheTextsAndManualsIsTheListing) {
     LiveRig live;
-    AppState& state = live.state;
-    QTemporaryDir dir;
-    List list(state, live.feed);
+    List list(live.state, live.feed);
     list.TxtName->setText("Ana");
     list.appendRows(Row(1, "20.5"), Row(1, "68.9"));
-    QString listText;
+    int printed = 0;
     list.runPrint = [&](const PrintJob& job) {
+        ++printed;
         EXPECT_EQ(job.kind, PrintJob::RuledTable);
-        listText = PrintedText(job, dir);
+        EXPECT_TRUE(job.table.headerLines);
+        EXPECT_EQ(job.table.header.name, "Ana");
+        EXPECT_EQ(job.grid->cell(1, 3), "20.5");
         return PrintResult{PrintOutcome::Printed, 1};
     };
     list.print();
-    EXPECT_TRUE(listText.contains("Ana"));
-    EXPECT_TRUE(listText.contains("20.5"));
 
-    Manual manual(state);
+    Manual manual(live.state);
     TextTable c, f;
     c.appendRow(Row(1, "20.5"));
     f.appendRow(Row(1, "68.9"));
     manual.setRows(std::move(c), std::move(f), false);
-    QString manualText;
     manual.runPrint = [&](const PrintJob& job) {
+        ++printed;
         EXPECT_EQ(job.kind, PrintJob::FixedListing);
-        manualText = PrintedText(job, dir);
+        EXPECT_EQ(job.grid->cell(1, 3), "68.9");
         return PrintResult{PrintOutcome::Printed, 1};
     };
     manual.print();
-    EXPECT_TRUE(manualText.contains("68.9"));
-    EXPECT_TRUE(manualText.contains("----------"));
-    manual.switchTables();
-    EXPECT_FALSE(manual.GridC->isHidden());
-    EXPECT_TRUE(manual.GridF->isHidden());
+    EXPECT_EQ(printed, 2);
 }
 
 TEST(AddTextWindow, headerOnWhileOpenAndBadFilesLeaveTheBoxesWithAMessage) {

@@ -4,11 +4,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTemporaryDir>
 
+#include "support/PdfText.h"
 #include "ui/tables/FileList.h"
 #include "ui/tables/ListWindowTools.h"
 #include "ui/workload/Evaluation.h"
@@ -41,7 +40,6 @@ const QStringList kHeading = {"(°C)", "Data",   "Hora",   "Seco",  "Orvalho", "
 
 TEST(EvaluationWindow, showsTheWorstHourAndJudgesThePeriods) {
     Evaluation w(kHeading, Rows(), HeaderTexts{"Ana", "Forno", "Acme"});
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Avaliação da exposição ao calor"));
     EXPECT_EQ(w.LblStart->text(), QStringLiteral("24/03/07 09:00:00"));
     EXPECT_EQ(w.LblEnd->text(), QStringLiteral("24/03/07 10:00:00"));
     EXPECT_TRUE(w.LblMean->text().startsWith("29.0 °C"));
@@ -50,10 +48,6 @@ TEST(EvaluationWindow, showsTheWorstHourAndJudgesThePeriods) {
     ASSERT_TRUE(w.report().evaluation);
     EXPECT_EQ(w.report().evaluation->verdict, Verdict::AboveLimit);
     EXPECT_EQ(w.LblVerdict->text(), QStringLiteral("acima do limite"));
-
-    w.setPeriods({{30, 117, ""}, {20, 180, ""}});
-    EXPECT_FALSE(w.report().evaluation);
-    EXPECT_TRUE(w.LblVerdict->text().contains("50")) << w.LblVerdict->text().toStdString();
 
     // A typed clothing value counts; a word that is not a preset stops the evaluation.
     w.setPeriods({{60, 117, ""}});
@@ -84,19 +78,11 @@ TEST(EvaluationWindow, savesTheReportAsPdf) {
     QTemporaryDir dir;
     Evaluation w(kHeading, Rows(), HeaderTexts{"Ana", "Forno", "Acme"});
     w.setPeriods({{45, 180, "inspeção"}, {15, 297, "carga"}});
-    const QString pdf = dir.filePath("r.pdf");
-    w.choosePdfFile = [&] { return pdf; };
+    w.choosePdfFile = [&] { return dir.filePath("r.pdf"); };
     w.findChild<QPushButton*>("CmdSavePdf")->click();
-    QProcess p;
-    p.start("pdftotext", {pdf, "-"});
-    p.waitForFinished(60000);
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
-    EXPECT_TRUE(text.contains("inspeção"));
-    EXPECT_TRUE(text.contains(montira::exposure::VerdictText(w.report().evaluation->verdict)));
-    if (!qEnvironmentVariableIsEmpty("MONTIRA_SHOT")) {
-        w.resize(1000, 640);
-        w.grab().save(qEnvironmentVariable("MONTIRA_SHOT"));
-    }
+    QFile pdf(dir.filePath("r.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(montira::test::PdfPages(pdf.readAll()).join("").contains("inspeção"));
 }
 
 TEST(EvaluationWindow, opensFromTheFileWindowsToolbarOverItsTable) {
