@@ -1088,6 +1088,45 @@ Limit: %3</translation>
     </message>
 </context>
 <context>
+    <name>TableHeading</name>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Seco</source>
+        <translation>Dry</translation>
+    </message>
+    <message>
+        <source>Orvalho</source>
+        <translation>Dew pt.</translation>
+    </message>
+    <message>
+        <source>Úmido</source>
+        <translation>Wet</translation>
+    </message>
+    <message>
+        <source>I.C.</source>
+        <translation>H.I.</translation>
+    </message>
+    <message>
+        <source>IBUTGi</source>
+        <translation>WBGTi</translation>
+    </message>
+    <message>
+        <source>IBUTGo</source>
+        <translation>WBGTo</translation>
+    </message>
+    <message>
+        <source>Globo</source>
+        <translation>Globe</translation>
+    </message>
+</context>
+<context>
     <name>TablePrint</name>
     <message>
         <source>P - %1</source>

@@ -1,9 +1,9 @@
 #pragma once
 // The serial port of every test that scripts the meter's side byte by byte. Bytes reach the
 // computer in three ways: at once as the reply to a write (the "Q" script, or `answer` for
-// any write, optionally `answerDelayMs` later on the clock), at set times of the clock (`at`), or
-// as a stream handed out `chunk` bytes per read (a logger dump). Bytes sent to a closed port are
-// lost. Everything written is kept, whole and write by write.
+// any write, optionally `answerDelayMs` later on the clock), at set times of the clock (`at`,
+// `every`), or as a stream handed out `chunk` bytes per read (a logger dump). Bytes sent to a
+// closed port are lost. Everything written is kept, whole and write by write.
 #include <QByteArray>
 #include <QList>
 #include <functional>
@@ -30,6 +30,9 @@ public:
         if (open_) inbox_ += b;
     }
     void at(qint64 ms, const QByteArray& b) { due_.push_back({ms, b}); }
+    void every(qint64 fromMs, qint64 toMs, qint64 periodMs, const QByteArray& b) {
+        for (qint64 t = fromMs; t <= toMs; t += periodMs) at(t, b);
+    }
     // From now on each read also takes the next `chunk` bytes of `bytes`.
     void stream(const QByteArray& bytes, int chunk) {
         stream_ = bytes;

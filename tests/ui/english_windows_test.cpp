@@ -78,8 +78,9 @@ bool HasPortugueseLetter(const QString& word) {
 
 // Words that are the same in both languages, or are data rather than interface.
 const QSet<QString> kBoth = {QStringLiteral("humidex"), QStringLiteral("wbgt"),
-                             QStringLiteral("sim"),     QStringLiteral("com"),
-                             QStringLiteral("usb"),     QStringLiteral("ttyusb")};
+                             QStringLiteral("cf"),      QStringLiteral("sim"),
+                             QStringLiteral("com"),     QStringLiteral("usb"),
+                             QStringLiteral("ttyusb")};
 
 // The words of the source texts that no translation uses: Portuguese for certain.
 QSet<QString> PortugueseWords(const QList<Message>& messages) {

@@ -88,6 +88,7 @@ DataList::DataList(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window)
     modelF_ = new TableModel(this);
     modelC_->setHeading(SetListHeading(true));
     modelF_->setHeading(SetListHeading(false));
+    for (TableModel* m : {modelC_, modelF_}) m->setHeadingShownTranslated(true);
     gridsC_ = new ColumnGrids(QStringLiteral("GridC"), modelC_, this);
     gridsF_ = new ColumnGrids(QStringLiteral("GridF"), modelF_, this);
     const QFont gridFont(QStringLiteral("MS Sans Serif"), 8);

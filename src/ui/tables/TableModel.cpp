@@ -1,5 +1,7 @@
 #include "ui/tables/TableModel.h"
 
+#include <QCoreApplication>
+
 namespace montira {
 
 namespace {
@@ -26,9 +28,21 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+// The words of the data files' heading, for the translation (units stay as they are).
+[[maybe_unused]] const char* const kHeadingWords[] = {
+    QT_TRANSLATE_NOOP("TableHeading", "Data"),   QT_TRANSLATE_NOOP("TableHeading", "Hora"),
+    QT_TRANSLATE_NOOP("TableHeading", "Seco"),   QT_TRANSLATE_NOOP("TableHeading", "Orvalho"),
+    QT_TRANSLATE_NOOP("TableHeading", "Úmido"),  QT_TRANSLATE_NOOP("TableHeading", "I.C."),
+    QT_TRANSLATE_NOOP("TableHeading", "IBUTGi"), QT_TRANSLATE_NOOP("TableHeading", "IBUTGo"),
+    QT_TRANSLATE_NOOP("TableHeading", "Globo")};
+
 QVariant TableModel::headerData(int section, Qt::Orientation o, int role) const {
     if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, o, role);
-    if (o == Qt::Horizontal) return section < heading_.size() ? heading_[section] : QString();
+    if (o == Qt::Horizontal) {
+        if (section >= heading_.size()) return QString();
+        if (!headingTranslated_) return heading_[section];
+        return QCoreApplication::translate("TableHeading", heading_[section].toUtf8().constData());
+    }
     return section + 1;
 }
 

@@ -19,6 +19,10 @@ public:
     QVariant headerData(int section, Qt::Orientation o, int role) const override;
 
     void setHeading(const QStringList& heading);
+    // The windows that make their own heading show it in the interface's language; the
+    // heading itself (saved, printed, exported) stays as the data files have it. A data
+    // file's own heading is shown as it is.
+    void setHeadingShownTranslated(bool on) { headingTranslated_ = on; }
     QStringList heading() const { return heading_; }
     void appendRow(const QStringList& fields);
     // Replaces all rows at once (a file just read).
@@ -32,6 +36,7 @@ public:
 private:
     QStringList heading_;
     TextTable rows_;
+    bool headingTranslated_ = false;
 };
 
 }  // namespace montira

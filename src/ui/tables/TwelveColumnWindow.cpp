@@ -46,6 +46,7 @@ TwelveColumnWindow::TwelveColumnWindow(AppState& state, const QString& objectNam
     modelC_->setHeading(Headings(unitC, true));
     modelF_ = new TableModel(this);
     modelF_->setHeading(Headings(unitF, false));
+    for (TableModel* m : {modelC_, modelF_}) m->setHeadingShownTranslated(true);
     GridC = makeGrid("GridC", modelC_);
     GridF = makeGrid("GridF", modelF_);
     chooseSaveFile = [this] {
