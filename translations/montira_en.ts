@@ -760,10 +760,6 @@ Limit: %3</translation>
         <source>Todos os dados armazenados na memória serão apagados</source>
         <translation>All data stored in memory will be erased</translation>
     </message>
-    <message>
-        <source> %1.%2 % completas</source>
-        <translation> %1.%2 % complete</translation>
-    </message>
 </context>
 <context>
     <name>MemoryDownload</name>

@@ -144,8 +144,7 @@ void Memory::showProgress(qint64 received, qint64 expected) {
     if (h == shownHundredths_) return;
     shownHundredths_ = h;
     MBar->setValue(int(h / 100));
-    // The caption of ProgressCaption(), in the chosen language.
-    setWindowTitle(tr(" %1.%2 % completas").arg(h / 100).arg(h % 100, 2, 10, QLatin1Char('0')));
+    setWindowTitle(ProgressCaption(received, expected));
 }
 
 void Memory::restoreCaption() {
