@@ -8,9 +8,12 @@
 
 namespace {
 
-montira::test::RunResult RunApp(const QString& port) {
+// The tests run with the system in English (LANGUAGE=en_US:en): montira is told Portuguese
+// unless a test says otherwise.
+montira::test::RunResult RunApp(const QString& port, QStringList lang = {"--lang", "pt"}) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    return montira::test::Run(MONTIRA_APP_PATH, {"--port", port, "--selftest-exit-after-values"});
+    return montira::test::Run(MONTIRA_APP_PATH,
+                              QStringList{"--port", port, "--selftest-exit-after-values"} + lang);
 }
 
 }  // namespace
@@ -30,4 +33,12 @@ TEST(App, portThatCannotBeOpenedEndsWithTheNoPortMessage) {
     const montira::test::RunResult r = RunApp("/dev/montira-no-such-port");
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.errText().contains("Não há porta COM disponível")) << r.err.constData();
+}
+
+TEST(App, languageChosenOnceIsRememberedAtTheNextStart) {
+    const QString missing = "/dev/montira-no-such-port";
+    EXPECT_TRUE(RunApp(missing, {"--lang", "en"}).errText().contains("does not exist"));
+    EXPECT_TRUE(RunApp(missing, {}).errText().contains("does not exist"));
+    EXPECT_TRUE(RunApp(missing, {"--lang", "pt"}).errText().contains("não existe"));
+    EXPECT_TRUE(RunApp(missing, {}).errText().contains("não existe"));
 }

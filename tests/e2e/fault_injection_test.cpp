@@ -217,7 +217,7 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         proc_.setProcessEnvironment(env);
-        proc_.start(MONTIRA_APP_PATH, {"--port", port, "--selftest-trace-values"});
+        proc_.start(MONTIRA_APP_PATH, {"--port", port, "--lang", "pt", "--selftest-trace-values"});
     }
     ~TracedApp() {
         proc_.kill();
