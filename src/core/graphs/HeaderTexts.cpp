@@ -1,7 +1,9 @@
 #include "core/graphs/HeaderTexts.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 
 #include "core/graphs/GraphFrame.h"
 
@@ -23,7 +25,10 @@ void DrawHeaderTexts(QPainter& p, QSize window, const QString& name, const QStri
                 {QT_TRANSLATE_NOOP("Graphs", "Empresa:"), 0, company, 36}};
     for (const auto& r : rows) {
         const double y = window.height() - r.fromBottom;
-        TextAt(p, r.labelX, y, QCoreApplication::translate("Graphs", r.label));
+        // A longer (translated) label moves left to end before its box, never off the edge.
+        const QString label = QCoreApplication::translate("Graphs", r.label);
+        const double room = 78 - QFontMetricsF(p.font()).horizontalAdvance(label);
+        TextAt(p, std::max(2.0, std::min(r.labelX, room)), y, label);
         TextAt(p, 80.712, y, r.text);
     }
     p.restore();

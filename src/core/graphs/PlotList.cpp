@@ -190,6 +190,7 @@ void PlotList(QPainter& p, const GraphLayout& g, const PlotView& v, const Channe
         if (!ReadableTime(t)) continue;
         double x = g.left + double(k - 1) * step - fm.horizontalAdvance(t) / 2;
         if (r == v.from || r == v.to) x -= 10;
+        x = std::min(x, g.right() - fm.horizontalAdvance(t));  // the last one stays in sight
         TextAt(p, x, g.bottom + 10, t);
     }
     p.restore();

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 namespace montira {
 
@@ -31,8 +32,9 @@ void GraphHeaderFields::place(QSize w) {
     QLabel* labels[] = {LblName, LblSector, LblCompany};
     QLineEdit* boxes[] = {TxtName, TxtSector, TxtCompany};
     for (int i = 0; i < 3; ++i) {
-        labels[i]->move(i == 2 ? 0 : 8, tops[i]);
+        // A longer (translated) label moves left to end before its box, never off the edge.
         labels[i]->adjustSize();
+        labels[i]->move(std::max(2, std::min(i == 2 ? 0 : 8, 79 - labels[i]->width())), tops[i]);
         boxes[i]->setGeometry(81, tops[i], std::max(40, w.width() - 90),
                               boxes[i]->sizeHint().height());
         labels[i]->setVisible(true);
