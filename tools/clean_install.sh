@@ -20,7 +20,7 @@ mirror=$(grep -hsE '^(URIs:|deb )' /etc/apt/sources.list.d/*.sources /etc/apt/so
 mirror=${mirror:-http://deb.debian.org/debian}
 
 stamp() { date +%s.%N; }
-took() { printf '%.1f s' "$(echo "$(stamp) - $1" | bc)"; }
+took() { awk -v a="$1" -v b="$(stamp)" 'BEGIN { printf "%.1f s", b - a }'; }
 mounted=()
 cleanup() {
     for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount "${mounted[i]}" 2>/dev/null || true; done

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/PanelFonts.h"
+#include "ui/panel/BlinkSlot.h"
 
 namespace montira {
 
@@ -70,7 +71,8 @@ PanelWidgets BuildPanelWidgets(QMainWindow* window) {
     w.LblCOM2->setCursor(Qt::PointingHandCursor);
     head->addWidget(w.Label1);
     head->addStretch(1);
-    head->addWidget(w.LblCOM);
+    // "Sem comunicação" blinks in a place of its own: nothing moves, nothing is laid out.
+    head->addWidget(new BlinkSlot(w.LblCOM, body));
     head->addWidget(w.LblCOM2, 0, Qt::AlignTop);
     outer->addLayout(head);
 

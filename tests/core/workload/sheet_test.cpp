@@ -86,3 +86,14 @@ TEST(WorkLoadSheet, regimesFollowTheAveragesOnlyAfterAnEvaluation) {
     s.RefreshRegimes();
     EXPECT_EQ(s.LblWRRo, QStringLiteral("Sobrecarga de trabalho"));
 }
+
+TEST(WorkLoadSheet, timerTickSaysWhetherItRepairedAnything) {
+    WbgtAverages st;
+    WorkLoadSheet s(st);
+    EXPECT_FALSE(s.Timer1Tick());  // nothing typed: the window need not be drawn again
+    s.ComboText[2] = "90";
+    EXPECT_TRUE(s.Timer1Tick());
+    EXPECT_FALSE(s.Timer1Tick());
+    s.CkType[0] = true;
+    EXPECT_TRUE(s.Timer1Tick());  // the minutes-per-hour caption appears
+}
