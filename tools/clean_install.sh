@@ -59,7 +59,7 @@ in_root apt-get update -qq
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
     "/tmp/$(basename "$deb")" >"$ROOT/tmp/install.log" 2>&1 || { tail -30 "$ROOT/tmp/install.log" >&2; exit 1; }
 after=$(in_root dpkg-query -W -f '${Package}\n' | sort)
-pulled=$(comm -13 <(echo "$before") <(echo "$after") | grep -vx montira)
+pulled=$(comm -13 <(echo "$before") <(echo "$after") | grep -vx montira || true)
 echo "apt install ($(took "$t")): $(echo "$pulled" | wc -l) packages pulled in besides montira:"
 echo "$pulled" | tr '\n' ' ' | fold -s -w 100
 echo
