@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 #include "app/Language.h"
 #include "core/AppState.h"
@@ -105,6 +106,18 @@ int main(int argc, char** argv) {
                          [&panel] { PrintPanelValues(panel.widgets(), '\t'); });
     }
     panel.show();
+    if (options.selftestOpen != montira::StartOptions::Window::None) {
+        // The toolbar is inert until the meter answers: the window opens with the first values.
+        const auto command = options.selftestOpen == montira::StartOptions::Window::Graph
+                                 ? montira::ToolbarCommand::Graph
+                                 : montira::ToolbarCommand::Environment;
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = QObject::connect(&panel, &montira::Panel::valuesShown, &panel,
+                                 [toolbar, command, once] {
+                                     QObject::disconnect(*once);
+                                     toolbar->dispatch().dispatch(command);
+                                 });
+    }
     if (!options.openFile.isEmpty()) {
         QTimer::singleShot(0, &panel,
                            [toolbar, path = options.openFile] { toolbar->openFile(path); });

@@ -2,8 +2,8 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "cli/MeterArgs.h"
 #include "cli/MeterSession.h"
-#include "cli/Options.h"
 #include "core/memory/ManualDownload.h"
 #include "core/record/DataFile.h"
 #include "core/record/SetFile.h"
@@ -28,22 +28,14 @@ bool WriteRows(const QString& path, bool fahrenheit, const TextTable& rows) {
 // montira-cli manual --port DEV --out FILE [--fahrenheit]: downloads the manual records and
 // writes them as the manual-records list's "Save" writes its visible grid.
 int RunManual(const QStringList& args) {
-    Options o;
-    QString error;
-    double timeout = 30;
-    bool ok = ParseOptions(args, {"--port", "--out", "--timeout"}, {"--fahrenheit"}, o, error) &&
-              ReadSeconds(o, "--timeout", timeout, error);
-    if (ok && (o.value("--port").isEmpty() || o.value("--out").isEmpty()))
-        ok = false, error = "--port e --out são obrigatórios";
-    if (!ok) {
-        std::fprintf(stderr,
-                     "montira-cli manual: %s\nuso: montira-cli manual --port DISPOSITIVO --out "
-                     "ARQUIVO [--fahrenheit] [--timeout S]\n",
-                     qPrintable(error));
+    ManualArgs a;
+    QString message;
+    if (!ParseManualArgs(args, a, message)) {
+        std::fputs(qPrintable(message), stderr);
         return kUsage;
     }
-    MeterSession m(o.value("--port"));
-    if (const int code = m.start("manual", timeout); code != kDone) return code;
+    MeterSession m(a.port);
+    if (const int code = m.start("manual", a.timeout); code != kDone) return code;
 
     ManualDump dump;
     const ManualOutcome outcome = DownloadManual(m.port, m.clock, m.state, dump);
@@ -64,8 +56,7 @@ int RunManual(const QStringList& args) {
     m.port.close();
     TextTable celsius, fahrenheit;
     DecodeManualRows(dump, m.state.live.calibration, celsius, fahrenheit);
-    const bool f = o.flags.contains("--fahrenheit");
-    if (!WriteRows(o.value("--out"), f, f ? fahrenheit : celsius)) return kFailure;
+    if (!WriteRows(a.out, a.fahrenheit, a.fahrenheit ? fahrenheit : celsius)) return kFailure;
     // A dump that stopped short: its complete records were written, but it is not a success.
     return outcome == ManualOutcome::Done ? kDone : NoMeter();
 }

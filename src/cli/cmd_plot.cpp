@@ -1,5 +1,4 @@
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
@@ -8,7 +7,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
-#include "cli/Options.h"
+#include "cli/FileArgs.h"
 #include "core/graphs/HeaderTexts.h"
 #include "core/graphs/PlotList.h"
 #include "core/record/DataFile.h"
@@ -19,22 +18,6 @@ namespace {
 
 void Fail(const QString& why) {
     std::fprintf(stderr, "montira-cli plot: %s\n", qPrintable(why));
-}
-
-bool ReadChannels(const QString& list, ChannelFlags& flags, QString& error) {
-    flags.fill(false);
-    for (const QString& name : list.split(u',', Qt::SkipEmptyParts)) {
-        Channel c;
-        if (!ChannelByCaption(name, c) || InfoOf(c).column < 0) {
-            error = QStringLiteral(
-                        "canal desconhecido: %1 (Seco, Orvalho, Úmido, I.C., IBUTGi, "
-                        "IBUTGo, Globo, Velocidade, Twc)")
-                        .arg(name);
-            return false;
-        }
-        flags[size_t(c)] = true;
-    }
-    return true;
 }
 
 void Draw(QPainter& p, QSize size, const DataFileContents& d, const PlotView& v,
@@ -48,38 +31,15 @@ void Draw(QPainter& p, QSize size, const DataFileContents& d, const PlotView& v,
 // montira-cli plot FILE --out PNG|PDF [--from A --to B] [--width W --height H]
 // [--channels LIST]: the data plot of a data file, drawn as its window draws it.
 int RunPlot(QStringList args) {
-    if (args.isEmpty() || args[0].startsWith(QStringLiteral("--"))) {
-        std::fputs(
-            "uso: montira-cli plot ARQUIVO --out PNG|PDF [--from A --to B] "
-            "[--width L --height A] [--channels LISTA]\n",
-            stderr);
+    PlotArgs a;
+    QString message;
+    if (!ParsePlotArgs(args, a, message)) {
+        std::fputs(qPrintable(message), stderr);
         return kUsage;
     }
-    const QString path = args.takeFirst();
-    Options o;
+    const QString& path = a.input;
+    const QString& out = a.out;
     QString error;
-    if (!ParseOptions(args, {"--out", "--from", "--to", "--width", "--height", "--channels"}, {}, o,
-                      error)) {
-        Fail(error);
-        return kUsage;
-    }
-    const QString out = o.value("--out");
-    const QString kind = QFileInfo(out).suffix().toLower();
-    if (out.isEmpty() || (kind != "png" && kind != "pdf")) {
-        Fail(QStringLiteral("--out precisa de um arquivo .png ou .pdf"));
-        return kUsage;
-    }
-    qint64 width = 800, height = 600;
-    if (!ReadWhole(o, "--width", 1, 20000, width, error) ||
-        !ReadWhole(o, "--height", 1, 20000, height, error)) {
-        Fail(error);
-        return kUsage;
-    }
-    ChannelFlags flags = DefaultChannelFlags();
-    if (o.has("--channels") && !ReadChannels(o.value("--channels"), flags, error)) {
-        Fail(error);
-        return kUsage;
-    }
 
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
@@ -93,24 +53,23 @@ int RunPlot(QStringList args) {
         return kUsage;
     }
     PlotSettings s = PlotSettingsFor(d.heading[0], d.rows.rowCount());
-    if (o.has("--from") || o.has("--to")) {
-        bool okFrom = true, okTo = true;
-        const double from = o.has("--from") ? o.value("--from").toLongLong(&okFrom) : 1;
-        const double to = o.has("--to") ? o.value("--to").toLongLong(&okTo) : s.PlotRecordCount;
-        if (!okFrom || !okTo || !ApplyPlotRecords(s, from, to, error)) {
+    if (a.hasFrom || a.hasTo) {
+        const double from = double(a.from);
+        const double to = a.hasTo ? double(a.to) : double(s.PlotRecordCount);
+        if (!a.rangeNumbers || !ApplyPlotRecords(s, from, to, error)) {
             std::fputs("Comando inválido, tente novamente!\n", stderr);
             return kUsage;
         }
     }
-    s.flags = flags;
-    const QSize size = EnlargedPlotSize(QSize(int(width), int(height)));
+    s.flags = a.channels;
+    const QSize size = EnlargedPlotSize(QSize(int(a.width), int(a.height)));
     const PlotView v = FullView(s);
 
-    if (kind == "png") {
+    if (!a.pdf) {
         QImage img(size, QImage::Format_RGB32);
         {
             QPainter p(&img);
-            Draw(p, size, d, v, flags);
+            Draw(p, size, d, v, a.channels);
         }
         if (!img.save(out, "PNG")) {
             Fail(QStringLiteral("não foi possível gravar %1").arg(out));
@@ -128,7 +87,7 @@ int RunPlot(QStringList args) {
         return kFailure;
     }
     p.scale(pdf.width() / double(size.width()), pdf.height() / double(size.height()));
-    Draw(p, size, d, v, flags);
+    Draw(p, size, d, v, a.channels);
     p.end();
     return kDone;
 }

@@ -1,8 +1,8 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "cli/MeterArgs.h"
 #include "cli/MeterSession.h"
-#include "cli/Options.h"
 #include "core/memory/MeterSettings.h"
 
 namespace montira::cli {
@@ -10,32 +10,20 @@ namespace montira::cli {
 // montira-cli poweroff --port DEV [--set N]: prints the meter's auto power-off time in
 // seconds, or sets it (clamped to 1..65535).
 int RunPowerOff(const QStringList& args) {
-    Options o;
-    QString error;
-    double timeout = 30;
-    bool ok = ParseOptions(args, {"--port", "--set", "--timeout"}, {}, o, error) &&
-              ReadSeconds(o, "--timeout", timeout, error);
-    if (ok && o.value("--port").isEmpty()) ok = false, error = "--port é obrigatório";
-    RangedAnswer answer;
-    if (ok && o.has("--set")) {
-        answer = ParseRangedAnswer(o.value("--set"), kMaxPowerOffSeconds);
-        if (answer.kind != RangedAnswer::Value) ok = false, error = "valor inválido para --set";
-    }
-    if (!ok) {
-        std::fprintf(stderr,
-                     "montira-cli poweroff: %s\nuso: montira-cli poweroff --port DISPOSITIVO "
-                     "[--set N] [--timeout S]\n",
-                     qPrintable(error));
+    PowerOffArgs a;
+    QString message;
+    if (!ParsePowerOffArgs(args, a, message)) {
+        std::fputs(qPrintable(message), stderr);
         return kUsage;
     }
 
-    MeterSession m(o.value("--port"));
-    if (const int code = m.start("poweroff", timeout); code != kDone) return code;
+    MeterSession m(a.port);
+    if (const int code = m.start("poweroff", a.timeout); code != kDone) return code;
     if (const int code = m.refuseDuringRun("poweroff"); code != kDone) return code;
-    if (answer.kind == RangedAnswer::Value) {
-        SetPowerOff(m.port, m.clock, m.state.link, answer.value);
+    if (a.set) {
+        SetPowerOff(m.port, m.clock, m.state.link, a.seconds);
         if (!m.state.link.MeterOnline) return NoMeter();
-        std::printf("%d\n", answer.value);
+        std::printf("%d\n", a.seconds);
         return kDone;
     }
     const auto seconds = ReadPowerOff(m.port, m.clock, m.state.link);

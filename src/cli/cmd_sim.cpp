@@ -7,18 +7,12 @@
 #include <random>
 
 #include "cli/Commands.h"
+#include "cli/SimArgs.h"
 #include "sim/PtyMeter.h"
 
 namespace montira::cli {
 
 namespace {
-
-void SimUsage() {
-    std::fputs(
-        "uso: montira-cli sim [--pty] [--period SEGUNDOS] [--paced] [--empty-logger]\n"
-        "                     [--full-logger] [--no-manual] [--link CAMINHO] [--control]\n",
-        stderr);
-}
 
 // Random bytes that never begin a frame (no 0xFF), so that the stray run itself cannot
 // pass for one.
@@ -67,64 +61,27 @@ void Obey(const QByteArray& line, sim::PtyMeter& pty, std::mt19937& rng) {
 // (no manual records), --link PATH (a symbolic link that follows the terminal), --control
 // (fault commands on standard input; a new terminal's path is printed as it opens).
 int RunSim(const QStringList& args) {
-    double period = 0.25;
-    bool paced = false, emptyLogger = false, fullLogger = false, noManual = false;
-    bool control = false;
-    QString link;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == "--pty") continue;  // the only transport there is
-        if (a == "--paced") {
-            paced = true;
-        } else if (a == "--empty-logger") {
-            emptyLogger = true;
-        } else if (a == "--full-logger") {
-            fullLogger = true;
-        } else if (a == "--no-manual") {
-            noManual = true;
-        } else if (a == "--control") {
-            control = true;
-        } else if (a == "--link" && i + 1 < args.size()) {
-            link = args[++i];
-        } else if (a == "--period") {
-            if (i + 1 >= args.size()) {
-                std::fputs("montira-cli sim: --period quer um valor em segundos\n", stderr);
-                SimUsage();
-                return kUsage;
-            }
-            bool ok = false;
-            period = args[++i].toDouble(&ok);
-            if (!ok || !(period >= 0.01) || period > 3600) {
-                std::fprintf(stderr,
-                             "montira-cli sim: --period %s: quer segundos entre 0.01 e 3600\n",
-                             qPrintable(args[i]));
-                return kUsage;
-            }
-        } else {
-            std::fprintf(stderr, "montira-cli sim: argumento desconhecido: %s\n", qPrintable(a));
-            SimUsage();
-            return kUsage;
-        }
-    }
-    if (emptyLogger && fullLogger) {
-        std::fputs("montira-cli sim: --empty-logger e --full-logger se excluem\n", stderr);
+    SimArgs a;
+    QString message;
+    if (!ParseSimArgs(args, a, message)) {
+        std::fputs(qPrintable(message), stderr);
         return kUsage;
     }
     sim::PtyMeter pty;
     sim::SimMeter& meter = pty.meter();
-    meter.setFramePeriodMs(int(period * 1000));
-    meter.faults().pacedAt19200 = paced;
-    if (emptyLogger) meter.clearLogger();
-    if (fullLogger) meter.fillLogger(sim::SimMeter::kLoggerFullBytes);
-    if (noManual) meter.clearManualRecords();
+    meter.setFramePeriodMs(int(a.period * 1000));
+    meter.faults().pacedAt19200 = a.paced;
+    if (a.emptyLogger) meter.clearLogger();
+    if (a.fullLogger) meter.fillLogger(sim::SimMeter::kLoggerFullBytes);
+    if (a.noManual) meter.clearManualRecords();
     QString error;
     if (!pty.start(&error)) {
         std::fprintf(stderr, "montira-cli sim: %s\n", qPrintable(error));
         return kFailure;
     }
-    if (!link.isEmpty() && !pty.setLinkPath(link)) {
+    if (!a.link.isEmpty() && !pty.setLinkPath(a.link)) {
         std::fprintf(stderr, "montira-cli sim: --link %s: não foi possível criar\n",
-                     qPrintable(link));
+                     qPrintable(a.link));
         return kFailure;
     }
     pty.newPath = [](const QString& path) {
@@ -136,7 +93,7 @@ int RunSim(const QStringList& args) {
     std::mt19937 rng(20261207);
     QByteArray pending;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    input.setEnabled(control);
+    input.setEnabled(a.control);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
         char buf[256];
         const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);

@@ -81,13 +81,18 @@ void WorkLoadSheet::TxtkgChange() {
     Evaluate();
 }
 
-void WorkLoadSheet::Timer1Tick() {
+bool WorkLoadSheet::Timer1Tick() {
+    const bool hr1 = LblMinHr1Visible, hr2 = LblMinHr2Visible;
+    const QString age = ComboAgeText;
+    const auto minutes = ComboText;
     for (bool t : CkType)
         if (t) LblMinHr1Visible = true;
     for (bool b : CkBody)
         if (b) LblMinHr2Visible = true;
     ComboAgeText = RepairAgeText(ComboAgeText);
     for (int i = 0; i < kWorkCount; ++i) ComboText[i] = RepairWorkMinutesText(ComboText[i]);
+    return hr1 != LblMinHr1Visible || hr2 != LblMinHr2Visible || age != ComboAgeText ||
+           minutes != ComboText;
 }
 
 void WorkLoadSheet::WorkToLoad(double& age, double& weight) {

@@ -48,7 +48,8 @@ public:
     void ComboAgeClick();
     void ComboClothClick();
     void TxtkgChange();
-    void Timer1Tick();
+    // True when it repaired something (the window then shows the sheet again).
+    bool Timer1Tick();
 
     // Evaluates from the controls; may write "20" into ComboAgeText and "0" into empty
     // minute texts.

@@ -12,6 +12,7 @@
 
 #include "core/link/NoData.h"
 #include "ui/common/PanelFonts.h"
+#include "ui/panel/BlinkSlot.h"
 
 namespace montira {
 
@@ -77,7 +78,8 @@ PanelWidgets BuildPanelWidgets(QMainWindow* window) {
     w.LblCOM2->setCursor(Qt::PointingHandCursor);
     head->addWidget(w.Label1);
     head->addStretch(1);
-    head->addWidget(w.LblCOM);
+    // "Sem comunicação" blinks in a place of its own: nothing moves, nothing is laid out.
+    head->addWidget(new BlinkSlot(w.LblCOM, body));
     head->addWidget(w.LblCOM2, 0, Qt::AlignTop);
     outer->addLayout(head);
 

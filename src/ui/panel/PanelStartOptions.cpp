@@ -16,11 +16,11 @@ StartOptions ParseStartOptions(const QStringList& args) {
         if (a == QLatin1String("--port")) {
             value(&o.port);
         } else if (a.startsWith(QLatin1String("--port="))) {
-            o.port = a.mid(7);
+            if (a.size() > 7) o.port = a.mid(7);  // an empty one is not given: it clears nothing
         } else if (a == QLatin1String("--open")) {
             value(&o.openFile);
         } else if (a.startsWith(QLatin1String("--open="))) {
-            o.openFile = a.mid(7);
+            if (a.size() > 7) o.openFile = a.mid(7);
         } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
             if (a.size() > 6)
                 o.lang = a.mid(7);
@@ -35,6 +35,14 @@ StartOptions ParseStartOptions(const QStringList& args) {
             o.selftestAcceptPort = true;
         } else if (a == QLatin1String("--selftest-trace-values")) {
             o.selftestTraceValues = true;
+            o.selftestAcceptPort = true;
+        } else if (a == QLatin1String("--selftest-open")) {
+            QString which;
+            value(&which);
+            if (which == QLatin1String("graph")) o.selftestOpen = StartOptions::Window::Graph;
+            if (which == QLatin1String("workload")) o.selftestOpen = StartOptions::Window::WorkLoad;
+            if (o.error.isEmpty() && o.selftestOpen == StartOptions::Window::None)
+                o.error = QStringLiteral("%1 %2: graph ou workload").arg(a, which);
             o.selftestAcceptPort = true;
         } else if (a.startsWith(QLatin1String("--")) || a == QLatin1String("-")) {
             o.error = QStringLiteral("opção desconhecida: %1").arg(a);

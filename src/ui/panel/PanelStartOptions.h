@@ -12,7 +12,8 @@ namespace montira {
 // Hidden, for tests and measurements: --selftest-accept-port presses the port dialog's OK at
 // once; --selftest-exit-after-values does that too, prints the panel's values once a frame
 // was shown, and ends; --selftest-trace-values presses OK too and prints the panel's values
-// after every frame shown, one line each, and keeps running.
+// after every frame shown, one line each, and keeps running; --selftest-open graph|workload
+// presses OK too and opens the real-time chart or the work-load window once values flow.
 struct StartOptions {
     QString port;
     QString openFile;
@@ -20,6 +21,7 @@ struct StartOptions {
     bool selftestAcceptPort = false;
     bool selftestExitAfterValues = false;
     bool selftestTraceValues = false;
+    enum class Window { None, Graph, WorkLoad } selftestOpen = Window::None;
     QString error;  // not empty: the arguments were not understood
 };
 

@@ -394,8 +394,7 @@ void WorkLoad::ShowAverages() {
 void WorkLoad::Timer1Tick() {
     if (inTimer1_) return;
     inTimer1_ = true;
-    sheet_.Timer1Tick();
-    Render();
+    if (sheet_.Timer1Tick()) Render();  // every change elsewhere renders at once
     inTimer1_ = false;
 }
 

@@ -1,0 +1,261 @@
+#include "cli/FileArgs.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <cmath>
+
+namespace montira::cli {
+
+using namespace montira::exposure;
+
+namespace {
+
+QString Complaint(const char* command, const QString& error) {
+    return QStringLiteral("montira-cli %1: %2\n").arg(QLatin1String(command), error);
+}
+
+// The --name, --sector and --company of the options.
+Options HeaderOptions(const Options& o) {
+    Options h;
+    for (const char* key : {"--name", "--sector", "--company"})
+        if (o.has(key)) h.values.insert(key, o.value(key));
+    return h;
+}
+
+}  // namespace
+
+bool ParsePrintArgs(const QStringList& args, PrintArgs& a, QString& message) {
+    const QString usage = QStringLiteral(
+        "uso: montira-cli print ARQUIVO --pdf SAIDA [--table | --listing] [--name T --sector T "
+        "--company T] [--font FAMILIA --size PT] [--landscape]\n");
+    if (args.isEmpty() || args.first().startsWith(QStringLiteral("--"))) {
+        message = usage;
+        return false;
+    }
+    Options o;
+    QString error;
+    if (!ParseOptions(args.mid(1), {"--pdf", "--name", "--sector", "--company", "--font", "--size"},
+                      {"--table", "--listing", "--landscape"}, o, error) ||
+        !o.has("--pdf") || (o.flags.contains("--table") && o.flags.contains("--listing"))) {
+        message = (error.isEmpty() ? QString() : Complaint("print", error)) + usage;
+        return false;
+    }
+    a.hasSize = o.has("--size");
+    if (a.hasSize) {
+        bool ok = false;
+        a.size = o.value("--size").toDouble(&ok);
+        if (!ok || !(a.size >= 4) || a.size > 72) {
+            message = Complaint(
+                "print", QStringLiteral("tamanho de fonte inválido: %1").arg(o.value("--size")));
+            return false;
+        }
+    }
+    a.input = args.first();
+    a.pdf = o.value("--pdf");
+    a.header = HeaderOptions(o);
+    a.listing = o.flags.contains("--listing");
+    a.landscape = o.flags.contains("--landscape");
+    a.hasFont = o.has("--font");
+    a.font = o.value("--font");
+    return true;
+}
+
+bool ParseExportArgs(const QStringList& args, ExportArgs& a, QString& message) {
+    Options o;
+    QString error;
+    if (args.isEmpty() || args.first().startsWith(QStringLiteral("--")) ||
+        !ParseOptions(args.mid(1), {"--csv"}, {"--point"}, o, error) || !o.has("--csv")) {
+        message = (error.isEmpty() ? QString() : Complaint("export", error)) +
+                  QStringLiteral("uso: montira-cli export ARQUIVO --csv SAIDA [--point]\n");
+        return false;
+    }
+    a.input = args.first();
+    a.csv = o.value("--csv");
+    a.point = o.flags.contains("--point");
+    return true;
+}
+
+bool ParseHeaderArgs(const QStringList& args, HeaderArgs& a, QString& message) {
+    Options o;
+    QString error;
+    const bool parsed =
+        ParseOptions(args, {"--save", "--show", "--name", "--sector", "--company"}, {}, o, error);
+    if (!parsed || o.has("--save") == o.has("--show")) {
+        message = (error.isEmpty() ? QString() : Complaint("header", error)) +
+                  QStringLiteral(
+                      "uso: montira-cli header --save SAIDA --name T --sector T --company T | "
+                      "--show ARQUIVO\n");
+        return false;
+    }
+    a.show = o.has("--show");
+    a.file = o.value(a.show ? "--show" : "--save");
+    a.name = o.value("--name");
+    a.sector = o.value("--sector");
+    a.company = o.value("--company");
+    return true;
+}
+
+namespace {
+
+bool ReadChannels(const QString& list, ChannelFlags& flags, QString& error) {
+    flags.fill(false);
+    for (const QString& name : list.split(u',', Qt::SkipEmptyParts)) {
+        Channel c;
+        if (!ChannelByCaption(name, c) || InfoOf(c).column < 0) {
+            error = QStringLiteral(
+                        "canal desconhecido: %1 (Seco, Orvalho, Úmido, I.C., IBUTGi, "
+                        "IBUTGo, Globo, Velocidade, Twc)")
+                        .arg(name);
+            return false;
+        }
+        flags[size_t(c)] = true;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParsePlotArgs(const QStringList& args, PlotArgs& a, QString& message) {
+    if (args.isEmpty() || args[0].startsWith(QStringLiteral("--"))) {
+        message = QStringLiteral(
+            "uso: montira-cli plot ARQUIVO --out PNG|PDF [--from A --to B] "
+            "[--width L --height A] [--channels LISTA]\n");
+        return false;
+    }
+    Options o;
+    QString error;
+    if (!ParseOptions(args.mid(1), {"--out", "--from", "--to", "--width", "--height", "--channels"},
+                      {}, o, error)) {
+        message = Complaint("plot", error);
+        return false;
+    }
+    a.out = o.value("--out");
+    const QString kind = QFileInfo(a.out).suffix().toLower();
+    if (a.out.isEmpty() || (kind != "png" && kind != "pdf")) {
+        message = Complaint("plot", QStringLiteral("--out precisa de um arquivo .png ou .pdf"));
+        return false;
+    }
+    if (!ReadWhole(o, "--width", 1, 20000, a.width, error) ||
+        !ReadWhole(o, "--height", 1, 20000, a.height, error) ||
+        (o.has("--channels") && !ReadChannels(o.value("--channels"), a.channels, error))) {
+        message = Complaint("plot", error);
+        return false;
+    }
+    a.input = args[0];
+    a.pdf = kind == "pdf";
+    a.hasFrom = o.has("--from");
+    a.hasTo = o.has("--to");
+    bool okFrom = true, okTo = true;
+    if (a.hasFrom) a.from = o.value("--from").toLongLong(&okFrom);
+    if (a.hasTo) a.to = o.value("--to").toLongLong(&okTo);
+    a.rangeNumbers = okFrom && okTo;
+    return true;
+}
+
+namespace {
+
+bool Number(const QString& text, double& out) {
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v)) return false;
+    out = v;
+    return true;
+}
+
+// "MIN:W" or "MIN:W:TEXT" (the text may hold colons).
+bool ParsePeriod(const QString& text, WorkPeriod& p) {
+    const QStringList parts = text.split(u':');
+    if (parts.size() < 2) return false;
+    p.text = parts.size() > 2 ? text.section(u':', 2) : QString();
+    return Number(parts[0], p.minutes) && Number(parts[1], p.watts);
+}
+
+// The keys and values, each key once (--period as often as wanted); empty when they are
+// good, else the complaint.
+QString ReadEvaluateKeys(const QStringList& args, EvaluateArgs& a, bool& hasIndex, bool& hasCloth,
+                         QString& cloth) {
+    if (args.isEmpty() || args.first().startsWith(QLatin1String("--")))
+        return QStringLiteral("falta o arquivo");
+    a.file = args.first();
+    for (int i = 1; i < args.size(); ++i) {
+        const QString key = args[i];
+        if (i + 1 >= args.size()) return QStringLiteral("%1 sem valor").arg(key);
+        const QString v = args[++i];
+        auto once = [&](bool& seen, QString& into) {
+            if (seen) return false;
+            seen = true;
+            into = v;
+            return true;
+        };
+        if (key == QLatin1String("--period")) {
+            WorkPeriod p;
+            if (!ParsePeriod(v, p))
+                return QStringLiteral("período inválido: %1 (MIN:W[:TEXTO])").arg(v);
+            a.periods.push_back(p);
+        } else if (key == QLatin1String("--index")) {
+            if (!once(hasIndex, a.indexText)) return QStringLiteral("--index repetido");
+        } else if (key == QLatin1String("--cloth")) {
+            if (!once(hasCloth, cloth)) return QStringLiteral("--cloth repetido");
+        } else if (key == QLatin1String("--start")) {
+            if (!once(a.hasStart, a.start)) return QStringLiteral("--start repetido");
+        } else if (key == QLatin1String("--pdf")) {
+            if (!once(a.hasPdf, a.pdf)) return QStringLiteral("--pdf repetido");
+        } else if (key == QLatin1String("--name") || key == QLatin1String("--sector") ||
+                   key == QLatin1String("--company")) {
+            if (a.header.has(key)) return QStringLiteral("%1 repetido").arg(key);
+            a.header.values.insert(key, v);
+        } else {
+            return QStringLiteral("argumento desconhecido: %1").arg(key);
+        }
+    }
+    if (!hasIndex) return QStringLiteral("--index é obrigatório (IBUTGi ou IBUTGo)");
+    if (a.periods.empty()) return QStringLiteral("--period é obrigatório");
+    return {};
+}
+
+}  // namespace
+
+bool ParseEvaluateArgs(const QStringList& args, EvaluateArgs& a, QString& message) {
+    bool hasIndex = false, hasCloth = false;
+    QString cloth;
+    if (const QString c = ReadEvaluateKeys(args, a, hasIndex, hasCloth, cloth); !c.isEmpty()) {
+        message = Complaint("evaluate", c) +
+                  QStringLiteral(
+                      "uso: montira-cli evaluate ARQUIVO --index IBUTGi|IBUTGo --period "
+                      "MIN:W[:TEXTO] ...\n"
+                      "                          [--cloth VALOR|NOME] [--start \"AA/MM/DD "
+                      "hh:mm:ss\"] [--pdf SAIDA]\n"
+                      "                          [--name T --sector T --company T]\n"
+                      "  os períodos somam 60 minutos; W: taxa metabólica em watts\n");
+        return false;
+    }
+    if (!ParseWbgtIndex(a.indexText, a.index)) {
+        message = Complaint(
+            "evaluate",
+            QStringLiteral("índice desconhecido: %1 (IBUTGi ou IBUTGo)").arg(a.indexText));
+        return false;
+    }
+    if (hasCloth) {
+        if (!ParseClothing(cloth, a.cloth)) {
+            message =
+                Complaint("evaluate",
+                          QStringLiteral("--cloth: vestimenta ou número inválido: %1").arg(cloth));
+            return false;
+        }
+        for (const auto& p : ClothingPresets())
+            if (cloth.trimmed().compare(p.name, Qt::CaseInsensitive) == 0) a.clothName = p.name;
+    }
+    QString why;
+    if (!MeanMetabolicRate(a.periods, &why)) {
+        message = Complaint("evaluate", why);
+        return false;
+    }
+    if (a.hasStart && !ParseStampText(a.start, a.startTicks)) {
+        message = Complaint(
+            "evaluate", QStringLiteral("--start: esperado \"AA/MM/DD hh:mm:ss\": %1").arg(a.start));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace montira::cli
