@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimeZone>
 
 #include "support/SimRig.h"
