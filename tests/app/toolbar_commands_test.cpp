@@ -16,12 +16,10 @@ namespace {
 
 struct FakeFileList : FileListTarget {
     QStringList captions;
-    QString company;
-    TextTable rows;
     void setCaption(const QString& c) override { captions << c; }
-    void setHeaderTexts(const QString&, const QString&, const QString& c) override { company = c; }
+    void setHeaderTexts(const QString&, const QString&, const QString&) override {}
     void setHeading(const QStringList&) override {}
-    void setRows(TextTable r) override { rows = std::move(r); }
+    void setRows(TextTable) override {}
 };
 
 // Scripted dialog answers and a record of what the commands did to the windows.
@@ -186,12 +184,14 @@ TEST(ToolbarSave, startsAndStopsRecordingAndCancelOrBadPathStartsNothing) {
     EXPECT_EQ(rig.host.busy, 1);
 }
 
-TEST(ToolbarOpen, fileFillsTheWindowWithTimersStoppedMeanwhile) {
+// What the file fills in is checked on the reader (DataFileRead) and on the panel
+// (ToolbarOnPanel); here the command's own part: refused while recording, timers paused.
+TEST(ToolbarOpen, fileIsRefusedWhileRecordingElseReadWithTimersStoppedMeanwhile) {
     Rig rig;
     const QString path = rig.dir.filePath("lido.plv");
     WriteFile(path,
-              "*****Ana\r\n*****Forno\r\n*****A\xE7o\r\n(\xB0"
-              "F)\tData\tHora\t\r\n1\t24/01/01\t10:00:00\t\r\n2\t24/01/01\t10:00:02\t\r\n");
+              "(\xB0"
+              "F)\tData\tHora\t\r\n1\t24/01/01\t10:00:00\t\r\n");
     rig.host.openPath = path;
     rig.state.Recording = true;
     rig.click("Open");
@@ -199,8 +199,6 @@ TEST(ToolbarOpen, fileFillsTheWindowWithTimersStoppedMeanwhile) {
     EXPECT_EQ(rig.host.reopened, 0);
     rig.state.Recording = false;
     EXPECT_TRUE(rig.click("Open"));
-    EXPECT_EQ(rig.host.fileList.company, "Aço");
-    EXPECT_EQ(rig.host.fileList.rows.rowCount(), 2);
     EXPECT_EQ(rig.host.fileList.captions.back(), "lido.plv");
     EXPECT_EQ(rig.host.pollSeen, (QVector<bool>{false, true}));
     EXPECT_EQ(rig.host.sampleSeen, (QVector<bool>{false, true}));
@@ -233,7 +231,6 @@ TEST(ToolbarOpen, junkFileRestartsTheTimersSaysLinesWereCutAndLetsTheFileGo) {
     rig.click("Open");
     EXPECT_TRUE(rig.host.poll);
     EXPECT_TRUE(rig.host.sample);
-    EXPECT_GE(rig.host.fileList.rows.rowCount(), 2);
     ASSERT_EQ(rig.host.problems.size(), 1);
     EXPECT_TRUE(rig.host.problems[0].contains("cortadas"));
     EXPECT_TRUE(QFile::remove(rig.dir.filePath("lixo.plv")));  // nothing holds the file

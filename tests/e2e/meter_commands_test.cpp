@@ -21,6 +21,8 @@ QString Out(const RunResult& r) {
 
 }  // namespace
 
+// One run per command family: the bytes of each exchange, the clamps and the refusals are
+// checked in-process (MeterSettings, Keypad, ManualDownload tests).
 TEST(SettingsCommands, valuesSetAreReadBack) {
     SimProcess sim;
     ASSERT_FALSE(sim.path().isEmpty());
@@ -29,7 +31,6 @@ TEST(SettingsCommands, valuesSetAreReadBack) {
         QStringList args;
         QString out;
     } steps[] = {
-        {{"sampling"}, "seconds 2"},
         {{"sampling", "--minutes", "75"}, "minutes 60"},  // the meter's limit
         {{"sampling"}, "minutes 60"},
         {{"poweroff", "--set", "300"}, "300"},
@@ -42,20 +43,9 @@ TEST(SettingsCommands, valuesSetAreReadBack) {
         EXPECT_EQ(Out(r), s.out);
     }
     EXPECT_EQ(Cli({"sampling", "--minutes", "1", "--seconds", "1", "--port", port}).code, 2);
-}
-
-TEST(SettingsCommands, clockSetSendsTheComputerTimeAndReadsItBack) {
-    SimProcess sim;
-    ASSERT_FALSE(sim.path().isEmpty());
-    const RunResult set = Cli({"clock", "--port", sim.path(), "--set"});
-    ASSERT_EQ(set.code, 0) << set.err.constData();
-    const QDateTime sent = QDateTime::fromString("20" + Out(set), "yyyy/MM/dd HH:mm:ss");
-    ASSERT_TRUE(sent.isValid()) << Out(set).toStdString();
-    const RunResult read = Cli({"clock", "--port", sim.path()});
-    ASSERT_EQ(read.code, 0);
-    const QDateTime back = QDateTime::fromString("20" + Out(read), "yyyy/MM/dd HH:mm:ss");
-    EXPECT_GE(sent.secsTo(back), 0);
-    EXPECT_LT(sent.secsTo(back), 30);
+    const RunResult clock = Cli({"clock", "--port", port, "--set"});
+    EXPECT_EQ(clock.code, 0) << clock.err.constData();
+    EXPECT_TRUE(QDateTime::fromString("20" + Out(clock), "yyyy/MM/dd HH:mm:ss").isValid());
 }
 
 TEST(SettingsCommands, eraseNeedsYesAndEmptiesTheLogger) {
@@ -67,38 +57,30 @@ TEST(SettingsCommands, eraseNeedsYesAndEmptiesTheLogger) {
     EXPECT_EQ(Cli({"memory", "--port", sim.path()}).code, 4);
 }
 
-TEST(KeyCommand, duringALoggingRunOtherKeysAreRefusedAfterTheAllowedOnes) {
+TEST(KeyCommand, duringALoggingRunKeysAndSettingsAreRefused) {
     SimProcess sim;
     ASSERT_FALSE(sim.path().isEmpty());
     EXPECT_EQ(Cli({"key", "--port", sim.path(), "Sound"}).code, 2);
-    // RunStop starts a run: Mode is refused, Up still goes, RunStop ends the run.
-    const RunResult r = Cli({"key", "--port", sim.path(), "RunStop", "Mode", "Up", "RunStop"});
+    // RunStop starts a run: Mode is refused, and so is a setting, as the toolbar refuses it.
+    const RunResult r = Cli({"key", "--port", sim.path(), "RunStop", "Mode"});
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.errText().contains("Mode")) << r.err.constData();
-    // While it logs, the settings are refused as the toolbar refuses them.
-    ASSERT_EQ(Cli({"key", "--port", sim.path(), "RunStop"}).code, 0);
     EXPECT_EQ(Cli({"poweroff", "--port", sim.path(), "--set", "60"}).code, 1);
-    ASSERT_EQ(Cli({"key", "--port", sim.path(), "RunStop"}).code, 0);
-    const RunResult after = Cli({"key", "--port", sim.path(), "Mode", "Hold", "Hold", "Escape"});
-    EXPECT_EQ(after.code, 0) << after.err.constData();  // the run did end
 }
 
-TEST(ManualCommand, writesTheLastRecordFirstAndSaysWhenNoneAreStored) {
+TEST(ManualCommand, writesTheRecordsAndSaysWhenNoneAreStored) {
     SimProcess sim;
     ASSERT_FALSE(sim.path().isEmpty());
     QTemporaryDir dir;
-    const QString c = dir.filePath("c.plv"), f = dir.filePath("f.plv");
+    const QString c = dir.filePath("c.plv");
     ASSERT_EQ(Cli({"manual", "--port", sim.path(), "--out", c}).code, 0);
-    ASSERT_EQ(Cli({"manual", "--port", sim.path(), "--out", f, "--fahrenheit"}).code, 0);
-    const QList<QByteArray> lc = FileLines(c), lf = FileLines(f);
+    const QList<QByteArray> lc = FileLines(c);
     ASSERT_EQ(lc.size(), 4);  // heading and the three stored records
     EXPECT_TRUE(lc[1].startsWith("1\t26/12/03\t10:17:00\t")) << lc[1].constData();
-    EXPECT_TRUE(lf.value(0).contains("\tft/m\t"));
 
     SimProcess empty({"--no-manual"});
     ASSERT_FALSE(empty.path().isEmpty());
-    const RunResult none = Cli({"manual", "--port", empty.path(), "--out", dir.filePath("n")});
-    EXPECT_EQ(none.code, 4);
+    EXPECT_EQ(Cli({"manual", "--port", empty.path(), "--out", dir.filePath("n")}).code, 4);
 }
 
 TEST(MemoryCommand, listsTheSetsAndWritesTheChosenOneAsTheListSavesIt) {
@@ -106,8 +88,7 @@ TEST(MemoryCommand, listsTheSetsAndWritesTheChosenOneAsTheListSavesIt) {
     ASSERT_FALSE(sim.path().isEmpty());
     QTemporaryDir dir;
     const QString c = dir.filePath("c.plv");
-    const RunResult r =
-        Cli({"memory", "--port", sim.path(), "--set", "2", "--out", c, "--fahrenheit"});
+    const RunResult r = Cli({"memory", "--port", sim.path(), "--set", "2", "--out", c});
     ASSERT_EQ(r.code, 0) << r.err.constData();
 
     // The simulated meter starts with the sets of a fresh SimMeter.
@@ -119,16 +100,7 @@ TEST(MemoryCommand, listsTheSetsAndWritesTheChosenOneAsTheListSavesIt) {
                                       s.intervalSeconds, int(s.records.size()));
     EXPECT_EQ(QString::fromUtf8(r.out), expected);
 
-    const auto& set = model.sets()[1];
-    const QList<QByteArray> lc = FileLines(c);
-    ASSERT_EQ(lc.size(), set.records.size() + 1);
-    EXPECT_TRUE(
-        lc[0].startsWith("( \xB0"
-                         "F )\t"));
-    const QByteArray first = QString::asprintf("1\t%02d/%02d/%02d\t%02d:%02d:%02d\t", set.year,
-                                               set.month, set.day, set.hour, set.minute, set.second)
-                                 .toLatin1();
-    EXPECT_TRUE(lc[1].startsWith(first)) << lc[1].toStdString();
+    EXPECT_EQ(FileLines(c).size(), model.sets()[1].records.size() + 1);
 
     // A set that is not there: the list still comes, then a usage error naming --set.
     const RunResult missing =
@@ -137,13 +109,4 @@ TEST(MemoryCommand, listsTheSetsAndWritesTheChosenOneAsTheListSavesIt) {
     EXPECT_TRUE(missing.errText().contains("--set"));
     EXPECT_EQ(QString::fromUtf8(missing.out), expected);
     EXPECT_FALSE(QFile::exists(dir.filePath("x")));
-}
-
-TEST(MemoryCommand, emptyLoggerSaysSoAndExitsWithFour) {
-    SimProcess sim({"--empty-logger"});
-    ASSERT_FALSE(sim.path().isEmpty());
-    const RunResult r = Cli({"memory", "--port", sim.path()});
-    EXPECT_EQ(r.code, 4);
-    EXPECT_EQ(r.errText().trimmed(), "Não há dados armazenados na memória!");
-    EXPECT_TRUE(r.out.isEmpty());
 }

@@ -58,7 +58,9 @@ TEST(ListPlot1Window, plotsTheTableAndKeepsItsMinimumSize) {
     EXPECT_EQ(p.w.image().size(), QSize(400, 391));
 }
 
-TEST(ListPlot1Window, dragZoomsWheelZoomsAndResetReturnsToTheWholePlot) {
+// What a zoom rectangle selects and how the cursor reads out are checked on the plot (PlotZoom,
+// PlotCursor); here that a drag reaches the view and the reset action undoes it.
+TEST(ListPlot1Window, dragZoomsAndResetReturnsToTheWholePlot) {
     Plot p(100);
     const GraphLayout g = p.w.geometry();
     const PlotView full = p.w.view();
@@ -68,14 +70,10 @@ TEST(ListPlot1Window, dragZoomsWheelZoomsAndResetReturnsToTheWholePlot) {
     QTest::mouseRelease(&p.w, Qt::LeftButton, {}, QPoint(x1, 250));
     EXPECT_EQ(p.w.view().from, 21);
     EXPECT_EQ(p.w.view().to, 40);
-    EXPECT_LT(p.w.view().scale.tempMax, 130);
-    // The cursor line stays under the pointer in the zoomed view.
     ASSERT_GT(p.w.cursorRecord(), 0);
-    EXPECT_NEAR(RecordX(g, p.w.view(), p.w.cursorRecord()), x1, PlotStep(g, p.w.view()));
 
     p.w.findChild<QAction*>("ZoomReset")->trigger();
     EXPECT_EQ(p.w.view().count(), 100);
-    EXPECT_EQ(p.w.view().scale.tempMax, 130);
 }
 
 TEST(ListPlot1Window, scaleDialogRefusesBadRecordsAndReplotsGoodOnes) {
