@@ -18,6 +18,7 @@
 #include "support/Processes.h"
 
 using montira::test::Cli;
+using montira::test::FileLines;
 using montira::test::RunResult;
 
 namespace {
@@ -200,6 +201,13 @@ TEST_F(FaultInjection, downloadCutInTheMiddleOfTheDumpEndsAsSilentMeterThenSucce
     EXPECT_FALSE(CutThenAgain(sim, {"memory"}, 20000, 9000).out.isEmpty());
 }
 
+TEST_F(FaultInjection, clockExchangeCutInTheMiddleEndsAsSilentMeterThenSucceeds) {
+    FaultySim sim;
+    sim.send("silence 5000 2 G");  // two bytes of the clock reply, then nothing
+    const QByteArray out = CutThenAgain(sim, {"clock"}, 15000, 6000).out;
+    EXPECT_EQ(out.trimmed().size(), 17) << out.constData();  // YY/MM/DD hh:nn:ss
+}
+
 namespace {
 
 // montira offscreen, printing the panel's values after every frame shown.
@@ -244,4 +252,60 @@ TEST_F(FaultInjection, mainWindowFindsTheMeterAgainWhenItReturnsOnTheSamePath) {
     EXPECT_FALSE(sim.nextPath(10000).isEmpty());
     EXPECT_TRUE(app.framesShown(2, 15000));
     EXPECT_TRUE(app.running());
+}
+
+TEST_F(FaultInjection, mainWindowKeepsWaitingWhenTheMeterReturnsOnAnotherPath) {
+    FaultySim sim;
+    TracedApp app(sim.path());
+    ASSERT_TRUE(app.framesShown(2, 20000));
+    sim.send("move 500");
+    const QString moved = sim.nextPath(10000);
+    EXPECT_FALSE(moved.isEmpty());
+    EXPECT_NE(moved, sim.path());
+    EXPECT_FALSE(app.framesShown(1, 4000));  // nothing to find at the old path
+    EXPECT_TRUE(app.running());
+}
+
+TEST_F(FaultInjection, mainWindowComesBackAfterAFloodAndASilence) {
+    FaultySim sim;
+    TracedApp app(sim.path());
+    ASSERT_TRUE(app.framesShown(2, 20000));
+    sim.send("flood 300000");
+    QThread::msleep(500);
+    sim.send("silence 3000");
+    QThread::msleep(3200);
+    EXPECT_TRUE(app.framesShown(2, 15000));
+    EXPECT_TRUE(app.running());
+}
+
+TEST_F(FaultInjection, samplingReplyCutAfterOneByteIsAskedAgainNotMisread) {
+    FaultySim sim;
+    sim.send("silence 3000 1 J");  // the minutes byte, then nothing
+    const RunResult r = Cli({"sampling", "--port", sim.path(), "--timeout", "20"}, 40000);
+    EXPECT_EQ(r.code, kDone) << r.errText().toStdString();
+    EXPECT_EQ(r.out, "seconds 2\n");  // the simulated meter logs every 2 s
+}
+
+TEST_F(FaultInjection, loggerDumpPausedThenFollowedByFramesEndsAsSilentMeterAtOnce) {
+    FaultySim sim({"--full-logger"});
+    sim.send("silence 2000 5000 C");  // shorter than the silence limit: frames come after it
+    QElapsedTimer t;
+    t.start();
+    const RunResult r =
+        Cli({"memory", "--port", sim.path(), "--set", "1", "--out", dir_.filePath("conjunto.plv")},
+            60000);
+    EXPECT_EQ(r.code, kNoMeter) << r.errText().toStdString();
+    EXPECT_LT(t.elapsed(), 10000);
+    EXPECT_FALSE(QFile::exists(dir_.filePath("conjunto.plv")));
+}
+
+TEST_F(FaultInjection, manualDumpCutMidwayKeepsOnlyTheRecordsBeforeTheCut) {
+    FaultySim sim;
+    sim.send("silence 2000 30 T");  // one record and a half of three, then frames
+    const RunResult r =
+        Cli({"manual", "--port", sim.path(), "--out", dir_.filePath("manual.plv")}, 60000);
+    EXPECT_EQ(r.code, kNoMeter) << r.errText().toStdString();
+    const QList<QByteArray> lines = FileLines(dir_.filePath("manual.plv"));
+    ASSERT_EQ(lines.size(), 2);  // the heading and the one whole record
+    EXPECT_FALSE(lines[1].contains("- - -\t- - -\t- - -")) << lines[1].constData();
 }
