@@ -24,6 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://localhost/montira")
 # The platform plugin and the fonts of the windows and printouts are not linked, so they are
 # named here; the libraries come from dpkg-shlibdeps, or from this list when it is missing.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core")
+# The program's own English is built into it; Qt's translations put Qt's own dialogs (print
+# preview, file dialogs) into the same language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -22,6 +22,8 @@ for dep in fonts-liberation2 fonts-dejavu-core libqt6serialport6 libqt6widgets6 
     echo "$depends" | grep -q "$dep" || fail "Depends lacks $dep: $depends"
 done
 
+dpkg-deb -f "$deb" Recommends | grep -q qt6-translations-l10n || fail "Recommends lacks Qt's translations"
+
 root=$tmp/root
 dpkg-deb -x "$deb" "$root"
 for f in usr/bin/montira usr/bin/montira-cli usr/share/applications/montira.desktop \
