@@ -35,9 +35,9 @@ ToolbarCommands::ToolbarCommands(AppState& state, MeterLink& link, Recorder& rec
 QString ToolbarCommands::SamplePrompt() {
     // The prompt breaks its line with CR LF; translations hold a plain line feed, which the
     // input box shows the same.
-    QString prompt = tr(
-        "Digite o valor desejado em segundos \n(o valor deve estar entre 1 e "
-        "86400).");
+    QString prompt =
+        tr("Digite o valor desejado em segundos \n(o valor deve estar entre 1 e "
+           "86400).");
     prompt.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return prompt;
 }
