@@ -154,20 +154,12 @@ bool ParsePlotArgs(const QStringList& args, PlotArgs& a, QString& message) {
 
 namespace {
 
-bool Number(const QString& text, double& out) {
-    bool ok = false;
-    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(v)) return false;
-    out = v;
-    return true;
-}
-
 // "MIN:W" or "MIN:W:TEXT" (the text may hold colons).
 bool ParsePeriod(const QString& text, WorkPeriod& p) {
     const QStringList parts = text.split(u':');
     if (parts.size() < 2) return false;
     p.text = parts.size() > 2 ? text.section(u':', 2) : QString();
-    return Number(parts[0], p.minutes) && Number(parts[1], p.watts);
+    return ParseNumber(parts[0], p.minutes) && ParseNumber(parts[1], p.watts);
 }
 
 // The keys and values, each key once (--period as often as wanted); empty when they are

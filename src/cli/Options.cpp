@@ -1,5 +1,6 @@
 #include "cli/Options.h"
 
+#include <QLocale>
 #include <cmath>
 #include <cstdio>
 
@@ -73,6 +74,14 @@ bool OpenMeterDevice(QtSerialPort& port, const char* command) {
     if (port.open(&reason) == OpenOutcome::Opened) return true;
     std::fprintf(stderr, "montira-cli %s: %s\n", command, qPrintable(reason));
     return false;
+}
+
+bool ParseNumber(const QString& text, double& out) {
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v)) return false;
+    out = v;
+    return true;
 }
 
 }  // namespace montira::cli

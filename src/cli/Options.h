@@ -25,6 +25,9 @@ bool ParseOptions(const QStringList& args, const QStringList& valueKeys,
 // message naming the key) when the text is not one.
 bool ReadWhole(const Options& o, const QString& key, qint64 lo, qint64 hi, qint64& out,
                QString& error);
+// A decimal number with a point, spaces around it allowed; never NaN or infinite.
+bool ParseNumber(const QString& text, double& out);
+
 bool ReadSeconds(const Options& o, const QString& key, double& out, QString& error);
 // --timeout: seconds, at least what start-up needs (the port is reopened every half second
 // until the meter's first frame comes).

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "cli/Commands.h"
+#include "cli/Options.h"
 #include "core/workload/WorkLoadSheet.h"
 #include "core/workload/WorkLoadTables.h"
 
@@ -26,14 +27,6 @@ int Bad(const QString& message) {
     return kUsage;
 }
 
-bool ParseNumber(const QString& text, double& out) {
-    bool ok = false;
-    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(v)) return false;
-    out = v;
-    return true;
-}
-
 bool ParseWhole(const QString& text, int low, int high, int& out) {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok, 10);
@@ -46,7 +39,7 @@ bool ParseWhole(const QString& text, int low, int high, int& out) {
 constexpr double kMaxWeightKg = 300;
 constexpr double kLowestWbgt = -50, kHighestWbgt = 100;  // °C
 
-struct Options {
+struct WorkloadOptions {
     double age = 0, weight = 0;
     bool hasAge = false, hasWeight = false;
     QString cloth = ClothingNames()[0];
@@ -55,7 +48,7 @@ struct Options {
 };
 
 // Returns an empty text when the arguments are good, else the complaint.
-QString Parse(const QStringList& args, Options& o) {
+QString Parse(const QStringList& args, WorkloadOptions& o) {
     QStringList seen;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -121,7 +114,7 @@ QString Parse(const QStringList& args, Options& o) {
 }
 
 // Ticks and chooses on the sheet as a user would in the window.
-void Fill(WorkLoadSheet& s, const Options& o) {
+void Fill(WorkLoadSheet& s, const WorkloadOptions& o) {
     s.ComboAgeText = QString::number(o.age, 'g', 15);
     s.TxtkgText = QString::number(o.weight, 'g', 15);
     s.TxtkgChange();
@@ -156,7 +149,7 @@ int RunWorkload(const QStringList& args) {
         std::fputs(kUsageText, stderr);
         return kUsage;
     }
-    Options o;
+    WorkloadOptions o;
     const QString complaint = Parse(args, o);
     if (!complaint.isEmpty()) {
         Bad(complaint);
