@@ -1,10 +1,14 @@
 #include "ui/graphs/GraphParts.h"
 
+#include <QAction>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QRegularExpressionValidator>
+#include <QToolBar>
 #include <algorithm>
+
+#include "core/graphs/GraphFrame.h"
 
 namespace montira {
 
@@ -44,6 +48,30 @@ void GraphHeaderFields::place(QSize w) {
 
 bool GraphHeaderFields::allEmpty() const {
     return TxtName->text().isEmpty() && TxtSector->text().isEmpty() && TxtCompany->text().isEmpty();
+}
+
+void SetUpGraphWindow(QWidget* window, const char* objectName, const QString& caption, QSize size,
+                      QWidget* mainWindow) {
+    window->setObjectName(QLatin1String(objectName));
+    window->setWindowTitle(caption);
+    window->setFont(GraphFont());
+    window->setAttribute(Qt::WA_OpaquePaintEvent);
+    window->resize(size);
+    if (mainWindow) window->move(mainWindow->geometry().right() + 1, mainWindow->geometry().top());
+}
+
+QToolBar* MakeGraphToolbar(QWidget* window) {
+    auto* bar = new QToolBar(window);
+    bar->setObjectName(QStringLiteral("Toolbar1"));
+    bar->setIconSize(QSize(24, 24));
+    return bar;
+}
+
+QAction* AddGraphAction(QToolBar* bar, const QIcon& icon, const char* key, const QString& toolTip) {
+    QAction* a = bar->addAction(icon, QString());
+    a->setObjectName(QLatin1String(key));
+    a->setToolTip(toolTip);
+    return a;
 }
 
 void ShowRefusal(QWidget* parent, const QString& message) {

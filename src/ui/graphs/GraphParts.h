@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+class QAction;
+class QToolBar;
 class QWidget;
 
 namespace montira {
@@ -27,6 +29,14 @@ public:
     void place(QSize window);
     bool allEmpty() const;
 };
+
+// What both graph windows set up alike: name, caption, graph font, opaque painting, size,
+// placed just right of the main window when one is given.
+void SetUpGraphWindow(QWidget* window, const char* objectName, const QString& caption, QSize size,
+                      QWidget* mainWindow);
+// The icon toolbar "Toolbar1" of a graph window, and one keyed action with its tool tip.
+QToolBar* MakeGraphToolbar(QWidget* window);
+QAction* AddGraphAction(QToolBar* bar, const QIcon& icon, const char* key, const QString& toolTip);
 
 // The critical message box titled "MONTIRA DE STRESS TERMICO" of the scale dialogs.
 void ShowRefusal(QWidget* parent, const QString& message);

@@ -16,22 +16,12 @@ namespace montira {
 
 ListPlot1::ListPlot1(QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::Window), header(this) {
-    setObjectName(QStringLiteral("ListPlot1"));
-    setWindowTitle(tr(kCaption));
-    setFont(GraphFont());
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    SetUpGraphWindow(this, "ListPlot1", tr(kCaption), QSize(800, 600), mainWindow);
     setMouseTracking(true);
-    resize(800, 600);
-    if (mainWindow) move(mainWindow->geometry().right() + 1, mainWindow->geometry().top());
 
-    Toolbar1 = new QToolBar(this);
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setIconSize(QSize(24, 24));
+    Toolbar1 = MakeGraphToolbar(this);
     auto add = [&](const QIcon& icon, const char* key, const char* tip) {
-        QAction* a = Toolbar1->addAction(icon, QString());
-        a->setObjectName(QLatin1String(key));
-        a->setToolTip(tr(tip));
-        return a;
+        return AddGraphAction(Toolbar1, icon, key, tr(tip));
     };
     QAction* limit = add(ScaleIcon(), "Limit", QT_TR_NOOP("Limit"));
     QAction* print = add(PrintIcon(), "Print", QT_TR_NOOP("Print"));

@@ -14,21 +14,11 @@ namespace montira {
 
 RealTime24::RealTime24(ChartSettings& settings, QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::Window), header(this), settings_(settings) {
-    setObjectName(QStringLiteral("RealTime24"));
-    setWindowTitle(tr(kCaption));
-    setFont(GraphFont());
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(640, 480);
-    if (mainWindow) move(mainWindow->geometry().right() + 1, mainWindow->geometry().top());
+    SetUpGraphWindow(this, "RealTime24", tr(kCaption), QSize(640, 480), mainWindow);
 
-    Toolbar1 = new QToolBar(this);
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setIconSize(QSize(24, 24));
+    Toolbar1 = MakeGraphToolbar(this);
     auto add = [&](const QIcon& icon, const char* key, const char* tip) {
-        QAction* a = Toolbar1->addAction(icon, QString());
-        a->setObjectName(QLatin1String(key));
-        a->setToolTip(tr(tip));
-        return a;
+        return AddGraphAction(Toolbar1, icon, key, tr(tip));
     };
     QAction* limit = add(ScaleIcon(), "Limit", QT_TR_NOOP("Limites"));
     QAction* print = add(PrintIcon(), "Print", QT_TR_NOOP("Imprimir"));
