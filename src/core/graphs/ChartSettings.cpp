@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "core/graphs/GraphGeometry.h"
+#include "core/graphs/ScaleLimits.h"
 #include "core/meter/Numbers.h"
 
 namespace montira {
@@ -18,15 +19,8 @@ bool ApplyChartRange(ChartSettings& s, const ChartRangeInput& in, double chartWi
                      QString& message) {
     const double tMax = LeadingNumber(in.TxtMax), tMin = LeadingNumber(in.TxtMin);
     const double wMax = LeadingNumber(in.TxtWMax), wMin = LeadingNumber(in.TxtWMin);
+    if (!ScaleWithinLimits(in.celsius, tMax, tMin, wMax, wMin, false, message)) return false;
     if (in.celsius) {
-        if (!(tMax <= 130 && tMin >= -20 && tMax > tMin)) {
-            message = QCoreApplication::translate("Graphs", "-20 <= ºC <= 130, tente novamente!");
-            return false;
-        }
-        if (!(wMax <= 30 && wMin >= 0)) {
-            message = QCoreApplication::translate("Graphs", "0 <= m/s <= 30, tente novamente!");
-            return false;
-        }
         s.ChartCelsius = true;
         s.ChartTempMaxC = tMax;
         s.ChartTempMinC = tMin;
@@ -37,14 +31,6 @@ bool ApplyChartRange(ChartSettings& s, const ChartRangeInput& in, double chartWi
         s.ChartWindMaxFtm = MsToFtmTenths(wMax);
         s.ChartWindMinFtm = MsToFtmTenths(wMin);
     } else {
-        if (!(tMax <= 266 && tMin >= -4 && tMax > tMin)) {
-            message = QCoreApplication::translate("Graphs", "-4 <= ºF <= 266, tente novamente!");
-            return false;
-        }
-        if (!(wMax <= 6000 && wMin >= 0)) {
-            message = QCoreApplication::translate("Graphs", "0 <= ft/m <= 6000, tente novamente!");
-            return false;
-        }
         s.ChartCelsius = false;
         s.ChartTempMaxF = tMax;
         s.ChartTempMinF = tMin;
@@ -56,10 +42,7 @@ bool ApplyChartRange(ChartSettings& s, const ChartRangeInput& in, double chartWi
         s.ChartWindMinMs = FtmToMsTenths(wMin);
     }
     const double rMax = LeadingNumber(in.TxtMaxR), rMin = LeadingNumber(in.TxtMinR);
-    if (!(rMax <= 100 && rMin >= 0 && rMax > rMin)) {
-        message = QCoreApplication::translate("Graphs", "0 <= %UR <= 100, tente novamente!");
-        return false;
-    }
+    if (!HumidityWithinLimits(rMax, rMin, message)) return false;
     s.ChartRhMax = rMax;
     s.ChartRhMin = rMin;
     const double counts = LeadingNumber(in.TxtCounts);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "core/graphs/GraphGeometry.h"
+#include "core/graphs/ScaleLimits.h"
 #include "core/meter/Numbers.h"
 
 namespace montira {
@@ -38,15 +39,8 @@ bool ApplyPlotRecords(PlotSettings& s, double from, double to, QString& message)
 bool ApplyPlotRange(PlotSettings& s, const PlotRangeInput& in, QString& message) {
     const double tMax = LeadingNumber(in.TxtMax), tMin = LeadingNumber(in.TxtMin);
     const double wMax = LeadingNumber(in.TxtWindMax), wMin = LeadingNumber(in.TxtWindMin);
+    if (!ScaleWithinLimits(s.celsius(), tMax, tMin, wMax, wMin, true, message)) return false;
     if (!s.celsius()) {
-        if (!(tMax <= 266 && tMin >= -4 && tMax > tMin)) {
-            message = QCoreApplication::translate("Graphs", "-4 <= ºF <= 266, tente novamente!");
-            return false;
-        }
-        if (!(wMax <= 6000 && wMin >= 0 && wMax > wMin)) {
-            message = QCoreApplication::translate("Graphs", "0 <= ft/m <= 6000, tente novamente!");
-            return false;
-        }
         s.PlotTempMaxF = tMax;
         s.PlotTempMinF = tMin;
         s.PlotTempMaxC = (tMax - 32) * 5 / 9;
@@ -54,14 +48,6 @@ bool ApplyPlotRange(PlotSettings& s, const PlotRangeInput& in, QString& message)
         s.PlotWindMaxFtm = wMax;
         s.PlotWindMinFtm = wMin;
     } else {
-        if (!(tMax <= 130 && tMin >= -20 && tMax > tMin)) {
-            message = QCoreApplication::translate("Graphs", "-20 <= ºC <= 130, tente novamente!");
-            return false;
-        }
-        if (!(wMax <= 30 && wMin >= 0 && wMax > wMin)) {
-            message = QCoreApplication::translate("Graphs", "0 <= m/s <= 30, tente novamente!");
-            return false;
-        }
         s.PlotTempMaxC = tMax;
         s.PlotTempMinC = tMin;
         s.PlotTempMaxF = CelsiusToFahrenheit(tMax);
@@ -70,10 +56,7 @@ bool ApplyPlotRange(PlotSettings& s, const PlotRangeInput& in, QString& message)
         s.PlotWindMinMs = wMin;
     }
     const double rMax = LeadingNumber(in.TxtMaxR), rMin = LeadingNumber(in.TxtMinR);
-    if (!(rMax <= 100 && rMin >= 0 && rMax > rMin)) {
-        message = QCoreApplication::translate("Graphs", "0 <= %UR <= 100, tente novamente!");
-        return false;
-    }
+    if (!HumidityWithinLimits(rMax, rMin, message)) return false;
     s.PlotRhMax = rMax;
     s.PlotRhMin = rMin;
     return ApplyPlotRecords(s, LeadingNumber(in.TxtFrom), LeadingNumber(in.TxtTo), message);
