@@ -10,6 +10,7 @@
 #include "core/link/VirtualClock.h"
 #include "core/meter/LiveFrame.h"
 #include "support/LoggerBytes.h"
+#include "support/Processes.h"
 #include "ui/memory/Memory.h"
 #include "ui/memory/MemoryDownload.h"
 #include "ui/memory/SetToDataList.h"
@@ -77,9 +78,7 @@ struct Downloaded {
     QList<QByteArray> save(DataList* list, const char* name) {
         const QString path = dir.filePath(name);
         EXPECT_TRUE(list->saveTo(path));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll().split('\n');
+        return ReadBytes(path).split('\n');
     }
 };
 
