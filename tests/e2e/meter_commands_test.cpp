@@ -42,7 +42,6 @@ TEST(SettingsCommands, valuesSetAreReadBack) {
         EXPECT_EQ(r.code, 0) << r.err.constData();
         EXPECT_EQ(Out(r), s.out);
     }
-    EXPECT_EQ(Cli({"sampling", "--minutes", "1", "--seconds", "1", "--port", port}).code, 2);
     const RunResult clock = Cli({"clock", "--port", port, "--set"});
     EXPECT_EQ(clock.code, 0) << clock.err.constData();
     EXPECT_TRUE(QDateTime::fromString("20" + Out(clock), "yyyy/MM/dd HH:mm:ss").isValid());

@@ -115,11 +115,12 @@ TEST(DataListWindow, mainUnitChoosesTheTableAndCelFahSwitchesIt) {
     d.state.CelsiusMode = false;
     DataList* list = d.click(0);
     ASSERT_NE(list, nullptr);
-    EXPECT_TRUE(list->findChild<QTableView*>("GridF3")->isVisible());
-    EXPECT_FALSE(list->findChild<QTableView*>("GridC3")->isVisible());
+    const auto shows = [&](const char* grid) {
+        return list->findChild<QTableView*>(grid)->isVisible();
+    };
+    EXPECT_TRUE(shows("GridF3") && !shows("GridC3"));
     list->action("CelFah")->trigger();
-    EXPECT_TRUE(list->findChild<QTableView*>("GridC3")->isVisible());
-    EXPECT_FALSE(list->findChild<QTableView*>("GridF3")->isVisible());
+    EXPECT_TRUE(shows("GridC3") && !shows("GridF3"));
 }
 
 TEST(DataListSave, writesTheTableThatShowsWithTheBoxesTexts) {
