@@ -83,7 +83,6 @@ struct Rig {
         link.pollSwitch = [this](bool on) { host.setPollRunning(on); };
         commands.registerWith(dispatch);
     }
-    // A click on the button with this key; false for a key that no button has.
     bool click(const QString& key) {
         ToolbarCommand c;
         return ToolbarCommandOfKey(key, &c) && dispatch.dispatch(c);
