@@ -9,6 +9,7 @@
 #include "core/link/VirtualClock.h"
 #include "sim/SimMeter.h"
 #include "sim/SimSerialPort.h"
+#include "support/Processes.h"
 
 using namespace montira;
 
@@ -82,18 +83,11 @@ struct Rig {
         link.pollSwitch = [this](bool on) { host.setPollRunning(on); };
         commands.registerWith(dispatch);
     }
-    // A click on the button with this key; false for a key that no button has.
     bool click(const QString& key) {
         ToolbarCommand c;
         return ToolbarCommandOfKey(key, &c) && dispatch.dispatch(c);
     }
 };
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 }  // namespace
 
@@ -188,11 +182,8 @@ TEST(ToolbarSave, startsAndStopsRecordingAndCancelOrBadPathStartsNothing) {
 // (ToolbarOnPanel); here the command's own part: refused while recording, timers paused.
 TEST(ToolbarOpen, fileIsRefusedWhileRecordingElseReadWithTimersStoppedMeanwhile) {
     Rig rig;
-    const QString path = rig.dir.filePath("lido.plv");
-    WriteFile(path,
-              "(\xB0"
-              "F)\tData\tHora\t\r\n1\t24/01/01\t10:00:00\t\r\n");
-    rig.host.openPath = path;
+    rig.host.openPath = test::WriteBytes(rig.dir.filePath("lido.plv"),
+                                         "(\260F)\tData\tHora\t\r\n1\t24/01/01\t10:00:00\t\r\n");
     rig.state.Recording = true;
     rig.click("Open");
     EXPECT_EQ(rig.host.busy, 1);
@@ -225,9 +216,8 @@ TEST(ToolbarOpen, junkFileRestartsTheTimersSaysLinesWereCutAndLetsTheFileGo) {
     Rig rig;
     QByteArray junk(3000, '\0');
     for (int i = 0; i < junk.size(); ++i) junk[i] = char((i * 7919) & 0xFF);
-    WriteFile(rig.dir.filePath("lixo.plv"),
-              junk + "\n" + QByteArray(5 * 1024 * 1024, 'z') + "\n1\t2\n");
-    rig.host.openPath = rig.dir.filePath("lixo.plv");
+    rig.host.openPath = test::WriteBytes(
+        rig.dir.filePath("lixo.plv"), junk + "\n" + QByteArray(5 * 1024 * 1024, 'z') + "\n1\t2\n");
     rig.click("Open");
     EXPECT_TRUE(rig.host.poll);
     EXPECT_TRUE(rig.host.sample);

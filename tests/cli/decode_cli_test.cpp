@@ -82,11 +82,3 @@ TEST(CliDecode, badInputIsRejectedWithAMessageThatSaysWhy) {
         EXPECT_TRUE(r.out.isEmpty());
     }
 }
-
-TEST(CliSim, badArgumentsAreUsageErrors) {
-    for (const QStringList& args : QList<QStringList>{{"sim", "--period", "0"},
-                                                      {"sim", "--empty-logger", "--full-logger"},
-                                                      {"no-such-verb"},
-                                                      {}})
-        EXPECT_EQ(Cli(args).code, 2) << args.join(' ').toStdString();
-}

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -8,24 +7,18 @@
 
 namespace {
 
-// A data file of `records` lines written out by hand: heading, then number, date, time and
-// nine values (dry bulb rising 20.0, 20.1, ...).
-QString WriteDataFile(const QTemporaryDir& dir, int records, const QByteArray& heading) {
-    const QString path = dir.filePath(QStringLiteral("dados.plv"));
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(heading);
+// The °C heading and `records` lines of number, date, time and nine values (dry bulb
+// rising 20.0, 20.1, ...).
+QString WriteDataFile(const QTemporaryDir& dir, int records) {
+    QByteArray b =
+        "(\260C)\tData\tHora\tSeco\tOrvalho\t\332mido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n";
     for (int i = 1; i <= records; ++i)
-        f.write(QByteArray::number(i) +
-                "\t24/03/07\t10:00:" + QByteArray::number(i % 60).rightJustified(2, '0') + '\t' +
-                QByteArray::number(20 + i / 10.0, 'f', 1) +
-                "\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -\t\r\n");
-    return path;
+        b += QByteArray::number(i) +
+             "\t24/03/07\t10:00:" + QByteArray::number(i % 60).rightJustified(2, '0') + '\t' +
+             QByteArray::number(20 + i / 10.0, 'f', 1) +
+             "\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -\t\r\n";
+    return montira::test::WriteBytes(dir.filePath(QStringLiteral("dados.plv")), b);
 }
-
-const QByteArray kCelsiusHeading =
-    "(\xB0"
-    "C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n";
 
 int Count(const QImage& img, QColor c) {
     int n = 0;
@@ -39,7 +32,7 @@ int Count(const QImage& img, QColor c) {
 
 TEST(PlotCli, drawsAnImageOfTheAskedSizeWithTheChosenChannels) {
     QTemporaryDir dir;
-    const QString data = WriteDataFile(dir, 100, kCelsiusHeading);
+    const QString data = WriteDataFile(dir, 100);
     const QString png = dir.filePath("a.png");
     auto run = montira::test::Cli({"plot", data, "--out", png, "--width", "640", "--height", "480",
                                    "--channels", QStringLiteral("Seco,Úmido")});
@@ -60,12 +53,10 @@ TEST(PlotCli, drawsAnImageOfTheAskedSizeWithTheChosenChannels) {
 
 TEST(PlotCli, pdfHasOnePage) {
     QTemporaryDir dir;
-    const QString data = WriteDataFile(dir, 50, kCelsiusHeading);
+    const QString data = WriteDataFile(dir, 50);
     const QString pdf = dir.filePath("a.pdf");
     ASSERT_EQ(montira::test::Cli({"plot", data, "--out", pdf}).code, 0);
-    QFile f(pdf);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray bytes = f.readAll();
+    const QByteArray bytes = montira::test::ReadBytes(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
                   bytes.count("/Type /Page/") + bytes.count("/Type /Page "),
@@ -74,9 +65,11 @@ TEST(PlotCli, pdfHasOnePage) {
 
 TEST(PlotCli, refusedInputExitsWithTwo) {
     QTemporaryDir dir;
-    const QString data = WriteDataFile(dir, 20, kCelsiusHeading);
+    const QString data = WriteDataFile(dir, 20);
     const QString png = dir.filePath("a.png");
     const QString invalid = QStringLiteral("Comando inválido, tente novamente!");
+    const QString bare = montira::test::WriteBytes(
+        dir.filePath("sem.plv"), "Registro\tData\tHora\r\n1\t24/03/07\t10:00:00\t20.0\r\n");
     const struct {
         const char* name;
         QStringList args;
@@ -90,15 +83,11 @@ TEST(PlotCli, refusedInputExitsWithTwo) {
         {"unknownChannel", {data, "--out", png, "--channels", "Seco,Humor"}, false},
         {"noOut", {data}, false},
         {"wrongKind", {data, "--out", dir.filePath("a.txt")}, false},
+        {"noUnitHeading", {bare, "--out", png}, false},
     };
     for (const auto& r : rows) {
         const auto run = montira::test::Cli(QStringList{"plot"} + r.args);
         EXPECT_EQ(run.code, 2) << r.name;
         EXPECT_EQ(run.errText().contains(invalid), r.rangeMessage) << r.name;
     }
-    QFile bare(dir.filePath("sem.plv"));
-    bare.open(QIODevice::WriteOnly);
-    bare.write("Registro\tData\tHora\r\n1\t24/03/07\t10:00:00\t20.0\r\n");
-    bare.close();
-    EXPECT_EQ(montira::test::Cli({"plot", bare.fileName(), "--out", png}).code, 2);
 }

@@ -28,6 +28,8 @@ TEST(RecordAndMemoryCommandLine, missingOrBadArgumentsAreUsageErrors) {
         mem + QStringList{"--timeout", "0.5"},  // below what start-up needs
         rec + QStringList{"--timeout", "0.2"},
         mem + QStringList{"--port", "/dev/null"},
+        {"no-such-verb"},
+        {},
     };
     for (const QStringList& args : bad)
         EXPECT_EQ(Cli(args).code, 2) << args.join(' ').toStdString();

@@ -2,42 +2,28 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/PdfText.h"
 #include "support/Processes.h"
 
-using montira::test::Cli;
-using montira::test::RunResult;
+using namespace montira::test;
 
 namespace {
 
 // Header text lines, the °C heading and n records, as the recorder writes them.
 QString WriteDataFile(const QTemporaryDir& dir, int n) {
     QByteArray b =
-        "*****Ana\r\n*****Forno\r\n*****Acme\r\n(\xB0"
-        "C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n";
+        "*****Ana\r\n*****Forno\r\n*****Acme\r\n(\260C)\tData\tHora\tSeco\tOrvalho\t\332mido\tI.C."
+        "\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n";
     for (int i = 1; i <= n; ++i)
         b += QByteArray::number(i) +
              "\t24/03/07\t10:00:00\t20.5\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -\t\r\n";
-    const QString path = dir.filePath("dados.plv");
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(b);
-    return path;
+    return WriteBytes(dir.filePath("dados.plv"), b);
 }
 
 QString PdfText(const QString& pdf) {
-    QProcess p;
-    p.start("pdftotext", {"-layout", pdf, "-"});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QByteArray Read(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
+    return PdfPages(ReadBytes(pdf)).join("");
 }
 
 }  // namespace
@@ -63,18 +49,8 @@ TEST(PrintCli, tableAndListingGiveExtractablePdfs) {
 TEST(PrintCli, badInputNamesTheFileAndLeavesNothingBehind) {
     QTemporaryDir dir;
     const QString good = WriteDataFile(dir, 3);
-    const QString binary = dir.filePath("bin.plv"), text = dir.filePath("texto.txt");
-    QFile b(binary);
-    b.open(QIODevice::WriteOnly);
-    b.write(
-        QByteArray("(\xB0"
-                   "C)\t\0\0\r\n",
-                   9));
-    b.close();
-    QFile t(text);
-    t.open(QIODevice::WriteOnly);
-    t.write("uma carta\r\nqualquer\r\n");
-    t.close();
+    const QString binary = WriteBytes(dir.filePath("bin.plv"), QByteArray("(\260C)\t\0\0\r\n", 9));
+    const QString text = WriteBytes(dir.filePath("texto.txt"), "uma carta\r\nqualquer\r\n");
     const QString out = dir.filePath("out.pdf");
     struct Case {
         const char* name;
@@ -104,11 +80,11 @@ TEST(ExportCli, writesBothSettings) {
     const QString comma = dir.filePath("a.csv"), point = dir.filePath("b.csv");
     ASSERT_EQ(Cli({"export", in, "--csv", comma}).code, 0);
     ASSERT_EQ(Cli({"export", in, "--csv", point, "--point"}).code, 0);
-    EXPECT_TRUE(Read(comma).startsWith("\xEF\xBB\xBFNome:;Ana\r\nSetor:;Forno\r\n"));
-    EXPECT_TRUE(
-        Read(comma).endsWith("2;07/03/2024;10:00:00;20,5;18,0;22,1;29,6;25,1;24,8;31,2;1,6;\r\n"));
-    EXPECT_TRUE(
-        Read(point).endsWith("2,07/03/2024,10:00:00,20.5,18.0,22.1,29.6,25.1,24.8,31.2,1.6,\r\n"));
+    EXPECT_TRUE(ReadBytes(comma).startsWith("\xEF\xBB\xBFNome:;Ana\r\nSetor:;Forno\r\n"));
+    EXPECT_TRUE(ReadBytes(comma).endsWith(
+        "2;07/03/2024;10:00:00;20,5;18,0;22,1;29,6;25,1;24,8;31,2;1,6;\r\n"));
+    EXPECT_TRUE(ReadBytes(point).endsWith(
+        "2,07/03/2024,10:00:00,20.5,18.0,22.1,29.6,25.1,24.8,31.2,1.6,\r\n"));
 }
 
 TEST(HeaderCli, savesAndShowsTheThreeTexts) {
@@ -118,7 +94,7 @@ TEST(HeaderCli, savesAndShowsTheThreeTexts) {
                    "--company", "Acme"})
                   .code,
               0);
-    EXPECT_EQ(Read(nse), "Jo\xE3o\r\n\r\nAcme\r\n");
+    EXPECT_EQ(ReadBytes(nse), "Jo\xE3o\r\n\r\nAcme\r\n");
     const RunResult shown = Cli({"header", "--show", nse});
     EXPECT_EQ(shown.code, 0);
     EXPECT_EQ(QString::fromUtf8(shown.out), QStringLiteral("João\n\nAcme\n"));

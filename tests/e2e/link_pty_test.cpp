@@ -17,7 +17,6 @@ using montira::test::SimProcess;
 
 namespace {
 
-// The first whole live frame in `buf`, or an empty array.
 QByteArray FindFrame(const QByteArray& buf) {
     for (int at = buf.indexOf(QByteArray("\xFF\xAA", 2)); at >= 0 && at + 47 <= buf.size();
          at = buf.indexOf(QByteArray("\xFF\xAA", 2), at + 1)) {

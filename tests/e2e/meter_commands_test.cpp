@@ -42,7 +42,6 @@ TEST(SettingsCommands, valuesSetAreReadBack) {
         EXPECT_EQ(r.code, 0) << r.err.constData();
         EXPECT_EQ(Out(r), s.out);
     }
-    EXPECT_EQ(Cli({"sampling", "--minutes", "1", "--seconds", "1", "--port", port}).code, 2);
     const RunResult clock = Cli({"clock", "--port", port, "--set"});
     EXPECT_EQ(clock.code, 0) << clock.err.constData();
     EXPECT_TRUE(QDateTime::fromString("20" + Out(clock), "yyyy/MM/dd HH:mm:ss").isValid());
@@ -60,7 +59,6 @@ TEST(SettingsCommands, eraseNeedsYesAndEmptiesTheLogger) {
 TEST(KeyCommand, duringALoggingRunKeysAndSettingsAreRefused) {
     SimProcess sim;
     ASSERT_FALSE(sim.path().isEmpty());
-    EXPECT_EQ(Cli({"key", "--port", sim.path(), "Sound"}).code, 2);
     // RunStop starts a run: Mode is refused, and so is a setting, as the toolbar refuses it.
     const RunResult r = Cli({"key", "--port", sim.path(), "RunStop", "Mode"});
     EXPECT_EQ(r.code, 2);
@@ -91,7 +89,6 @@ TEST(MemoryCommand, listsTheSetsAndWritesTheChosenOneAsTheListSavesIt) {
     const RunResult r = Cli({"memory", "--port", sim.path(), "--set", "2", "--out", c});
     ASSERT_EQ(r.code, 0) << r.err.constData();
 
-    // The simulated meter starts with the sets of a fresh SimMeter.
     montira::sim::SimMeter model;
     QString expected;
     int n = 0;

@@ -69,6 +69,17 @@ private:
 };
 #endif
 
+// Writes `bytes` to `path` and returns the path; the whole of a file, empty when unreadable.
+inline QString WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+    return path;
+}
+inline QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 // The lines of a file without their LF (a CR stays); no empty last line.
 inline QList<QByteArray> FileLines(const QString& path) {
     QFile f(path);

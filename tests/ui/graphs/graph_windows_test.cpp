@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/Processes.h"
 #include "ui/graphs/ChannelChooser.h"
 #include "ui/graphs/GraphPrint.h"
 #include "ui/graphs/ListPlot1.h"
@@ -145,7 +146,5 @@ TEST(GraphPrint, printsOnePage) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("plot.pdf"));
     PrintGraph(printer, p.w.printImage());
-    QFile f(dir.filePath("plot.pdf"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll().count("/Type /Page\n"), 1);
+    EXPECT_EQ(test::ReadBytes(dir.filePath("plot.pdf")).count("/Type /Page\n"), 1);
 }

@@ -14,7 +14,6 @@ using montira::test::ModalAnswer;
 
 namespace {
 
-// A probe that finds the ports it is told about; the others are missing.
 class FakeProbe : public PortProbe {
 public:
     QMap<QString, OpenOutcome> present;

@@ -10,7 +10,6 @@ using namespace montira;
 
 namespace {
 
-// Counts the layout requests a widget receives.
 struct LayoutRequests : QObject {
     int count = 0;
     bool eventFilter(QObject*, QEvent* e) override {

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolBar>
 
 #include "core/AppState.h"
 #include "support/PanelRig.h"
+#include "support/Processes.h"
 #include "ui/panel/Toolbar.h"
 #include "ui/panel/ToolbarWiring.h"
 
@@ -57,15 +57,11 @@ TEST(ToolbarOnPanel, recordingShowsInTheLabelsUntilSaveStopsIt) {
 
 TEST(ToolbarOnPanel, openingAFileWithHeaderLinesFillsTheFileWindowAndRestartsTheTimers) {
     PanelRig rig(PanelRig::Toolbar);
-    const QString path = rig.dir.filePath("medicao.plv");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(
-        "*****Ana\r\n*****Forno 2\r\n*****A\xE7o\r\n"
-        "( \xB0"
-        "F )\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tft/m\tTwc\t\r\n"
+    const QString path = test::WriteBytes(
+        rig.dir.filePath("medicao.plv"),
+        "*****Ana\r\n*****Forno 2\r\n*****A\347o\r\n( \260F "
+        ")\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tft/m\tTwc\t\r\n"
         "1\t24/01/01\t10:00:00\t83.1\t\r\n2\t24/01/01\t10:00:10\t83.2\t\r\n");
-    f.close();
     ASSERT_TRUE(rig.wiring->openFile(path));
     FileList* fl = rig.wiring->dialogs().fileList();
     ASSERT_NE(fl, nullptr);

@@ -10,6 +10,7 @@
 #include "core/link/VirtualClock.h"
 #include "core/meter/LiveFrame.h"
 #include "support/LoggerBytes.h"
+#include "support/Processes.h"
 #include "ui/memory/Memory.h"
 #include "ui/memory/MemoryDownload.h"
 #include "ui/memory/SetToDataList.h"
@@ -77,9 +78,7 @@ struct Downloaded {
     QList<QByteArray> save(DataList* list, const char* name) {
         const QString path = dir.filePath(name);
         EXPECT_TRUE(list->saveTo(path));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll().split('\n');
+        return ReadBytes(path).split('\n');
     }
 };
 
@@ -116,11 +115,12 @@ TEST(DataListWindow, mainUnitChoosesTheTableAndCelFahSwitchesIt) {
     d.state.CelsiusMode = false;
     DataList* list = d.click(0);
     ASSERT_NE(list, nullptr);
-    EXPECT_TRUE(list->findChild<QTableView*>("GridF3")->isVisible());
-    EXPECT_FALSE(list->findChild<QTableView*>("GridC3")->isVisible());
+    const auto shows = [&](const char* grid) {
+        return list->findChild<QTableView*>(grid)->isVisible();
+    };
+    EXPECT_TRUE(shows("GridF3") && !shows("GridC3"));
     list->action("CelFah")->trigger();
-    EXPECT_TRUE(list->findChild<QTableView*>("GridC3")->isVisible());
-    EXPECT_FALSE(list->findChild<QTableView*>("GridF3")->isVisible());
+    EXPECT_TRUE(shows("GridC3") && !shows("GridF3"));
 }
 
 TEST(DataListSave, writesTheTableThatShowsWithTheBoxesTexts) {

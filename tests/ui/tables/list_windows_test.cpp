@@ -7,11 +7,14 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include "support/Processes.h"
 #include "ui/tables/AddText.h"
 #include "ui/tables/List.h"
 #include "ui/tables/Manual.h"
 
 using namespace montira;
+using montira::test::ReadBytes;
+using montira::test::WriteBytes;
 
 namespace {
 
@@ -21,11 +24,6 @@ QStringList Row(int n, const char* dry) {
         .arg(n)
         .arg(dry)
         .split('\t');
-}
-
-QByteArray Read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The sample tick's live-list feed that the list window shows.
@@ -70,7 +68,7 @@ TEST(ListWindow, saveRefusedWhileRecordingElseWritesTheVisibleGridWithTheTexts) 
     state.Recording = false;
     list.TxtCompany->setText("Acme");
     list.save();
-    const QByteArray saved = Read(dir.filePath("l.plv"));
+    const QByteArray saved = ReadBytes(dir.filePath("l.plv"));
     EXPECT_TRUE(saved.startsWith("*****\r\n*****\r\n*****Acme\r\n"));
     EXPECT_TRUE(saved.contains("\r\n1\t24/03/07\t10:00:00\t68.9\t"));
     list.chooseSaveFile = [&] { return dir.filePath("no/folder/x.plv"); };
@@ -125,11 +123,8 @@ TEST(AddTextWindow, headerOnWhileOpenAndBadFilesLeaveTheBoxesWithAMessage) {
     w->openFile();
     EXPECT_EQ(w->TxtSector->text(), "Forno");
 
-    QFile bin(dir.filePath("b.nse"));
-    bin.open(QIODevice::WriteOnly);
-    bin.write(QByteArray("\0\1\2", 3));
-    bin.close();
-    w->chooseOpenFile = [&] { return dir.filePath("b.nse"); };
+    const QString bin = WriteBytes(dir.filePath("b.nse"), QByteArray("\0\1\2", 3));
+    w->chooseOpenFile = [&] { return bin; };
     w->openFile();
     w->chooseOpenFile = [] { return QString(); };  // cancelled: silent
     w->openFile();
@@ -160,8 +155,8 @@ TEST(PrintJobOnPrinter, pdfPrinterPrintsEveryPageAndACancelAbortsTheDocument) {
         EXPECT_EQ(r.outcome, PrintOutcome::Printed);
         EXPECT_GT(r.pages, 3);
     }
-    EXPECT_EQ(Read(dir.filePath("p300.pdf")).count("/Type /Page\n"),
-              Read(dir.filePath("p600.pdf")).count("/Type /Page\n"));
+    EXPECT_EQ(ReadBytes(dir.filePath("p300.pdf")).count("/Type /Page\n"),
+              ReadBytes(dir.filePath("p600.pdf")).count("/Type /Page\n"));
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "support/PdfText.h"
+#include "support/Processes.h"
 #include "ui/tables/FileList.h"
 #include "ui/tables/ListWindowTools.h"
 #include "ui/workload/Evaluation.h"
@@ -76,9 +77,8 @@ TEST(EvaluationWindow, savesTheReportAsPdf) {
     w.setPeriods({{45, 180, "inspeção"}, {15, 297, "carga"}});
     w.choosePdfFile = [&] { return dir.filePath("r.pdf"); };
     w.findChild<QPushButton*>("CmdSavePdf")->click();
-    QFile pdf(dir.filePath("r.pdf"));
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(montira::test::PdfPages(pdf.readAll()).join("").contains("inspeção"));
+    const QByteArray pdf = montira::test::ReadBytes(dir.filePath("r.pdf"));
+    EXPECT_TRUE(montira::test::PdfPages(pdf).join("").contains("inspeção"));
 }
 
 TEST(EvaluationWindow, opensFromTheFileWindowsToolbarOverItsTable) {
