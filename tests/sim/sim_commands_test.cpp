@@ -4,14 +4,10 @@
 #include <functional>
 
 #include "core/link/Handshake.h"
-#include "core/link/VirtualClock.h"
 #include "core/meter/LiveFrame.h"
-#include "sim/SimMeter.h"
-#include "sim/SimSerialPort.h"
 #include "support/SimRig.h"
 
 using namespace montira;
-using montira::sim::SimMeter;
 
 namespace {
 
@@ -24,7 +20,6 @@ QByteArray Bytes(std::initializer_list<int> v) {
 struct Rig : test::SimRig {
     Rig() { clock.advance(1000); }  // a few frames went by
     QByteArray query(char letter) { return QueryCommand(port, clock, link, letter); }
-    // Handshake, letter, then each parameter byte after its own Delay(0.05).
     void send(char letter, const QByteArray& params = {}) {
         SendCommand(port, clock, link, letter);
         for (char p : params) {
@@ -36,10 +31,7 @@ struct Rig : test::SimRig {
     LiveState frame() {
         port.readAll();
         QByteArray buf;
-        for (int i = 0; i < 2000 && buf.size() < 47 + 47; ++i) {
-            clock.advance(1);
-            buf += port.readAll();
-        }
+        for (int i = 0; i < 2000 && buf.size() < 47 + 47; ++i) buf += collect(1);
         LiveState st;
         const int at = buf.indexOf(QByteArray("\xFF\xAA", 2));
         EXPECT_GE(at, 0);
@@ -55,10 +47,7 @@ struct Rig : test::SimRig {
 // here what only the live frames show: the keys and a logging run.
 TEST(SimCommands, keysShowInTheNextFrame) {
     Rig r;
-    const struct {
-        char letter;
-        std::function<bool(const LiveState&)> shows;
-    } steps[] = {
+    const std::pair<char, std::function<bool(const LiveState&)>> steps[] = {
         {'K', [](const LiveState& s) { return s.flags.FlagImperial; }},
         {'K', [](const LiveState& s) { return !s.flags.FlagImperial; }},
         {'L', [](const LiveState& s) { return s.flags.FlagHold; }},
@@ -69,12 +58,12 @@ TEST(SimCommands, keysShowInTheNextFrame) {
         {'R', [](const LiveState& s) { return s.flags.FlagM; }},
         {'U', [](const LiveState& s) { return s.flags.FlagR; }},
     };
-    for (const auto& s : steps) {
-        SCOPED_TRACE(std::string(1, s.letter));
-        const qsizetype before = r.port.written().size();
-        r.send(s.letter);
-        EXPECT_EQ(r.port.written().mid(before), QByteArray("Q") + s.letter);
-        EXPECT_TRUE(s.shows(r.frame()));
+    for (const auto& [letter, shows] : steps) {
+        SCOPED_TRACE(std::string(1, letter));
+        r.markNow();
+        r.send(letter);
+        EXPECT_EQ(r.sent(), QByteArray("Q") + letter);
+        EXPECT_TRUE(shows(r.frame()));
     }
 }
 

@@ -2,23 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "core/link/Handshake.h"
-#include "core/link/VirtualClock.h"
 #include "core/meter/LiveFrame.h"
-#include "sim/SimMeter.h"
-#include "sim/SimSerialPort.h"
 #include "support/SimRig.h"
 
 using namespace montira;
-using montira::sim::SimMeter;
-
-namespace {
-
-using Rig = test::SimRig;
-
-}  // namespace
+using montira::test::SimRig;
 
 TEST(SimFaults, splitFramesArriveInPieces) {
-    Rig r;
+    SimRig r;
     r.meter.faults().splitFrames = 3;
     QByteArray first = r.collect(1);
     EXPECT_EQ(first.size(), 16);
@@ -28,25 +19,21 @@ TEST(SimFaults, splitFramesArriveInPieces) {
 }
 
 TEST(SimFaults, pacedRepliesTakeTheWireTimeAt19200Baud) {
-    Rig r;
+    SimRig r;
     r.meter.faults().pacedAt19200 = true;
     r.meter.fillLogger(2048 + 16 + 8 * 1198);  // a 9600-byte dump: five seconds on the wire
     r.collect(1000);
-    const QByteArray head = QueryCommand(r.port, r.clock, r.link, 'C');
-    EXPECT_LT(head.size(), 200);  // 50 ms after the letter only a little has arrived
-    QByteArray dump = head;
+    QByteArray dump = QueryCommand(r.port, r.clock, r.link, 'C');
+    EXPECT_LT(dump.size(), 200);  // 50 ms after the letter only a little has arrived
     qint64 waited = 50;
-    while (dump.size() < 9600 && waited < 20000) {
-        dump += r.collect(10);
-        waited += 10;
-    }
+    for (; dump.size() < 9600 && waited < 20000; waited += 10) dump += r.collect(10);
     EXPECT_EQ(dump.left(9600), r.meter.loggerDump());  // frames may follow at once
     EXPECT_GE(waited, 4900);
     EXPECT_LE(waited, 5200);
 }
 
 TEST(SimFaults, aClosedPortLosesWhatTheMeterSends) {
-    Rig r;
+    SimRig r;
     r.port.close();
     r.clock.advance(1000);
     EXPECT_EQ(r.port.bytesWaiting(), 0);

@@ -14,8 +14,7 @@ const QColor kDry(255, 128, 0);
 
 Reading DryAt(double c, const QString& text) {
     Reading r;
-    r.DryC = c;
-    r.DryText = text;
+    r.DryC = c, r.DryText = text;
     return r;
 }
 
@@ -40,7 +39,7 @@ TEST(RealTimeChart, firstTickDrawsNothingAndTheSecondStartsAtTheLeftEdge) {
     Chart c(54);
     c.tick(DryAt(130, "130.0"));
     EXPECT_EQ(c.chart.ChartX(), 0);
-    EXPECT_EQ(CountColour(c.img, c.img.rect(), kDry) - 0, 0);
+    EXPECT_EQ(CountColour(c.img, c.img.rect(), kDry), 0);
     c.tick(DryAt(130, "130.0"));
     // A value at the maximum lies on the top edge.
     EXPECT_EQ(c.img.pixelColor(100, 85), kDry);
@@ -58,15 +57,12 @@ TEST(RealTimeChart, wrapWipesTheSweepOutOfRangeLinesIncluded) {
 
 TEST(RealTimeChart, airSpeedFollowsTheDisplayUnit) {
     Reading r;
-    r.AirSpeed = 2;
-    r.AirSpeedText = "2.0";
-    r.AirSpeedFtMin = 393;
+    r.AirSpeed = 2, r.AirSpeedText = "2.0", r.AirSpeedFtMin = 393;
     r.AirSpeedTextFtMin = InvalidText();
     EXPECT_EQ(ChartValue(r, Channel::Wind, true), 2.0);
     EXPECT_FALSE(ChartValue(r, Channel::Wind, false).has_value());
     r.WindChillText = "-3.5";
     EXPECT_EQ(ChartValue(r, Channel::WindChill, true), -3.5);
-    r.RHText = InvalidText();  // %UR has no missing-value test
-    r.RH = 40;
+    r.RHText = InvalidText(), r.RH = 40;  // %UR has no missing-value test
     EXPECT_EQ(ChartValue(r, Channel::RH, true), 40.0);
 }

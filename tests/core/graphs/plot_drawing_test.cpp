@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTime>
 
 #include "GraphProbe.h"
 #include "core/graphs/PlotCursor.h"
@@ -16,18 +17,12 @@ namespace {
 
 const QColor kDry(255, 128, 0);
 
-QString Clock(int s) {
-    return QStringLiteral("%1:%2:%3")
-        .arg(s / 3600 % 24, 2, 10, QChar('0'))
-        .arg(s / 60 % 60, 2, 10, QChar('0'))
-        .arg(s % 60, 2, 10, QChar('0'));
-}
-
 // Rows numbered from 1, a clock of one second a record, dry bulb from `dry`, others fixed.
 TextTable Table(const std::vector<QString>& dry, const QString& time = QString()) {
     TextTable t;
     for (size_t i = 0; i < dry.size(); ++i)
-        t.appendRow({QString::number(i + 1), "24/03/07", time.isNull() ? Clock(int(i)) : time,
+        t.appendRow({QString::number(i + 1), "24/03/07",
+                     time.isNull() ? QTime(0, 0).addSecs(int(i)).toString("hh:mm:ss") : time,
                      dry[i], "18.0", "22.1", "29.6", "25.1", "24.8", "31.2", "1.6", "- - -"});
     return t;
 }
@@ -54,13 +49,11 @@ const QRect kLabelStrip(0, 353, 640, 16);
 }  // namespace
 
 TEST(PlotData, cellNumbersByLeadingNumberParsing) {
-    const struct {
-        const char* cell;
-        float value;
-    } rows[] = {{"25.3", 25.3f}, {" -2.5", -2.5f}, {"+4", 4}, {"12abc", 12},
-                {"", 0},         {".5", 0.5f},     {"-", 0},  {"1e2", 100}};
-    for (const auto& r : rows)
-        EXPECT_EQ(CellNumber(r.cell, r.cell + strlen(r.cell)), r.value) << r.cell;
+    const std::pair<const char*, float> rows[] = {{"25.3", 25.3f}, {" -2.5", -2.5f}, {"+4", 4},
+                                                  {"12abc", 12},   {"", 0},          {".5", 0.5f},
+                                                  {"-", 0},        {"1e2", 100}};
+    for (const auto& [cell, value] : rows)
+        EXPECT_EQ(CellNumber(cell, cell + strlen(cell)), value) << cell;
     const char* dashes = "- - -";
     EXPECT_TRUE(std::isnan(CellNumber(dashes, dashes + 5)));
 }
@@ -79,8 +72,7 @@ TEST(PlotList, unreadableTimesAndEmptyTablesDrawNoLabels) {
     EXPECT_EQ(CountColour(empty, empty.rect(), kDry), 0);
     // A view beyond the table (a stale range) draws nothing rather than reading past it.
     PlotView stale;
-    stale.from = 5;
-    stale.to = 50;
+    stale.from = 5, stale.to = 50;
     const QImage beyond = Draw(Table({"25.0", "26.0"}), DryOnly(), PlotDetail::Summary, &stale);
     EXPECT_EQ(CountColour(beyond, beyond.rect(), kDry), 0);
 }
@@ -95,16 +87,13 @@ TEST(PlotList, summaryDiffersFromEverySegmentInAtMostOnePercentOfTheArea) {
     }
     const TextTable t = Table(dry);
     PlotView part = FullView(PlotSettingsFor(QStringLiteral("(°C)"), t.rowCount()));
-    part.from = 1001;  // not on a block boundary
-    part.to = 50000;
+    part.from = 1001, part.to = 50000;  // not on a block boundary
     for (PlotView* view : {static_cast<PlotView*>(nullptr), &part}) {
         const QImage a = Draw(t, DefaultChannelFlags(), PlotDetail::EverySegment, view);
         const QImage b = Draw(t, DefaultChannelFlags(), PlotDetail::Summary, view);
-        int differ = 0;
         const QRect area(70, 70, 560, 290);
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (a.pixel(x, y) != b.pixel(x, y)) ++differ;
+        const int differ = montira::test::CountPixels(
+            a, area, [&](int x, int y) { return a.pixel(x, y) != b.pixel(x, y); });
         EXPECT_LE(differ, area.width() * area.height() / 100) << (view ? "part" : "whole");
         EXPECT_GT(CountColour(b, area, kDry), 500);  // the walk was drawn at all
     }
@@ -116,8 +105,7 @@ TEST(PlotZoom, rectangleSelectsItsRecordsAndValues) {
     // Records 21..40 lie at 80 + 20 × 5.4 = 188 and 80 + 39 × 5.4 = 290.6; 100 °C and 40 °C at
     // 345 − 120/150 × 260 = 137 and 345 − 60/150 × 260 = 241.
     const PlotView z = ZoomToRect(g, v, QRectF(QPointF(188, 137), QPointF(290.6, 241)), 100);
-    EXPECT_EQ(z.from, 21);
-    EXPECT_EQ(z.to, 40);
+    EXPECT_EQ(std::pair(z.from, z.to), std::pair(21LL, 40LL));
     EXPECT_NEAR(z.scale.tempMax, 100, 1e-9);
     EXPECT_NEAR(z.scale.tempMin, 40, 1e-9);
     EXPECT_TRUE(z.zoomed);
@@ -126,8 +114,7 @@ TEST(PlotZoom, rectangleSelectsItsRecordsAndValues) {
     EXPECT_EQ(RecordAtX(g, w, RecordX(g, v, 50)), 50);
     EXPECT_NEAR(double(w.count()), 50, 1);
     const PlotView out = ZoomAround(g, v, QPointF(300, 200), 4, 100);
-    EXPECT_EQ(out.from, 1);
-    EXPECT_EQ(out.to, 100);
+    EXPECT_EQ(std::pair(out.from, out.to), std::pair(1LL, 100LL));
     // A click without a drag changes nothing.
     EXPECT_EQ(ZoomToRect(g, v, QRectF(300, 200, 1, 1), 100).count(), 100);
 }

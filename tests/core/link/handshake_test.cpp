@@ -56,15 +56,13 @@ TEST(Handshake, answerOnTheLastAttemptIsTooLate) {
 }
 
 TEST(Handshake, givesUpAtOnceWhenStoppingOrThePortIsGone) {
-    Rig stopping;
-    stopping.clock.requestStop();
-    EXPECT_FALSE(AttentionHandshake(stopping.port, stopping.clock, stopping.state));
-    EXPECT_EQ(stopping.port.attentions, 1);
-
-    Rig failed;
-    failed.port.failedFlag = true;
-    EXPECT_FALSE(AttentionHandshake(failed.port, failed.clock, failed.state));
-    EXPECT_LE(failed.port.attentions, 1);
+    for (bool stopping : {true, false}) {
+        Rig r;
+        if (stopping) r.clock.requestStop();
+        r.port.failedFlag = !stopping;
+        EXPECT_FALSE(AttentionHandshake(r.port, r.clock, r.state));
+        EXPECT_LE(r.port.attentions, 1) << stopping;
+    }
 }
 
 TEST(Commands, sendCommandWritesTheLetterAfterTheHandshakeEvenWithoutAnAnswer) {
@@ -73,7 +71,6 @@ TEST(Commands, sendCommandWritesTheLetterAfterTheHandshakeEvenWithoutAnAnswer) {
     EXPECT_TRUE(SendCommand(r.port, r.clock, r.state, 'K'));
     EXPECT_EQ(r.port.written, "QK");
     EXPECT_EQ(r.clock.nowMs(), 150);
-
     Rig silent;
     EXPECT_FALSE(SendCommand(silent.port, silent.clock, silent.state, 'D'));
     EXPECT_TRUE(silent.port.written.endsWith("QD"));
@@ -82,13 +79,11 @@ TEST(Commands, sendCommandWritesTheLetterAfterTheHandshakeEvenWithoutAnAnswer) {
 TEST(Commands, queryReturnsOnlyWhatFollowsTheLetter) {
     Rig r;
     r.port.qReplies = {"J"};
-    r.port.answer = [&](const QByteArray& b) {
-        return b == "G" ? QByteArray("\x1A\x03\x04\x09\x05\x07", 6) : QByteArray();
-    };
+    const QByteArray clock("\x1A\x03\x04\x09\x05\x07", 6);
+    r.port.answer = [&](const QByteArray& b) { return b == "G" ? clock : QByteArray(); };
     r.clock.addListener([&](qint64 t) {
         if (t == 100) r.port.arrive("frame tail");  // after the handshake, before the letter
     });
-    EXPECT_EQ(QueryCommand(r.port, r.clock, r.state, 'G'),
-              QByteArray("\x1A\x03\x04\x09\x05\x07", 6));
+    EXPECT_EQ(QueryCommand(r.port, r.clock, r.state, 'G'), clock);
     EXPECT_EQ(r.port.written, "QG");
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/link/VirtualClock.h"
 #include "core/memory/ManualDownload.h"
 #include "support/FakePort.h"
 #include "support/SimRig.h"
@@ -23,7 +22,6 @@ struct Rig : test::SimRig {
         return DownloadManual(p, clock, state, dump, h);
     }
     ManualOutcome go() { return go(port); }
-    // The state every end must leave.
     void expectFinalState() const {
         EXPECT_FALSE(state.link.KeypadBusy);
         EXPECT_FALSE(state.live.flags.FlagRun);
@@ -40,6 +38,23 @@ sim::SimManualRecord Record(int day, double globeC) {
     m.date[0] = 26, m.date[1] = 5, m.date[2] = uint8_t(day);
     m.time[0] = 8, m.time[1] = 7, m.time[2] = 123;
     return m;
+}
+
+// A meter that answers "S" with `s` (the last reply repeats) and "T" with `tBytes` bytes.
+struct ScriptedPort : test::FakePort {
+    int queries = 0;
+    ScriptedPort(QList<QByteArray> s, int tBytes) {
+        qDefault = "J";
+        answer = [this, s, tBytes](const QByteArray& b) -> QByteArray {
+            if (b == "S") return s[std::min<int>(++queries, s.size()) - 1];
+            return b == "T" ? QByteArray(tBytes, char(0x20)) : QByteArray();
+        };
+    }
+};
+
+int DecodedRows(const ManualDump& dump) {
+    TextTable c, f;
+    return DecodeManualRows(dump, {}, c, f);
 }
 
 }  // namespace
@@ -81,21 +96,12 @@ TEST(ManualDownload, silentMeterOrShortDumpGivesUpAfterTenSeconds) {
     }
     // "S" first answered by stray bytes, then 'Y' for 3 records; "T" brings two and a half.
     Rig r;
-    test::FakePort port;
-    port.qDefault = "J";
-    int queries = 0;
-    port.answer = [&](const QByteArray& b) -> QByteArray {
-        if (b == "S") return ++queries == 1 ? QByteArray("\x01") : QByteArray("Y\x03", 2);
-        if (b == "T") return QByteArray(50, char(0x20));
-        return {};
-    };
+    ScriptedPort port({QByteArray("\x01"), QByteArray("Y\x03", 2)}, 50);
     EXPECT_EQ(r.go(port), ManualOutcome::Incomplete);
     r.expectFinalState();
-    EXPECT_EQ(queries, 2);
+    EXPECT_EQ(port.queries, 2);
     EXPECT_EQ(r.dump.bytes.size(), 50);
-    TextTable c, f;
-    EXPECT_EQ(DecodeManualRows(r.dump, {}, c, f), 2);
-    EXPECT_EQ(c.rowFields(0)[0], "1");
+    EXPECT_EQ(DecodedRows(r.dump), 2);
 }
 
 TEST(ManualDownload, refusedDuringARunOrAnotherExchange) {
@@ -112,13 +118,7 @@ TEST(ManualDownload, refusedDuringARunOrAnotherExchange) {
 TEST(ManualDownload, dumpCutByAPauseKeepsOnlyTheRecordsBeforeIt) {
     // "T" brings one and a half records; after two seconds the live frames come.
     Rig r;
-    test::FakePort port;
-    port.qDefault = "J";
-    port.answer = [&](const QByteArray& b) -> QByteArray {
-        if (b == "S") return QByteArray("Y\x03", 2);
-        if (b == "T") return QByteArray(30, char(0x20));
-        return {};
-    };
+    ScriptedPort port({QByteArray("Y\x03", 2)}, 30);
     const qint64 framesAt = r.clock.nowMs() + 2000;
     r.clock.addListener([&](qint64 now) {
         if (now >= framesAt) port.arrive(QByteArray(47, char(0xFF)));
@@ -126,6 +126,5 @@ TEST(ManualDownload, dumpCutByAPauseKeepsOnlyTheRecordsBeforeIt) {
     EXPECT_EQ(r.go(port), ManualOutcome::Incomplete);
     r.expectFinalState();
     EXPECT_EQ(r.dump.bytes.size(), 30);
-    TextTable c, f;
-    EXPECT_EQ(DecodeManualRows(r.dump, {}, c, f), 1);
+    EXPECT_EQ(DecodedRows(r.dump), 1);
 }

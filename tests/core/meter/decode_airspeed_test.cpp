@@ -60,10 +60,10 @@ TEST(AirSpeed, calibrationTableInterpolatesAndAPointTakesTheLowerRow) {
         EXPECT_DOUBLE_EQ(r.AirSpeed, c.speed);
         EXPECT_EQ(r.AirSpeedText, c.text);
     }
-    EXPECT_EQ(
+    const Reading onP5 =
         Decode(FrameBuilder().count(count).calibration(0, m / 2, m, m * 2, m * 3, m * 4, m * 5))
-            .reading.AirSpeedTextFtMin,
-        "984");  // whole part of 5 × 60 × 1250 / 381
+            .reading;
+    EXPECT_EQ(onP5.AirSpeedTextFtMin, "984");  // whole part of 5 × 60 × 1250 / 381
 }
 
 TEST(AirSpeed, zeroAndOffsetCorrectTheSpeedAndNegativeBecomesZero) {
@@ -96,22 +96,17 @@ TEST(WindChill, needsColdAirAndSomeWind) {
     EXPECT_EQ(r.WindChillText, "-4.9");
     EXPECT_EQ(r.WindChillTextF, "23.1");
     // Dry bulb -5.0 to 5.0 °C and at least 0.894 m/s.
-    const struct {
-        double dry;
-        int speed100;
-        bool defined;
-    } cases[] = {
+    const std::tuple<double, int, bool> cases[] = {
         {5.01, 500, false}, {-5.01, 500, false}, {5.0, 500, true}, {0, 80, false}, {0, 90, true}};
-    for (const auto& c : cases) {
+    for (const auto& [dry, speed100, defined] : cases) {
         const Reading w =
-            Decode(FrameBuilder().dry(c.dry).wet(c.dry - 1).offsets(c.speed100, 0, 0)).reading;
-        EXPECT_EQ(w.WindChillTextF != kInvalid, c.defined) << c.dry << " " << c.speed100;
+            Decode(FrameBuilder().dry(dry).wet(dry - 1).offsets(speed100, 0, 0)).reading;
+        EXPECT_EQ(w.WindChillTextF != kInvalid, defined) << dry << " " << speed100;
     }
 }
 
 TEST(StoredRecord, usesTheKeptCalibrationAndItsOwnZeroAndOffset) {
-    LiveState live;
-    DecodeLiveFrame(ToLiveFrame(FrameBuilder().count(1020).bytes()), live);
+    const LiveState live = Decode(FrameBuilder().count(1020));
     const double liveSpeed = live.reading.AirSpeed;
     ASSERT_GT(liveSpeed, 1.0);
     Reading r;

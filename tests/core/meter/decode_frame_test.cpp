@@ -11,8 +11,8 @@ namespace {
 
 const QString kInvalid = QStringLiteral("- - -");
 
-LiveState Decode(const FrameBuilder& fb) {
-    LiveState st;
+// Decodes `fb` over `st`, what the earlier frames left.
+LiveState Decode(const FrameBuilder& fb, LiveState st = {}) {
     EXPECT_TRUE(IsLiveFrameValid(fb.bytes()));
     DecodeLiveFrame(ToLiveFrame(fb.bytes()), st);
     return st;
@@ -35,20 +35,16 @@ TEST(Temperatures, rawValuesAreHundredthsAbove5100) {
 
 TEST(Temperatures, rangesIncludeTheirLimits) {
     // 129.9 / 99.9 in, 130.0 / 100.0 out, -5.00 in, -5.01 out.
-    const struct {
-        int globeRaw, dryRaw;
-        bool ok;
-    } cases[] = {{5100 + 12990, 5100 + 9990, true},
-                 {5100 + 13000, 5100 + 10000, false},
-                 {5100 - 500, 5100 - 500, true},
-                 {5100 - 501, 5100 - 501, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.globeRaw);
-        const Reading r =
-            Decode(FrameBuilder().globeRaw(c.globeRaw).dryRaw(c.dryRaw).wetRaw(c.dryRaw)).reading;
-        EXPECT_EQ(r.GlobeText != kInvalid, c.ok);
-        EXPECT_EQ(r.DryText != kInvalid, c.ok);
-        EXPECT_EQ(r.WetText != kInvalid, c.ok);
+    const std::tuple<int, int, bool> cases[] = {{5100 + 12990, 5100 + 9990, true},
+                                                {5100 + 13000, 5100 + 10000, false},
+                                                {5100 - 500, 5100 - 500, true},
+                                                {5100 - 501, 5100 - 501, false}};
+    for (const auto& [globe, dry, ok] : cases) {
+        SCOPED_TRACE(globe);
+        const Reading r = Decode(FrameBuilder().globeRaw(globe).dryRaw(dry).wetRaw(dry)).reading;
+        EXPECT_EQ(r.GlobeText != kInvalid, ok);
+        EXPECT_EQ(r.DryText != kInvalid, ok);
+        EXPECT_EQ(r.WetText != kInvalid, ok);
     }
 }
 
@@ -70,9 +66,9 @@ TEST(DerivedValues, heatIndexAndHumidexNeedUnsaturatedWarmAir) {
         EXPECT_EQ(r.HumidexText, kInvalid);
         EXPECT_NE(r.DewText, kInvalid);
     }
-    EXPECT_EQ(Decode(FrameBuilder().dry(21.0).wet(15)).reading.HeatIndexText, kInvalid);
-    EXPECT_EQ(Decode(FrameBuilder().dry(21.1).wet(15)).reading.HeatIndexText, "24.9");
-    EXPECT_EQ(Decode(FrameBuilder().dry(49.0).wet(40)).reading.HeatIndexText, kInvalid);
+    for (auto [dry, wet, text] :
+         {std::tuple{21.0, 15, kInvalid}, {21.1, 15, QString("24.9")}, {49.0, 40, kInvalid}})
+        EXPECT_EQ(Decode(FrameBuilder().dry(dry).wet(wet)).reading.HeatIndexText, text) << dry;
     const Reading dryAir = Decode(FrameBuilder().dry(35).wet(18)).reading;  // RH under 30
     EXPECT_EQ(dryAir.HeatIndexText, kInvalid);
     EXPECT_NE(dryAir.HumidexText, kInvalid);
@@ -116,25 +112,24 @@ TEST(StatusFlags, maxMinSelectionSetsExactlyOneOfSix) {
                                        &StatusFlags::FlagWetMax,   &StatusFlags::FlagWetMin};
     LiveState st;
     for (int v : {0, 1, 5, 6, 255, 3}) {
-        DecodeLiveFrame(ToLiveFrame(FrameBuilder().maxMin(v).bytes()), st);
+        st = Decode(FrameBuilder().maxMin(v), st);
         for (int k = 0; k < 6; ++k) EXPECT_EQ(st.flags.*sel[k], k == v) << v << " " << k;
     }
 }
 
 TEST(FrameSequence, valuesWithoutARuleThisTimeKeepTheirOldNumbers) {
-    LiveState st;
-    DecodeLiveFrame(ToLiveFrame(FrameBuilder().globe(30).dry(25).wet(20).bytes()), st);
-    const Reading first = st.reading;
-    DecodeLiveFrame(ToLiveFrame(FrameBuilder().globe(32).dryRaw(0).wet(20).bytes()), st);
+    const LiveState before = Decode(FrameBuilder().globe(30).dry(25).wet(20));
+    const Reading& first = before.reading;
+    LiveState st = Decode(FrameBuilder().globe(32).dryRaw(0).wet(20), before);
     const Reading& r = st.reading;
     EXPECT_EQ(r.HeatIndexText, kInvalid);
     EXPECT_DOUBLE_EQ(r.HeatIndexF, first.HeatIndexF);
     EXPECT_DOUBLE_EQ(r.HumidexC, first.HumidexC);
     EXPECT_EQ(r.WbgtIndoorText, "23.6");
     // A frame with no probe gain leaves the air-speed number alone and blanks its texts.
-    DecodeLiveFrame(ToLiveFrame(FrameBuilder().offsets(300, 0, 0).bytes()), st);
+    st = Decode(FrameBuilder().offsets(300, 0, 0), st);
     const double speed = st.reading.AirSpeed;
-    DecodeLiveFrame(ToLiveFrame(FrameBuilder().probe(1000, 0, 1200).bytes()), st);
+    st = Decode(FrameBuilder().probe(1000, 0, 1200), st);
     EXPECT_DOUBLE_EQ(st.reading.AirSpeed, speed);
     EXPECT_EQ(st.reading.AirSpeedText, kInvalid);
 }

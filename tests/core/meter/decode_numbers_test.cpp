@@ -7,11 +7,7 @@
 using namespace montira;
 
 TEST(FormatOneDecimal, cutsAtFifteenDigitsWithoutExponentAndMarksNonFinite) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const struct {
-        double x;
-        const char* text;
-    } cases[] = {
+    const std::pair<double, const char*> cases[] = {
         {7, "7.0"},
         {23.99, "23.9"},
         {-3.25, "-3.2"},
@@ -22,20 +18,18 @@ TEST(FormatOneDecimal, cutsAtFifteenDigitsWithoutExponentAndMarksNonFinite) {
         {-1e-16, "-0.0"},
         {1e20, "100000000000000000000.0"},
         {123456789012345678.0, "123456789012346000.0"},
-        {nan, "- - -"},
+        {std::numeric_limits<double>::quiet_NaN(), "- - -"},
     };
-    for (const auto& c : cases) EXPECT_EQ(FormatOneDecimal(c.x), c.text) << c.x;
+    for (const auto& [x, text] : cases) EXPECT_EQ(FormatOneDecimal(x), text) << x;
     for (double x : {3e-7, 7e22, -4e-9})
         EXPECT_FALSE(FormatOneDecimal(x).contains('e', Qt::CaseInsensitive)) << x;
 }
 
 TEST(LeadingNumber, readsTheNumberAtTheStartOfTheTextElseZero) {
-    const struct {
-        const char* text;
-        double value;
-    } cases[] = {{"  -3.2 °C", -3.2}, {"-.5", -0.5},  {"1E3", 1000.0}, {"7e", 7.0},
-                 {"1.2.3", 1.2},      {"23,4", 23.0}, {"- - -", 0.0},  {"1e999", 0.0}};
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
+    const std::pair<const char*, double> cases[] = {
+        {"  -3.2 °C", -3.2}, {"-.5", -0.5},  {"1E3", 1000.0}, {"7e", 7.0},
+        {"1.2.3", 1.2},      {"23,4", 23.0}, {"- - -", 0.0},  {"1e999", 0.0}};
+    for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << text;
 }
 
 TEST(TruncAndWhole, cutTowardZeroAndNeverConvertWhatDoesNotFit) {

@@ -8,8 +8,7 @@ using namespace montira;
 
 TEST(DataFileFormat, headingDataAndHeaderLinesAreCp1252WithCrLf) {
     EXPECT_EQ(EncodeFieldsLine(DataFileHeading(true)),
-              QByteArray("(\xB0"
-                         "C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\t"
+              QByteArray("(\260C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\t"
                          "Globo\tm/s\tTwc\t\r\n"));
     EXPECT_TRUE(EncodeFieldsLine(DataFileHeading(false)).contains("\tGlobo\tft/m\tTwc\t\r\n"));
 
@@ -27,14 +26,14 @@ TEST(DataFileFormat, headingDataAndHeaderLinesAreCp1252WithCrLf) {
 }
 
 TEST(DataFileNames, continuationGoesBeforeTheFirstDotOfTheFileName) {
-    const char* cases[][3] = {
-        {"teste.plv", "teste-1.plv", "1"},
-        {"a.b.plv", "a-1.b.plv", "1"},
-        {"teste", "teste-12", "12"},
-        {"C:\\dados.2024\\teste.plv", "C:\\dados.2024\\teste-1.plv", "1"},
-        {"/tmp/x.d/teste", "/tmp/x.d/teste-3", "3"},
-        {"/tmp/x.d/a.b.plv", "/tmp/x.d/a-1.b.plv", "1"},
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"teste.plv", 1, "teste-1.plv"},
+        {"a.b.plv", 1, "a-1.b.plv"},
+        {"teste", 12, "teste-12"},
+        {"C:\\dados.2024\\teste.plv", 1, "C:\\dados.2024\\teste-1.plv"},
+        {"/tmp/x.d/teste", 3, "/tmp/x.d/teste-3"},
+        {"/tmp/x.d/a.b.plv", 1, "/tmp/x.d/a-1.b.plv"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ContinuationFileName(c[0], QString(c[2]).toInt()), c[1]) << c[0];
+    for (const auto& [name, seq, expected] : cases)
+        EXPECT_EQ(ContinuationFileName(name, seq), expected) << name;
 }

@@ -9,8 +9,7 @@ using namespace montira;
 namespace {
 
 const QByteArray kHeadingC =
-    "(\xB0"
-    "C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n";
+    "(\260C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n";
 const QByteArray kLine1 =
     "1\t24/03/07\t09:05:04\t28.4\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -\t\r\n";
 const QByteArray kLine2 =
@@ -53,9 +52,7 @@ TEST(DataFileRead, headerTextLinesInCp1252OrUtf8FillNameSectorCompany) {
 TEST(DataFileRead, badFilesGiveRowsWithoutCrashing) {
     EXPECT_EQ(ReadDataFile(QByteArray()).rows.rowCount(), 0);
 
-    const DataFileContents s = ReadDataFile(
-        "(\xB0"
-        "C)\tData\r\n5\t24/01/01\r\nsolo\r\n");
+    const DataFileContents s = ReadDataFile("(\260C)\tData\r\n5\t24/01/01\r\nsolo\r\n");
     ASSERT_EQ(s.rows.rowCount(), 2);
     EXPECT_EQ(s.rows.field(0, 2), "");
     EXPECT_EQ(s.rows.field(1, 11), "");
@@ -76,13 +73,8 @@ TEST(DataFileRead, progressComesByTimeEvenForAShortFileAndCanAbandonTheReading) 
     qint64 now = 0;  // every look at the clock finds 40 ms more
     auto pace = [&] { return ProgressPace([&] { return now += 40; }, 100, 1); };
     QVector<qsizetype> seen;
-    DataFileContents d = ReadDataFile(
-        few,
-        [&](qsizetype n) {
-            seen << n;
-            return true;
-        },
-        pace());
+    const auto note = [&](qsizetype n) { return seen << n, true; };
+    DataFileContents d = ReadDataFile(few, note, pace());
     EXPECT_TRUE(d.complete);
     EXPECT_EQ(d.rows.rowCount(), 12);
     EXPECT_EQ(seen, (QVector<qsizetype>{3, 6, 9, 12}));

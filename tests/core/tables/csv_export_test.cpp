@@ -33,33 +33,26 @@ TEST(CsvExport, portugueseSettingByteForByte) {
               "Nome:;Jo\xC3\xA3o\r\n"
               "Setor:;\r\n"
               "Empresa:;'=Acme\r\n"
-              "(\xC2\xB0"
-              "C);Data;Hora;Seco;Orvalho;\xC3\x9Amido;I.C.;IBUTGi;IBUTGo;Globo;m/s;Twc\r\n"
+              "(\302\260C);Data;Hora;Seco;Orvalho;\xC3\x9Amido;I.C.;IBUTGi;IBUTGo;Globo;m/s;Twc\r\n"
               "1;07/03/2024;10:00:01;20,5;-3,2;22,1;;25,1;24,8;31,2;1,6;0,0\r\n"
               "2;31/12/1999;23:59:59;20,5;18,0;22,1;29,6;25,1;24,8;31,2;\"1;6\";\r\n");
 }
 
 TEST(CsvExport, pointSettingUsesCommasAndHasNoTextRowsWhenEmpty) {
     const QByteArray csv = Csv({}, false);
-    EXPECT_TRUE(
-        csv.startsWith("\xEF\xBB\xBF(\xC2\xB0"
-                       "C),Data,"));
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF(\302\260C),Data,"));
     EXPECT_TRUE(
         csv.endsWith("\r\n2,31/12/1999,23:59:59,20.5,18.0,22.1,29.6,25.1,24.8,31.2,1;6,\r\n"));
 }
 
 TEST(CsvExport, textsThatAreNotNumbersStayText) {
     const CsvStyle comma;
-    struct Case {
-        const char* text;
-        int col;
-        const char* cell;
-    } cases[] = {{"1.2.3", 3, "1.2.3"},
-                 {"1.", 3, "1."},
-                 {"-", 3, "-"},
-                 {"abc", 3, "abc"},
-                 {"2024/03/07", 1, "2024/03/07"},
-                 {"a\"b", 3, "\"a\"\"b\""},
-                 {"12", 0, "12"}};
-    for (const Case& c : cases) EXPECT_EQ(CsvCell(c.text, c.col, comma), c.cell) << c.text;
+    const std::tuple<const char*, int, const char*> cases[] = {{"1.2.3", 3, "1.2.3"},
+                                                               {"1.", 3, "1."},
+                                                               {"-", 3, "-"},
+                                                               {"abc", 3, "abc"},
+                                                               {"2024/03/07", 1, "2024/03/07"},
+                                                               {"a\"b", 3, "\"a\"\"b\""},
+                                                               {"12", 0, "12"}};
+    for (const auto& [text, col, cell] : cases) EXPECT_EQ(CsvCell(text, col, comma), cell) << text;
 }

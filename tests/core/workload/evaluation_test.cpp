@@ -24,7 +24,6 @@ WorkLoadInput With(std::initializer_list<std::pair<int, std::pair<double, double
 
 }  // namespace
 
-// Light work's labels are checked through the workload window.
 TEST(WorkLoadEvaluation, heavyWorkLimitsAndNegativeLabels) {
     const WorkLoadResult r = EvaluateWorkLoad(With({{10, {60, 0.3}}, {9, {60, 9.0}}}));
     EXPECT_DOUBLE_EQ(r.M, 618);
@@ -48,8 +47,7 @@ TEST(WorkLoadEvaluation, classBoundsBelongToTheLowerClass) {
 
 TEST(WorkLoadEvaluation, minutesWeightAndAgeScaleTheRate) {
     WorkLoadInput in = With({{0, {30, 0.4}}});
-    in.weight = 80;
-    in.age = 40;
+    in.weight = 80, in.age = 40;
     EXPECT_NEAR(EvaluateWorkLoad(in).M, 66 * (80.0 / 70 / 0.82), 1e-9);
 
     in = With({});
@@ -61,8 +59,7 @@ TEST(WorkLoadEvaluation, minutesWeightAndAgeScaleTheRate) {
 
 TEST(WorkLoadEvaluation, clothingLowersEveryLimitOnExactMatchOnly) {
     WorkLoadInput in = With({{10, {60, 0.3}}, {9, {20, 9.0}}});  // (18 + 60 + 60) × 2 = 276
-    in.weight = 140;
-    in.cloth = kCotton;
+    in.weight = 140, in.cloth = kCotton;
     const WorkLoadResult r = EvaluateWorkLoad(in);
     EXPECT_EQ(r.LblLoad, "Moderado");
     EXPECT_EQ(r.EffectiveLimits, (std::array<double, 4>{24.7, 26, 27.4, 29.1}));
@@ -71,10 +68,7 @@ TEST(WorkLoadEvaluation, clothingLowersEveryLimitOnExactMatchOnly) {
 }
 
 TEST(WorkLoadEvaluation, averageAtALimitTakesThatRegimeAndZeroLeavesThemUnset) {
-    struct Case {
-        double in, out;
-        QString cloth, regimeIn, regimeOut;
-    } cases[] = {
+    const std::tuple<double, double, QString, QString, QString> cases[] = {
         {32.2, 32.25, "",
          QStringLiteral("25% do tempo em trabalho e 75% do tempo em descanso a cada hora"),
          QStringLiteral("Sobrecarga de trabalho")},
@@ -82,15 +76,14 @@ TEST(WorkLoadEvaluation, averageAtALimitTakesThatRegimeAndZeroLeavesThemUnset) {
         {25, 0, "", "", ""},
         {0, 25, "", "", ""},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.in);
+    for (const auto& [indoor, outdoor, cloth, regimeIn, regimeOut] : cases) {
+        SCOPED_TRACE(indoor);
         WorkLoadInput in = With({});
-        if (!c.cloth.isEmpty()) in.cloth = c.cloth;
-        in.AvgWbgtIndoor = c.in;
-        in.AvgWbgtOutdoor = c.out;
+        if (!cloth.isEmpty()) in.cloth = cloth;
+        in.AvgWbgtIndoor = indoor, in.AvgWbgtOutdoor = outdoor;
         const WorkLoadResult r = EvaluateWorkLoad(in);
-        EXPECT_EQ(r.regimesSet, !c.regimeIn.isEmpty());
-        EXPECT_EQ(r.LblWRRi, c.regimeIn);
-        EXPECT_EQ(r.LblWRRo, c.regimeOut);
+        EXPECT_EQ(r.regimesSet, !regimeIn.isEmpty());
+        EXPECT_EQ(r.LblWRRi, regimeIn);
+        EXPECT_EQ(r.LblWRRo, regimeOut);
     }
 }

@@ -37,11 +37,7 @@ TEST(WorkPeriods, meanRateWeighsByMinutes) {
 }
 
 TEST(WorkPeriods, refusedPeriods) {
-    struct Case {
-        const char* name;
-        std::vector<WorkPeriod> periods;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, std::vector<WorkPeriod>> cases[] = {
         {"none", {}},
         {"short of an hour", {{30, 180, ""}, {20, 297, ""}}},
         {"over an hour", {{45, 180, ""}, {20, 297, ""}}},
@@ -50,21 +46,18 @@ TEST(WorkPeriods, refusedPeriods) {
         {"not a number", {{60, std::nan(""), ""}}},
         {"absurd rate", {{60, 1e6, ""}}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, periods] : cases) {
         QString why;
-        EXPECT_FALSE(MeanMetabolicRate(c.periods, &why)) << c.name;
-        EXPECT_FALSE(why.isEmpty()) << c.name;
+        EXPECT_FALSE(MeanMetabolicRate(periods, &why)) << name;
+        EXPECT_FALSE(why.isEmpty()) << name;
     }
 }
 
 TEST(Clothing, presetNamesAndNumbers) {
     double v = -1;
-    EXPECT_TRUE(ParseClothing("Macacão de poliolefina", v));
-    EXPECT_EQ(v, 1);
-    EXPECT_TRUE(ParseClothing("0,5", v));
-    EXPECT_EQ(v, 0.5);
-    EXPECT_TRUE(ParseClothing(" 11 ", v));
-    EXPECT_EQ(v, 11);
+    for (auto [text, value] :
+         {std::pair{"Macacão de poliolefina", 1.0}, {"0,5", 0.5}, {" 11 ", 11.0}})
+        EXPECT_TRUE(ParseClothing(text, v) && v == value) << text;
     for (const char* bad : {"", "macacão", "1e400", "nan", "abc"})
         EXPECT_FALSE(ParseClothing(bad, v)) << bad;
 }

@@ -8,8 +8,10 @@ using namespace montira::exposure;
 
 namespace {
 
+using Points = std::vector<std::pair<double, double>>;
+
 // (minute, °C) readings; ticks are half seconds.
-WbgtSeries Series(const std::vector<std::pair<double, double>>& points) {
+WbgtSeries Series(const Points& points) {
     WbgtSeries s;
     for (const auto& [minute, value] : points) {
         s.ticks.push_back(qint64(minute * 120));
@@ -19,9 +21,10 @@ WbgtSeries Series(const std::vector<std::pair<double, double>>& points) {
     return s;
 }
 
-// One reading a minute from `from` for `count` minutes at `value`.
-void Minutes(std::vector<std::pair<double, double>>& p, double from, int count, double value) {
+// `p` and then one reading a minute from `from` for `count` minutes at `value`.
+Points Minutes(double from, int count, double value, Points p = {}) {
     for (int i = 0; i < count; ++i) p.emplace_back(from + i, value);
+    return p;
 }
 
 double StartMinute(const ExposureHour& h) {
@@ -34,18 +37,15 @@ double EndMinute(const ExposureHour& h) {
 }  // namespace
 
 TEST(WorstHour, constantSeriesGivesTheEarliestHour) {
-    std::vector<std::pair<double, double>> p;
-    Minutes(p, 0, 180, 25.4);
-    const ExposureHour h = WorstHour(Series(p));
+    const ExposureHour h = WorstHour(Series(Minutes(0, 180, 25.4)));
     EXPECT_EQ(h.first, 0);
     EXPECT_FALSE(h.partial);
     EXPECT_EQ(EndMinute(h), 60);
 }
 
 TEST(WorstHour, gapBreaksTheHourSoTheHotterShortRunIsNotUsed) {
-    std::vector<std::pair<double, double>> p;
-    Minutes(p, 0, 50, 35);    // hot, but only 50 minutes long
-    Minutes(p, 53, 120, 26);  // a 3-minute spacing (> 2 typical) starts a new run
+    // Hot, but only 50 minutes long; a 3-minute spacing (> 2 typical) starts a new run.
+    Points p = Minutes(53, 120, 26, Minutes(0, 50, 35));
     EXPECT_EQ(StartMinute(WorstHour(Series(p))), 53);
     // A 2-minute spacing (exactly twice the typical interval) does not break: the hour from
     // minute 0 holds the hot readings and the 35 of minute 49 for two minutes.
@@ -70,10 +70,7 @@ TEST(WorstHour, irregularSamplingWeighsEachValueByHowLongItHolds) {
 }
 
 TEST(WorstHour, lessThanAnHourEvaluatesTheHottestRunWhole) {
-    std::vector<std::pair<double, double>> p;
-    Minutes(p, 0, 20, 30);
-    Minutes(p, 40, 10, 33);
-    const ExposureHour h = WorstHour(Series(p));
+    const ExposureHour h = WorstHour(Series(Minutes(40, 10, 33, Minutes(0, 20, 30))));
     ASSERT_TRUE(h.valid());
     EXPECT_TRUE(h.partial);
     EXPECT_EQ(StartMinute(h), 40);
@@ -87,18 +84,15 @@ TEST(WorstHour, noReadingsOrOneReadingGiveNoHour) {
 }
 
 TEST(WorstHour, clockSetBackStartsANewRun) {
-    std::vector<std::pair<double, double>> p;
-    Minutes(p, 100, 30, 40);
-    Minutes(p, 0, 70, 25);
-    const SeriesRuns runs = SplitRuns(Series(p));
-    EXPECT_EQ(runs.runs.size(), 2u);
-    EXPECT_DOUBLE_EQ(WorstHour(Series(p)).meanC, 25);
+    const WbgtSeries s = Series(Minutes(0, 70, 25, Minutes(100, 30, 40)));
+    EXPECT_EQ(SplitRuns(s).runs.size(), 2u);
+    EXPECT_DOUBLE_EQ(WorstHour(s).meanC, 25);
 }
 
 TEST(WorstHour, slidingWindowAgreesWithEachHourComputedDirectly) {
     std::mt19937 rng(7);
     for (int trial = 0; trial < 30; ++trial) {
-        std::vector<std::pair<double, double>> p;
+        Points p;
         double t = 0;
         for (int i = 0; i < 400; ++i) {
             t += std::uniform_int_distribution<int>(0, 4)(rng) * 0.5 +
@@ -124,10 +118,8 @@ TEST(WorstHour, slidingWindowAgreesWithEachHourComputedDirectly) {
 }
 
 TEST(WorstHour, handChosenStartsStepOverReadingsWithoutAFullHour) {
-    std::vector<std::pair<double, double>> p;
-    Minutes(p, 0, 70, 25);  // hours can start at minutes 0..10
-    Minutes(p, 100, 70, 26);
-    const WbgtSeries s = Series(p);
+    // Hours can start at minutes 0..10 and 100..110.
+    const WbgtSeries s = Series(Minutes(100, 70, 26, Minutes(0, 70, 25)));
     const SeriesRuns runs = SplitRuns(s);
     EXPECT_EQ(NextHourStart(s, runs, 10, +1), 70);  // minute 100
     EXPECT_EQ(NextHourStart(s, runs, 70, -1), 10);
