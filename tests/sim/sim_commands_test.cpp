@@ -1,4 +1,3 @@
-// Every command of the meter exchanged byte for byte with the in-process simulated meter.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -27,7 +26,6 @@ struct Rig : test::SimRig {
             clock.delay(0.05);
         }
     }
-    // The next whole live frame the meter transmits.
     LiveState frame() {
         port.readAll();
         QByteArray buf;

@@ -1,4 +1,3 @@
-// The faults the simulated meter can inject, as a reader of its bytes sees them.
 #include <gtest/gtest.h>
 
 #include "core/link/Handshake.h"

@@ -1,4 +1,3 @@
-// The waits: the real clock sleeps in the event loop, the virtual one moves time.
 #include <gtest/gtest.h>
 
 #include <QTimer>

@@ -1,4 +1,3 @@
-// The attention handshake and the command pattern, on the virtual clock.
 #include "core/link/Handshake.h"
 
 #include <gtest/gtest.h>

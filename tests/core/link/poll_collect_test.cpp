@@ -15,67 +15,56 @@ const QByteArray kFrame30 = FrameBuilder().dry(30.0).bytes();
 
 }  // namespace
 
-TEST(PollCollect, splitFrameIsAssembledAndBytesBeforeTheHalfSecondAreDropped) {
-    PollRig rig;
-    rig.port.at(100, FrameBuilder().dry(10.0).bytes());  // stale
-    rig.port.at(520, kFrame30.left(20));
-    rig.port.at(600, kFrame30.mid(20, 20));
-    rig.port.at(700, kFrame30.mid(40));
-    rig.poll.tick();
-    EXPECT_EQ(rig.poll.framesShown(), 1);
-    EXPECT_EQ(rig.state.live.reading.DryText, "30.0");
-    EXPECT_LT(rig.clock.nowMs(), 720);
-}
-
-TEST(PollCollect, shortOrBrokenFrameIsDroppedAndAnotherAttemptFollows) {
-    const struct {
-        QByteArray bad;
-        qint64 goodAt, endBefore;
-        int rejected;
-    } cases[] = {
+TEST(PollCollect, wholeFrameWithinFourAttemptsIsShown) {
+    using Arrivals = std::vector<std::pair<qint64, QByteArray>>;
+    const std::tuple<const char*, Arrivals, int, qint64, qint64> rows[] = {
+        // Bytes before the half second are dropped; a split frame is assembled.
+        {"splitAfterStaleBytes",
+         {{100, FrameBuilder().dry(10.0).bytes()},
+          {520, kFrame30.left(20)},
+          {600, kFrame30.mid(20, 20)},
+          {700, kFrame30.mid(40)}},
+         0,
+         700,
+         720},
         // 46 bytes after a second: a failed attempt, the next one starts 0.5 s later.
-        {kFrame30.left(46), 2100, 2300, 0},
+        {"shortFrame", {{600, kFrame30.left(46)}, {2100, kFrame30}}, 0, 2100, 2300},
         // Wrong end byte: dropped at once, no extra second.
-        {FrameBuilder().dry(10.0).end(4).bytes(), 1200, 1300, 1},
+        {"wrongEndByte",
+         {{600, FrameBuilder().dry(10.0).end(4).bytes()}, {1200, kFrame30}},
+         1,
+         1200,
+         1300},
+        {"fourthAttempt", {{5200, kFrame30}}, 0, 5200, 6000},  // it gathers 5000-6000
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.goodAt);
+    for (const auto& [name, arrivals, rejected, from, before] : rows) {
+        SCOPED_TRACE(name);
         PollRig rig;
-        rig.port.at(600, c.bad);
-        rig.port.at(c.goodAt, kFrame30);
+        for (const auto& [ms, bytes] : arrivals) rig.port.at(ms, bytes);
         rig.poll.tick();
-        EXPECT_EQ(rig.poll.framesRejected(), c.rejected);
+        EXPECT_EQ(rig.poll.framesRejected(), rejected);
         EXPECT_EQ(rig.poll.framesShown(), 1);
+        EXPECT_EQ(rig.state.live.reading.DryText, "30.0");
         EXPECT_EQ(rig.poll.noDataRuns(), 0);
-        EXPECT_GE(rig.clock.nowMs(), c.goodAt);
-        EXPECT_LT(rig.clock.nowMs(), c.endBefore);
+        EXPECT_GE(rig.clock.nowMs(), from);
+        EXPECT_LT(rig.clock.nowMs(), before);
     }
 }
 
-TEST(PollCollect, fourSilentAttemptsHandTheTickToNoDataRoutine) {
-    PollRig late;
-    late.port.at(5200, kFrame30);  // the fourth attempt gathers 5000-6000
-    late.poll.tick();
-    EXPECT_EQ(late.poll.noDataRuns(), 0);
-    EXPECT_EQ(late.poll.framesShown(), 1);
-
-    PollRig rig;
-    rig.port.every(7000, 20000, 250, kFrame30);
-    rig.poll.tick();
-    EXPECT_EQ(rig.poll.noDataRuns(), 1);
-    EXPECT_TRUE(rig.captions.contains("Sem comunicação"));
-}
-
-TEST(PollCollect, aMeterSendingOnlyBrokenFramesCountsAsSilentAndStopsRecording) {
-    PollRig rig;
-    rig.state.Recording = true;
-    rig.port.every(600, 30000, 250, FrameBuilder().end(4).bytes());
-    rig.port.every(30100, 60000, 250, kFrame30);
-    rig.poll.tick();
-    EXPECT_GE(rig.poll.framesRejected(), kPollRejectedFrames);
-    EXPECT_EQ(rig.poll.noDataRuns(), 1);
-    EXPECT_FALSE(rig.state.Recording);
-    EXPECT_LT(rig.clock.nowMs(), 40000);
+TEST(PollCollect, silenceOrOnlyBrokenFramesHandTheTickToNoDataRoutineAndStopRecording) {
+    for (bool broken : {false, true}) {
+        SCOPED_TRACE(broken);
+        PollRig rig;
+        rig.state.Recording = true;
+        if (broken) rig.port.every(600, 30000, 250, FrameBuilder().end(4).bytes());
+        rig.port.every(broken ? 30100 : 7000, 60000, 250, kFrame30);
+        rig.poll.tick();
+        EXPECT_GE(rig.poll.framesRejected(), broken ? kPollRejectedFrames : 0);
+        EXPECT_EQ(rig.poll.noDataRuns(), 1);
+        EXPECT_TRUE(rig.captions.contains("Sem comunicação"));
+        EXPECT_FALSE(rig.state.Recording);
+        EXPECT_LT(rig.clock.nowMs(), 40000);
+    }
 }
 
 TEST(PollCollect, interruptFailedPortAndReentryEndTheTickCleanly) {

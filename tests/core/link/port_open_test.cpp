@@ -1,4 +1,3 @@
-// Opening the meter's port, port names and captions, and the port probe.
 #include <gtest/gtest.h>
 
 #include "core/link/OpenMeterPort.h"

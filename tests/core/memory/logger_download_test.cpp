@@ -34,7 +34,6 @@ struct Download {
         state.link.MeterOnline = true;
         meter.attach(port);
     }
-    // The meter holds the two sets; the dump comes `chunk` bytes a read.
     void holdsTheDump(int chunk) {
         meter.statusReplies = {StatusReply(2048 + dump.size(), 2)};
         meter.dump = dump;

@@ -78,30 +78,37 @@ TEST(ManualDownload, lastRecordIsListedFirstAsNumberOne) {
     EXPECT_EQ(r.captions.last(), "100.0 % completas");
 }
 
-TEST(ManualDownload, noRecordsEndsInTheFinalStateWithoutT) {
-    Rig r;
-    r.meter.clearManualRecords();
-    EXPECT_EQ(r.go(), ManualOutcome::NothingStored);
-    r.expectFinalState();
-    EXPECT_EQ(r.meter.commandLog(), "S");
+TEST(ManualDownload, emptyOrSilentMeterEndsInTheFinalStateWithoutT) {
+    for (bool silent : {false, true}) {
+        SCOPED_TRACE(silent);
+        Rig r;
+        r.meter.clearManualRecords();
+        if (silent) r.meter.faults().silentAfterMs = 0;
+        EXPECT_EQ(r.go(), silent ? ManualOutcome::NoAnswer : ManualOutcome::NothingStored);
+        r.expectFinalState();
+        EXPECT_TRUE(silent || r.meter.commandLog() == "S");
+        EXPECT_LT(r.clock.nowMs(), 15000);  // a silent meter is given up after ten seconds
+    }
 }
 
-TEST(ManualDownload, silentMeterOrShortDumpGivesUpAfterTenSeconds) {
-    {
+TEST(ManualDownload, shortOrPausedDumpKeepsOnlyTheWholeRecords) {
+    // "S" first answered by stray bytes, then 'Y' for 3 records; "T" brings two and a half, or
+    // one and a half and two seconds later the live frames.
+    for (auto [tBytes, framesAfterMs, rows] : {std::tuple{50, 0, 2}, std::tuple{30, 2000, 1}}) {
+        SCOPED_TRACE(tBytes);
         Rig r;
-        r.meter.faults().silentAfterMs = 0;
-        EXPECT_EQ(r.go(), ManualOutcome::NoAnswer);
+        ScriptedPort port({QByteArray("\x01"), QByteArray("Y\x03", 2)}, tBytes);
+        const qint64 framesAt = r.clock.nowMs() + framesAfterMs;
+        if (framesAfterMs > 0)
+            r.clock.addListener([&, framesAt](qint64 now) {
+                if (now >= framesAt) port.arrive(QByteArray(47, char(0xFF)));
+            });
+        EXPECT_EQ(r.go(port), ManualOutcome::Incomplete);
         r.expectFinalState();
-        EXPECT_LT(r.clock.nowMs(), 15000);
+        EXPECT_EQ(port.queries, 2);
+        EXPECT_EQ(r.dump.bytes.size(), tBytes);
+        EXPECT_EQ(DecodedRows(r.dump), rows);
     }
-    // "S" first answered by stray bytes, then 'Y' for 3 records; "T" brings two and a half.
-    Rig r;
-    ScriptedPort port({QByteArray("\x01"), QByteArray("Y\x03", 2)}, 50);
-    EXPECT_EQ(r.go(port), ManualOutcome::Incomplete);
-    r.expectFinalState();
-    EXPECT_EQ(port.queries, 2);
-    EXPECT_EQ(r.dump.bytes.size(), 50);
-    EXPECT_EQ(DecodedRows(r.dump), 2);
 }
 
 TEST(ManualDownload, refusedDuringARunOrAnotherExchange) {
@@ -113,18 +120,4 @@ TEST(ManualDownload, refusedDuringARunOrAnotherExchange) {
     EXPECT_EQ(r.go(), ManualOutcome::Refused);
     EXPECT_EQ(r.starts, 0);
     EXPECT_TRUE(r.meter.commandLog().isEmpty());
-}
-
-TEST(ManualDownload, dumpCutByAPauseKeepsOnlyTheRecordsBeforeIt) {
-    // "T" brings one and a half records; after two seconds the live frames come.
-    Rig r;
-    ScriptedPort port({QByteArray("Y\x03", 2)}, 30);
-    const qint64 framesAt = r.clock.nowMs() + 2000;
-    r.clock.addListener([&](qint64 now) {
-        if (now >= framesAt) port.arrive(QByteArray(47, char(0xFF)));
-    });
-    EXPECT_EQ(r.go(port), ManualOutcome::Incomplete);
-    r.expectFinalState();
-    EXPECT_EQ(r.dump.bytes.size(), 30);
-    EXPECT_EQ(DecodedRows(r.dump), 1);
 }

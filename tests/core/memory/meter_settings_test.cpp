@@ -1,4 +1,3 @@
-// The clock, sampling and power-off exchanges byte for byte against the simulated meter.
 #include <gtest/gtest.h>
 
 #include <QTimeZone>

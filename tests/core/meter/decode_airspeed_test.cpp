@@ -1,4 +1,3 @@
-// Air speed from the probe and its calibration, wind chill, and stored records.
 #include <gtest/gtest.h>
 
 #include <cmath>

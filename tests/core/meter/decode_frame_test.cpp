@@ -1,4 +1,3 @@
-// Decoding live frames into the reading and the status flags.
 #include <gtest/gtest.h>
 
 #include "core/meter/LiveFrame.h"
@@ -11,7 +10,6 @@ namespace {
 
 const QString kInvalid = QStringLiteral("- - -");
 
-// Decodes `fb` over `st`, what the earlier frames left.
 LiveState Decode(const FrameBuilder& fb, LiveState st = {}) {
     EXPECT_TRUE(IsLiveFrameValid(fb.bytes()));
     DecodeLiveFrame(ToLiveFrame(fb.bytes()), st);

@@ -4,7 +4,6 @@
 
 using namespace montira;
 
-// The keypad window's replica of the meter's display.
 TEST(ReplicaText, lowerValueOf200OrMoreKeepsItsFirstThreeCharacters) {
     StatusFlags f;
     EXPECT_EQ(ReplicaLowerText(f, 250.5), "250");

@@ -7,7 +7,6 @@
 
 using namespace montira;
 
-// Missing paths, folders, FIFOs and endless devices are refused through the toolbar's Open.
 TEST(DataFileOpen, aFileUpToTheSizeLimitIsReadAndALargerOneRefused) {
     QTemporaryDir dir;
     const QString ok = dir.filePath("ok.plv"), big = dir.filePath("grande.plv");

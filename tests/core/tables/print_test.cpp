@@ -18,7 +18,6 @@ QStringList TwelveCells(const QString& first) {
             "29.6", "25.1",     "24.8",     "31.2", "1.6",  "- - -"};
 }
 
-// A °C table of n records.
 struct Records {
     TextTable rows;
     explicit Records(int n) {
