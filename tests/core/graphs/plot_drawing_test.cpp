@@ -10,8 +10,7 @@
 #include "core/meter/Reading.h"
 
 using namespace montira;
-using montira::test::CountColour;
-using montira::test::CountDark;
+using namespace montira::test;
 
 namespace {
 
@@ -36,7 +35,7 @@ ChannelFlags DryOnly() {
 // A 640 × 480 plot (area 80..620 × 85..345) of the whole table.
 QImage Draw(const TextTable& t, const ChannelFlags& flags, PlotDetail detail = PlotDetail::Summary,
             PlotView* view = nullptr) {
-    QImage img = montira::test::Canvas(640, 480);
+    QImage img = Canvas(640, 480);
     QPainter p(&img);
     const PlotSettings s = PlotSettingsFor(QStringLiteral("(°C)"), t.rowCount());
     const PlotView v = view ? *view : FullView(s);
@@ -92,8 +91,8 @@ TEST(PlotList, summaryDiffersFromEverySegmentInAtMostOnePercentOfTheArea) {
         const QImage a = Draw(t, DefaultChannelFlags(), PlotDetail::EverySegment, view);
         const QImage b = Draw(t, DefaultChannelFlags(), PlotDetail::Summary, view);
         const QRect area(70, 70, 560, 290);
-        const int differ = montira::test::CountPixels(
-            a, area, [&](int x, int y) { return a.pixel(x, y) != b.pixel(x, y); });
+        const int differ =
+            CountPixels(a, area, [&](int x, int y) { return a.pixel(x, y) != b.pixel(x, y); });
         EXPECT_LE(differ, area.width() * area.height() / 100) << (view ? "part" : "whole");
         EXPECT_GT(CountColour(b, area, kDry), 500);  // the walk was drawn at all
     }

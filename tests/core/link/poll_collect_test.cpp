@@ -3,17 +3,12 @@
 #include "support/PollRig.h"
 
 using namespace montira;
-using montira::test::FrameBuilder;
-using montira::test::PollRig;
+using namespace montira::test;
 
 // A tick after NoDataRoutine has run: it waits 0.5 s, drops what came, then gathers bytes
 // for up to a second, four attempts at most.
 
-namespace {
-
 const QByteArray kFrame30 = FrameBuilder().dry(30.0).bytes();
-
-}  // namespace
 
 TEST(PollCollect, wholeFrameWithinFourAttemptsIsShown) {
     using Arrivals = std::vector<std::pair<qint64, QByteArray>>;

@@ -3,8 +3,7 @@
 #include "support/PollRig.h"
 
 using namespace montira;
-using montira::test::FrameBuilder;
-using montira::test::PollRig;
+using namespace montira::test;
 
 // The first tick runs NoDataRoutine: "Sem comunicação" until a valid frame arrives, then the
 // meter's clock is read ("G") and set ("F") when month or day is 0.

@@ -6,16 +6,12 @@
 
 using namespace montira;
 
-namespace {
-
 const QByteArray kHeadingC =
     "(\260C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n";
 const QByteArray kLine1 =
     "1\t24/03/07\t09:05:04\t28.4\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -\t\r\n";
 const QByteArray kLine2 =
     "2\t24/03/07\t09:05:06\t28.5\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.5\t- - -\t\r\n";
-
-}  // namespace
 
 TEST(DataFileRead, withoutHeaderTextTheHeadingLeadsWhateverTheLineEnds) {
     QByteArray lf = kHeadingC + kLine1 + kLine2;
