@@ -42,15 +42,12 @@ TEST(GraphGeometry, timeLabelsAndTicksOfAPlot) {
 TEST(ChartRange, refusedGroupsKeepTheirMessageAndStoreNothingFromThere) {
     const char* kC = "-20 <= ºC <= 130, tente novamente!";
     const char* kN = "10 <= Resultados <= 864000, tente novamente!";
+    const char *kW = "0 <= m/s <= 30, tente novamente!", *kF = "-4 <= ºF <= 266, tente novamente!";
     const std::tuple<const char*, ChartRangeInput, const char*> rows[] = {
         {"temperatureAboveLimit", {true, "131", "0", "30", "0", "100", "0", "540"}, kC},
         {"temperatureReversed", {true, "10", "20", "30", "0", "100", "0", "540"}, kC},
-        {"windAbove30",
-         {true, "130", "-20", "31", "0", "100", "0", "540"},
-         "0 <= m/s <= 30, tente novamente!"},
-        {"fahrenheitBelowMinus4",
-         {false, "266", "-5", "6000", "0", "100", "0", "540"},
-         "-4 <= ºF <= 266, tente novamente!"},
+        {"windAbove30", {true, "130", "-20", "31", "0", "100", "0", "540"}, kW},
+        {"fahrenheitBelowMinus4", {false, "266", "-5", "6000", "0", "100", "0", "540"}, kF},
         {"nineResults", {true, "130", "-20", "30", "0", "100", "0", "9"}, kN},
         {"resultsNotANumber", {true, "130", "-20", "30", "0", "100", "0", "abc"}, kN},
     };

@@ -19,21 +19,19 @@ struct Rig {
 
 }  // namespace
 
-TEST(Handshake, replyEndingInJEndsItWhateverCameBefore) {
-    Rig r;
-    r.port.qReplies = {QByteArray("\xFF\xAA\x01\x02", 4) + "J"};
-    EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
-    EXPECT_TRUE(r.state.MeterOnline);
-    EXPECT_EQ(r.clock.nowMs(), 100);  // the wait for the reply and the final wait
-}
-
-TEST(Handshake, jFollowedByCarriageReturnEmptyOrStaleRepliesAreRetried) {
-    Rig r;
-    r.port.arrive("J");  // a stale J from before the first Q does not count
-    r.port.qReplies = {"J\r", "", "JJx", "okJ"};
-    EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
-    EXPECT_EQ(r.port.written, "QQQQ");
-    EXPECT_EQ(r.clock.nowMs(), 5 * 50);
+TEST(Handshake, replyEndingInJEndsItAndJThenCarriageReturnEmptyOrStaleRepliesAreRetried) {
+    const QList<QByteArray> rows[] = {{QByteArray("\xFF\xAA\x01\x02", 4) + "J"},
+                                      {"J\r", "", "JJx", "okJ"}};
+    for (const QList<QByteArray>& replies : rows) {
+        Rig r;
+        r.port.arrive("J");  // a stale J from before the first Q does not count
+        r.port.qReplies = replies;
+        EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
+        EXPECT_TRUE(r.state.MeterOnline);
+        EXPECT_EQ(r.port.written, QByteArray(replies.size(), 'Q'));
+        // A wait for each reply and the final wait.
+        EXPECT_EQ(r.clock.nowMs(), (replies.size() + 1) * 50);
+    }
 }
 
 TEST(Handshake, silentMeterGivesUpOnThe10001stAttemptWithoutTheFinalWait) {

@@ -94,38 +94,31 @@ TEST(LoggerDownload, refusedWhileLoggingOrBusyAndSilentWhenOffline) {
 }
 
 TEST(LoggerDownload, silenceGarbageDeafnessClosingAndStoppingAbortWithinTheLimit) {
-    enum Case { SilentMidDump, WindowClosed, GarbageStatus, Deaf, Stopping };
-    for (Case c : {SilentMidDump, WindowClosed, GarbageStatus, Deaf, Stopping}) {
+    // The last two under the caller's limit of 2 s: in the status loop, then in the dump loop.
+    enum Case { SilentMidDump, WindowClosed, GarbageStatus, Deaf, Stopping, DeafIn2s, NoDumpIn2s };
+    for (Case c :
+         {SilentMidDump, WindowClosed, GarbageStatus, Deaf, Stopping, DeafIn2s, NoDumpIn2s}) {
         SCOPED_TRACE(int(c));
+        const bool deaf = c == Deaf || c == DeafIn2s;
         Download run;
         run.holdsTheDump(8);
         if (c == SilentMidDump) run.meter.dump = run.dump.left(40);
+        if (c == NoDumpIn2s) run.meter.dump.clear();  // a begun dump ends at its first pause
         if (c == GarbageStatus) run.meter.statusReplies = {QByteArray("\x02\x00\x10", 3)};
-        if (c == Deaf) run.meter.statusReplies.clear();
-        run.meter.answersQ = c != Deaf;
+        if (deaf) run.meter.statusReplies.clear();
+        run.meter.answersQ = !deaf;
         run.closeAtHalf = c == WindowClosed;
         if (c == Stopping) run.clock.requestStop();
+        if (c >= DeafIn2s) run.silenceMs = 2000;
         EXPECT_EQ(run.go(), DownloadOutcome::Aborted);
-        EXPECT_LT(run.clock.nowMs(), 12000);
+        EXPECT_LT(run.clock.nowMs(), c >= DeafIn2s ? 3000 : 12000);
+        EXPECT_TRUE(c < DeafIn2s || run.clock.nowMs() >= 2000);
         EXPECT_TRUE(c != SilentMidDump || run.clock.nowMs() >= 1000);  // one pause of a second
         EXPECT_TRUE(c != WindowClosed || run.progress.size() == 1);    // no read after the close
         EXPECT_TRUE(c != GarbageStatus || run.meter.statusQueries > 10);
         EXPECT_FALSE(run.state.link.KeypadBusy);
         EXPECT_EQ(run.starts, c == Stopping ? 0 : 1);  // a closing program polls no more
         EXPECT_TRUE(run.memory.sets.empty());
-    }
-}
-
-TEST(LoggerDownload, callersSilenceLimitEndsEveryReplyLoop) {
-    for (bool deaf : {true, false}) {  // the status loop, then the dump loop
-        SCOPED_TRACE(deaf);
-        Download run;
-        if (!deaf) run.meter.statusReplies = {StatusReply(2048 + run.dump.size(), 2)};
-        run.meter.answersQ = !deaf;  // and the dump never begins (a begun one ends at a pause)
-        run.silenceMs = 2000;
-        EXPECT_EQ(run.go(), DownloadOutcome::Aborted);
-        EXPECT_GE(run.clock.nowMs(), 2000);
-        EXPECT_LT(run.clock.nowMs(), 3000);
     }
 }
 
