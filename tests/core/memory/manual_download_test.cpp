@@ -91,10 +91,13 @@ TEST(ManualDownload, emptyOrSilentMeterEndsInTheFinalStateWithoutT) {
     }
 }
 
-TEST(ManualDownload, shortOrPausedDumpKeepsOnlyTheWholeRecords) {
-    // "S" first answered by stray bytes, then 'Y' for 3 records; "T" brings two and a half, or
-    // one and a half and two seconds later the live frames.
-    for (auto [tBytes, framesAfterMs, rows] : {std::tuple{50, 0, 2}, std::tuple{30, 2000, 1}}) {
+TEST(ManualDownload, dumpKeepsOnlyTheWholeRecordsAndNoBytesBeyondIt) {
+    // "S" first answered by stray bytes, then 'Y' for 3 records (60 bytes); "T" brings two and
+    // a half, or one and a half and two seconds later the live frames, or the live frames at once.
+    using O = ManualOutcome;
+    for (auto [tBytes, framesAfterMs, outcome, rows] : {std::tuple{50, 0, O::Incomplete, 2},
+                                                        {30, 2000, O::Incomplete, 1},
+                                                        {60 + 47, 0, O::Done, 3}}) {
         SCOPED_TRACE(tBytes);
         Rig r;
         ScriptedPort port({QByteArray("\x01"), QByteArray("Y\x03", 2)}, tBytes);
@@ -103,10 +106,10 @@ TEST(ManualDownload, shortOrPausedDumpKeepsOnlyTheWholeRecords) {
             r.clock.addListener([&, framesAt](qint64 now) {
                 if (now >= framesAt) port.arrive(QByteArray(47, char(0xFF)));
             });
-        EXPECT_EQ(r.go(port), ManualOutcome::Incomplete);
+        EXPECT_EQ(r.go(port), outcome);
         r.expectFinalState();
         EXPECT_EQ(port.queries, 2);
-        EXPECT_EQ(r.dump.bytes.size(), tBytes);
+        EXPECT_EQ(r.dump.bytes.size(), std::min(tBytes, 60));
         EXPECT_EQ(DecodedRows(r.dump), rows);
     }
 }

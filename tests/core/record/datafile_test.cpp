@@ -1,8 +1,12 @@
+#include "core/record/DataFile.h"
+
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
 
-#include "core/record/DataFile.h"
+#include "core/record/DataFileOpen.h"
 
 using namespace montira;
 
@@ -12,6 +16,27 @@ const QByteArray kLine1 =
     "1\t24/03/07\t09:05:04\t28.4\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -\t\r\n";
 const QByteArray kLine2 =
     "2\t24/03/07\t09:05:06\t28.5\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.5\t- - -\t\r\n";
+
+TEST(DataFileFormat, headingAndHeaderLinesAreCp1252WithCrLf) {
+    EXPECT_EQ(EncodeFieldsLine(DataFileHeading(true)), kHeadingC);
+    EXPECT_TRUE(EncodeFieldsLine(DataFileHeading(false)).contains("\tGlobo\tft/m\tTwc\t\r\n"));
+
+    EXPECT_EQ(EncodeHeaderLines(HeaderTexts{"José", "", "Usina Três"}),
+              QByteArray("*****Jos\xE9\r\n*****\r\n*****Usina Tr\xEAs\r\n"));
+}
+
+TEST(DataFileNames, continuationGoesBeforeTheFirstDotOfTheFileName) {
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"teste.plv", 1, "teste-1.plv"},
+        {"a.b.plv", 1, "a-1.b.plv"},
+        {"teste", 12, "teste-12"},
+        {"C:\\dados.2024\\teste.plv", 1, "C:\\dados.2024\\teste-1.plv"},
+        {"/tmp/x.d/teste", 3, "/tmp/x.d/teste-3"},
+        {"/tmp/x.d/a.b.plv", 1, "/tmp/x.d/a-1.b.plv"},
+    };
+    for (const auto& [name, seq, expected] : cases)
+        EXPECT_EQ(ContinuationFileName(name, seq), expected) << name;
+}
 
 TEST(DataFileRead, withoutHeaderTextTheHeadingLeadsWhateverTheLineEnds) {
     QByteArray lf = kHeadingC + kLine1 + kLine2;
@@ -78,4 +103,18 @@ TEST(DataFileRead, progressComesByTimeEvenForAShortFileAndCanAbandonTheReading) 
         few, [](qsizetype) { return false; }, pace());
     EXPECT_FALSE(d.complete);
     EXPECT_EQ(d.rows.rowCount(), 3);
+}
+
+TEST(DataFileOpen, aFileUpToTheSizeLimitIsReadAndALargerOneRefused) {
+    QTemporaryDir dir;
+    const QString ok = dir.filePath("ok.plv"), big = dir.filePath("grande.plv");
+    QFile f(ok), b(big);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("(\260C)\tData\t\r\n") == 12);
+    ASSERT_TRUE(b.open(QIODevice::WriteOnly) && b.resize(kMaxDataFileBytes + 1));  // sparse
+    f.close(), b.close();
+
+    QString why;
+    EXPECT_EQ(ReadDataFileBytes(ok, &why).value_or("").size(), 12);
+    EXPECT_FALSE(ReadDataFileBytes(big, &why).has_value());
+    EXPECT_TRUE(why.contains(big) && why.contains("grande demais")) << why.toStdString();
 }
