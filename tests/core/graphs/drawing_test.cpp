@@ -59,8 +59,7 @@ struct Chart {
     ChartSettings s;
     RealTimeChart chart;
     explicit Chart(double step) {
-        s.flags.fill(false);
-        s.flags[size_t(Channel::Dry)] = true;
+        s.flags = DryOnly();
         s.ChartStep = step;
         chart.layout(p, img.size(), s);
     }

@@ -1,4 +1,3 @@
-// The settings and keypad exchanges against the simulated meter.
 #include <gtest/gtest.h>
 
 #include <QTimeZone>

@@ -73,10 +73,11 @@ TEST(RecorderStartStop, recordingKeepsTheUnitItStartedWith) {
         const QList<QByteArray> lines = FileLines(rig.path("teste.plv"));
         ASSERT_EQ(lines.size(), 4);
         EXPECT_TRUE(lines[0].startsWith(celsius ? "(\260C)\tData\t" : "(\260F)\tData\t"));
-        EXPECT_EQ(lines[1], celsius ? "1\t24/03/07\t09:00:00\t28.4\t18.0\t22.1\t29.6\t25.0\t24.0\t"
-                                      "31.2\t1.6\t- - -\t\r"
-                                    : "1\t24/03/07\t09:00:00\t83.1\t64.4\t71.7\t85.3\t77.0\t75.2\t"
-                                      "88.1\t315\t- - -\t\r");
+        EXPECT_EQ(lines[1],
+                  "1\t24/03/07\t09:00:00\t" +
+                      QByteArray(celsius ? "28.4\t18.0\t22.1\t29.6\t25.0\t24.0\t31.2\t1.6"
+                                         : "83.1\t64.4\t71.7\t85.3\t77.0\t75.2\t88.1\t315") +
+                      "\t- - -\t\r");
         EXPECT_TRUE(lines[3].startsWith("3\t24/03/07\t09:00:01\t"));
     }
 }

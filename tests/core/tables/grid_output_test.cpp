@@ -15,8 +15,6 @@
 using namespace montira;
 using namespace montira::test;
 
-// A table's rows saved, exported as CSV, listed and printed.
-
 namespace {
 
 const QStringList kHeading{"(°C)", "Data",   "Hora",   "Seco",  "Orvalho", "Úmido",

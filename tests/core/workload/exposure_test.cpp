@@ -117,11 +117,8 @@ Points Minutes(double from, int count, double value, Points p = {}) {
     return p;
 }
 
-double StartMinute(const ExposureHour& h) {
-    return double(h.start) / 120;
-}
-double EndMinute(const ExposureHour& h) {
-    return double(h.end) / 120;
+double Minute(qint64 ticks) {
+    return double(ticks) / 120;
 }
 
 }  // namespace
@@ -130,17 +127,17 @@ TEST(WorstHour, constantSeriesGivesTheEarliestHour) {
     const ExposureHour h = WorstHour(Series(Minutes(0, 180, 25.4)));
     EXPECT_EQ(h.first, 0);
     EXPECT_FALSE(h.partial);
-    EXPECT_EQ(EndMinute(h), 60);
+    EXPECT_EQ(Minute(h.end), 60);
 }
 
 TEST(WorstHour, gapBreaksTheHourSoTheHotterShortRunIsNotUsed) {
     // Hot, but only 50 minutes long; a 3-minute spacing (> 2 typical) starts a new run.
     Points p = Minutes(53, 120, 26, Minutes(0, 50, 35));
-    EXPECT_EQ(StartMinute(WorstHour(Series(p))), 53);
+    EXPECT_EQ(Minute(WorstHour(Series(p)).start), 53);
     // A 2-minute spacing (exactly twice the typical interval) does not break: the hour from
     // minute 0 holds the hot readings and the 35 of minute 49 for two minutes.
     for (size_t k = 50; k < p.size(); ++k) p[k].first -= 2;
-    EXPECT_EQ(StartMinute(WorstHour(Series(p))), 0);
+    EXPECT_EQ(Minute(WorstHour(Series(p)).start), 0);
 }
 
 TEST(WorstHour, irregularSamplingWeighsEachValueByHowLongItHolds) {
@@ -152,7 +149,7 @@ TEST(WorstHour, irregularSamplingWeighsEachValueByHowLongItHolds) {
     EXPECT_EQ(runs.typical, 11 * 120);
     ASSERT_EQ(runs.runs.size(), 1u);
     const ExposureHour h = WorstHour(s, runs);
-    EXPECT_EQ(StartMinute(h), 20);
+    EXPECT_EQ(Minute(h.start), 20);
     EXPECT_NEAR(h.meanC, 1688.0 / 60, 1e-9);  // 40·10 + 20·20 + 20·10 + 24·12 + 50·8
     EXPECT_NEAR(HourAt(s, runs, 0).meanC, 1550.0 / 60, 1e-9);
     EXPECT_NEAR(HourAt(s, runs, 1).meanC, 1570.0 / 60, 1e-9);
@@ -163,8 +160,8 @@ TEST(WorstHour, lessThanAnHourEvaluatesTheHottestRunWhole) {
     const ExposureHour h = WorstHour(Series(Minutes(40, 10, 33, Minutes(0, 20, 30))));
     ASSERT_TRUE(h.valid());
     EXPECT_TRUE(h.partial);
-    EXPECT_EQ(StartMinute(h), 40);
-    EXPECT_EQ(EndMinute(h), 50);  // last reading plus one typical interval
+    EXPECT_EQ(Minute(h.start), 40);
+    EXPECT_EQ(Minute(h.end), 50);  // last reading plus one typical interval
     EXPECT_DOUBLE_EQ(h.meanC, 33);
 }
 
