@@ -92,24 +92,26 @@ TEST(ManualDownload, emptyOrSilentMeterEndsInTheFinalStateWithoutT) {
 }
 
 TEST(ManualDownload, dumpKeepsOnlyTheWholeRecordsAndNoBytesBeyondIt) {
-    // "S" first answered by stray bytes, then 'Y' for 3 records (60 bytes); "T" brings two and
-    // a half, or one and a half and two seconds later the live frames, or the live frames at once.
+    // "S" first answered by stray bytes, then 'Y' for 3 records (60 bytes); "T" brings 2.5
+    // records; 1.5 and after a pause the live frames; 3 with frames behind; 2.5 and then frames.
     using O = ManualOutcome;
-    for (auto [tBytes, framesAfterMs, outcome, rows] : {std::tuple{50, 0, O::Incomplete, 2},
-                                                        {30, 2000, O::Incomplete, 1},
-                                                        {60 + 47, 0, O::Done, 3}}) {
+    for (auto [tBytes, framesAfterMs, outcome, kept, rows] :
+         {std::tuple{50, 0, O::Incomplete, 50, 2},
+          {30, 2000, O::Incomplete, 30, 1},
+          {60 + 47, 0, O::Done, 60, 3},
+          {50, 200, O::Done, 60, 3}}) {
         SCOPED_TRACE(tBytes);
         Rig r;
         ScriptedPort port({QByteArray("\x01"), QByteArray("Y\x03", 2)}, tBytes);
-        const qint64 framesAt = r.clock.nowMs() + framesAfterMs;
-        if (framesAfterMs > 0)
-            r.clock.addListener([&, framesAt](qint64 now) {
-                if (now >= framesAt) port.arrive(QByteArray(47, char(0xFF)));
-            });
+        qint64 framesAt = -1;  // set once "T" is written
+        r.clock.addListener([&, after = framesAfterMs](qint64 now) {
+            if (framesAt < 0 && after > 0 && port.written.contains('T')) framesAt = now + after;
+            if (framesAt >= 0 && now >= framesAt) port.arrive(QByteArray(47, char(0xFF)));
+        });
         EXPECT_EQ(r.go(port), outcome);
         r.expectFinalState();
         EXPECT_EQ(port.queries, 2);
-        EXPECT_EQ(r.dump.bytes.size(), std::min(tBytes, 60));
+        EXPECT_EQ(r.dump.bytes.size(), kept);
         EXPECT_EQ(DecodedRows(r.dump), rows);
     }
 }
