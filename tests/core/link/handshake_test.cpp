@@ -33,8 +33,7 @@ TEST(Handshake, replyEndingInJEndsItAndJThenCarriageReturnEmptyOrStaleRepliesAre
         EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
         EXPECT_TRUE(r.state.MeterOnline);
         EXPECT_EQ(r.port.written, QByteArray(replies.size(), 'Q'));
-        // A wait for each reply and the final wait.
-        EXPECT_EQ(r.clock.nowMs(), (replies.size() + 1) * 50);
+        EXPECT_EQ(r.clock.nowMs(), (replies.size() + 1) * 50);  // each reply's and the final wait
     }
 }
 
