@@ -8,17 +8,15 @@ using namespace montira;
 
 // The drawing tests place pixels on the 640 × 480 layout; a tiny window gets no area at all.
 TEST(GraphGeometry, tooSmallAWindowHasAnEmptyAreaNotANegativeOne) {
-    EXPECT_EQ(LayoutFor(QSize(50, 100)).width, 0);
-    EXPECT_EQ(LayoutFor(QSize(50, 100)).height, 0);
+    const GraphLayout g = LayoutFor(QSize(50, 100));
+    EXPECT_EQ(std::pair(g.width, g.height), std::pair(0.0, 0.0));
 }
 
 TEST(GraphGeometry, labelTextsHaveOneDecimalCut) {
-    const struct {
-        double v;
-        const char* text;
-    } rows[] = {{25, "25.0"},    {12.75, "12.7"}, {0.5, "0.5"},       {-2.5, "-2.5"},
-                {-1.25, "-1.2"}, {130, "130.0"},  {5905.5, "5905.5"}, {1e-16, "0.0"}};
-    for (const auto& r : rows) EXPECT_EQ(LabelText(r.v), QString(r.text)) << r.v;
+    const std::pair<double, const char*> rows[] = {
+        {25, "25.0"},    {12.75, "12.7"}, {0.5, "0.5"},       {-2.5, "-2.5"},
+        {-1.25, "-1.2"}, {130, "130.0"},  {5905.5, "5905.5"}, {1e-16, "0.0"}};
+    for (const auto& [v, text] : rows) EXPECT_EQ(LabelText(v), QString(text)) << v;
 }
 
 TEST(GraphGeometry, heightsOutsideTheScaleSitAboveOrBelowTheArea) {
@@ -31,40 +29,35 @@ TEST(GraphGeometry, heightsOutsideTheScaleSitAboveOrBelowTheArea) {
 
 TEST(GraphGeometry, timeLabelsAndTicksOfAPlot) {
     using V = std::vector<long long>;
-    EXPECT_EQ(PlotLabelRecords(1), V{1});
-    EXPECT_EQ(PlotTickRecords(1), V{});
-    EXPECT_EQ(PlotLabelRecords(7), (V{1, 2, 4, 5, 7}));
-    EXPECT_EQ(PlotTickRecords(7), (V{3, 6}));
-    EXPECT_EQ(PlotLabelRecords(100), (V{1, 20, 40, 60, 80, 100}));
-    EXPECT_EQ(PlotTickRecords(100), (V{10, 30, 50, 70, 90}));
-    EXPECT_EQ(PlotLabelRecords(0), V{});
+    const std::tuple<int, V, V> rows[] = {{0, {}, {}},
+                                          {1, {1}, {}},
+                                          {7, {1, 2, 4, 5, 7}, {3, 6}},
+                                          {100, {1, 20, 40, 60, 80, 100}, {10, 30, 50, 70, 90}}};
+    for (const auto& [n, labels, ticks] : rows) {
+        EXPECT_EQ(PlotLabelRecords(n), labels) << n;
+        EXPECT_EQ(PlotTickRecords(n), ticks) << n;
+    }
 }
 
 TEST(ChartRange, refusedGroupsKeepTheirMessageAndStoreNothingFromThere) {
     const char* kC = "-20 <= ºC <= 130, tente novamente!";
     const char* kN = "10 <= Resultados <= 864000, tente novamente!";
-    const struct {
-        const char* name;
-        ChartRangeInput in;
-        const char* message;
-    } rows[] = {
+    const char *kW = "0 <= m/s <= 30, tente novamente!", *kF = "-4 <= ºF <= 266, tente novamente!";
+    const std::tuple<const char*, ChartRangeInput, const char*> rows[] = {
         {"temperatureAboveLimit", {true, "131", "0", "30", "0", "100", "0", "540"}, kC},
         {"temperatureReversed", {true, "10", "20", "30", "0", "100", "0", "540"}, kC},
-        {"windAbove30",
-         {true, "130", "-20", "31", "0", "100", "0", "540"},
-         "0 <= m/s <= 30, tente novamente!"},
-        {"fahrenheitBelowMinus4",
-         {false, "266", "-5", "6000", "0", "100", "0", "540"},
-         "-4 <= ºF <= 266, tente novamente!"},
+        {"windAbove30", {true, "130", "-20", "31", "0", "100", "0", "540"}, kW},
+        {"fahrenheitBelowMinus4", {false, "266", "-5", "6000", "0", "100", "0", "540"}, kF},
         {"nineResults", {true, "130", "-20", "30", "0", "100", "0", "9"}, kN},
         {"resultsNotANumber", {true, "130", "-20", "30", "0", "100", "0", "abc"}, kN},
     };
-    for (const auto& r : rows) {
+    for (const auto& [name, in, expected] : rows) {
+        SCOPED_TRACE(name);
         ChartSettings s;
         QString message;
-        EXPECT_FALSE(ApplyChartRange(s, r.in, 540, message)) << r.name;
-        EXPECT_EQ(message, QString(r.message)) << r.name;
-        EXPECT_EQ(s.ChartStep, 1) << r.name;
+        EXPECT_FALSE(ApplyChartRange(s, in, 540, message));
+        EXPECT_EQ(message, QString(expected));
+        EXPECT_EQ(s.ChartStep, 1);
     }
     // The temperature and air-speed pairs are stored before the (reversed) humidity group fails.
     ChartSettings s;
@@ -89,26 +82,18 @@ TEST(ChartRange, tenResultsOnFiveHundredFortyGiveAStepOfFiftyFour) {
 }
 
 TEST(PlotRange, refusedRecordRanges) {
-    const struct {
-        const char* name;
-        const char* from;
-        const char* to;
-    } rows[] = {{"sameRecord", "5", "5"},
-                {"fromZero", "0", "10"},
-                {"beyondLast", "1", "21"},
-                {"reversed", "10", "2"},
-                {"empty", "", ""}};
-    for (const auto& r : rows) {
+    // Same record, from zero, beyond the last, reversed, empty.
+    const std::pair<const char*, const char*> rows[] = {
+        {"5", "5"}, {"0", "10"}, {"1", "21"}, {"10", "2"}, {"", ""}};
+    QString message;
+    for (const auto& [from, to] : rows) {
         PlotSettings s = PlotSettingsFor(QStringLiteral("(°C)"), 20);
-        QString message;
-        EXPECT_FALSE(
-            ApplyPlotRange(s, {"130", "-20", "100", "0", "30", "0", r.from, r.to}, message))
-            << r.name;
-        EXPECT_EQ(message, QStringLiteral("Comando inválido, tente novamente!")) << r.name;
-        EXPECT_EQ(s.PlotCount, 20) << r.name;
+        EXPECT_FALSE(ApplyPlotRange(s, {"130", "-20", "100", "0", "30", "0", from, to}, message))
+            << from << "-" << to;
+        EXPECT_EQ(message, QStringLiteral("Comando inválido, tente novamente!"));
+        EXPECT_EQ(s.PlotCount, 20);
     }
     PlotSettings s = PlotSettingsFor(QStringLiteral("(°C)"), 20);
-    QString message;
     ASSERT_TRUE(ApplyPlotRange(s, {"40", "10", "100", "0", "10", "0", "5", "20"}, message));
     EXPECT_EQ(s.PlotCount, 16);
     EXPECT_EQ(s.PlotTempMaxF, 104);

@@ -1,8 +1,11 @@
-// The attention handshake and the command pattern, on the virtual clock.
 #include "core/link/Handshake.h"
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+#include <limits>
+
+#include "core/link/EventLoopClock.h"
 #include "core/link/VirtualClock.h"
 #include "support/FakePort.h"
 
@@ -20,21 +23,18 @@ struct Rig {
 
 }  // namespace
 
-TEST(Handshake, replyEndingInJEndsItWhateverCameBefore) {
-    Rig r;
-    r.port.qReplies = {QByteArray("\xFF\xAA\x01\x02", 4) + "J"};
-    EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
-    EXPECT_TRUE(r.state.MeterOnline);
-    EXPECT_EQ(r.clock.nowMs(), 100);  // the wait for the reply and the final wait
-}
-
-TEST(Handshake, jFollowedByCarriageReturnEmptyOrStaleRepliesAreRetried) {
-    Rig r;
-    r.port.arrive("J");  // a stale J from before the first Q does not count
-    r.port.qReplies = {"J\r", "", "JJx", "okJ"};
-    EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
-    EXPECT_EQ(r.port.written, "QQQQ");
-    EXPECT_EQ(r.clock.nowMs(), 5 * 50);
+TEST(Handshake, replyEndingInJEndsItAndJThenCarriageReturnEmptyOrStaleRepliesAreRetried) {
+    const QList<QByteArray> rows[] = {{QByteArray("\xFF\xAA\x01\x02", 4) + "J"},
+                                      {"J\r", "", "JJx", "okJ"}};
+    for (const QList<QByteArray>& replies : rows) {
+        Rig r;
+        r.port.arrive("J");  // a stale J from before the first Q does not count
+        r.port.qReplies = replies;
+        EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
+        EXPECT_TRUE(r.state.MeterOnline);
+        EXPECT_EQ(r.port.written, QByteArray(replies.size(), 'Q'));
+        EXPECT_EQ(r.clock.nowMs(), (replies.size() + 1) * 50);  // each reply's and the final wait
+    }
 }
 
 TEST(Handshake, silentMeterGivesUpOnThe10001stAttemptWithoutTheFinalWait) {
@@ -56,15 +56,13 @@ TEST(Handshake, answerOnTheLastAttemptIsTooLate) {
 }
 
 TEST(Handshake, givesUpAtOnceWhenStoppingOrThePortIsGone) {
-    Rig stopping;
-    stopping.clock.requestStop();
-    EXPECT_FALSE(AttentionHandshake(stopping.port, stopping.clock, stopping.state));
-    EXPECT_EQ(stopping.port.attentions, 1);
-
-    Rig failed;
-    failed.port.failedFlag = true;
-    EXPECT_FALSE(AttentionHandshake(failed.port, failed.clock, failed.state));
-    EXPECT_LE(failed.port.attentions, 1);
+    for (bool stopping : {true, false}) {
+        Rig r;
+        if (stopping) r.clock.requestStop();
+        r.port.failedFlag = !stopping;
+        EXPECT_FALSE(AttentionHandshake(r.port, r.clock, r.state));
+        EXPECT_LE(r.port.attentions, 1) << stopping;
+    }
 }
 
 TEST(Commands, sendCommandWritesTheLetterAfterTheHandshakeEvenWithoutAnAnswer) {
@@ -73,7 +71,6 @@ TEST(Commands, sendCommandWritesTheLetterAfterTheHandshakeEvenWithoutAnAnswer) {
     EXPECT_TRUE(SendCommand(r.port, r.clock, r.state, 'K'));
     EXPECT_EQ(r.port.written, "QK");
     EXPECT_EQ(r.clock.nowMs(), 150);
-
     Rig silent;
     EXPECT_FALSE(SendCommand(silent.port, silent.clock, silent.state, 'D'));
     EXPECT_TRUE(silent.port.written.endsWith("QD"));
@@ -82,13 +79,48 @@ TEST(Commands, sendCommandWritesTheLetterAfterTheHandshakeEvenWithoutAnAnswer) {
 TEST(Commands, queryReturnsOnlyWhatFollowsTheLetter) {
     Rig r;
     r.port.qReplies = {"J"};
-    r.port.answer = [&](const QByteArray& b) {
-        return b == "G" ? QByteArray("\x1A\x03\x04\x09\x05\x07", 6) : QByteArray();
-    };
+    const QByteArray clock("\x1A\x03\x04\x09\x05\x07", 6);
+    r.port.answer = [&](const QByteArray& b) { return b == "G" ? clock : QByteArray(); };
     r.clock.addListener([&](qint64 t) {
         if (t == 100) r.port.arrive("frame tail");  // after the handshake, before the letter
     });
-    EXPECT_EQ(QueryCommand(r.port, r.clock, r.state, 'G'),
-              QByteArray("\x1A\x03\x04\x09\x05\x07", 6));
+    EXPECT_EQ(QueryCommand(r.port, r.clock, r.state, 'G'), clock);
     EXPECT_EQ(r.port.written, "QG");
+}
+
+TEST(EventLoopClock, delayLetsEventsRunAndWaitsAtLeastTheTimeAsked) {
+    EventLoopClock clock;
+    bool fired = false;
+    QTimer::singleShot(0, [&] { fired = true; });
+    const qint64 t0 = clock.nowMs();
+    clock.delay(0.05);
+    EXPECT_TRUE(fired);
+    EXPECT_GE(clock.nowMs() - t0, 50);
+}
+
+TEST(EventLoopClock, stoppingEndsEveryWaitAtOnce) {
+    EventLoopClock clock;
+    QTimer::singleShot(10, [&] { clock.requestStop(); });
+    clock.delay(3600);  // would hang the test if the stop were not honoured
+    clock.delay(3600);
+    clock.delay(std::numeric_limits<double>::quiet_NaN());
+    clock.delay(-1);
+}
+
+TEST(VirtualClock, delayAdvancesTimeInStepsAndRunsListeners) {
+    VirtualClock clock(1000);
+    int calls = 0;
+    qint64 last = 0;
+    clock.addListener([&](qint64 t) {
+        ++calls;
+        last = t;
+    });
+    clock.delay(0.05);
+    EXPECT_EQ(calls, 50);
+    EXPECT_EQ(last, 1050);
+    clock.pump();
+    EXPECT_EQ(clock.nowMs(), 1051);
+    clock.delay(0);
+    clock.delay(-3);
+    EXPECT_EQ(clock.nowMs(), 1051);
 }

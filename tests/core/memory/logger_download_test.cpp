@@ -2,25 +2,68 @@
 
 #include "core/link/VirtualClock.h"
 #include "core/memory/LoggerDownload.h"
+#include "core/memory/ManualDownload.h"
+#include "core/meter/MemoryStatus.h"
 #include "support/LoggerBytes.h"
 
 using namespace montira;
 using namespace montira::test;
 
+TEST(MemoryStatusReply, onlySevenBytesFramedBySTXandETXCount) {
+    const QByteArray good = StatusReply(0x01ED0F, 0x0102);
+    const auto s = ParseMemoryStatus(good);
+    ASSERT_TRUE(s.has_value());
+    EXPECT_EQ(s->MemoryUsed, 0x01ED0F);
+    EXPECT_EQ(s->MemorySetCount, 258);
+    EXPECT_EQ(s->expected(), 0x01ED0F - 2048);
+    QByteArray badStart = good, badEnd = good;
+    badStart[0] = 1;
+    badEnd[6] = 2;
+    for (const QByteArray& bad : {good.left(6), good + char(3), badStart, badEnd, QByteArray()})
+        EXPECT_FALSE(ParseMemoryStatus(bad)) << bad.toHex().constData();
+}
+
+TEST(MemoryStatusDisplay, fullAt126072AndProgressCutToTwoDecimals) {
+    EXPECT_DOUBLE_EQ(MemoryFillPercent(126072), 100.0);
+    EXPECT_DOUBLE_EQ(MemoryFillPercent(126071), 126071 * 100.0 / 126207);
+    EXPECT_EQ(ProgressCaption(2, 3), " 66.66 % completas");
+    EXPECT_EQ(ProgressCaption(1500, 1000), " 100.00 % completas");
+    EXPECT_EQ(ManualProgressCaption(90, 60), "100.0 % completas");  // bytes beyond the dump
+}
+
 namespace {
 
+QByteArray TwoSetDump() {
+    SetBytes a, b;
+    a.records = Records(3);
+    b.records = Records(4);
+    b.intervalMin = 1, b.intervalSec = 0;
+    return a.bytes() + b.bytes();
+}
+
+// A scripted logger on a fake port, downloaded by a link whose poll restarts are counted.
 struct Download {
     AppState state;
     VirtualClock clock;
+    FakePort port{&clock};
+    LoggerScript meter;
     LoggerMemory memory;
+    const QByteArray dump = TwoSetDump();
     int starts = 0, emptyMessages = 0;
     QList<qint64> progress;
     bool closeAtHalf = false;
     qint64 silenceMs = kLoggerSilenceMs;
 
-    Download() { state.link.MeterOnline = true; }
-
-    DownloadOutcome go(SerialPort& port) {
+    Download() {
+        state.link.MeterOnline = true;
+        meter.attach(port);
+    }
+    void holdsTheDump(int chunk) {
+        meter.statusReplies = {StatusReply(2048 + dump.size(), 2)};
+        meter.dump = dump;
+        meter.chunk = chunk;
+    }
+    DownloadOutcome go() {
         MeterLink link(port, clock, state.link);
         link.pollSwitch = [this](bool on) { starts += on ? 1 : 0; };
         DownloadHooks h;
@@ -32,137 +75,93 @@ struct Download {
     }
 };
 
-QByteArray TwoSetDump() {
-    SetBytes a, b;
-    a.records = Records(3);
-    b.records = Records(4);
-    b.intervalMin = 1;
-    b.intervalSec = 0;
-    return a.bytes() + b.bytes();
-}
-
 }  // namespace
 
 TEST(LoggerDownload, badStatusRepliesAreAskedAgainAndOnlyTheDumpIsKept) {
-    FakePort port;
-    LoggerScript meter;
-    const QByteArray dump = TwoSetDump();
-    const QByteArray good = StatusReply(2048 + dump.size(), 3);  // claims one set too many
+    Download run;
+    const QByteArray good = StatusReply(2048 + run.dump.size(), 3);  // claims one set too many
     QByteArray wrongStart = good;
     wrongStart[0] = 7;
-    meter.statusReplies = {good.left(6), good + char(0), wrongStart, good};
-    meter.dump = dump + QByteArray(47, char(0xAA));  // live frames right after the dump
-    meter.chunk = 10;
-    meter.attach(port);
-    Download run;
-    EXPECT_EQ(run.go(port), DownloadOutcome::Done);
-    EXPECT_EQ(meter.statusQueries, 4);
-    EXPECT_EQ(run.memory.MemoryDump, dump);
+    run.meter.statusReplies = {good.left(6), good + char(0), wrongStart, good};
+    run.meter.dump = run.dump + QByteArray(47, char(0xAA));  // live frames right after the dump
+    run.meter.chunk = 10;
+    EXPECT_EQ(run.go(), DownloadOutcome::Done);
+    EXPECT_EQ(run.meter.statusQueries, 4);
+    EXPECT_EQ(run.memory.MemoryDump, run.dump);
     ASSERT_EQ(run.memory.sets.size(), 2u);
     EXPECT_EQ(run.starts, 1);
-    EXPECT_EQ(run.progress.last(), dump.size());
-    EXPECT_TRUE(port.written.endsWith("QC"));
+    EXPECT_EQ(run.progress.last(), run.dump.size());
+    EXPECT_TRUE(run.port.written.endsWith("QC"));
 }
 
 TEST(LoggerDownload, twoThousandFortyEightInUseMeansNothingStored) {
-    FakePort port;
-    LoggerScript meter;
-    meter.statusReplies = {StatusReply(2048, 0)};
-    meter.attach(port);
     Download run;
-    EXPECT_EQ(run.go(port), DownloadOutcome::NothingStored);
+    run.meter.statusReplies = {StatusReply(2048, 0)};
+    EXPECT_EQ(run.go(), DownloadOutcome::NothingStored);
     EXPECT_EQ(run.emptyMessages, 1);
-    EXPECT_EQ(port.written.count('C'), 0);
+    EXPECT_EQ(run.port.written.count('C'), 0);
 }
 
 TEST(LoggerDownload, refusedWhileLoggingOrBusyAndSilentWhenOffline) {
-    FakePort port;
     Download run;
     run.state.live.flags.FlagRun = true;
-    EXPECT_EQ(run.go(port), DownloadOutcome::Refused);
+    EXPECT_EQ(run.go(), DownloadOutcome::Refused);
     run.state.live.flags.FlagRun = false;
     run.state.link.KeypadBusy = true;
-    EXPECT_EQ(run.go(port), DownloadOutcome::Refused);
+    EXPECT_EQ(run.go(), DownloadOutcome::Refused);
     EXPECT_TRUE(run.state.link.KeypadBusy);  // the other exchange keeps it
     run.state.link.KeypadBusy = false;
     run.state.link.MeterOnline = false;
-    EXPECT_EQ(run.go(port), DownloadOutcome::Offline);
-    EXPECT_TRUE(port.written.isEmpty());
+    EXPECT_EQ(run.go(), DownloadOutcome::Offline);
+    EXPECT_TRUE(run.port.written.isEmpty());
     EXPECT_EQ(run.starts, 0);
 }
 
 TEST(LoggerDownload, silenceGarbageDeafnessClosingAndStoppingAbortWithinTheLimit) {
-    const QByteArray dump = TwoSetDump();
-    enum Case { SilentMidDump, WindowClosed, GarbageStatus, Deaf, Stopping };
-    for (Case c : {SilentMidDump, WindowClosed, GarbageStatus, Deaf, Stopping}) {
+    // The last two under the caller's limit of 2 s: in the status loop, then in the dump loop.
+    enum Case { SilentMidDump, WindowClosed, GarbageStatus, Deaf, Stopping, DeafIn2s, NoDumpIn2s };
+    for (Case c :
+         {SilentMidDump, WindowClosed, GarbageStatus, Deaf, Stopping, DeafIn2s, NoDumpIn2s}) {
         SCOPED_TRACE(int(c));
-        FakePort port;
-        LoggerScript meter;
-        meter.dump = c == SilentMidDump ? dump.left(40) : dump;
-        meter.chunk = 8;
-        if (c != Deaf)
-            meter.statusReplies = {c == GarbageStatus ? QByteArray("\x02\x00\x10", 3)
-                                                      : StatusReply(2048 + dump.size(), 2)};
-        meter.answersQ = c != Deaf;
-        meter.attach(port);
+        const bool deaf = c == Deaf || c == DeafIn2s;
         Download run;
+        run.holdsTheDump(8);
+        if (c == SilentMidDump) run.meter.dump = run.dump.left(40);
+        if (c == NoDumpIn2s) run.meter.dump.clear();  // a begun dump ends at its first pause
+        if (c == GarbageStatus) run.meter.statusReplies = {QByteArray("\x02\x00\x10", 3)};
+        if (deaf) run.meter.statusReplies.clear();
+        run.meter.answersQ = !deaf;
         run.closeAtHalf = c == WindowClosed;
         if (c == Stopping) run.clock.requestStop();
-        EXPECT_EQ(run.go(port), DownloadOutcome::Aborted);
-        EXPECT_LT(run.clock.nowMs(), 12000);
+        if (c >= DeafIn2s) run.silenceMs = 2000;
+        EXPECT_EQ(run.go(), DownloadOutcome::Aborted);
+        EXPECT_LT(run.clock.nowMs(), c >= DeafIn2s ? 3000 : 12000);
+        EXPECT_TRUE(c < DeafIn2s || run.clock.nowMs() >= 2000);
         EXPECT_TRUE(c != SilentMidDump || run.clock.nowMs() >= 1000);  // one pause of a second
         EXPECT_TRUE(c != WindowClosed || run.progress.size() == 1);    // no read after the close
-        EXPECT_TRUE(c != GarbageStatus || meter.statusQueries > 10);
+        EXPECT_TRUE(c != GarbageStatus || run.meter.statusQueries > 10);
         EXPECT_FALSE(run.state.link.KeypadBusy);
         EXPECT_EQ(run.starts, c == Stopping ? 0 : 1);  // a closing program polls no more
         EXPECT_TRUE(run.memory.sets.empty());
     }
 }
 
-TEST(LoggerDownload, callersSilenceLimitEndsEveryReplyLoop) {
-    for (bool deaf : {true, false}) {  // the status loop, then the dump loop
-        SCOPED_TRACE(deaf);
-        FakePort port;
-        LoggerScript meter;
-        const QByteArray dump = TwoSetDump();
-        meter.dump = QByteArray();  // the dump never begins (a begun one ends at its first pause)
-        if (!deaf) meter.statusReplies = {StatusReply(2048 + dump.size(), 2)};
-        meter.answersQ = !deaf;
-        meter.attach(port);
-        Download run;
-        run.silenceMs = 2000;
-        EXPECT_EQ(run.go(port), DownloadOutcome::Aborted);
-        EXPECT_GE(run.clock.nowMs(), 2000);
-        EXPECT_LT(run.clock.nowMs(), 3000);
-    }
-}
-
 TEST(LoggerDownload, dumpThatPausesLongerThanAGapIsAbortedNotPatchedWithWhatFollows) {
-    const QByteArray dump = TwoSetDump();
-    struct Row {
-        const char* name;
-        qint64 pauseMs;
-        DownloadOutcome expected;
-    } rows[] = {{"shortPause", 500, DownloadOutcome::Done},
-                {"cutLine", 3000, DownloadOutcome::Aborted}};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
+    for (auto [pauseMs, expected] :
+         {std::pair{500, DownloadOutcome::Done}, std::pair{3000, DownloadOutcome::Aborted}}) {
+        SCOPED_TRACE(pauseMs);
         Download run;
-        FakePort port{&run.clock};
-        LoggerScript meter;
-        meter.dump = dump.left(40);  // then the line pauses
-        meter.chunk = 8;
-        meter.statusReplies = {StatusReply(2048 + dump.size(), 2)};
-        meter.attach(port);
+        run.holdsTheDump(8);
+        run.meter.dump = run.dump.left(40);  // then the line pauses
         bool scheduled = false;
-        run.clock.addListener([&](qint64 now) {
-            if (scheduled || !port.written.contains('C')) return;
+        run.clock.addListener([&, pauseMs = pauseMs](qint64 now) {
+            if (scheduled || !run.port.written.contains('C')) return;
             scheduled = true;
             // The rest of the dump after the pause, and what the line carries afterwards.
-            port.at(now + r.pauseMs, dump.mid(40) + QByteArray(200, char(0xAA)));
+            run.port.at(now + pauseMs, run.dump.mid(40) + QByteArray(200, char(0xAA)));
         });
-        EXPECT_EQ(run.go(port), r.expected);
-        EXPECT_EQ(run.memory.sets.size(), r.expected == DownloadOutcome::Done ? 2u : 0u);
+        EXPECT_EQ(run.go(), expected);
+        EXPECT_EQ(run.memory.sets.size(), expected == DownloadOutcome::Done ? 2u : 0u);
         EXPECT_LT(run.clock.nowMs(), 5000);
     }
 }

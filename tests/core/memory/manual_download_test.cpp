@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/link/VirtualClock.h"
 #include "core/memory/ManualDownload.h"
 #include "support/FakePort.h"
 #include "support/SimRig.h"
@@ -23,7 +22,6 @@ struct Rig : test::SimRig {
         return DownloadManual(p, clock, state, dump, h);
     }
     ManualOutcome go() { return go(port); }
-    // The state every end must leave.
     void expectFinalState() const {
         EXPECT_FALSE(state.link.KeypadBusy);
         EXPECT_FALSE(state.live.flags.FlagRun);
@@ -40,6 +38,23 @@ sim::SimManualRecord Record(int day, double globeC) {
     m.date[0] = 26, m.date[1] = 5, m.date[2] = uint8_t(day);
     m.time[0] = 8, m.time[1] = 7, m.time[2] = 123;
     return m;
+}
+
+// A meter that answers "S" with `s` (the last reply repeats) and "T" with `tBytes` bytes.
+struct ScriptedPort : test::FakePort {
+    int queries = 0;
+    ScriptedPort(QList<QByteArray> s, int tBytes) {
+        qDefault = "J";
+        answer = [this, s, tBytes](const QByteArray& b) -> QByteArray {
+            if (b == "S") return s[std::min<int>(++queries, s.size()) - 1];
+            return b == "T" ? QByteArray(tBytes, char(0x20)) : QByteArray();
+        };
+    }
+};
+
+int DecodedRows(const ManualDump& dump) {
+    TextTable c, f;
+    return DecodeManualRows(dump, {}, c, f);
 }
 
 }  // namespace
@@ -63,39 +78,42 @@ TEST(ManualDownload, lastRecordIsListedFirstAsNumberOne) {
     EXPECT_EQ(r.captions.last(), "100.0 % completas");
 }
 
-TEST(ManualDownload, noRecordsEndsInTheFinalStateWithoutT) {
-    Rig r;
-    r.meter.clearManualRecords();
-    EXPECT_EQ(r.go(), ManualOutcome::NothingStored);
-    r.expectFinalState();
-    EXPECT_EQ(r.meter.commandLog(), "S");
+TEST(ManualDownload, emptyOrSilentMeterEndsInTheFinalStateWithoutT) {
+    for (bool silent : {false, true}) {
+        SCOPED_TRACE(silent);
+        Rig r;
+        r.meter.clearManualRecords();
+        if (silent) r.meter.faults().silentAfterMs = 0;
+        EXPECT_EQ(r.go(), silent ? ManualOutcome::NoAnswer : ManualOutcome::NothingStored);
+        r.expectFinalState();
+        EXPECT_TRUE(silent || r.meter.commandLog() == "S");
+        EXPECT_LT(r.clock.nowMs(), 15000);  // a silent meter is given up after ten seconds
+    }
 }
 
-TEST(ManualDownload, silentMeterOrShortDumpGivesUpAfterTenSeconds) {
-    {
+TEST(ManualDownload, dumpKeepsOnlyTheWholeRecordsAndNoBytesBeyondIt) {
+    // "S" first answered by stray bytes, then 'Y' for 3 records (60 bytes); "T" brings 2.5
+    // records; 1.5 and after a pause the live frames; 3 with frames behind; 2.5 and then frames.
+    using O = ManualOutcome;
+    for (auto [tBytes, framesAfterMs, outcome, kept, rows] :
+         {std::tuple{50, 0, O::Incomplete, 50, 2},
+          {30, 2000, O::Incomplete, 30, 1},
+          {60 + 47, 0, O::Done, 60, 3},
+          {50, 200, O::Done, 60, 3}}) {
+        SCOPED_TRACE(tBytes);
         Rig r;
-        r.meter.faults().silentAfterMs = 0;
-        EXPECT_EQ(r.go(), ManualOutcome::NoAnswer);
+        ScriptedPort port({QByteArray("\x01"), QByteArray("Y\x03", 2)}, tBytes);
+        qint64 framesAt = -1;  // set once "T" is written
+        r.clock.addListener([&, after = framesAfterMs](qint64 now) {
+            if (framesAt < 0 && after > 0 && port.written.contains('T')) framesAt = now + after;
+            if (framesAt >= 0 && now >= framesAt) port.arrive(QByteArray(47, char(0xFF)));
+        });
+        EXPECT_EQ(r.go(port), outcome);
         r.expectFinalState();
-        EXPECT_LT(r.clock.nowMs(), 15000);
+        EXPECT_EQ(port.queries, 2);
+        EXPECT_EQ(r.dump.bytes.size(), kept);
+        EXPECT_EQ(DecodedRows(r.dump), rows);
     }
-    // "S" first answered by stray bytes, then 'Y' for 3 records; "T" brings two and a half.
-    Rig r;
-    test::FakePort port;
-    port.qDefault = "J";
-    int queries = 0;
-    port.answer = [&](const QByteArray& b) -> QByteArray {
-        if (b == "S") return ++queries == 1 ? QByteArray("\x01") : QByteArray("Y\x03", 2);
-        if (b == "T") return QByteArray(50, char(0x20));
-        return {};
-    };
-    EXPECT_EQ(r.go(port), ManualOutcome::Incomplete);
-    r.expectFinalState();
-    EXPECT_EQ(queries, 2);
-    EXPECT_EQ(r.dump.bytes.size(), 50);
-    TextTable c, f;
-    EXPECT_EQ(DecodeManualRows(r.dump, {}, c, f), 2);
-    EXPECT_EQ(c.rowFields(0)[0], "1");
 }
 
 TEST(ManualDownload, refusedDuringARunOrAnotherExchange) {
@@ -107,25 +125,4 @@ TEST(ManualDownload, refusedDuringARunOrAnotherExchange) {
     EXPECT_EQ(r.go(), ManualOutcome::Refused);
     EXPECT_EQ(r.starts, 0);
     EXPECT_TRUE(r.meter.commandLog().isEmpty());
-}
-
-TEST(ManualDownload, dumpCutByAPauseKeepsOnlyTheRecordsBeforeIt) {
-    // "T" brings one and a half records; after two seconds the live frames come.
-    Rig r;
-    test::FakePort port;
-    port.qDefault = "J";
-    port.answer = [&](const QByteArray& b) -> QByteArray {
-        if (b == "S") return QByteArray("Y\x03", 2);
-        if (b == "T") return QByteArray(30, char(0x20));
-        return {};
-    };
-    const qint64 framesAt = r.clock.nowMs() + 2000;
-    r.clock.addListener([&](qint64 now) {
-        if (now >= framesAt) port.arrive(QByteArray(47, char(0xFF)));
-    });
-    EXPECT_EQ(r.go(port), ManualOutcome::Incomplete);
-    r.expectFinalState();
-    EXPECT_EQ(r.dump.bytes.size(), 30);
-    TextTable c, f;
-    EXPECT_EQ(DecodeManualRows(r.dump, {}, c, f), 1);
 }

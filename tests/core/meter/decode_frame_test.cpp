@@ -1,7 +1,10 @@
-// Decoding live frames into the reading and the status flags.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "core/meter/LiveFrame.h"
+#include "core/meter/Numbers.h"
 #include "support/FrameBuilder.h"
 
 using namespace montira;
@@ -11,11 +14,25 @@ namespace {
 
 const QString kInvalid = QStringLiteral("- - -");
 
-LiveState Decode(const FrameBuilder& fb) {
-    LiveState st;
+LiveState Decode(const FrameBuilder& fb, LiveState st = {}) {
     EXPECT_TRUE(IsLiveFrameValid(fb.bytes()));
     DecodeLiveFrame(ToLiveFrame(fb.bytes()), st);
     return st;
+}
+
+// The probe value M for a count, read back from the diagnostic label " X- S".
+double ProbeValue(int count) {
+    const LiveState st = Decode(FrameBuilder().count(count).calibration(0, 1, 2, 3, 4, 5, 6));
+    return LeadingNumber(st.diagnostics.LblX.mid(4)) * 100;
+}
+
+// A count whose probe value is whole, so that a calibration point can sit exactly on it.
+int ExactCount() {
+    for (int count = 1050; count < 1400; ++count) {
+        const double m = ProbeValue(count);
+        if (m > 200 && m == std::round(m)) return count;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -35,20 +52,16 @@ TEST(Temperatures, rawValuesAreHundredthsAbove5100) {
 
 TEST(Temperatures, rangesIncludeTheirLimits) {
     // 129.9 / 99.9 in, 130.0 / 100.0 out, -5.00 in, -5.01 out.
-    const struct {
-        int globeRaw, dryRaw;
-        bool ok;
-    } cases[] = {{5100 + 12990, 5100 + 9990, true},
-                 {5100 + 13000, 5100 + 10000, false},
-                 {5100 - 500, 5100 - 500, true},
-                 {5100 - 501, 5100 - 501, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.globeRaw);
-        const Reading r =
-            Decode(FrameBuilder().globeRaw(c.globeRaw).dryRaw(c.dryRaw).wetRaw(c.dryRaw)).reading;
-        EXPECT_EQ(r.GlobeText != kInvalid, c.ok);
-        EXPECT_EQ(r.DryText != kInvalid, c.ok);
-        EXPECT_EQ(r.WetText != kInvalid, c.ok);
+    const std::tuple<int, int, bool> cases[] = {{5100 + 12990, 5100 + 9990, true},
+                                                {5100 + 13000, 5100 + 10000, false},
+                                                {5100 - 500, 5100 - 500, true},
+                                                {5100 - 501, 5100 - 501, false}};
+    for (const auto& [globe, dry, ok] : cases) {
+        SCOPED_TRACE(globe);
+        const Reading r = Decode(FrameBuilder().globeRaw(globe).dryRaw(dry).wetRaw(dry)).reading;
+        EXPECT_EQ(r.GlobeText != kInvalid, ok);
+        EXPECT_EQ(r.DryText != kInvalid, ok);
+        EXPECT_EQ(r.WetText != kInvalid, ok);
     }
 }
 
@@ -70,12 +83,13 @@ TEST(DerivedValues, heatIndexAndHumidexNeedUnsaturatedWarmAir) {
         EXPECT_EQ(r.HumidexText, kInvalid);
         EXPECT_NE(r.DewText, kInvalid);
     }
-    EXPECT_EQ(Decode(FrameBuilder().dry(21.0).wet(15)).reading.HeatIndexText, kInvalid);
-    EXPECT_EQ(Decode(FrameBuilder().dry(21.1).wet(15)).reading.HeatIndexText, "24.9");
-    EXPECT_EQ(Decode(FrameBuilder().dry(49.0).wet(40)).reading.HeatIndexText, kInvalid);
-    const Reading dryAir = Decode(FrameBuilder().dry(35).wet(18)).reading;  // RH under 30
-    EXPECT_EQ(dryAir.HeatIndexText, kInvalid);
-    EXPECT_NE(dryAir.HumidexText, kInvalid);
+    // Dry bulb above 21 and below 49 °C, RH 30 % or more (35 / 18: under 30).
+    for (auto [dry, wet, text] : {std::tuple{21.0, 15, kInvalid},
+                                  {21.1, 15, QString("24.9")},
+                                  {49.0, 40, kInvalid},
+                                  {35.0, 18, kInvalid}})
+        EXPECT_EQ(Decode(FrameBuilder().dry(dry).wet(wet)).reading.HeatIndexText, text) << dry;
+    EXPECT_NE(Decode(FrameBuilder().dry(35).wet(18)).reading.HumidexText, kInvalid);
 }
 
 TEST(DerivedValues, invalidTemperaturesBlankWhatDependsOnThem) {
@@ -116,25 +130,143 @@ TEST(StatusFlags, maxMinSelectionSetsExactlyOneOfSix) {
                                        &StatusFlags::FlagWetMax,   &StatusFlags::FlagWetMin};
     LiveState st;
     for (int v : {0, 1, 5, 6, 255, 3}) {
-        DecodeLiveFrame(ToLiveFrame(FrameBuilder().maxMin(v).bytes()), st);
+        st = Decode(FrameBuilder().maxMin(v), st);
         for (int k = 0; k < 6; ++k) EXPECT_EQ(st.flags.*sel[k], k == v) << v << " " << k;
     }
 }
 
 TEST(FrameSequence, valuesWithoutARuleThisTimeKeepTheirOldNumbers) {
-    LiveState st;
-    DecodeLiveFrame(ToLiveFrame(FrameBuilder().globe(30).dry(25).wet(20).bytes()), st);
-    const Reading first = st.reading;
-    DecodeLiveFrame(ToLiveFrame(FrameBuilder().globe(32).dryRaw(0).wet(20).bytes()), st);
+    const LiveState before = Decode(FrameBuilder().globe(30).dry(25).wet(20));
+    const Reading& first = before.reading;
+    LiveState st = Decode(FrameBuilder().globe(32).dryRaw(0).wet(20), before);
     const Reading& r = st.reading;
     EXPECT_EQ(r.HeatIndexText, kInvalid);
     EXPECT_DOUBLE_EQ(r.HeatIndexF, first.HeatIndexF);
     EXPECT_DOUBLE_EQ(r.HumidexC, first.HumidexC);
     EXPECT_EQ(r.WbgtIndoorText, "23.6");
     // A frame with no probe gain leaves the air-speed number alone and blanks its texts.
-    DecodeLiveFrame(ToLiveFrame(FrameBuilder().offsets(300, 0, 0).bytes()), st);
+    st = Decode(FrameBuilder().offsets(300, 0, 0), st);
     const double speed = st.reading.AirSpeed;
-    DecodeLiveFrame(ToLiveFrame(FrameBuilder().probe(1000, 0, 1200).bytes()), st);
+    st = Decode(FrameBuilder().probe(1000, 0, 1200), st);
     EXPECT_DOUBLE_EQ(st.reading.AirSpeed, speed);
     EXPECT_EQ(st.reading.AirSpeedText, kInvalid);
+}
+
+TEST(AirSpeed, calibrationTableInterpolatesAndAPointTakesTheLowerRow) {
+    const int count = ExactCount();
+    ASSERT_NE(count, 0);
+    const int m = int(ProbeValue(count));
+    const struct {
+        int p0, p2, p5, p10, p15, p20, p25;
+        double speed;
+        const char* text;
+    } cases[] = {
+        {0, m / 2, m, m * 2, m * 3, m * 4, m * 5, 5.0, "5.0"},   // on P5: the 2-5 row
+        {0, 1, m - 100, m + 100, 9000, 9500, 9900, 7.5, "7.5"},  // halfway P5-P10
+        {0, m * 3, 9000, 9100, 9200, 9300, 9400, 0.66, "0.6"},   // whole hundredths
+        {1, 2, 3, 4, 5, m - 20, m - 10, 30.0, "30.0"},           // above P25: extrapolated
+        {1, 2, 3, 4, 5, m - 30, m - 20, 35.0, "- - -"},          // over 30 m/s
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.speed);
+        const Reading r = Decode(FrameBuilder().count(count).calibration(c.p0, c.p2, c.p5, c.p10,
+                                                                         c.p15, c.p20, c.p25))
+                              .reading;
+        EXPECT_DOUBLE_EQ(r.AirSpeed, c.speed);
+        EXPECT_EQ(r.AirSpeedText, c.text);
+    }
+    const Reading onP5 =
+        Decode(FrameBuilder().count(count).calibration(0, m / 2, m, m * 2, m * 3, m * 4, m * 5))
+            .reading;
+    EXPECT_EQ(onP5.AirSpeedTextFtMin, "984");  // whole part of 5 × 60 × 1250 / 381
+}
+
+TEST(AirSpeed, zeroAndOffsetCorrectTheSpeedAndNegativeBecomesZero) {
+    LiveState st = Decode(FrameBuilder().offsets(700, 200, 150));  // 0 − 1.5 + 5.0
+    EXPECT_DOUBLE_EQ(st.reading.AirSpeed, 3.5);
+    EXPECT_EQ(st.reading.AirSpeedTextFtMin, "688");
+    st = Decode(FrameBuilder().offsets(0, 65535, 0));  // terms taken unsigned: −655.35
+    EXPECT_DOUBLE_EQ(st.reading.AirSpeed, 0.0);
+    EXPECT_EQ(st.reading.AirSpeedText, "0.0");
+}
+
+TEST(AirSpeed, undefinedSpeedBlanksOnlyTheSpeedAndWindChill) {
+    const int count = 1100;
+    const int m = int(ProbeValue(count));
+    const FrameBuilder frames[] = {
+        FrameBuilder().dry(0).wet(-1).offsets(3100, 0, 0),   // 31 m/s
+        FrameBuilder().dry(2).wet(1).probe(1000, 0, count),  // zero gain
+        FrameBuilder().dry(2).wet(1).count(count).calibration(1, 2, 3, 4, 5, m - 5, m - 5),
+    };
+    for (const FrameBuilder& fb : frames) {
+        const Reading r = Decode(fb).reading;
+        EXPECT_EQ(r.AirSpeedTextFtMin, kInvalid);
+        EXPECT_EQ(r.WindChillText, kInvalid);
+        EXPECT_NE(r.WbgtIndoorText, kInvalid);
+    }
+}
+
+TEST(WindChill, needsColdAirAndSomeWind) {
+    const Reading r = Decode(FrameBuilder().dry(0).wet(-1).offsets(500, 0, 0)).reading;
+    EXPECT_EQ(r.WindChillText, "-4.9");
+    EXPECT_EQ(r.WindChillTextF, "23.1");
+    // Dry bulb -5.0 to 5.0 °C and at least 0.894 m/s.
+    const std::tuple<double, int, bool> cases[] = {
+        {5.01, 500, false}, {-5.01, 500, false}, {5.0, 500, true}, {0, 80, false}, {0, 90, true}};
+    for (const auto& [dry, speed100, defined] : cases) {
+        const Reading w =
+            Decode(FrameBuilder().dry(dry).wet(dry - 1).offsets(speed100, 0, 0)).reading;
+        EXPECT_EQ(w.WindChillTextF != kInvalid, defined) << dry << " " << speed100;
+    }
+}
+
+TEST(StoredRecord, usesTheKeptCalibrationAndItsOwnZeroAndOffset) {
+    const LiveState live = Decode(FrameBuilder().count(1020));
+    const double liveSpeed = live.reading.AirSpeed;
+    ASSERT_GT(liveSpeed, 1.0);
+    Reading r;
+    DecodeStoredRecord(r, live.calibration, FrameBuilder::raw(30), FrameBuilder::raw(25),
+                       FrameBuilder::raw(20), 1020, 0.5, 1.0);
+    EXPECT_DOUBLE_EQ(r.AirSpeed, liveSpeed - 0.5 + 1.0);
+
+    // Before any live frame: no calibration, so no speed, and no crash.
+    Reading none;
+    DecodeStoredRecord(none, ProbeCalibration{}, FrameBuilder::raw(30), FrameBuilder::raw(25),
+                       FrameBuilder::raw(20), 1100, 0, 0);
+    EXPECT_EQ(none.AirSpeedText, kInvalid);
+    EXPECT_EQ(none.GlobeText, "30.0");
+}
+
+TEST(FormatOneDecimal, cutsAtFifteenDigitsWithoutExponentAndMarksNonFinite) {
+    const std::pair<double, const char*> cases[] = {
+        {7, "7.0"},
+        {23.99, "23.9"},
+        {-3.25, "-3.2"},
+        {-0.0, "0.0"},
+        {0.7 * (1542 * 0.01) + 0.3 * (2002 * 0.01), "16.8"},  // 16.799999999999997
+        {23.499999999999996, "23.5"},
+        {1e-16, "0.0"},
+        {-1e-16, "-0.0"},
+        {1e20, "100000000000000000000.0"},
+        {123456789012345678.0, "123456789012346000.0"},
+        {std::numeric_limits<double>::quiet_NaN(), "- - -"},
+    };
+    for (const auto& [x, text] : cases) EXPECT_EQ(FormatOneDecimal(x), text) << x;
+    for (double x : {3e-7, 7e22, -4e-9})
+        EXPECT_FALSE(FormatOneDecimal(x).contains('e', Qt::CaseInsensitive)) << x;
+}
+
+TEST(LeadingNumber, readsTheNumberAtTheStartOfTheTextElseZero) {
+    const std::pair<const char*, double> cases[] = {
+        {"  -3.2 °C", -3.2}, {"-.5", -0.5},  {"1E3", 1000.0}, {"7e", 7.0},
+        {"1.2.3", 1.2},      {"23,4", 23.0}, {"- - -", 0.0},  {"1e999", 0.0}};
+    for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << text;
+}
+
+TEST(TruncAndWhole, cutTowardZeroAndNeverConvertWhatDoesNotFit) {
+    EXPECT_DOUBLE_EQ(TruncTo(-3.256, 2), -3.25);
+    EXPECT_DOUBLE_EQ(TruncTo(-4.93, 1), -4.9);
+    EXPECT_EQ(SafeWhole(-2.9), -2);
+    for (double x : {std::numeric_limits<double>::quiet_NaN(), 1e300, -1e300})
+        EXPECT_EQ(SafeWhole(x), 0) << x;
 }

@@ -4,8 +4,6 @@
 
 using namespace montira;
 
-// The keypad window's replica of the meter's display.
-
 TEST(ReplicaText, lowerValueOf200OrMoreKeepsItsFirstThreeCharacters) {
     StatusFlags f;
     EXPECT_EQ(ReplicaLowerText(f, 250.5), "250");
@@ -35,8 +33,7 @@ TEST(ReplicaView, numberFieldAndSelectedMaximumBlinks) {
     EXPECT_EQ(ComputeReplica(f, d, {}).LblNo, "99");
 
     StatusFlags g;
-    g.FlagDry = true;
-    g.FlagDryMax = true;
+    g.FlagDry = g.FlagDryMax = true;
     ReplicaView v = ComputeReplica(g, {}, {});
     EXPECT_TRUE(v.LblDry && v.LblMax);
     EXPECT_FALSE(ComputeReplica(g, {}, v).LblDry);

@@ -14,30 +14,23 @@ TEST(HeaderFile, roundTripKeepsTheTextsAndEmptyTextsAreThreeEmptyLines) {
     ASSERT_EQ(SaveHeaderFile(path, typed), SaveOutcome::Saved);
     HeaderTexts back;
     ASSERT_EQ(LoadHeaderFile(path, back), HeaderLoad::Loaded);
-    EXPECT_EQ(back.name, typed.name);
-    EXPECT_EQ(back.sector, typed.sector);
-    EXPECT_EQ(back.company, typed.company);
+    EXPECT_EQ(QStringList({back.name, back.sector, back.company}),
+              QStringList({typed.name, typed.sector, typed.company}));
     EXPECT_EQ(EncodeHeaderFile({}), "\r\n\r\n\r\n");
 }
 
 TEST(HeaderFile, linesFillTheBoxesInTurnAndBoxesWithoutALineKeepTheirText) {
-    struct Case {
-        const char* name;
-        QByteArray bytes;
-        QString expected[3];
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, QStringList> cases[] = {
         {"oneLine", "N1\r\n", {"N1", "s", "c"}},
         {"twoLinesNoFinalBreak", "N1\r\nS1", {"N1", "S1", "c"}},
         {"fourLinesOverwriteTheName", "N1\r\nS1\r\nC1\r\nN2\r\n", {"N2", "S1", "C1"}},
         {"loneLfAndCr", "N1\nS1\rC1\n", {"N1", "S1", "C1"}},
         {"emptyLines", "\r\n\r\n\r\n", {"", "", ""}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, bytes, expected] : cases) {
         HeaderTexts t{"n", "s", "c"};
-        EXPECT_EQ(DecodeHeaderFile(c.bytes, t), HeaderLoad::Loaded) << c.name;
-        EXPECT_EQ(t.name, c.expected[0]) << c.name;
-        EXPECT_EQ(t.sector, c.expected[1]) << c.name;
-        EXPECT_EQ(t.company, c.expected[2]) << c.name;
+        EXPECT_EQ(DecodeHeaderFile(bytes, t), HeaderLoad::Loaded) << name;
+        EXPECT_EQ(QStringList({t.name, t.sector, t.company}), expected) << name;
     }
 }
 

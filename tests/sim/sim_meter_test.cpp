@@ -1,17 +1,12 @@
-// Every command of the meter exchanged byte for byte with the in-process simulated meter.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "core/link/Handshake.h"
-#include "core/link/VirtualClock.h"
 #include "core/meter/LiveFrame.h"
-#include "sim/SimMeter.h"
-#include "sim/SimSerialPort.h"
 #include "support/SimRig.h"
 
 using namespace montira;
-using montira::sim::SimMeter;
 
 namespace {
 
@@ -24,7 +19,6 @@ QByteArray Bytes(std::initializer_list<int> v) {
 struct Rig : test::SimRig {
     Rig() { clock.advance(1000); }  // a few frames went by
     QByteArray query(char letter) { return QueryCommand(port, clock, link, letter); }
-    // Handshake, letter, then each parameter byte after its own Delay(0.05).
     void send(char letter, const QByteArray& params = {}) {
         SendCommand(port, clock, link, letter);
         for (char p : params) {
@@ -32,14 +26,10 @@ struct Rig : test::SimRig {
             clock.delay(0.05);
         }
     }
-    // The next whole live frame the meter transmits.
     LiveState frame() {
         port.readAll();
         QByteArray buf;
-        for (int i = 0; i < 2000 && buf.size() < 47 + 47; ++i) {
-            clock.advance(1);
-            buf += port.readAll();
-        }
+        for (int i = 0; i < 2000 && buf.size() < 47 + 47; ++i) buf += collect(1);
         LiveState st;
         const int at = buf.indexOf(QByteArray("\xFF\xAA", 2));
         EXPECT_GE(at, 0);
@@ -55,10 +45,7 @@ struct Rig : test::SimRig {
 // here what only the live frames show: the keys and a logging run.
 TEST(SimCommands, keysShowInTheNextFrame) {
     Rig r;
-    const struct {
-        char letter;
-        std::function<bool(const LiveState&)> shows;
-    } steps[] = {
+    const std::pair<char, std::function<bool(const LiveState&)>> steps[] = {
         {'K', [](const LiveState& s) { return s.flags.FlagImperial; }},
         {'K', [](const LiveState& s) { return !s.flags.FlagImperial; }},
         {'L', [](const LiveState& s) { return s.flags.FlagHold; }},
@@ -69,12 +56,10 @@ TEST(SimCommands, keysShowInTheNextFrame) {
         {'R', [](const LiveState& s) { return s.flags.FlagM; }},
         {'U', [](const LiveState& s) { return s.flags.FlagR; }},
     };
-    for (const auto& s : steps) {
-        SCOPED_TRACE(std::string(1, s.letter));
-        const qsizetype before = r.port.written().size();
-        r.send(s.letter);
-        EXPECT_EQ(r.port.written().mid(before), QByteArray("Q") + s.letter);
-        EXPECT_TRUE(s.shows(r.frame()));
+    for (const auto& [letter, shows] : steps) {
+        SCOPED_TRACE(std::string(1, letter));
+        r.send(letter);
+        EXPECT_TRUE(shows(r.frame()));
     }
 }
 
@@ -128,4 +113,41 @@ TEST(SimLogger, fullLoggerStatusDumpAndFlagAgree) {
         q += 16 + 8 * (uint8_t(dump[q + 8]) * 256 + uint8_t(dump[q + 9]));
     EXPECT_LE(q, dump.size());
     EXPECT_TRUE(r.frame().flags.FlagMemoryFull);
+}
+
+// The faults the simulated meter can inject, as a reader of its bytes sees them.
+TEST(SimFaults, splitFramesArriveInPieces) {
+    test::SimRig r;
+    r.meter.faults().splitFrames = 3;
+    QByteArray first = r.collect(1);
+    EXPECT_EQ(first.size(), 16);
+    first += r.collect(60);
+    EXPECT_EQ(first.size(), 47);
+    EXPECT_TRUE(IsLiveFrameValid(first));
+}
+
+TEST(SimFaults, pacedRepliesTakeTheWireTimeAt19200Baud) {
+    test::SimRig r;
+    r.meter.faults().pacedAt19200 = true;
+    r.meter.fillLogger(2048 + 16 + 8 * 1198);  // a 9600-byte dump: five seconds on the wire
+    r.collect(1000);
+    QByteArray dump = QueryCommand(r.port, r.clock, r.link, 'C');
+    EXPECT_LT(dump.size(), 200);  // 50 ms after the letter only a little has arrived
+    qint64 waited = 50;
+    for (; dump.size() < 9600 && waited < 20000; waited += 10) dump += r.collect(10);
+    EXPECT_EQ(dump.left(9600), r.meter.loggerDump());  // frames may follow at once
+    EXPECT_GE(waited, 4900);
+    EXPECT_LE(waited, 5200);
+}
+
+TEST(SimFaults, aClosedPortLosesWhatTheMeterSends) {
+    test::SimRig r;
+    r.port.close();
+    r.clock.advance(1000);
+    EXPECT_EQ(r.port.bytesWaiting(), 0);
+    r.port.open();
+    EXPECT_TRUE(r.port.readAll().isEmpty());
+    r.port.setAvailable(false);
+    EXPECT_TRUE(r.port.failed());
+    EXPECT_NE(r.port.open(), OpenOutcome::Opened);
 }

@@ -1,22 +1,42 @@
+#include "core/record/DataFile.h"
+
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
 
-#include "core/record/DataFile.h"
+#include "core/record/DataFileOpen.h"
 
 using namespace montira;
 
-namespace {
-
 const QByteArray kHeadingC =
-    "(\xB0"
-    "C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n";
+    "(\260C)\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n";
 const QByteArray kLine1 =
     "1\t24/03/07\t09:05:04\t28.4\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -\t\r\n";
 const QByteArray kLine2 =
     "2\t24/03/07\t09:05:06\t28.5\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.5\t- - -\t\r\n";
 
-}  // namespace
+TEST(DataFileFormat, headingAndHeaderLinesAreCp1252WithCrLf) {
+    EXPECT_EQ(EncodeFieldsLine(DataFileHeading(true)), kHeadingC);
+    EXPECT_TRUE(EncodeFieldsLine(DataFileHeading(false)).contains("\tGlobo\tft/m\tTwc\t\r\n"));
+
+    EXPECT_EQ(EncodeHeaderLines(HeaderTexts{"José", "", "Usina Três"}),
+              QByteArray("*****Jos\xE9\r\n*****\r\n*****Usina Tr\xEAs\r\n"));
+}
+
+TEST(DataFileNames, continuationGoesBeforeTheFirstDotOfTheFileName) {
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"teste.plv", 1, "teste-1.plv"},
+        {"a.b.plv", 1, "a-1.b.plv"},
+        {"teste", 12, "teste-12"},
+        {"C:\\dados.2024\\teste.plv", 1, "C:\\dados.2024\\teste-1.plv"},
+        {"/tmp/x.d/teste", 3, "/tmp/x.d/teste-3"},
+        {"/tmp/x.d/a.b.plv", 1, "/tmp/x.d/a-1.b.plv"},
+    };
+    for (const auto& [name, seq, expected] : cases)
+        EXPECT_EQ(ContinuationFileName(name, seq), expected) << name;
+}
 
 TEST(DataFileRead, withoutHeaderTextTheHeadingLeadsWhateverTheLineEnds) {
     QByteArray lf = kHeadingC + kLine1 + kLine2;
@@ -53,9 +73,7 @@ TEST(DataFileRead, headerTextLinesInCp1252OrUtf8FillNameSectorCompany) {
 TEST(DataFileRead, badFilesGiveRowsWithoutCrashing) {
     EXPECT_EQ(ReadDataFile(QByteArray()).rows.rowCount(), 0);
 
-    const DataFileContents s = ReadDataFile(
-        "(\xB0"
-        "C)\tData\r\n5\t24/01/01\r\nsolo\r\n");
+    const DataFileContents s = ReadDataFile("(\260C)\tData\r\n5\t24/01/01\r\nsolo\r\n");
     ASSERT_EQ(s.rows.rowCount(), 2);
     EXPECT_EQ(s.rows.field(0, 2), "");
     EXPECT_EQ(s.rows.field(1, 11), "");
@@ -76,13 +94,8 @@ TEST(DataFileRead, progressComesByTimeEvenForAShortFileAndCanAbandonTheReading) 
     qint64 now = 0;  // every look at the clock finds 40 ms more
     auto pace = [&] { return ProgressPace([&] { return now += 40; }, 100, 1); };
     QVector<qsizetype> seen;
-    DataFileContents d = ReadDataFile(
-        few,
-        [&](qsizetype n) {
-            seen << n;
-            return true;
-        },
-        pace());
+    const auto note = [&](qsizetype n) { return seen << n, true; };
+    DataFileContents d = ReadDataFile(few, note, pace());
     EXPECT_TRUE(d.complete);
     EXPECT_EQ(d.rows.rowCount(), 12);
     EXPECT_EQ(seen, (QVector<qsizetype>{3, 6, 9, 12}));
@@ -90,4 +103,18 @@ TEST(DataFileRead, progressComesByTimeEvenForAShortFileAndCanAbandonTheReading) 
         few, [](qsizetype) { return false; }, pace());
     EXPECT_FALSE(d.complete);
     EXPECT_EQ(d.rows.rowCount(), 3);
+}
+
+TEST(DataFileOpen, aFileUpToTheSizeLimitIsReadAndALargerOneRefused) {
+    QTemporaryDir dir;
+    const QString ok = dir.filePath("ok.plv"), big = dir.filePath("grande.plv");
+    QFile f(ok), b(big);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("(\260C)\tData\t\r\n") == 12);
+    ASSERT_TRUE(b.open(QIODevice::WriteOnly) && b.resize(kMaxDataFileBytes + 1));  // sparse
+    f.close(), b.close();
+
+    QString why;
+    EXPECT_EQ(ReadDataFileBytes(ok, &why).value_or("").size(), 12);
+    EXPECT_FALSE(ReadDataFileBytes(big, &why).has_value());
+    EXPECT_TRUE(why.contains(big) && why.contains("grande demais")) << why.toStdString();
 }

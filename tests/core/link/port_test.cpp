@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/link/OpenMeterPort.h"
+#include "core/link/QtSerialPort.h"
 #include "core/link/RelocatingPort.h"
 #include "support/FakePort.h"
 
@@ -7,24 +9,52 @@ using namespace montira;
 
 namespace {
 
+test::FakePort ClosedPort(OpenOutcome outcome) {
+    test::FakePort port;
+    port.closeNow();
+    port.openOutcome = outcome;
+    return port;
+}
+
 PortIdentity Usb(const QString& device, quint16 vendor, quint16 product, const QString& serial) {
-    PortIdentity p;
-    p.device = device;
-    p.hasUsbIds = true;
-    p.vendor = vendor;
-    p.product = product;
-    p.serial = serial;
-    return p;
+    return {device, {}, true, vendor, product, serial};
 }
 
 PortIdentity Stable(const QString& device, const QString& byId) {
-    PortIdentity p;
-    p.device = device;
-    p.byId = byId;
-    return p;
+    return {device, byId, false, 0, 0, {}};
 }
 
+// The ports present now; every device the relocating port makes a port for is noted.
+struct Devices : PortDirectory {
+    QList<PortIdentity> present;
+    QStringList made;
+    QList<PortIdentity> ports() const override { return present; }
+};
+
 }  // namespace
+
+TEST(OpenMeterPort, opensOnlyAClosedPortAndSaysWhyItFailed) {
+    test::FakePort closed = ClosedPort(OpenOutcome::Opened);
+    EXPECT_EQ(OpenMeterPort(closed), OpenOutcome::Opened);
+    EXPECT_EQ(OpenMeterPort(closed), OpenOutcome::Opened);
+    EXPECT_EQ(closed.opens, 1);
+    for (OpenOutcome o : {OpenOutcome::Busy, OpenOutcome::Missing, OpenOutcome::Denied}) {
+        test::FakePort port = ClosedPort(o);
+        QString why;
+        EXPECT_EQ(OpenMeterPort(port, &why), o);
+        EXPECT_EQ(why, "porta ocupada");
+    }
+}
+
+TEST(QtSerialPortOpen, missingDeviceIsReportedAsMissingAndStaysHarmless) {
+    QtSerialPort port("/dev/montira-no-such-port");
+    QString why;
+    EXPECT_EQ(port.open(&why), OpenOutcome::Missing);
+    EXPECT_TRUE(why.contains("/dev/montira-no-such-port"));
+    EXPECT_FALSE(port.failed());
+    EXPECT_TRUE(port.readAll().isEmpty());
+    port.write("Q");
+}
 
 TEST(WhereIsMeter, followsTheAdapterAndRefusesANameHeldByAnotherDevice) {
     const QString u0 = "/dev/ttyUSB0", u1 = "/dev/ttyUSB1", u3 = "/dev/ttyUSB3";
@@ -32,13 +62,7 @@ TEST(WhereIsMeter, followsTheAdapterAndRefusesANameHeldByAnotherDevice) {
     const PortIdentity meter = Usb(u0, 0x067b, 0x2303, "A1"),
                        meterAt1 = Usb(u1, 0x067b, 0x2303, "A1");
     const PortIdentity byIdAt0 = Stable(u0, byId), byIdAt3 = Stable(u3, byId);
-    struct Row {
-        const char* name;
-        PortIdentity meter;
-        QString wanted;
-        QList<PortIdentity> ports;
-        QString expected;
-    } rows[] = {
+    const std::tuple<const char*, PortIdentity, QString, QList<PortIdentity>, QString> rows[] = {
         {"stillThere", meter, u0, {meter}, u0},
         {"cameBackAsUsb1", meter, u0, {meterAt1}, u1},
         {"oldNameNowAnotherAdapter", meter, u0, {Usb(u0, 0x067b, 0x2303, "B9")}, ""},
@@ -50,20 +74,9 @@ TEST(WhereIsMeter, followsTheAdapterAndRefusesANameHeldByAnotherDevice) {
         {"chosenByStableName", byIdAt0, byId, {byIdAt3}, byId},
         {"noSerialNumberKeepsTheName", Usb(u0, 0x067b, 0x2303, ""), u0, {Usb(u0, 1, 2, "")}, u0},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(WhereIsMeter(r.meter, r.wanted, r.ports), r.expected) << r.name;
+    for (const auto& [name, known, wanted, ports, expected] : rows)
+        EXPECT_EQ(WhereIsMeter(known, wanted, ports), expected) << name;
 }
-
-namespace {
-
-// The ports present now; every device the relocating port makes a port for is noted.
-struct Devices : PortDirectory {
-    QList<PortIdentity> present;
-    QStringList made;
-    QList<PortIdentity> ports() const override { return present; }
-};
-
-}  // namespace
 
 TEST(RelocatingPort, followsTheAdapterToItsNewNameAndRefusesAnotherOnTheOldOne) {
     Devices devices;

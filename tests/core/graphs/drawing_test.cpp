@@ -2,32 +2,27 @@
 
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTime>
 
 #include "GraphProbe.h"
 #include "core/graphs/PlotCursor.h"
 #include "core/graphs/PlotList.h"
+#include "core/graphs/RealTimeChart.h"
 #include "core/meter/Reading.h"
 
 using namespace montira;
-using montira::test::CountColour;
-using montira::test::CountDark;
+using namespace montira::test;
 
 namespace {
 
 const QColor kDry(255, 128, 0);
 
-QString Clock(int s) {
-    return QStringLiteral("%1:%2:%3")
-        .arg(s / 3600 % 24, 2, 10, QChar('0'))
-        .arg(s / 60 % 60, 2, 10, QChar('0'))
-        .arg(s % 60, 2, 10, QChar('0'));
-}
-
 // Rows numbered from 1, a clock of one second a record, dry bulb from `dry`, others fixed.
 TextTable Table(const std::vector<QString>& dry, const QString& time = QString()) {
     TextTable t;
     for (size_t i = 0; i < dry.size(); ++i)
-        t.appendRow({QString::number(i + 1), "24/03/07", time.isNull() ? Clock(int(i)) : time,
+        t.appendRow({QString::number(i + 1), "24/03/07",
+                     time.isNull() ? QTime(0, 0).addSecs(int(i)).toString("hh:mm:ss") : time,
                      dry[i], "18.0", "22.1", "29.6", "25.1", "24.8", "31.2", "1.6", "- - -"});
     return t;
 }
@@ -41,7 +36,7 @@ ChannelFlags DryOnly() {
 // A 640 × 480 plot (area 80..620 × 85..345) of the whole table.
 QImage Draw(const TextTable& t, const ChannelFlags& flags, PlotDetail detail = PlotDetail::Summary,
             PlotView* view = nullptr) {
-    QImage img = montira::test::Canvas(640, 480);
+    QImage img = Canvas(640, 480);
     QPainter p(&img);
     const PlotSettings s = PlotSettingsFor(QStringLiteral("(°C)"), t.rowCount());
     const PlotView v = view ? *view : FullView(s);
@@ -51,16 +46,34 @@ QImage Draw(const TextTable& t, const ChannelFlags& flags, PlotDetail detail = P
 
 const QRect kLabelStrip(0, 353, 640, 16);
 
+Reading DryAt(double c, const QString& text) {
+    Reading r;
+    r.DryC = c, r.DryText = text;
+    return r;
+}
+
+// A 640 × 480 chart (area 80..620 × 85..345) drawing only the dry bulb.
+struct Chart {
+    QImage img = Canvas(640, 480);
+    QPainter p{&img};
+    ChartSettings s;
+    RealTimeChart chart;
+    explicit Chart(double step) {
+        s.flags = DryOnly();
+        s.ChartStep = step;
+        chart.layout(p, img.size(), s);
+    }
+    void tick(const Reading& r) { chart.tick(p, s, r, true, QTime(12, 34, 56)); }
+};
+
 }  // namespace
 
 TEST(PlotData, cellNumbersByLeadingNumberParsing) {
-    const struct {
-        const char* cell;
-        float value;
-    } rows[] = {{"25.3", 25.3f}, {" -2.5", -2.5f}, {"+4", 4}, {"12abc", 12},
-                {"", 0},         {".5", 0.5f},     {"-", 0},  {"1e2", 100}};
-    for (const auto& r : rows)
-        EXPECT_EQ(CellNumber(r.cell, r.cell + strlen(r.cell)), r.value) << r.cell;
+    const std::pair<const char*, float> rows[] = {{"25.3", 25.3f}, {" -2.5", -2.5f}, {"+4", 4},
+                                                  {"12abc", 12},   {"", 0},          {".5", 0.5f},
+                                                  {"-", 0},        {"1e2", 100}};
+    for (const auto& [cell, value] : rows)
+        EXPECT_EQ(CellNumber(cell, cell + strlen(cell)), value) << cell;
     const char* dashes = "- - -";
     EXPECT_TRUE(std::isnan(CellNumber(dashes, dashes + 5)));
 }
@@ -79,8 +92,7 @@ TEST(PlotList, unreadableTimesAndEmptyTablesDrawNoLabels) {
     EXPECT_EQ(CountColour(empty, empty.rect(), kDry), 0);
     // A view beyond the table (a stale range) draws nothing rather than reading past it.
     PlotView stale;
-    stale.from = 5;
-    stale.to = 50;
+    stale.from = 5, stale.to = 50;
     const QImage beyond = Draw(Table({"25.0", "26.0"}), DryOnly(), PlotDetail::Summary, &stale);
     EXPECT_EQ(CountColour(beyond, beyond.rect(), kDry), 0);
 }
@@ -95,16 +107,13 @@ TEST(PlotList, summaryDiffersFromEverySegmentInAtMostOnePercentOfTheArea) {
     }
     const TextTable t = Table(dry);
     PlotView part = FullView(PlotSettingsFor(QStringLiteral("(°C)"), t.rowCount()));
-    part.from = 1001;  // not on a block boundary
-    part.to = 50000;
+    part.from = 1001, part.to = 50000;  // not on a block boundary
     for (PlotView* view : {static_cast<PlotView*>(nullptr), &part}) {
         const QImage a = Draw(t, DefaultChannelFlags(), PlotDetail::EverySegment, view);
         const QImage b = Draw(t, DefaultChannelFlags(), PlotDetail::Summary, view);
-        int differ = 0;
         const QRect area(70, 70, 560, 290);
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (a.pixel(x, y) != b.pixel(x, y)) ++differ;
+        const int differ =
+            CountPixels(a, area, [&](int x, int y) { return a.pixel(x, y) != b.pixel(x, y); });
         EXPECT_LE(differ, area.width() * area.height() / 100) << (view ? "part" : "whole");
         EXPECT_GT(CountColour(b, area, kDry), 500);  // the walk was drawn at all
     }
@@ -116,8 +125,7 @@ TEST(PlotZoom, rectangleSelectsItsRecordsAndValues) {
     // Records 21..40 lie at 80 + 20 × 5.4 = 188 and 80 + 39 × 5.4 = 290.6; 100 °C and 40 °C at
     // 345 − 120/150 × 260 = 137 and 345 − 60/150 × 260 = 241.
     const PlotView z = ZoomToRect(g, v, QRectF(QPointF(188, 137), QPointF(290.6, 241)), 100);
-    EXPECT_EQ(z.from, 21);
-    EXPECT_EQ(z.to, 40);
+    EXPECT_EQ(std::pair(z.from, z.to), std::pair(21LL, 40LL));
     EXPECT_NEAR(z.scale.tempMax, 100, 1e-9);
     EXPECT_NEAR(z.scale.tempMin, 40, 1e-9);
     EXPECT_TRUE(z.zoomed);
@@ -126,8 +134,7 @@ TEST(PlotZoom, rectangleSelectsItsRecordsAndValues) {
     EXPECT_EQ(RecordAtX(g, w, RecordX(g, v, 50)), 50);
     EXPECT_NEAR(double(w.count()), 50, 1);
     const PlotView out = ZoomAround(g, v, QPointF(300, 200), 4, 100);
-    EXPECT_EQ(out.from, 1);
-    EXPECT_EQ(out.to, 100);
+    EXPECT_EQ(std::pair(out.from, out.to), std::pair(1LL, 100LL));
     // A click without a drag changes nothing.
     EXPECT_EQ(ZoomToRect(g, v, QRectF(300, 200, 1, 1), 100).count(), 100);
 }
@@ -162,4 +169,36 @@ TEST(PlotCursor, readoutShowsTheRecordsOwnTexts) {
     const QRectF box = DrawCursor(p, img.size(), LayoutFor(img.size()), 600, lines);
     EXPECT_LE(box.right(), 600);  // no room on the right: the box goes left of the line
     EXPECT_GT(CountDark(img, box.toRect()), 20);
+}
+
+TEST(RealTimeChart, firstTickDrawsNothingAndTheSecondStartsAtTheLeftEdge) {
+    Chart c(54);
+    c.tick(DryAt(130, "130.0"));
+    EXPECT_EQ(c.chart.ChartX(), 0);
+    EXPECT_EQ(CountColour(c.img, c.img.rect(), kDry), 0);
+    c.tick(DryAt(130, "130.0"));
+    // A value at the maximum lies on the top edge.
+    EXPECT_EQ(c.img.pixelColor(100, 85), kDry);
+    EXPECT_EQ(CountColour(c.img, QRect(80, 0, 54, 84), kDry), 0);
+}
+
+TEST(RealTimeChart, wrapWipesTheSweepOutOfRangeLinesIncluded) {
+    Chart c(54);
+    for (int i = 0; i < 10; ++i) c.tick(i < 5 ? DryAt(55, "55.0") : DryAt(0, InvalidText()));
+    EXPECT_GT(CountColour(c.img, QRect(80, 85, 540, 261), kDry), 200);
+    EXPECT_GT(CountColour(c.img, QRect(80, 75, 540, 10), kDry), 100);  // drawn 5 above the top
+    c.tick(DryAt(55, "55.0"));  // back at 0: wiped, nothing drawn
+    EXPECT_EQ(CountColour(c.img, c.img.rect(), kDry), 0);
+}
+
+TEST(RealTimeChart, airSpeedFollowsTheDisplayUnit) {
+    Reading r;
+    r.AirSpeed = 2, r.AirSpeedText = "2.0", r.AirSpeedFtMin = 393;
+    r.AirSpeedTextFtMin = InvalidText();
+    EXPECT_EQ(ChartValue(r, Channel::Wind, true), 2.0);
+    EXPECT_FALSE(ChartValue(r, Channel::Wind, false).has_value());
+    r.WindChillText = "-3.5";
+    EXPECT_EQ(ChartValue(r, Channel::WindChill, true), -3.5);
+    r.RHText = InvalidText(), r.RH = 40;  // %UR has no missing-value test
+    EXPECT_EQ(ChartValue(r, Channel::RH, true), 40.0);
 }

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QFontInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "core/tables/CsvExport.h"
+#include "core/tables/GridSave.h"
+#include "core/tables/Listing.h"
+#include "core/tables/TablePrint.h"
+#include "support/PdfText.h"
+
+using namespace montira;
+using namespace montira::test;
+
+namespace {
+
+const QStringList kHeading{"(°C)", "Data",   "Hora",   "Seco",  "Orvalho", "Úmido",
+                           "I.C.", "IBUTGi", "IBUTGo", "Globo", "m/s",     "Twc"};
+
+QStringList TwelveCells(const QString& first, const QString& time = "10:00:00") {
+    return {first,  "24/03/07", time,   "20.5", "18.0", "22.1",
+            "29.6", "25.1",     "24.8", "31.2", "1.6",  "- - -"};
+}
+
+// Records 1..n at 10:00:0n under `unit` ("( °C )" as the downloaded-set window has it).
+struct Table {
+    TextTable rows;
+    QStringList heading = kHeading;
+    explicit Table(int n, const QString& unit = "(°C)") {
+        for (int i = 1; i <= n; ++i)
+            rows.appendRow(TwelveCells(QString::number(i), "10:00:0" + QString::number(i)));
+        heading[0] = unit;
+    }
+    HeadedTable grid() const { return HeadedTable(heading, rows); }
+};
+
+QByteArray Csv(const HeaderTexts& h, bool decimalComma) {
+    TextTable rows;
+    rows.appendRow({"1", "24/03/07", "10:00:01", "20.5", "-3.2", "22.1", "- - -", "25.1", "24.8",
+                    "31.2", "1.6", "0.0"});
+    rows.appendRow({"2", "99/12/31", "23:59:59", "20.5", "18.0", "22.1", "29.6", "25.1", "24.8",
+                    "31.2", "1;6", "- - -"});
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    CsvStyle style;
+    style.decimalComma = decimalComma;
+    EXPECT_TRUE(WriteCsv(out, HeadedTable(kHeading, rows), h, style));
+    return out.data();
+}
+
+QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+}  // namespace
+
+TEST(GridSave, threeRecordsGiveFourCp1252LinesAndCountZeroToThree) {
+    QTemporaryDir dir;
+    QList<int> counted;
+    const QString path = dir.filePath("a.plv");
+    ASSERT_EQ(SaveGridToFile(path, Table(3, "( °C )").grid(), {},
+                             [&](int r, int) { return counted << r, true; }),
+              SaveOutcome::Saved);
+    EXPECT_EQ(counted, (QList<int>{0, 1, 2, 3}));
+    const QByteArray bytes = Read(path);
+    EXPECT_TRUE(bytes.startsWith(
+        "( \260C "
+        ")\tData\tHora\tSeco\tOrvalho\t\xDAmido\tI.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n"
+        "1\t24/03/07\t10:00:01\t20.5\t18.0\t22.1\t29.6\t25.1\t24.8\t31.2\t1.6\t- - -\t\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 4);
+    EXPECT_EQ(bytes.count('\t'), 48);
+}
+
+TEST(GridSave, failedOrCancelledSaveKeepsTheOldFileAndNamesTheTarget) {
+    QTemporaryDir dir;
+    const Table t(3, "( °C )");
+    const QString path = dir.filePath("old.plv");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("old") == 3);
+    f.close();
+    EXPECT_EQ(SaveGridToFile(path, t.grid(), {}, [](int r, int) { return r < 2; }),
+              SaveOutcome::Cancelled);
+    EXPECT_EQ(Read(path), "old");
+
+    QString error;
+    const QString gone = dir.filePath("no/such/folder/x.plv");
+    EXPECT_EQ(SaveGridToFile(gone, t.grid(), {}, {}, &error), SaveOutcome::Failed);
+    EXPECT_TRUE(error.contains(gone)) << error.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.plv"});
+}
+
+TEST(CsvExport, portugueseSettingByteForByte) {
+    EXPECT_EQ(Csv({QStringLiteral("João"), "", "=Acme"}, true),
+              "\xEF\xBB\xBF"
+              "Nome:;Jo\xC3\xA3o\r\n"
+              "Setor:;\r\n"
+              "Empresa:;'=Acme\r\n"
+              "(\302\260C);Data;Hora;Seco;Orvalho;\xC3\x9Amido;I.C.;IBUTGi;IBUTGo;Globo;m/s;Twc\r\n"
+              "1;07/03/2024;10:00:01;20,5;-3,2;22,1;;25,1;24,8;31,2;1,6;0,0\r\n"
+              "2;31/12/1999;23:59:59;20,5;18,0;22,1;29,6;25,1;24,8;31,2;\"1;6\";\r\n");
+}
+
+TEST(CsvExport, pointSettingUsesCommasAndHasNoTextRowsWhenEmpty) {
+    const QByteArray csv = Csv({}, false);
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF(\302\260C),Data,"));
+    EXPECT_TRUE(
+        csv.endsWith("\r\n2,31/12/1999,23:59:59,20.5,18.0,22.1,29.6,25.1,24.8,31.2,1;6,\r\n"));
+}
+
+TEST(CsvExport, textsThatAreNotNumbersStayText) {
+    const CsvStyle comma;
+    const std::tuple<const char*, int, const char*> cases[] = {{"1.2.3", 3, "1.2.3"},
+                                                               {"1.", 3, "1."},
+                                                               {"-", 3, "-"},
+                                                               {"abc", 3, "abc"},
+                                                               {"2024/03/07", 1, "2024/03/07"},
+                                                               {"a\"b", 3, "\"a\"\"b\""},
+                                                               {"12", 0, "12"}};
+    for (const auto& [text, col, cell] : cases) EXPECT_EQ(CsvCell(text, col, comma), cell) << text;
+}
+
+TEST(Listing, linesAre105CharactersRightAlignedAndALongerCellPrintsWholeAndUnpadded) {
+    for (auto [first, start, size] :
+         {std::tuple{"7", "            7  24/03/07", 105},
+          std::tuple{"12345678901234567", "12345678901234567  24/03/07", 109}}) {
+        const QString line = ListingLine(TwelveCells(first));
+        EXPECT_TRUE(line.startsWith(start)) << first;
+        EXPECT_TRUE(line.endsWith("     1.6   - - -"));
+        EXPECT_EQ(line.size(), size);
+    }
+    EXPECT_EQ(ListingSeparator(), QString(7, ' ') + QString(116, '-'));
+}
+
+TEST(Listing, preambleCarriesTheTextsOnlyWhenAnyIsFilled) {
+    EXPECT_EQ(ListingPreamble({}), QStringList(6, " -"));
+    const QStringList withTexts = ListingPreamble({"", "Forno", ""});
+    ASSERT_EQ(withTexts.size(), 9);
+    EXPECT_EQ(withTexts[3], " -          ");
+    EXPECT_EQ(withTexts[4], " -          Forno");
+}
+
+TEST(Listing, fontIsFixedPitchWhateverTheSystemSubstitutes) {
+    const QFont f = ListingFont();
+    EXPECT_TRUE(QFontInfo(f).fixedPitch()) << QFontInfo(f).family().toStdString();
+    const QFontMetricsF fm(f);
+    EXPECT_EQ(fm.horizontalAdvance("iiiiiiiiii"), fm.horizontalAdvance("WWWWWWWWWW"));
+}
+
+TEST(TablePrint, headingRepeatsOnEveryPageWithItsFooterAndNoRowIsLost) {
+    const Table r(200);
+    PrintResult res;
+    const QStringList pages = PdfPages(
+        PrintPdf(600, [&](QPainter& p, QPdfWriter& d) { res = PrintTable(p, d, r.grid(), {}); }));
+    ASSERT_EQ(res.outcome, PrintOutcome::Printed);
+    ASSERT_GE(res.pages, 3);
+    ASSERT_EQ(pages.size(), res.pages);
+    int rows = 0;
+    for (int i = 0; i < pages.size(); ++i) {
+        const QStringList lines = pages[i].split('\n', Qt::SkipEmptyParts);
+        EXPECT_TRUE(lines.first().trimmed().startsWith(QStringLiteral("(°C)"))) << i;
+        // pdftotext drops the narrow blanks of "P - n".
+        EXPECT_TRUE(lines.last().trimmed().contains(
+            QRegularExpression(QStringLiteral("^P\\s*-\\s*%1$").arg(i + 1))))
+            << lines.last().toStdString();
+        rows += int(pages[i].count(QStringLiteral("24/03/07")));
+    }
+    EXPECT_EQ(rows, 200);
+}
+
+TEST(TablePrint, cancelStopsAtTheRowItWasRefused) {
+    const Table r(500);
+    PrintResult res;
+    const QStringList pages = PdfPages(PrintPdf(300, [&](QPainter& p, QPdfWriter& d) {
+        res = PrintTable(p, d, r.grid(), {}, [](int row, int) { return row < 10; });
+    }));
+    EXPECT_EQ(res.outcome, PrintOutcome::Cancelled);
+    EXPECT_EQ(res.pages, 1);
+    EXPECT_FALSE(pages.join("").contains(QRegularExpression("\\b10\\s+24/03/07")));
+}

@@ -1,0 +1,215 @@
+#include "core/workload/Exposure.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "core/workload/WbgtSeries.h"
+#include "core/workload/WorstHour.h"
+
+using namespace montira::exposure;
+using montira::TextTable;
+
+TEST(ExposureFormulas, limitsAtKnownRates) {
+    EXPECT_EQ(std::round(ExposureLimit(178) * 10) / 10, 30.8);
+    EXPECT_EQ(std::round(ExposureLimit(332) * 10) / 10, 27.7);
+    EXPECT_NEAR(ActionLevel(178), 28.2, 0.05);
+}
+
+TEST(ExposureFormulas, verdictBoundariesBelongToTheMiddleBand) {
+    const double al = 28, l = 30;
+    EXPECT_EQ(Judge(std::nextafter(al, 0.0), al, l), Verdict::BelowActionLevel);
+    EXPECT_EQ(Judge(al, al, l), Verdict::BetweenLevels);
+    EXPECT_EQ(Judge(l, al, l), Verdict::BetweenLevels);
+    EXPECT_EQ(Judge(std::nextafter(l, 100.0), al, l), Verdict::AboveLimit);
+}
+
+TEST(ExposureFormulas, evaluationAddsClothingAndGivesMarginBelowTheLimit) {
+    const Evaluation e = Evaluate(27.5, 178, 3);
+    EXPECT_DOUBLE_EQ(e.exposure, 30.5);
+    EXPECT_NEAR(e.margin, ExposureLimit(178) - 30.5, 1e-12);
+    EXPECT_EQ(e.verdict, Verdict::BetweenLevels);
+    EXPECT_LT(Evaluate(27.5, 178, 11).margin, 0);
+}
+
+TEST(WorkPeriods, meanRateWeighsByMinutes) {
+    const auto m = MeanMetabolicRate({{40, 180, "montagem"}, {20, 297, "transporte"}}, nullptr);
+    ASSERT_TRUE(m);
+    EXPECT_DOUBLE_EQ(*m, (40 * 180 + 20 * 297) / 60.0);
+}
+
+TEST(WorkPeriods, refusedPeriods) {
+    const std::pair<const char*, std::vector<WorkPeriod>> cases[] = {
+        {"none", {}},
+        {"short of an hour", {{30, 180, ""}, {20, 297, ""}}},
+        {"over an hour", {{45, 180, ""}, {20, 297, ""}}},
+        {"negative minutes", {{70, 180, ""}, {-10, 297, ""}}},
+        {"zero watts", {{60, 0, ""}}},
+        {"not a number", {{60, std::nan(""), ""}}},
+        {"absurd rate", {{60, 1e6, ""}}},
+    };
+    for (const auto& [name, periods] : cases) {
+        QString why;
+        EXPECT_FALSE(MeanMetabolicRate(periods, &why)) << name;
+        EXPECT_FALSE(why.isEmpty()) << name;
+    }
+}
+
+TEST(Clothing, presetNamesAndNumbers) {
+    double v = -1;
+    for (auto [text, value] :
+         {std::pair{"Macacão de poliolefina", 1.0}, {"0,5", 0.5}, {" 11 ", 11.0}})
+        EXPECT_TRUE(ParseClothing(text, v) && v == value) << text;
+    for (const char* bad : {"", "macacão", "1e400", "nan", "abc"})
+        EXPECT_FALSE(ParseClothing(bad, v)) << bad;
+}
+
+TEST(WbgtReadings, skipUnreadableRowsAndConvertFahrenheit) {
+    TextTable t;
+    auto row = [&](const char* date, const char* time, const char* in, const char* out) {
+        t.appendRow({"1", date, time, "", "", "", "", in, out, "", "", ""});
+    };
+    row("24/03/07", "10:00:00", "86.0", "- - -");
+    row("24/03/07", "10:01:00", "- - -", "90.5");
+    row("24/02/30", "10:02:00", "80.0", "80.0");  // no such day
+    row("24/03/07", "25:00:00", "80.0", "80.0");  // no such hour
+    row("24/03/07", "10:03:00", "95.0", "95.0");
+    const WbgtSeries in = ReadWbgtSeries({"( °F )"}, t, WbgtIndex::Indoor);
+    ASSERT_EQ(in.size(), 2);
+    EXPECT_EQ(in.rows, (std::vector<int>{0, 4}));
+    EXPECT_DOUBLE_EQ(in.celsius(in.milli[0]), 30);
+    EXPECT_EQ(in.ticks[1] - in.ticks[0], 3 * 60 * 2);
+    EXPECT_EQ(ReadWbgtSeries({"(°F)"}, t, WbgtIndex::Outdoor).rows, (std::vector<int>{1, 4}));
+    EXPECT_DOUBLE_EQ(ReadWbgtSeries({"(°C)"}, t, WbgtIndex::Indoor).celsius(86000), 86);
+}
+
+TEST(WbgtReadings, stampTextRoundTripsAcrossMidnightAndYears) {
+    for (const char* text : {"99/12/31 23:59:59", "24/02/29 12:30:05"}) {
+        qint64 t = 0;
+        ASSERT_TRUE(ParseStampText(text, t)) << text;
+        EXPECT_EQ(StampText(t), QString(text));
+    }
+    qint64 t = 0;
+    ASSERT_TRUE(ParseStampText("24/03/07 23:30:00", t));
+    EXPECT_EQ(StampText(t + kHourTicks), QStringLiteral("24/03/08 00:30:00"));
+    EXPECT_FALSE(ParseStampText("24/03/07 10:00", t));
+}
+
+namespace {
+
+using Points = std::vector<std::pair<double, double>>;
+
+// (minute, °C) readings; ticks are half seconds.
+WbgtSeries Series(const Points& points) {
+    WbgtSeries s;
+    for (const auto& [minute, value] : points) {
+        s.ticks.push_back(qint64(minute * 120));
+        s.milli.push_back(qint64(std::llround(value * 1000)));
+        s.rows.push_back(int(s.rows.size()));
+    }
+    return s;
+}
+
+// `p` and then one reading a minute from `from` for `count` minutes at `value`.
+Points Minutes(double from, int count, double value, Points p = {}) {
+    for (int i = 0; i < count; ++i) p.emplace_back(from + i, value);
+    return p;
+}
+
+double Minute(qint64 ticks) {
+    return double(ticks) / 120;
+}
+
+}  // namespace
+
+TEST(WorstHour, constantSeriesGivesTheEarliestHour) {
+    const ExposureHour h = WorstHour(Series(Minutes(0, 180, 25.4)));
+    EXPECT_EQ(h.first, 0);
+    EXPECT_FALSE(h.partial);
+    EXPECT_EQ(Minute(h.end), 60);
+}
+
+TEST(WorstHour, gapBreaksTheHourSoTheHotterShortRunIsNotUsed) {
+    // Hot, but only 50 minutes long; a 3-minute spacing (> 2 typical) starts a new run.
+    Points p = Minutes(53, 120, 26, Minutes(0, 50, 35));
+    EXPECT_EQ(Minute(WorstHour(Series(p)).start), 53);
+    // A 2-minute spacing (exactly twice the typical interval) does not break: the hour from
+    // minute 0 holds the hot readings and the 35 of minute 49 for two minutes.
+    for (size_t k = 50; k < p.size(); ++k) p[k].first -= 2;
+    EXPECT_EQ(Minute(WorstHour(Series(p)).start), 0);
+}
+
+TEST(WorstHour, irregularSamplingWeighsEachValueByHowLongItHolds) {
+    // Spacings 5, 15, 10, 20, 10, 12 min: median (10 + 12) / 2 = 11 min, so the last reading
+    // holds to minute 83 and hours can start at minutes 0, 5 and 20.
+    const WbgtSeries s =
+        Series({{0, 20}, {5, 30}, {20, 40}, {30, 20}, {50, 20}, {60, 24}, {72, 50}});
+    const SeriesRuns runs = SplitRuns(s);
+    EXPECT_EQ(runs.typical, 11 * 120);
+    ASSERT_EQ(runs.runs.size(), 1u);
+    const ExposureHour h = WorstHour(s, runs);
+    EXPECT_EQ(Minute(h.start), 20);
+    EXPECT_NEAR(h.meanC, 1688.0 / 60, 1e-9);  // 40·10 + 20·20 + 20·10 + 24·12 + 50·8
+    EXPECT_NEAR(HourAt(s, runs, 0).meanC, 1550.0 / 60, 1e-9);
+    EXPECT_NEAR(HourAt(s, runs, 1).meanC, 1570.0 / 60, 1e-9);
+    EXPECT_FALSE(HourAt(s, runs, 3).valid());  // 30 + 60 > 83
+}
+
+TEST(WorstHour, lessThanAnHourEvaluatesTheHottestRunWhole) {
+    const ExposureHour h = WorstHour(Series(Minutes(40, 10, 33, Minutes(0, 20, 30))));
+    ASSERT_TRUE(h.valid());
+    EXPECT_TRUE(h.partial);
+    EXPECT_EQ(Minute(h.start), 40);
+    EXPECT_EQ(Minute(h.end), 50);  // last reading plus one typical interval
+    EXPECT_DOUBLE_EQ(h.meanC, 33);
+}
+
+TEST(WorstHour, noReadingsOrOneReadingGiveNoHour) {
+    EXPECT_FALSE(WorstHour(Series({})).valid());
+    EXPECT_FALSE(WorstHour(Series({{0, 30}})).valid());  // a run of no length
+}
+
+TEST(WorstHour, clockSetBackStartsANewRun) {
+    const WbgtSeries s = Series(Minutes(0, 70, 25, Minutes(100, 30, 40)));
+    EXPECT_EQ(SplitRuns(s).runs.size(), 2u);
+    EXPECT_DOUBLE_EQ(WorstHour(s).meanC, 25);
+}
+
+TEST(WorstHour, slidingWindowAgreesWithEachHourComputedDirectly) {
+    std::mt19937 rng(7);
+    for (int trial = 0; trial < 30; ++trial) {
+        Points p;
+        double t = 0;
+        for (int i = 0; i < 400; ++i) {
+            t += std::uniform_int_distribution<int>(0, 4)(rng) * 0.5 +
+                 (rng() % 50 == 0 ? 20 : 0);  // sometimes a gap
+            p.emplace_back(t, std::uniform_int_distribution<int>(200, 350)(rng) / 10.0);
+        }
+        const WbgtSeries s = Series(p);
+        const SeriesRuns runs = SplitRuns(s);
+        const ExposureHour h = WorstHour(s, runs);
+        int best = -1;
+        double bestMean = 0;
+        for (int k = 0; k < s.size(); ++k) {
+            const ExposureHour at = HourAt(s, runs, k);
+            if (at.valid() && (best < 0 || at.meanC > bestMean + 1e-12)) {
+                best = k;
+                bestMean = at.meanC;
+            }
+        }
+        if (best < 0) continue;
+        EXPECT_EQ(h.first, best) << "trial " << trial;
+        EXPECT_NEAR(h.meanC, bestMean, 1e-9);
+    }
+}
+
+TEST(WorstHour, handChosenStartsStepOverReadingsWithoutAFullHour) {
+    // Hours can start at minutes 0..10 and 100..110.
+    const WbgtSeries s = Series(Minutes(100, 70, 26, Minutes(0, 70, 25)));
+    const SeriesRuns runs = SplitRuns(s);
+    EXPECT_EQ(NextHourStart(s, runs, 10, +1), 70);  // minute 100
+    EXPECT_EQ(NextHourStart(s, runs, 70, -1), 10);
+    EXPECT_EQ(HourStartAt(s, runs, 100 * 120), 70);
+    EXPECT_EQ(HourStartAt(s, runs, 30 * 120), -1);
+}
