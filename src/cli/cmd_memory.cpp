@@ -66,6 +66,9 @@ int RunMemory(const QStringList& args) {
         case DownloadOutcome::Refused:
             std::fputs("montira-cli memory: o medidor está registrando\n", stderr);
             return kFailure;
+        case DownloadOutcome::Cut:
+            std::fputs("montira-cli memory: a transferência foi interrompida\n", stderr);
+            [[fallthrough]];
         case DownloadOutcome::Offline:
         case DownloadOutcome::Aborted:
             std::fputs("Sem comunicação\n", stderr);

@@ -27,6 +27,8 @@ QByteArray Garbage(int n, std::mt19937& rng) {
 //   garbage N | broken N | flood N       N stray bytes, N frames ending in 4, N bytes at once
 //   hangup MS | move MS                  the terminal closes and a new one opens MS later
 //                                        (move: never on the old path)
+//   cut BYTES [MS]                       the next dumps ("T", "C") stop after BYTES bytes and
+//                                        the frames come back MS later (none: silent after)
 void Obey(const QByteArray& line, sim::PtyMeter& pty, std::mt19937& rng) {
     const QList<QByteArray> w = line.simplified().split(' ');
     const auto num = [&](int i, int fallback) {
@@ -46,6 +48,10 @@ void Obey(const QByteArray& line, sim::PtyMeter& pty, std::mt19937& rng) {
             frames += f;
         }
         pty.sendRaw(frames);
+    } else if (w[0] == "cut") {
+        sim::SimFaults& f = pty.meter().faults();
+        f.cutDumpAfterBytes = num(1, 0);
+        f.framesAfterCutMs = w.size() > 2 ? num(2, 0) : -1;
     } else if (w[0] == "hangup" || w[0] == "move") {
         pty.hangUp(num(1, 1000), w[0] == "move");
     } else if (!w[0].isEmpty()) {

@@ -124,8 +124,8 @@ void SimMeter::setAirSpeed(double ms) {
     speed_ = baseSpeed_ = std::max(0.0, ms);
 }
 
-void SimMeter::release(const QByteArray& b) {
-    if (silent()) return;
+void SimMeter::release(const QByteArray& b, qint64 atMs) {
+    if (silentAt(atMs)) return;
     if (!faults_.pacedAt19200) {
         out_ += b;
         return;
@@ -135,6 +135,22 @@ void SimMeter::release(const QByteArray& b) {
         pacedSinceMs_ = now_;
     }
     paced_ += b;
+}
+
+void SimMeter::emitDump(const QByteArray& b) {
+    const int cut = faults_.cutDumpAfterBytes;
+    if (cut < 0 || cut >= b.size()) {
+        emitBytes(b, kReplyLatencyMs);
+        return;
+    }
+    emitBytes(b.left(cut), kReplyLatencyMs);
+    // When the last byte before the cut is on the wire.
+    const qint64 wire = faults_.pacedAt19200 ? qint64(std::ceil(cut / 1.92)) : 0;
+    const qint64 cutAt = now_ + kReplyLatencyMs + wire;
+    if (faults_.framesAfterCutMs < 0)
+        faults_.silentAfterMs = cutAt + 1;
+    else
+        quietUntil_ = nextFrameAt_ = cutAt + faults_.framesAfterCutMs;
 }
 
 void SimMeter::emitBytes(const QByteArray& b, qint64 delayMs) {
@@ -280,7 +296,7 @@ void SimMeter::serve(char c) {
             break;
         }
         case 'C':
-            emitBytes(loggerDump(), kReplyLatencyMs);
+            emitDump(loggerDump());
             break;
         case 'S': {
             QByteArray r(2, 0);
@@ -304,7 +320,7 @@ void SimMeter::serve(char c) {
                 PutWord(b, 18, m.zero);
                 r += b;
             }
-            emitBytes(r, kReplyLatencyMs);
+            emitDump(r);
             break;
         }
         // The keys.
@@ -625,7 +641,7 @@ void SimMeter::advanceTo(qint64 nowMs) {
     // Scheduled bytes that are due, in order.
     for (int i = 0; i < scheduled_.size();) {
         if (scheduled_[i].at <= now_) {
-            release(scheduled_[i].bytes);
+            release(scheduled_[i].bytes, scheduled_[i].at);
             scheduled_.remove(i);
         } else {
             ++i;

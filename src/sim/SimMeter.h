@@ -40,6 +40,10 @@ struct SimFaults {
     bool brokenEndByte = false;         // every frame ends in 4 instead of 3
     int splitFrames = 0;        // emit each frame in this many pieces, 20 ms apart (0/1: whole)
     bool pacedAt19200 = false;  // release bytes at the wire rate (10 bits per byte)
+    // The "T" and "C" dumps stop after this many bytes (-1: whole), and the frames come back
+    // this long after the last byte that went out (-1: the meter falls silent there).
+    int cutDumpAfterBytes = -1;
+    qint64 framesAfterCutMs = -1;
 };
 
 // A model of the meter: it transmits live frames on its own, answers the Q/J handshake and
@@ -108,8 +112,13 @@ public:
 
 private:
     void emitBytes(const QByteArray& b, qint64 delayMs = 0);
-    void release(const QByteArray& b);
-    bool silent() const { return faults_.silentAfterMs >= 0 && now_ >= faults_.silentAfterMs; }
+    void emitDump(const QByteArray& b);
+    void release(const QByteArray& b, qint64 atMs);
+    void release(const QByteArray& b) { release(b, now_); }
+    bool silentAt(qint64 ms) const {
+        return faults_.silentAfterMs >= 0 && ms >= faults_.silentAfterMs;
+    }
+    bool silent() const { return silentAt(now_); }
     void serve(char c);
     void takeParameter(uint8_t v);
     void storeManualRecord();

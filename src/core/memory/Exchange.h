@@ -10,9 +10,6 @@ namespace montira {
 
 // The settings, keypad and manual-record exchanges give up after this long without progress.
 constexpr qint64 kExchangeSilenceMs = 10000;
-// A dump flows without a pause once it has begun. A pause this long means the line was cut:
-// what comes after it (the live frames) is not the rest of the dump, so the dump ends there.
-constexpr qint64 kDumpGapMs = 1000;
 
 // How an exchange stops and restarts the main window's poll. Either may be empty.
 struct PollPause {

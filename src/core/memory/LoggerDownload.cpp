@@ -1,20 +1,12 @@
 #include "core/memory/LoggerDownload.h"
 
-#include <algorithm>
-
 #include "core/link/DeadlineClock.h"
 #include "core/link/Handshake.h"
+#include "core/memory/DumpReceiver.h"
 #include "core/memory/Exchange.h"
 #include "core/meter/Commands.h"
 
 namespace montira {
-
-namespace {
-
-// The most the receive buffer reserves up front: a status reply may claim up to 16 MB.
-constexpr qint64 kReserveLimit = 1 << 20;
-
-}  // namespace
 
 DownloadOutcome DownloadLogger(MeterLink& meter, AppState& state, LoggerMemory& out,
                                const DownloadHooks& hooks) {
@@ -61,28 +53,30 @@ DownloadOutcome DownloadLogger(MeterLink& meter, AppState& state, LoggerMemory& 
     quiet.delay(0.05);
     quiet.progressed();
 
-    QByteArray dump;
-    dump.reserve(qsizetype(std::min(expected, kReserveLimit)));
-    qint64 lastByteMs = clock.nowMs();
+    DumpReceiver dump(expected);
     for (;;) {
         const QByteArray chunk = port.readAll();
         if (!chunk.isEmpty()) {
-            // Bytes past the dump (the live frames that follow it) are not part of it.
-            dump += chunk.left(qsizetype(expected - dump.size()));
+            dump.add(chunk);
             quiet.progressed();
-            lastByteMs = clock.nowMs();
         }
-        if (!dump.isEmpty() && dump.size() < expected && clock.nowMs() - lastByteMs > kDumpGapMs)
-            return finish(DownloadOutcome::Aborted);
-        if (hooks.progress) hooks.progress(dump.size(), expected);
-        if (!link.MeterOnline || port.failed()) return finish(DownloadOutcome::Aborted);
+        if (clock.stopping()) return finish(DownloadOutcome::Aborted);  // the program closes
+        // Live frames where the dump should go on: the meter stopped it there.
+        if (dump.cut()) return finish(DownloadOutcome::Cut);
+        if (hooks.progress) hooks.progress(dump.received(), expected);
+        if (!link.MeterOnline || port.failed()) return finish(DownloadOutcome::Cut);
         if (hooks.cancelled && hooks.cancelled()) return finish(DownloadOutcome::Aborted);
-        if (dump.size() >= expected) break;
-        if (quiet.stopping()) return finish(DownloadOutcome::Aborted);
+        if (dump.complete()) break;
+        if (quiet.stopping()) {
+            // A dump whose bytes all came is whole: the start bytes of a frame among its last
+            // ones, never confirmed by an end byte, make no frame.
+            if (!dump.filled()) return finish(DownloadOutcome::Cut);
+            break;
+        }
         clock.pump();
     }
 
-    out.MemoryDump = std::move(dump);
+    out.MemoryDump = dump.dump();
     out.sets = SplitSets(out.MemoryDump, out.MemorySetCount);
     return finish(DownloadOutcome::Done);
 }

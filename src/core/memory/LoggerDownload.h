@@ -15,7 +15,9 @@ enum class DownloadOutcome {
     Offline,        // MeterOnline was False: nothing was done
     Refused,        // a logging run or another exchange is in progress
     NothingStored,  // the logger holds only its 2048 fixed bytes
-    Aborted,        // the meter went silent, the window was closed or the program is closing
+    Aborted,        // the status went unanswered, the window was closed or the program is closing
+    Cut,            // the dump stopped short: live frames came where it should go on, or the
+                    // meter fell silent or went away in the middle; nothing is kept
     Done,
 };
 
@@ -37,6 +39,7 @@ struct DownloadHooks {
 // "C" and the dump, split into sets into `out`. It holds the meter link from the status query
 // to the end (the poll pauses), with KeypadBusy True; at every end but Offline/Refused
 // KeypadBusy is False again and the poll runs. hooks.silenceMs bounds every wait for the meter.
+// The dump ends where a live frame begins inside it (DumpReceiver), never at a pause.
 DownloadOutcome DownloadLogger(MeterLink& link, AppState& state, LoggerMemory& out,
                                const DownloadHooks& hooks = {});
 

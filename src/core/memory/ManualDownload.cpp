@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/link/Handshake.h"
+#include "core/memory/DumpReceiver.h"
 #include "core/meter/Commands.h"
 #include "core/meter/LiveFrame.h"
 #include "core/meter/Protocol.h"
@@ -29,14 +30,15 @@ QString Joined(const QByteArray& b, qsizetype at, QChar sep) {
 
 enum class Query { Stored, None, Silent };
 
-// "S" until the first byte is 'Y' or 'Z'; other replies repeat it.
+// "S" until the first byte is 'Z', or 'Y' with the count after it; other replies repeat it.
 Query AskForRecords(SerialPort& port, DeadlineClock& quiet, LinkState& link, int& count) {
     for (;;) {
         const QByteArray r = AskMeter(port, quiet, link, cmd::ManualQuery);
         if (!link.MeterOnline) return Query::Silent;
         const char flag = r.isEmpty() ? 0 : r[reply::kManualFlag];
         if (flag == reply::kManualNone) return Query::None;
-        if (flag == reply::kManualStored) {
+        // 'Y' without its count is a reply cut short, not an answer of no records.
+        if (flag == reply::kManualStored && r.size() > reply::kManualCount) {
             count = Byte(r, reply::kManualCount);
             return Query::Stored;
         }
@@ -69,24 +71,29 @@ ManualOutcome DownloadManual(SerialPort& port, Clock& clock, AppState& state, Ma
     if (hooks.begin) hooks.begin(out.count);
 
     const qint64 expected = qint64(out.count) * reply::kManualRecordBytes;
+    DumpReceiver dump(expected);
+    const auto end = [&](ManualOutcome o) {
+        out.bytes = dump.dump();
+        return o;
+    };
     quiet.progressed();
-    out.bytes = AskMeter(port, quiet, link, cmd::ManualDump).left(expected);
-    if (!link.MeterOnline) return ManualOutcome::Incomplete;
+    dump.add(AskMeter(port, quiet, link, cmd::ManualDump));
+    if (!link.MeterOnline) return end(ManualOutcome::Incomplete);
     quiet.progressed();
-    qint64 lastByteMs = clock.nowMs();
     for (;;) {
-        if (hooks.progress) hooks.progress(out.bytes.size(), expected);
-        if (out.bytes.size() >= expected) return ManualOutcome::Done;
-        if (quiet.stopping() || port.failed()) return ManualOutcome::Incomplete;
-        if (!out.bytes.isEmpty() && clock.nowMs() - lastByteMs > kDumpGapMs)
-            return ManualOutcome::Incomplete;  // cut: the frames that follow are no records
+        if (hooks.progress) hooks.progress(dump.received(), expected);
+        if (dump.complete()) return end(ManualOutcome::Done);
+        // Live frames where records should go on: the meter stopped the dump there.
+        if (dump.cut()) return end(ManualOutcome::Incomplete);
+        // Silent or gone. A dump whose bytes all came is whole: the start bytes of a frame
+        // among its last ones, never confirmed by an end byte, make no frame.
+        if (quiet.stopping() || port.failed())
+            return end(dump.filled() ? ManualOutcome::Done : ManualOutcome::Incomplete);
         clock.pump();
         const QByteArray chunk = port.readAll();
         if (!chunk.isEmpty()) {
-            // Bytes past the dump (live frames that follow it) are not part of it.
-            out.bytes += chunk.left(expected - out.bytes.size());
+            dump.add(chunk);
             quiet.progressed();
-            lastByteMs = clock.nowMs();
         }
     }
 }

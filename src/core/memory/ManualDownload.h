@@ -17,7 +17,8 @@ enum class ManualOutcome {
     Offline,        // the meter was not answering (MeterOnline False): nothing was sent
     NothingStored,  // "S" answered 'Z'
     NoAnswer,       // the meter stayed silent during the "S" query
-    Incomplete,     // the "T" dump stopped short; `dump` holds what came
+    Incomplete,     // the "T" dump stopped short (live frames came where records should go
+                    // on, or the meter fell silent); `dump` holds what came before
     Done,
 };
 
@@ -32,13 +33,14 @@ struct ManualHooks {
 
 struct ManualDump {
     int count = 0;     // N of the "S" reply
-    QByteArray bytes;  // what the "T" reply brought, at most N × 20 bytes
+    QByteArray bytes;  // what the "T" reply brought, at most N × 20 bytes, none of a frame
 };
 
 // The manual-record download of the keypad's CmdReadAll: "S" until 'Y' or 'Z', then "T" and
 // N × 20 bytes. KeypadBusy and FlagRun (the download's busy mark) are True from the query to
 // the end and False at every end; the poll is stopped throughout and runs again at the end.
-// The query and the receive loop give up after 10 s without progress.
+// The query and the receive loop give up after 10 s without progress; the dump ends where a
+// live frame begins inside it (DumpReceiver), never at a pause.
 ManualOutcome DownloadManual(SerialPort& port, Clock& clock, AppState& state, ManualDump& out,
                              const ManualHooks& hooks = {});
 

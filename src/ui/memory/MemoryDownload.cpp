@@ -54,6 +54,16 @@ DownloadOutcome RunMemoryDownload(AppState& state, MeterLink& link, QWidget* pan
     window->setDownloading(false);
     if (outcome != DownloadOutcome::Done) {
         if (window->isVisible()) window->close();
+        if (outcome == DownloadOutcome::Cut) {
+            // The meter stopped in the middle of the dump: say so, not just close the window.
+            QMessageBox box(
+                QMessageBox::Critical,
+                QCoreApplication::translate("MemoryDownload", "MONTIRA DE STRESS TERMICO"),
+                QCoreApplication::translate("MemoryDownload", "Sem comunicação"), QMessageBox::Ok,
+                panel);
+            box.setObjectName(QStringLiteral("DumpCutMessage"));
+            box.exec();
+        }
         return outcome;
     }
     window->restoreCaption();

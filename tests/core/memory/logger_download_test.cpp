@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "core/link/VirtualClock.h"
+#include "core/memory/DumpReceiver.h"
 #include "core/memory/LoggerDownload.h"
 #include "core/memory/ManualDownload.h"
 #include "core/meter/MemoryStatus.h"
+#include "support/FrameBuilder.h"
 #include "support/LoggerBytes.h"
 
 using namespace montira;
@@ -120,6 +122,10 @@ TEST(LoggerDownload, refusedWhileLoggingOrBusyAndSilentWhenOffline) {
 TEST(LoggerDownload, silenceGarbageDeafnessClosingAndStoppingAbortWithinTheLimit) {
     // The last two under the caller's limit of 2 s: in the status loop, then in the dump loop.
     enum Case { SilentMidDump, WindowClosed, GarbageStatus, Deaf, Stopping, DeafIn2s, NoDumpIn2s };
+    const auto outcome = [](Case c) {
+        return c == SilentMidDump || c == NoDumpIn2s ? DownloadOutcome::Cut
+                                                     : DownloadOutcome::Aborted;
+    };
     for (Case c :
          {SilentMidDump, WindowClosed, GarbageStatus, Deaf, Stopping, DeafIn2s, NoDumpIn2s}) {
         SCOPED_TRACE(int(c));
@@ -127,18 +133,18 @@ TEST(LoggerDownload, silenceGarbageDeafnessClosingAndStoppingAbortWithinTheLimit
         Download run;
         run.holdsTheDump(8);
         if (c == SilentMidDump) run.meter.dump = run.dump.left(40);
-        if (c == NoDumpIn2s) run.meter.dump.clear();  // a begun dump ends at its first pause
+        if (c == NoDumpIn2s) run.meter.dump.clear();
         if (c == GarbageStatus) run.meter.statusReplies = {QByteArray("\x02\x00\x10", 3)};
         if (deaf) run.meter.statusReplies.clear();
         run.meter.answersQ = !deaf;
         run.closeAtHalf = c == WindowClosed;
         if (c == Stopping) run.clock.requestStop();
         if (c >= DeafIn2s) run.silenceMs = 2000;
-        EXPECT_EQ(run.go(), DownloadOutcome::Aborted);
+        EXPECT_EQ(run.go(), outcome(c));
         EXPECT_LT(run.clock.nowMs(), c >= DeafIn2s ? 3000 : 12000);
         EXPECT_TRUE(c < DeafIn2s || run.clock.nowMs() >= 2000);
-        EXPECT_TRUE(c != SilentMidDump || run.clock.nowMs() >= 1000);  // one pause of a second
-        EXPECT_TRUE(c != WindowClosed || run.progress.size() == 1);    // no read after the close
+        EXPECT_TRUE(c != SilentMidDump || run.clock.nowMs() >= 10000);  // not at a mere pause
+        EXPECT_TRUE(c != WindowClosed || run.progress.size() == 1);     // no read after the close
         EXPECT_TRUE(c != GarbageStatus || run.meter.statusQueries > 10);
         EXPECT_FALSE(run.state.link.KeypadBusy);
         EXPECT_EQ(run.starts, c == Stopping ? 0 : 1);  // a closing program polls no more
@@ -146,22 +152,69 @@ TEST(LoggerDownload, silenceGarbageDeafnessClosingAndStoppingAbortWithinTheLimit
     }
 }
 
-TEST(LoggerDownload, dumpThatPausesLongerThanAGapIsAbortedNotPatchedWithWhatFollows) {
-    for (auto [pauseMs, expected] :
-         {std::pair{500, DownloadOutcome::Done}, std::pair{3000, DownloadOutcome::Aborted}}) {
-        SCOPED_TRACE(pauseMs);
+TEST(LoggerDownload, dumpEndsWhereLiveFramesBeginNeverAtAPause) {
+    // After 40 bytes the line pauses. Then the rest of the dump three seconds later, or the
+    // meter's live frames 50, 200 or 500 ms later.
+    struct Case {
+        qint64 afterMs;
+        bool rest;
+        DownloadOutcome outcome;
+    };
+    for (const Case& c : {Case{3000, true, DownloadOutcome::Done},
+                          {50, false, DownloadOutcome::Cut},
+                          {200, false, DownloadOutcome::Cut},
+                          {500, false, DownloadOutcome::Cut}}) {
+        SCOPED_TRACE(c.afterMs);
         Download run;
         run.holdsTheDump(8);
-        run.meter.dump = run.dump.left(40);  // then the line pauses
+        run.meter.dump = run.dump.left(40);
         bool scheduled = false;
-        run.clock.addListener([&, pauseMs = pauseMs](qint64 now) {
+        run.clock.addListener([&](qint64 now) {
             if (scheduled || !run.port.written.contains('C')) return;
             scheduled = true;
-            // The rest of the dump after the pause, and what the line carries afterwards.
-            run.port.at(now + pauseMs, run.dump.mid(40) + QByteArray(200, char(0xAA)));
+            QByteArray frames;
+            for (int i = 0; i < 4; ++i) frames += FrameBuilder().bytes();
+            run.port.at(now + 5 + c.afterMs, (c.rest ? run.dump.mid(40) : QByteArray()) + frames);
         });
-        EXPECT_EQ(run.go(), expected);
-        EXPECT_EQ(run.memory.sets.size(), expected == DownloadOutcome::Done ? 2u : 0u);
-        EXPECT_LT(run.clock.nowMs(), 5000);
+        EXPECT_EQ(run.go(), c.outcome);
+        EXPECT_EQ(run.memory.sets.size(), c.rest ? 2u : 0u);
+        EXPECT_EQ(run.memory.MemoryDump, c.rest ? run.dump : QByteArray());
+        EXPECT_LT(run.clock.nowMs(), c.afterMs + 1000);
+        EXPECT_FALSE(run.state.link.KeypadBusy);
+    }
+}
+
+TEST(DumpReceiver, endsWhereAWholeFrameBeginsInsideTheDump) {
+    const QByteArray frame = FrameBuilder().bytes();
+    QByteArray startOnly(60, char(0x11));  // 255 170 inside, no 3 46 bytes on
+    startOnly[10] = char(0xFF), startOnly[11] = char(0xAA);
+    QByteArray startAtTheEnd(60, char(0x11));
+    startAtTheEnd[58] = char(0xFF), startAtTheEnd[59] = char(0xAA);
+    const QByteArray dump(60, char(0x22));
+    struct Row {
+        const char* name;
+        QByteArray stream;
+        bool cut, complete;
+        qint64 received;
+    } rows[] = {
+        {"frame after the whole dump", dump + frame, false, true, 60},
+        {"frame in the middle of a record", dump.left(30) + frame + frame, true, false, 30},
+        {"frame where a record begins", dump.left(40) + frame, true, false, 40},
+        {"frame start with no end byte", startOnly + frame, false, true, 60},
+        {"frame start in the last bytes, nothing after", startAtTheEnd, false, false, 60},
+        {"frame start in the last bytes, then a frame", startAtTheEnd + frame, false, true, 60},
+        {"frame bytes that fill the dump", dump.left(50) + frame, true, false, 50},
+    };
+    for (const Row& row : rows) {
+        for (int chunk : {1, 7, 1000}) {
+            SCOPED_TRACE(std::string(row.name) + ", chunk " + std::to_string(chunk));
+            DumpReceiver d(60);
+            for (qsizetype at = 0; at < row.stream.size(); at += chunk)
+                d.add(row.stream.mid(at, chunk));
+            EXPECT_EQ(d.cut(), row.cut);
+            EXPECT_EQ(d.complete(), row.complete);
+            EXPECT_EQ(d.received(), row.received);
+            EXPECT_EQ(d.dump(), row.stream.left(qsizetype(row.received)));
+        }
     }
 }

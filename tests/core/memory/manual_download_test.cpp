@@ -2,6 +2,7 @@
 
 #include "core/memory/ManualDownload.h"
 #include "support/FakePort.h"
+#include "support/FrameBuilder.h"
 #include "support/SimRig.h"
 
 using namespace montira;
@@ -52,11 +53,6 @@ struct ScriptedPort : test::FakePort {
     }
 };
 
-int DecodedRows(const ManualDump& dump) {
-    TextTable c, f;
-    return DecodeManualRows(dump, {}, c, f);
-}
-
 }  // namespace
 
 TEST(ManualDownload, lastRecordIsListedFirstAsNumberOne) {
@@ -91,29 +87,90 @@ TEST(ManualDownload, emptyOrSilentMeterEndsInTheFinalStateWithoutT) {
     }
 }
 
-TEST(ManualDownload, dumpKeepsOnlyTheWholeRecordsAndNoBytesBeyondIt) {
-    // "S" first answered by stray bytes, then 'Y' for 3 records (60 bytes); "T" brings 2.5
-    // records; 1.5 and after a pause the live frames; 3 with frames behind; 2.5 and then frames.
-    using O = ManualOutcome;
-    for (auto [tBytes, framesAfterMs, outcome, kept, rows] :
-         {std::tuple{50, 0, O::Incomplete, 50, 2},
-          {30, 2000, O::Incomplete, 30, 1},
-          {60 + 47, 0, O::Done, 60, 3},
-          {50, 200, O::Done, 60, 3}}) {
-        SCOPED_TRACE(tBytes);
-        Rig r;
-        ScriptedPort port({QByteArray("\x01"), QByteArray("Y\x03", 2)}, tBytes);
-        qint64 framesAt = -1;  // set once "T" is written
-        r.clock.addListener([&, after = framesAfterMs](qint64 now) {
-            if (framesAt < 0 && after > 0 && port.written.contains('T')) framesAt = now + after;
-            if (framesAt >= 0 && now >= framesAt) port.arrive(QByteArray(47, char(0xFF)));
-        });
-        EXPECT_EQ(r.go(port), outcome);
-        r.expectFinalState();
-        EXPECT_EQ(port.queries, 2);
-        EXPECT_EQ(r.dump.bytes.size(), kept);
-        EXPECT_EQ(DecodedRows(r.dump), rows);
+TEST(ManualDownload, dumpCutAndFollowedByFramesKeepsOnlyTheRecordsBeforeTheCut) {
+    // Three records (60 bytes). The meter stops after one and a half records, or after two,
+    // and sends its live frames again 50, 200 or 500 ms later, or nothing more.
+    for (int cutAfter : {30, 40}) {
+        for (qint64 framesAfterMs : {50, 200, 500, -1}) {
+            SCOPED_TRACE(QStringLiteral("cut after %1, frames after %2")
+                             .arg(cutAfter)
+                             .arg(framesAfterMs)
+                             .toStdString());
+            Rig r;
+            r.meter.manualRecords() = {Record(1, 30), Record(2, 31), Record(3, 32)};
+            r.meter.faults().cutDumpAfterBytes = cutAfter;
+            r.meter.faults().framesAfterCutMs = framesAfterMs;
+            const qint64 t0 = r.clock.nowMs();
+            EXPECT_EQ(r.go(), ManualOutcome::Incomplete);
+            r.expectFinalState();
+            EXPECT_EQ(r.dump.bytes.size(), cutAfter);
+            TextTable c, f;
+            ASSERT_EQ(DecodeManualRows(r.dump, {}, c, f), cutAfter / 20);
+            EXPECT_EQ(c.rowFields(0)[1], cutAfter == 30 ? "26/05/01" : "26/05/02");
+            EXPECT_EQ(c.rowFields(0)[9], cutAfter == 30 ? "30.0" : "31.0");
+            // Frames end it as soon as the first one is whole; silence after ten seconds.
+            const qint64 took = r.clock.nowMs() - t0;
+            if (framesAfterMs >= 0)
+                EXPECT_LT(took, framesAfterMs + 500);
+            else
+                EXPECT_GE(took, 10000);
+        }
     }
+}
+
+namespace {
+
+QByteArray ManualBytes(const sim::SimManualRecord& m) {
+    QByteArray b;
+    const auto word = [&b](int v) { b += char(v >> 8), b += char(v & 0xFF); };
+    word(m.globe), word(m.dry), word(m.wet), word(m.count);
+    for (uint8_t v : m.date) b += char(v);
+    for (uint8_t v : m.time) b += char(v);
+    word(m.offsetA), word(m.offsetB), word(m.zero);
+    return b;
+}
+
+}  // namespace
+
+TEST(ManualDownload, dumpThatPausesOrLooksLikeAFrameStartIsKeptWhole) {
+    // Genuine records holding 255 170 (an air-speed count, an offset) and a year byte of 123;
+    // the dump arrives at once, or pauses three seconds after 25 bytes; then a live frame 400 ms
+    // later, or nothing more.
+    sim::SimManualRecord a = Record(1, 30), b = Record(2, 31), c = Record(3, 32);
+    a.count = 0xFFAA;
+    b.date[0] = 123;
+    c.offsetA = 0xFFAA;  // its end byte would come 46 bytes on: inside the frame after the dump
+    const QByteArray dump = ManualBytes(a) + ManualBytes(b) + ManualBytes(c);
+    for (auto [pauseMs, frameAfter] : {std::pair{0, true}, {3000, true}, {0, false}}) {
+        SCOPED_TRACE(pauseMs);
+        Rig r;
+        test::FakePort port(&r.clock);
+        port.qDefault = "J";
+        port.answer = [&, pauseMs = pauseMs, frameAfter = frameAfter](const QByteArray& w) {
+            if (w == "S") return QByteArray("Y\x03", 2);
+            if (w != "T") return QByteArray();
+            const qint64 rest = r.clock.nowMs() + pauseMs + 10;
+            port.at(rest, dump.mid(25));
+            if (frameAfter) port.at(rest + 400, test::FrameBuilder().bytes());
+            return dump.left(25);
+        };
+        EXPECT_EQ(r.go(port), ManualOutcome::Done);
+        r.expectFinalState();
+        EXPECT_EQ(r.dump.bytes, dump);
+        TextTable cs, fs;
+        ASSERT_EQ(DecodeManualRows(r.dump, {}, cs, fs), 3);
+        EXPECT_EQ(cs.rowFields(1)[1], "23/05/02");
+    }
+}
+
+TEST(ManualDownload, queryReplyOfStrayBytesOrCutAfterItsFlagIsAskedAgain) {
+    // A stray byte, then 'Y' without its count (never "no records"), then 'Y' for 3 records.
+    Rig r;
+    ScriptedPort port({QByteArray("\x01"), QByteArray("Y"), QByteArray("Y\x03", 2)}, 60);
+    EXPECT_EQ(r.go(port), ManualOutcome::Done);
+    EXPECT_EQ(port.queries, 3);
+    EXPECT_EQ(r.dump.count, 3);
+    EXPECT_EQ(r.dump.bytes.size(), 60);
 }
 
 TEST(ManualDownload, refusedDuringARunOrAnotherExchange) {
