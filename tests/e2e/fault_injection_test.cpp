@@ -299,13 +299,29 @@ TEST_F(FaultInjection, loggerDumpPausedThenFollowedByFramesEndsAsSilentMeterAtOn
     EXPECT_FALSE(QFile::exists(dir_.filePath("conjunto.plv")));
 }
 
-TEST_F(FaultInjection, manualDumpCutMidwayKeepsOnlyTheRecordsBeforeTheCut) {
-    FaultySim sim;
-    sim.send("silence 2000 30 T");  // one record and a half of three, then frames
-    const RunResult r =
-        Cli({"manual", "--port", sim.path(), "--out", dir_.filePath("manual.plv")}, 60000);
-    EXPECT_EQ(r.code, kNoMeter) << r.errText().toStdString();
-    const QList<QByteArray> lines = FileLines(dir_.filePath("manual.plv"));
-    ASSERT_EQ(lines.size(), 2);  // the heading and the one whole record
-    EXPECT_FALSE(lines[1].contains("- - -\t- - -\t- - -")) << lines[1].constData();
+TEST_F(FaultInjection, manualDumpCutMidwayKeepsTheOldFileAndOnlyTheRecordsBeforeTheCut) {
+    // One record and a half of three, then the live frames 50, 200 or 500 ms later, or none.
+    const QString out = dir_.filePath("manual.plv");
+    const QString partial = dir_.filePath("manual-parcial.plv");
+    const QByteArray good = "a good file from an earlier download\r\n";
+    for (const char* cut : {"cut 30 50", "cut 30 200", "cut 30 500", "cut 30"}) {
+        SCOPED_TRACE(cut);
+        QFile::remove(partial);
+        QFile f(out);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(good);
+        f.close();
+        FaultySim sim;
+        sim.send(cut);
+        const RunResult r = Cli({"manual", "--port", sim.path(), "--out", out}, 60000);
+        EXPECT_EQ(r.code, kNoMeter) << r.errText().toStdString();
+        EXPECT_TRUE(r.errText().contains("interrompida")) << r.errText().toStdString();
+        EXPECT_TRUE(r.errText().contains(partial)) << r.errText().toStdString();
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), good);
+        f.close();
+        const QList<QByteArray> lines = FileLines(partial);
+        ASSERT_EQ(lines.size(), 2);  // the heading and the one whole record
+        EXPECT_TRUE(lines[1].startsWith("1\t26/12/01\t10:15:00\t")) << lines[1].constData();
+    }
 }
