@@ -22,7 +22,10 @@ int RunClock(const QStringList& args) {
     if (const int code = m.refuseDuringRun("clock"); code != kDone) return code;
     if (a.set) {
         const QDateTime now = QDateTime::currentDateTime();
-        if (!SetMeterClock(m.port, m.clock, m.state.link, now)) return NoMeter();
+        if (!SetMeterClock(m.port, m.clock, m.state.link, now)) {
+            std::fputs("montira-cli clock: a hora não chegou ao medidor\n", stderr);
+            return NoMeter();
+        }
         std::printf("%s\n", qPrintable(ComputerClockText(now)));
         return kDone;
     }

@@ -21,8 +21,10 @@ int RunPowerOff(const QStringList& args) {
     if (const int code = m.start("poweroff", a.timeout); code != kDone) return code;
     if (const int code = m.refuseDuringRun("poweroff"); code != kDone) return code;
     if (a.set) {
-        SetPowerOff(m.port, m.clock, m.state.link, a.seconds);
-        if (!m.state.link.MeterOnline) return NoMeter();
+        if (!SetPowerOff(m.port, m.clock, m.state.link, a.seconds)) {
+            std::fputs("montira-cli poweroff: o valor não chegou ao medidor\n", stderr);
+            return NoMeter();
+        }
         std::printf("%d\n", a.seconds);
         return kDone;
     }
@@ -30,6 +32,10 @@ int RunPowerOff(const QStringList& args) {
     if (!seconds) return NoMeter();
     // As the window does when its input box is cancelled: the setting stays as it is.
     KeepPowerOff(m.port, m.clock, m.state.link);
+    if (*seconds == kPowerOffUnknown) {  // the reply was cut short
+        std::fputs("montira-cli poweroff: resposta incompleta do medidor\n", stderr);
+        return NoMeter();
+    }
     std::printf("%d\n", *seconds);
     return kDone;
 }

@@ -29,12 +29,25 @@ int RunSampling(const QStringList& args) {
     if (const int code = m.start("sampling", a.timeout); code != kDone) return code;
     if (const int code = m.refuseDuringRun("sampling"); code != kDone) return code;
     if (a.set) {
-        Print(a.byMinutes, SetSampling(m.port, m.clock, m.state.link, a.byMinutes, a.value));
+        const auto sent = SetSampling(m.port, m.clock, m.state.link, a.byMinutes, a.value);
+        if (!sent) {
+            std::fputs("montira-cli sampling: o valor não chegou ao medidor\n", stderr);
+            return NoMeter();
+        }
+        Print(a.byMinutes, *sent);
         return kDone;
     }
     const auto s = ReadSampling(m.port, m.clock, m.state.link);
     if (!s) return NoMeter();
-    Print(s->byMinutes(), s->byMinutes() ? s->minutes : s->seconds);
+    if (s->byMinutes()) {
+        Print(true, s->minutes);
+        return kDone;
+    }
+    if (!s->seconds) {  // the reply stopped after its minutes byte
+        std::fputs("montira-cli sampling: resposta incompleta do medidor\n", stderr);
+        return NoMeter();
+    }
+    Print(false, *s->seconds);
     return kDone;
 }
 

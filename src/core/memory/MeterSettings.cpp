@@ -35,6 +35,12 @@ QByteArray QueryUntil(SerialPort& port, Clock& clock, LinkState& link, char lett
     }
 }
 
+// After a setting's last write: the meter answered the handshake and every byte left through
+// a port that is still there. A port that failed or closed mid-exchange lost the parameters.
+bool Delivered(const SerialPort& port, const LinkState& link) {
+    return link.MeterOnline && port.isOpen() && !port.failed();
+}
+
 }  // namespace
 
 QString MeterClockText(const QByteArray& reply) {
@@ -71,7 +77,7 @@ bool SetMeterClock(SerialPort& port, Clock& clock, LinkState& link, const QDateT
     port.write(QByteArray(1, cmd::SetClock));
     quiet.delay(0.05);
     port.write(ClockBytes(now));
-    return true;
+    return Delivered(port, link);
 }
 
 RangedAnswer ParseRangedAnswer(const QString& text, int max) {
@@ -87,13 +93,17 @@ RangedAnswer ParseRangedAnswer(const QString& text, int max) {
 }
 
 std::optional<SamplingSetting> ReadSampling(SerialPort& port, Clock& clock, LinkState& link) {
-    // Both bytes: a reply cut after the minutes would read as "0 seconds".
-    const QByteArray r = QueryUntil(port, clock, link, cmd::ReadSampling, reply::kSamplingBytes);
+    // Asked again only while the reply is empty: one byte is a reply. A reply cut after the
+    // minutes leaves the seconds unknown, never read as 0.
+    const QByteArray r = QueryUntil(port, clock, link, cmd::ReadSampling, 1);
     if (r.isEmpty()) return std::nullopt;
-    return SamplingSetting{Byte(r, reply::kSamplingMinutes), Byte(r, reply::kSamplingSeconds)};
+    SamplingSetting s{Byte(r, reply::kSamplingMinutes), std::nullopt};
+    if (r.size() > reply::kSamplingSeconds) s.seconds = Byte(r, reply::kSamplingSeconds);
+    return s;
 }
 
-int SetSampling(SerialPort& port, Clock& clock, LinkState& link, bool byMinutes, int value) {
+std::optional<int> SetSampling(SerialPort& port, Clock& clock, LinkState& link, bool byMinutes,
+                               int value) {
     const int v = std::clamp(value, 1, byMinutes ? kMaxSamplingMinutes : kMaxSamplingSeconds);
     DeadlineClock quiet(clock, kExchangeSilenceMs);
     AttentionHandshake(port, quiet, link);
@@ -105,6 +115,7 @@ int SetSampling(SerialPort& port, Clock& clock, LinkState& link, bool byMinutes,
     }
     quiet.delay(0.05);
     port.write(QByteArray(1, char(v)));
+    if (!Delivered(port, link)) return std::nullopt;
     return v;
 }
 
@@ -133,12 +144,16 @@ QString SamplingTitle() {
 }
 
 std::optional<int> ReadPowerOff(SerialPort& port, Clock& clock, LinkState& link) {
-    const QByteArray r = QueryUntil(port, clock, link, cmd::ReadPowerOff, reply::kPowerOffBytes);
-    if (r.isEmpty()) return std::nullopt;
+    if (!link.MeterOnline) return std::nullopt;
+    DeadlineClock quiet(clock, kExchangeSilenceMs);
+    port.readAll();
+    const QByteArray r = AskMeter(port, quiet, link, cmd::ReadPowerOff);  // read once
+    if (!link.MeterOnline) return std::nullopt;
+    if (r.size() < reply::kPowerOffBytes) return kPowerOffUnknown;
     return Byte(r, reply::kPowerOffHigh) * 256 + Byte(r, reply::kPowerOffLow);
 }
 
-void SetPowerOff(SerialPort& port, Clock& clock, LinkState& link, int seconds) {
+bool SetPowerOff(SerialPort& port, Clock& clock, LinkState& link, int seconds) {
     const int v = std::clamp(seconds, 1, kMaxPowerOffSeconds);
     DeadlineClock quiet(clock, kExchangeSilenceMs);
     AttentionHandshake(port, quiet, link);
@@ -147,6 +162,7 @@ void SetPowerOff(SerialPort& port, Clock& clock, LinkState& link, int seconds) {
     port.write(QByteArray(1, char(v / 256)));
     quiet.delay(0.05);
     port.write(QByteArray(1, char(v % 256)));
+    return Delivered(port, link);
 }
 
 void KeepPowerOff(SerialPort& port, Clock& clock, LinkState& link) {

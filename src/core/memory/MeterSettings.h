@@ -35,7 +35,7 @@ QByteArray ReadMeterClock(SerialPort& port, Clock& clock, LinkState& link);
 
 // Sets the meter's clock from `now`: drop what came in, handshake, wait, drop, "F", wait, the
 // six bytes. Sends nothing when the meter is offline or the handshake went unanswered.
-// Returns whether the bytes were sent.
+// Returns whether the bytes were sent: false too when the port failed or closed on the way.
 bool SetMeterClock(SerialPort& port, Clock& clock, LinkState& link, const QDateTime& now);
 
 // ---- Answers typed in the settings' input boxes ----
@@ -54,18 +54,21 @@ constexpr int kMaxSamplingMinutes = 60;
 constexpr int kMaxSamplingSeconds = 59;
 
 struct SamplingSetting {
-    int minutes = 0;  // 0 when the meter samples by seconds
-    int seconds = 0;
+    int minutes = 0;                // 0 when the meter samples by seconds
+    std::optional<int> seconds{0};  // unknown when the reply held only the minutes byte
     bool byMinutes() const { return minutes > 0; }
 };
 
 // "J" repeated until the reply holds at least one byte; nothing when the meter stays silent
-// for the silence limit (or is offline).
+// for the silence limit (or is offline). A one-byte reply gives the minutes only.
 std::optional<SamplingSetting> ReadSampling(SerialPort& port, Clock& clock, LinkState& link);
 
 // Sets the interval: handshake, "H", wait, the minutes byte; or handshake, wait, "I", wait,
-// the seconds byte. The value is clamped to 1..60 or 1..59 first. Returns the byte sent.
-int SetSampling(SerialPort& port, Clock& clock, LinkState& link, bool byMinutes, int value);
+// the seconds byte. The value is clamped to 1..60 or 1..59 first. Returns the byte sent;
+// nothing when the handshake went unanswered or the port failed or closed on the way (the
+// letter and the byte are written all the same, as the meter program always did).
+std::optional<int> SetSampling(SerialPort& port, Clock& clock, LinkState& link, bool byMinutes,
+                               int value);
 
 // Prompts of the sampling input box (the title is the same for both).
 QString SamplingPrompt(bool byMinutes);
@@ -75,10 +78,14 @@ QString SamplingTitle();
 
 constexpr int kMaxPowerOffSeconds = 65535;
 
-// Handshake, "B", the two-byte reply; nothing when it did not come within the silence limit.
+// Handshake, "B", and one read of the two-byte reply (never asked again, so the closing "E"
+// or "A" always follows). Nothing when the handshake went unanswered; kPowerOffUnknown when
+// the reply held fewer than two bytes.
+constexpr int kPowerOffUnknown = -1;
 std::optional<int> ReadPowerOff(SerialPort& port, Clock& clock, LinkState& link);
 // Handshake, "A", wait, high byte, wait, low byte (no wait after it). Clamped to 1..65535.
-void SetPowerOff(SerialPort& port, Clock& clock, LinkState& link, int seconds);
+// False when the handshake went unanswered or the port failed or closed on the way.
+bool SetPowerOff(SerialPort& port, Clock& clock, LinkState& link, int seconds);
 // The user left the setting alone: handshake, "E", wait.
 void KeepPowerOff(SerialPort& port, Clock& clock, LinkState& link);
 

@@ -70,10 +70,13 @@ void RunMeterSampling(SettingsContext& c) {
     c.minSec();
     const bool byMinutes = c.sampling.SamplingByMinutes;
     const RangedAnswer a = Ask(c, SamplingPrompt(byMinutes), SamplingTitle(),
-                               QString::number(byMinutes ? reply->minutes : reply->seconds),
+                               byMinutes        ? QString::number(reply->minutes)
+                               : reply->seconds ? QString::number(*reply->seconds)
+                                                : QString(),
                                byMinutes ? kMaxSamplingMinutes : kMaxSamplingSeconds);
-    if (a.kind == RangedAnswer::Value)
-        SetSampling(c.port, c.clock, c.state.link, byMinutes, a.value);
+    if (a.kind == RangedAnswer::Value &&
+        !SetSampling(c.port, c.clock, c.state.link, byMinutes, a.value))
+        c.message(NoMeterText());  // the value never reached the meter
 }
 
 void RunPowerOff(SettingsContext& c) {
@@ -83,12 +86,15 @@ void RunPowerOff(SettingsContext& c) {
         c.message(NoMeterText());
         return;
     }
-    const RangedAnswer a =
-        Ask(c, PowerOffPrompt(), PowerOffTitle(), QString::number(*current), kMaxPowerOffSeconds);
-    if (a.kind == RangedAnswer::Value)
-        SetPowerOff(c.port, c.clock, c.state.link, a.value);
-    else
+    // A reply cut short offers no value of its own.
+    const QString shown = *current == kPowerOffUnknown ? QString() : QString::number(*current);
+    const RangedAnswer a = Ask(c, PowerOffPrompt(), PowerOffTitle(), shown, kMaxPowerOffSeconds);
+    if (a.kind == RangedAnswer::Value) {
+        if (!SetPowerOff(c.port, c.clock, c.state.link, a.value))
+            c.message(NoMeterText());  // the time never reached the meter
+    } else {
         KeepPowerOff(c.port, c.clock, c.state.link);
+    }
 }
 
 }  // namespace montira

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -43,6 +44,9 @@ Setup::Setup(AppState& state, SerialPort& port, Clock& clock, PollPause poll, QW
     setObjectName(QStringLiteral("Setup"));
     setWindowTitle(tr("Setup"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    message = [this](const QString& text) {
+        QMessageBox::critical(this, tr("MONTIRA DE STRESS TERMICO"), text);
+    };
 
     FrameTime = new QGroupBox(tr("Hora"), this);
     FrameTime->setObjectName(QStringLiteral("FrameTime"));
@@ -129,7 +133,12 @@ void Setup::setTime() {
         return;  // a window closed for a silent meter sends nothing
     }
     Timer1->stop();
-    SetMeterClock(port_, clock_, state_.link, now());
+    if (!SetMeterClock(port_, clock_, state_.link, now())) {
+        // The meter hung up or the port failed on the way: the clock was not set.
+        message(tr("Sem comunicação"));
+        done(QDialog::Rejected);
+        return;
+    }
     if (open_) Timer1->start();
 }
 

@@ -40,6 +40,9 @@ public:
 
     // The computer's clock (replaced in tests).
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+    // A critical message box ("Sem comunicação" when the clock never reached the meter);
+    // replaced in tests.
+    std::function<void(const QString&)> message;
 
     void tick();
     void clickMeterTime();

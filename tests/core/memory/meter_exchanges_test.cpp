@@ -85,19 +85,71 @@ TEST(MeterSampling, readsTheUnitAndSetsClampedBytes) {
     EXPECT_EQ(r.meter.samplingSeconds(), 1);
 }
 
-TEST(MeterSampling, replyCutAfterTheMinutesIsAskedAgainNotReadAsZeroSeconds) {
+TEST(MeterSampling, oneByteReplyIsAReplyAndLeavesTheSecondsUnknown) {
+    // "J" answered with nothing, then with the minutes byte alone (0: by seconds, or 5).
+    for (char minutes : {'\0', '\5'}) {
+        test::FakePort port;
+        port.qDefault = "J";
+        int asked = 0;
+        port.answer = [&](const QByteArray& b) {
+            if (b != "J") return QByteArray();
+            return ++asked == 1 ? QByteArray() : QByteArray(1, minutes);
+        };
+        Rig r;
+        const auto s = ReadSampling(port, r.clock, r.link);
+        ASSERT_TRUE(s);
+        EXPECT_EQ(asked, 2);
+        EXPECT_EQ(s->minutes, int(minutes));
+        EXPECT_FALSE(s->seconds);
+    }
+}
+
+TEST(MeterPowerOff, replyCutToOneByteIsReadOnceAndLeftUnknown) {
     test::FakePort port;
     port.qDefault = "J";
-    int asked = 0;
-    port.answer = [&](const QByteArray& b) {
-        if (b != "J") return QByteArray();
-        return ++asked == 1 ? QByteArray(1, '\0') : QByteArray("\x00\x02", 2);
-    };
+    port.answer = [](const QByteArray& b) { return b == "B" ? QByteArray(1, '\4') : QByteArray(); };
     Rig r;
-    const auto s = ReadSampling(port, r.clock, r.link);
-    ASSERT_TRUE(s);
-    EXPECT_EQ(asked, 2);
-    EXPECT_EQ(s->seconds, 2);
+    EXPECT_EQ(ReadPowerOff(port, r.clock, r.link), kPowerOffUnknown);
+    EXPECT_EQ(port.written, "QB");
+}
+
+TEST(MeterSettings, settingWhosePortFailsOrClosesAfterItsLetterIsNotReportedAsSent) {
+    // The adapter goes away, or the port is closed, as the letter leaves.
+    enum Which { ClockF, MinutesH, SecondsI, PowerOffA };
+    for (Which which : {ClockF, MinutesH, SecondsI, PowerOffA}) {
+        for (bool closes : {false, true}) {
+            SCOPED_TRACE(int(which) * 10 + closes);
+            Rig r;
+            test::FakePort port;
+            port.qDefault = "J";
+            port.answer = [&](const QByteArray& b) {
+                if (b.size() == 1 && QByteArray("FHIA").contains(b[0])) {
+                    if (closes)
+                        port.closeNow();
+                    else
+                        port.failedFlag = true;
+                }
+                return QByteArray();
+            };
+            bool sent = true;
+            switch (which) {
+                case ClockF:
+                    sent = SetMeterClock(port, r.clock, r.link, QDateTime::currentDateTime());
+                    break;
+                case MinutesH:
+                case SecondsI:
+                    sent = SetSampling(port, r.clock, r.link, which == MinutesH, 5).has_value();
+                    break;
+                case PowerOffA:
+                    sent = SetPowerOff(port, r.clock, r.link, 300);
+                    break;
+            }
+            EXPECT_FALSE(sent);
+        }
+    }
+    Rig r;
+    EXPECT_TRUE(SetMeterClock(r.port, r.clock, r.link, QDateTime::currentDateTime()));
+    EXPECT_TRUE(SetPowerOff(r.port, r.clock, r.link, 300));
 }
 
 TEST(MeterPowerOff, setsHighThenLowByteAfterAAndCancelSendsE) {
