@@ -771,6 +771,10 @@ Limit: %3</translation>
         <source>Não há dados armazenados na memória!</source>
         <translation>No data stored in memory!</translation>
     </message>
+    <message>
+        <source>Sem comunicação</source>
+        <translation>No communication</translation>
+    </message>
 </context>
 <context>
     <name>MeterBtn</name>
@@ -1058,6 +1062,14 @@ Limit: %3</translation>
 </context>
 <context>
     <name>Setup</name>
+    <message>
+        <source>MONTIRA DE STRESS TERMICO</source>
+        <translation>MONTIRA THERMAL STRESS</translation>
+    </message>
+    <message>
+        <source>Sem comunicação</source>
+        <translation>No communication</translation>
+    </message>
     <message>
         <source>Hora do instrumento</source>
         <translation>Meter time</translation>

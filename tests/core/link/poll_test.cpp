@@ -99,6 +99,22 @@ TEST(PollNoData, aMeterThatStopsAnsweringDuringTheClockCheckIsWaitedForAgain) {
     EXPECT_GE(rig.allCaptions.count("Sem comunicação"), 2);
 }
 
+TEST(PollNoData, aMeterSendingFramesButNeverAnsweringQIsShownAsSilentWithinTenSeconds) {
+    NoDataRig rig;
+    rig.meterAnswers = false;
+    rig.framesFrom(0);
+    qint64 shownAgainAt = -1;
+    rig.clock.addListener([&](qint64 now) {
+        if (shownAgainAt < 0 && rig.allCaptions.count("Sem comunicação") >= 2) shownAgainAt = now;
+        if (now == 12000) rig.clock.requestStop();
+    });
+    rig.poll.tick();
+    EXPECT_GT(shownAgainAt, 0);
+    EXPECT_LE(shownAgainAt, 10000);  // not the 500 s of 10000 attempts
+    EXPECT_FALSE(rig.wrote('G'));
+    EXPECT_TRUE(rig.state.link.LinkLost);
+}
+
 // A tick after NoDataRoutine has run: it waits 0.5 s, drops what came, then gathers bytes
 // for up to a second, four attempts at most.
 
