@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/Language.h"
+#include "app/QuitSignals.h"
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "ui/link/MeterConnection.h"
@@ -95,6 +96,17 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "montira: the English translation is missing; using Portuguese\n");
     }
 
+    // SIGINT and SIGTERM close the program as its window's close does; before the panel is
+    // up (the port dialog) there is nothing to close but the dialog.
+    montira::QuitSignals quitSignals;
+    montira::Panel* shownPanel = nullptr;
+    quitSignals.onSignal = [&shownPanel](int) {
+        if (shownPanel)
+            shownPanel->close();
+        else
+            QCoreApplication::exit(0);
+    };
+
     montira::AppState state;
     montira::EventLoopClock clock;
 
@@ -128,6 +140,7 @@ int main(int argc, char** argv) {
                          [&panel] { PrintPanelValues(panel.widgets(), '\t'); });
     }
     panel.show();
+    shownPanel = &panel;
     if (options.selftestOpen != montira::StartOptions::Window::None) {
         // The toolbar is inert until the meter answers: the window opens with the first values.
         const auto command = options.selftestOpen == montira::StartOptions::Window::Graph
