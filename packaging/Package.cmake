@@ -1,5 +1,6 @@
 # Install rules and the Debian package (cpack -G DEB): the two programs, the desktop entry and
-# its icon; the Qt runtime and the fonts the windows and printouts use are dependencies.
+# its icon, the data files' MIME type, the manual pages and montira-cli's bash completion; the
+# Qt runtime and the fonts the windows and printouts use are dependencies.
 include(GNUInstallDirs)
 
 target_compile_definitions(montira PRIVATE MONTIRA_VERSION="${PROJECT_VERSION}")
@@ -8,6 +9,32 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/montira.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/montira.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# .plv files as application/x-montira-plv, which the desktop entry opens; the shared-mime-info
+# and desktop-file-utils triggers update the system's databases on installation.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/mime/montira.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/bash-completion/montira-cli
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+
+# The manual pages, compressed as Debian installs them (uncompressed without gzip).
+find_program(GZIP_PROGRAM gzip)
+set(MONTIRA_MAN_PAGES "")
+foreach(page montira.1 montira-cli.1)
+    set(source ${CMAKE_CURRENT_LIST_DIR}/man/${page})
+    if(GZIP_PROGRAM)
+        set(built ${PROJECT_BINARY_DIR}/man/${page}.gz)
+        add_custom_command(OUTPUT ${built}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+            COMMAND ${CMAKE_COMMAND} -E copy ${source} ${PROJECT_BINARY_DIR}/man/${page}
+            COMMAND ${GZIP_PROGRAM} -9nf ${PROJECT_BINARY_DIR}/man/${page}
+            DEPENDS ${source} VERBATIM)
+        list(APPEND MONTIRA_MAN_PAGES ${built})
+    else()
+        list(APPEND MONTIRA_MAN_PAGES ${source})
+    endif()
+endforeach()
+add_custom_target(man_pages ALL DEPENDS ${MONTIRA_MAN_PAGES})
+install(FILES ${MONTIRA_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_PACKAGE_NAME montira)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

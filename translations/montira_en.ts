@@ -1096,6 +1096,25 @@ Limit: %3</translation>
     </message>
 </context>
 <context>
+    <name>StoppedNotice</name>
+    <message>
+        <source>dd/MM/yyyy hh:mm:ss</source>
+        <translation>yyyy-MM-dd hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>%1 (continuação de %2)</source>
+        <translation>%1 (continuing %2)</translation>
+    </message>
+    <message>
+        <source>Registro interrompido em %1: o medidor parou de enviar dados (Sem comunicação). %2 registro(s) gravado(s) em %3. O registro não recomeça sozinho.</source>
+        <translation>Recording stopped at %1: the meter stopped sending data (No communication). %2 record(s) saved in %3. The recording does not resume by itself.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>TableHeading</name>
     <message>
         <source>Data</source>

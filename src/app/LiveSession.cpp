@@ -1,5 +1,7 @@
 #include "app/LiveSession.h"
 
+#include <QFileInfo>
+
 namespace montira {
 
 LiveSession::LiveSession(AppState& state, SerialPort& port, Clock& clock, QObject* parent)
@@ -24,7 +26,20 @@ LiveSession::LiveSession(AppState& state, SerialPort& port, Clock& clock, QObjec
     poll_.hooks().setTimerEnabled = [this](bool on) { on ? startPoll() : timer1_.stop(); };
     // The meter went silent: the file is closed now, not at the next sample tick (which can
     // be hours away with a long interval).
-    poll_.hooks().stopRecording = [this] { recorder_.stop(); };
+    poll_.hooks().stopRecording = [this] {
+        if (!state_.Recording) {
+            recorder_.stop();
+            return;
+        }
+        RecordingStop stop;
+        stop.when = wallClock();
+        stop.file = QFileInfo(recorder_.currentFilePath()).absoluteFilePath();
+        if (recorder_.RecordFileSeq > 0)
+            stop.firstFile = QFileInfo(recorder_.RecordFileName).absoluteFilePath();
+        stop.records = recorder_.RecordCount;
+        recorder_.stop();
+        if (onRecordingLost) onRecordingLost(stop);
+    };
 }
 
 LiveSession::~LiveSession() {

@@ -2,6 +2,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 
 #include "core/AppState.h"
 #include "core/link/Clock.h"
@@ -13,6 +14,15 @@
 #include "core/record/SampleTick.h"
 
 namespace montira {
+
+// A recording that the no-data routine ended: when, the file it was writing, and how many
+// records it holds (continuation files included).
+struct RecordingStop {
+    QDateTime when;
+    QString file;       // the file being written when it stopped
+    QString firstFile;  // the first file, when continuation files followed it
+    qint64 records = 0;
+};
 
 // The live session that the main window and `montira-cli record` share: the poll on Timer1
 // (150 ms) that collects and decodes the frames, the sample tick on Timer2 (980 ms) that
@@ -53,6 +63,12 @@ public:
     void timer1Tick() { poll_.tick(); }
     // A sample tick at `now`, unless one is already running.
     void timer2Tick(const QDateTime& now = QDateTime::currentDateTime());
+
+    // The meter went silent during a recording, which is now stopped (it does not resume by
+    // itself when the frames return).
+    std::function<void(const RecordingStop&)> onRecordingLost;
+    // The wall clock of the stop's time (tests set it).
+    std::function<QDateTime()> wallClock = [] { return QDateTime::currentDateTime(); };
 
 private:
     AppState& state_;

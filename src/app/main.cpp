@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/Language.h"
+#include "app/QuitSignals.h"
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "ui/link/MeterConnection.h"
@@ -36,6 +37,27 @@ void PrintPanelValues(const montira::PanelWidgets& w, char separator = '\n') {
     out.flush();
 }
 
+constexpr const char kUsage[] =
+    "uso: montira [--port ID] [--lang pt|en] [--open ARQUIVO | ARQUIVO]\n"
+    "     montira --help | --version\n";
+
+constexpr const char kHelpDetails[] =
+    "\n"
+    "O programa do medidor de estresse térmico: leituras ao vivo, registro em arquivos .plv,\n"
+    "a memória do medidor, listas, gráficos, impressão e a avaliação da carga de trabalho.\n"
+    "\n"
+    "  --port ID        pré-seleciona a porta no diálogo de portas: um número N (COMN no\n"
+    "                   Windows, /dev/ttyS(N-1) no Linux), um dispositivo como /dev/ttyUSB0,\n"
+    "                   ou SIM para o medidor simulado\n"
+    "  --lang pt|en     o idioma da interface, lembrado para a próxima vez (sem ele: o do\n"
+    "                   sistema)\n"
+    "  --open ARQUIVO   abre um arquivo de dados (.plv) ao iniciar; ARQUIVO sozinho também\n"
+    "  --help           esta ajuda\n"
+    "  --version        a versão\n"
+    "\n"
+    "SIGINT e SIGTERM fecham o programa como o fechamento da janela: o registro em curso é\n"
+    "fechado e a porta liberada.\n";
+
 }  // namespace
 
 #ifndef MONTIRA_VERSION
@@ -43,11 +65,16 @@ void PrintPanelValues(const montira::PanelWidgets& w, char separator = '\n') {
 #endif
 
 int main(int argc, char** argv) {
-    // Answered before the application starts, so it works without a display.
+    // Answered before the application starts, so they work without a display.
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "--version") == 0) {
             std::printf("montira %s\n", MONTIRA_VERSION);
-            return 0;
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
+        if (qstrcmp(argv[i], "--help") == 0 || qstrcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            std::fputs(kHelpDetails, stdout);
+            return std::fflush(stdout) == 0 ? 0 : 1;
         }
     }
     QApplication app(argc, argv);
@@ -57,11 +84,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     const montira::StartOptions options = montira::ParseStartOptions(args);
     if (!options.error.isEmpty()) {
-        std::fprintf(
-            stderr,
-            "montira: %s\nuso: montira [--port ID] [--lang pt|en] [--open ARQUIVO | ARQUIVO] "
-            "[--version]\n",
-            qPrintable(options.error));
+        std::fprintf(stderr, "montira: %s\n%s", qPrintable(options.error), kUsage);
         return 2;
     }
     {
@@ -72,6 +95,17 @@ int main(int argc, char** argv) {
         if (!montira::InstallLanguage(app, language))
             std::fprintf(stderr, "montira: the English translation is missing; using Portuguese\n");
     }
+
+    // SIGINT and SIGTERM close the program as its window's close does; before the panel is
+    // up (the port dialog) there is nothing to close but the dialog.
+    montira::QuitSignals quitSignals;
+    montira::Panel* shownPanel = nullptr;
+    quitSignals.onSignal = [&shownPanel](int) {
+        if (shownPanel)
+            shownPanel->close();
+        else
+            QCoreApplication::exit(0);
+    };
 
     montira::AppState state;
     montira::EventLoopClock clock;
@@ -106,6 +140,7 @@ int main(int argc, char** argv) {
                          [&panel] { PrintPanelValues(panel.widgets(), '\t'); });
     }
     panel.show();
+    shownPanel = &panel;
     if (options.selftestOpen != montira::StartOptions::Window::None) {
         // The toolbar is inert until the meter answers: the window opens with the first values.
         const auto command = options.selftestOpen == montira::StartOptions::Window::Graph

@@ -26,7 +26,7 @@ int RunKey(const QStringList& args) {
         if (PressKey(m.port, m.clock, m.state, a.keys[i]) == KeyOutcome::RefusedRun) {
             std::fprintf(stderr, "montira-cli key: %s recusada: o medidor está registrando\n",
                          k.name);
-            result = kUsage;
+            result = kFailure;  // not bad input: the meter said no
             continue;
         }
         if (!m.state.link.MeterOnline) return NoMeter();

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "app/LiveSession.h"
+#include "app/QuitSignals.h"
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
@@ -88,6 +89,18 @@ int RunRecord(const QStringList& args) {
         if (clock.nowMs() - lastFrameMs > qint64(a.timeout * 1000))
             finish(kNoMeter, QStringLiteral("Sem comunicação"));
     });
+
+    // SIGINT and SIGTERM close the recording with every sample taken, release the port and
+    // its lock file, and end with the shell's code for the signal (128 + its number).
+    QuitSignals quitSignals;
+    quitSignals.onSignal = [&](int signal) {
+        const QString kept = state.Recording ? QStringLiteral("; %1 amostra(s) em %2")
+                                                   .arg(recorder.RecordCount)
+                                                   .arg(recorder.currentFilePath())
+                                             : QString();
+        finish(128 + signal, QStringLiteral("montira-cli record: interrompido por %1%2")
+                                 .arg(QLatin1String(SignalName(signal)), kept));
+    };
 
     session.startPoll();
     watchdog.start();

@@ -5,11 +5,35 @@
 #include <memory>
 
 #include "cli/Commands.h"
+#include "cli/Usage.h"
 
 // montira-cli: scriptable access to the meter and the program's files.
 // Exit codes: 0 done; 1 other failure; 2 usage or bad input; 3 meter not answering;
 // 4 nothing stored in the meter.
 int main(int argc, char** argv) {
+    // Help is answered before any application starts: no display, no fonts, quick enough for
+    // the shell's completion to ask it.
+    const montira::cli::HelpRequest help = montira::cli::ReadHelpRequest(argc, argv);
+    switch (help.kind) {
+        case montira::cli::HelpRequest::Overall: {
+            const QByteArray t = montira::cli::OverallHelp();
+            std::fwrite(t.constData(), 1, size_t(t.size()), stdout);
+            return std::fflush(stdout) == 0 ? montira::cli::kDone : montira::cli::kFailure;
+        }
+        case montira::cli::HelpRequest::Command: {
+            const QByteArray t = montira::cli::CommandHelpText(*help.command);
+            std::fwrite(t.constData(), 1, size_t(t.size()), stdout);
+            return std::fflush(stdout) == 0 ? montira::cli::kDone : montira::cli::kFailure;
+        }
+        case montira::cli::HelpRequest::UnknownCommand:
+            std::fprintf(stderr,
+                         "montira-cli: comando desconhecido: %s\n"
+                         "os comandos: montira-cli --help\n",
+                         help.name.constData());
+            return montira::cli::kUsage;
+        case montira::cli::HelpRequest::None:
+            break;
+    }
     // Printing and drawing need fonts, so these run a GUI application (offscreen unless told).
     const bool gui = argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "plot") == 0 ||
                                   qstrcmp(argv[1], "evaluate") == 0);
@@ -22,7 +46,8 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) {
         std::fputs(
             "uso: montira-cli decode|sim|record|memory|workload|clock|sampling|poweroff|erase|"
-            "key|manual|print|export|header|plot|evaluate ...\n",
+            "key|manual|print|export|header|plot|evaluate ...\n"
+            "     montira-cli --help\n",
             stderr);
         return montira::cli::kUsage;
     }
@@ -43,6 +68,7 @@ int main(int argc, char** argv) {
     if (verb == "header") return montira::cli::RunHeader(args);
     if (verb == "plot") return montira::cli::RunPlot(args);
     if (verb == "evaluate") return montira::cli::RunEvaluate(args);
-    std::fprintf(stderr, "montira-cli: comando desconhecido: %s\n", qPrintable(verb));
+    std::fprintf(stderr, "montira-cli: comando desconhecido: %s\nos comandos: montira-cli --help\n",
+                 qPrintable(verb));
     return montira::cli::kUsage;
 }

@@ -27,10 +27,34 @@ dpkg-deb -f "$deb" Recommends | grep -q qt6-translations-l10n || fail "Recommend
 root=$tmp/root
 dpkg-deb -x "$deb" "$root"
 for f in usr/bin/montira usr/bin/montira-cli usr/share/applications/montira.desktop \
-         usr/share/icons/hicolor/scalable/apps/montira.svg; do
+         usr/share/icons/hicolor/scalable/apps/montira.svg usr/share/mime/packages/montira.xml \
+         usr/share/man/man1/montira.1.gz usr/share/man/man1/montira-cli.1.gz \
+         usr/share/bash-completion/completions/montira-cli; do
     [ -f "$root/$f" ] || fail "missing $f"
 done
-grep -q '^Exec=montira' "$root/usr/share/applications/montira.desktop" || fail "desktop entry"
+desktop=$root/usr/share/applications/montira.desktop
+grep -q '^Exec=montira %f$' "$desktop" || fail "desktop entry does not pass the file: $(grep ^Exec "$desktop")"
+
+# A double-click on a .plv file: the file's type, by its name, is one the entry opens.
+mimetype=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$root/usr/share/mime/packages/montira.xml")
+[ -n "$mimetype" ] || fail "no type in montira.xml"
+grep -q "^MimeType=.*$mimetype;" "$desktop" || fail "desktop entry does not open $mimetype"
+if command -v update-mime-database >/dev/null 2>&1; then
+    mkdir -p "$tmp/mime/packages"
+    cp "$root/usr/share/mime/packages/montira.xml" "$tmp/mime/packages/"
+    update-mime-database "$tmp/mime" >"$tmp/mime.log" 2>&1 || { cat "$tmp/mime.log" >&2; fail "update-mime-database"; }
+    grep -q ":$mimetype:\*\.plv" "$tmp/mime/globs2" || fail "*.plv is not $mimetype: $(cat "$tmp/mime/globs2")"
+fi
+
+# The manual pages read back, and the completion completes with the installed program.
+for page in montira montira-cli; do
+    gzip -dc "$root/usr/share/man/man1/$page.1.gz" | grep -q "^\.TH $(echo $page | tr a-z A-Z) 1" ||
+        fail "$page.1.gz is not its manual page"
+done
+if command -v bash >/dev/null 2>&1; then
+    bash "$(dirname "$0")/completion_test.sh" "$root/usr/bin/montira-cli" \
+        "$root/usr/share/bash-completion/completions/montira-cli" || fail "bash completion"
+fi
 
 out=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/montira" --version) || fail "montira --version failed"
 [ "$out" = "montira $VERSION" ] || fail "montira --version printed '$out'"

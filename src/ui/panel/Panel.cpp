@@ -10,6 +10,7 @@
 #include "core/link/OpenMeterPort.h"
 #include "core/link/PortName.h"
 #include "ui/common/PanelFonts.h"
+#include "ui/panel/StoppedNotice.h"
 
 namespace montira {
 
@@ -34,6 +35,9 @@ Panel::Panel(AppState& state, SerialPort& port, Clock& clock, QWidget* parent)
     };
     h.closeKeypad = [this] {
         if (onCloseKeypad) onCloseKeypad();
+    };
+    session_.onRecordingLost = [this](const RecordingStop& stop) {
+        w_.FrmRecordingStopped->add(stop);
     };
     resize(760, 440);
 }

@@ -13,6 +13,7 @@
 #include "core/link/NoData.h"
 #include "ui/common/PanelFonts.h"
 #include "ui/panel/BlinkSlot.h"
+#include "ui/panel/StoppedNotice.h"
 
 namespace montira {
 
@@ -201,6 +202,8 @@ PanelWidgets BuildPanelWidgets(QMainWindow* window) {
     status->addWidget(w.LblCount);
     status->addWidget(w.LblFileName);
     outer->addLayout(status);
+    w.FrmRecordingStopped = new StoppedNotice(body);
+    outer->addWidget(w.FrmRecordingStopped);
 
     // Probe diagnostics: filled at every frame, never shown.
     static const char* bugNames[7] = {"LblBug0", "LblBug1", "LblBug2", "LblBug3",

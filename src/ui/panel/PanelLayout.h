@@ -9,6 +9,8 @@ class QWidget;
 
 namespace montira {
 
+class StoppedNotice;
+
 // The controls of the main window, by their names.
 struct PanelWidgets {
     QToolBar* Toolbar1 = nullptr;
@@ -34,6 +36,8 @@ struct PanelWidgets {
     // Recording and meter state
     QLabel *LblHold = nullptr, *LblRecord = nullptr, *LblFull = nullptr, *LblBt = nullptr;
     QLabel *LblRec = nullptr, *LblCount = nullptr, *LblFileName = nullptr;
+    // A recording the silent meter stopped, until acknowledged
+    StoppedNotice* FrmRecordingStopped = nullptr;
     // Hidden diagnostics of the air-speed probe
     std::array<QLabel*, 7> LblBug{};
     QLabel *LblDer = nullptr, *LblX = nullptr, *LblAD = nullptr, *LblZero = nullptr;
