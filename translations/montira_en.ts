@@ -779,50 +779,6 @@ Limit: %3</translation>
 <context>
     <name>MeterBtn</name>
     <message>
-        <source>CF</source>
-        <translation>°C/°F</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Down</translation>
-    </message>
-    <message>
-        <source>Escape</source>
-        <translation>Escape</translation>
-    </message>
-    <message>
-        <source>Hold</source>
-        <translation>Hold</translation>
-    </message>
-    <message>
-        <source>MaxMin</source>
-        <translation>Max/Min</translation>
-    </message>
-    <message>
-        <source>Mem</source>
-        <translation>Mem</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>Mode</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>Read</translation>
-    </message>
-    <message>
-        <source>RunStop</source>
-        <translation>Run/Stop</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Up</translation>
-    </message>
-    <message>
         <source>MONTIRA DE STRESS TERMICO</source>
         <translation>MONTIRA THERMAL STRESS</translation>
     </message>
@@ -837,6 +793,50 @@ Limit: %3</translation>
     <message>
         <source>Painel de controle</source>
         <translation>Control Panel</translation>
+    </message>
+    <message>
+        <source>Unidade °C / °F</source>
+        <translation>°C / °F unit</translation>
+    </message>
+    <message>
+        <source>Para baixo</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Sair (Esc)</source>
+        <translation>Escape (Esc)</translation>
+    </message>
+    <message>
+        <source>Congelar a leitura (Hold)</source>
+        <translation>Hold the reading (Hold)</translation>
+    </message>
+    <message>
+        <source>Máximo / mínimo</source>
+        <translation>Maximum / minimum</translation>
+    </message>
+    <message>
+        <source>Gravar na memória (Mem)</source>
+        <translation>Store in memory (Mem)</translation>
+    </message>
+    <message>
+        <source>Modo</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Ler a memória (Read)</source>
+        <translation>Read the memory (Read)</translation>
+    </message>
+    <message>
+        <source>Iniciar / parar o registro (Run/Stop)</source>
+        <translation>Start / stop logging (Run/Stop)</translation>
+    </message>
+    <message>
+        <source>Relógio (Time)</source>
+        <translation>Clock (Time)</translation>
+    </message>
+    <message>
+        <source>Para cima</source>
+        <translation>Up</translation>
     </message>
 </context>
 <context>

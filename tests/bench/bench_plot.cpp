@@ -115,7 +115,7 @@ void BM_CursorRedraw(benchmark::State& state) {
         QPainter p(&screen);
         p.drawImage(0, 0, d.img);
         montira::DrawCursor(p, screen.size(), g, montira::RecordX(g, v, r),
-                            montira::CursorReadout(d.d.rows, r, d.s.flags));
+                            montira::CursorReadout(d.d.rows, r, d.s.flags, d.s.celsius()));
     }
 }
 BENCHMARK(BM_CursorRedraw)->Unit(benchmark::kMicrosecond);

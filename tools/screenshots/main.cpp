@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -411,6 +412,95 @@ bool GraphWindows(const QDir& dir) {
     return ok;
 }
 
+// The keypad's display replica with every indicator lit and with only a few: the window keeps
+// its size (printed), and each indicator its place.
+bool ReplicaStates(const QDir& dir) {
+    test::PanelRig rig(test::PanelRig::Windows);
+    rig.panel.show();
+    rig.panel.timer1Tick();
+    rig.click(ToolbarCommand::Btn);
+    auto* keypad = ChildOf<MeterBtn>(rig.panel);
+    if (!keypad) return false;
+    ReplicaView lit;
+    for (bool* b :
+         {&lit.LblDry, &lit.lblWet,      &lit.LblGlobe, &lit.LblDew,  &lit.LblWBGTi, &lit.LblWBGTo,
+          &lit.LcdU,   &lit.LcdD,        &lit.LblHi,    &lit.LblAuto, &lit.LblFull,  &lit.LblH,
+          &lit.LblBt1, &lit.LblPowerOff, &lit.LblAVG,   &lit.LblTwc,  &lit.Lblfm,    &lit.Lblms,
+          &lit.LblRun, &lit.LblM,        &lit.LblR,     &lit.UpF,     &lit.UpC,      &lit.DownF,
+          &lit.DownC,  &lit.LblMax,      &lit.LblMin})
+        *b = true;
+    lit.LcdUText = QStringLiteral("-5905");
+    lit.LcdDText = QStringLiteral("-199.9");
+    lit.LblNo = QStringLiteral("99");
+    lit.LblSign1 = lit.LblSign2 = QStringLiteral("/");
+    lit.LblHr = QStringLiteral("24"), lit.LblMn = QStringLiteral("03"),
+    lit.LblSc = QStringLiteral("07");
+    keypad->showReplica(lit);
+    QCoreApplication::processEvents();
+    std::printf("keypad with every indicator lit: %dx%d\n", keypad->width(), keypad->height());
+    bool ok = Save(*keypad, dir, "meterbtn-lit.png");
+    ReplicaView few;
+    few.LblDry = few.LcdU = few.LcdD = few.LblHi = few.LblH = true;
+    few.LcdUText = QStringLiteral("5.0");
+    few.LcdDText = QStringLiteral("- - -");
+    few.LblNo = QStringLiteral("00");
+    few.LblSign1 = few.LblSign2 = QStringLiteral(":");
+    few.LblHr = QStringLiteral("10"), few.LblMn = QStringLiteral("00"),
+    few.LblSc = QStringLiteral("00");
+    keypad->showReplica(few);
+    QCoreApplication::processEvents();
+    std::printf("keypad with a few indicators lit: %dx%d\n", keypad->width(), keypad->height());
+    return Save(*keypad, dir, "meterbtn-few.png") && ok;
+}
+
+// The data plot of a °F list (ft/m labels), zoomed by the wheel as far as it goes, and zoomed
+// by a rectangle onto part of the values (the rest, and the "- - -" column, beyond it).
+bool PlotDetails(const QDir& dir) {
+    bool ok = true;
+    TextTable f;
+    const TextTable c = HeatRows();
+    for (int r = 0; r < c.rowCount(); ++r) {
+        QStringList row;
+        for (int k = 0; k < TextTable::kColumns; ++k) row << c.field(r, k, 32);
+        for (int k = 3; k <= 9; ++k) row[k] = QString::number(row[k].toDouble() * 1.8 + 32, 'f', 1);
+        row[10] = QString::number(98 + (r % 13) * 37);
+        f.appendRow(row);
+    }
+    {
+        ListPlot1 plot;
+        plot.resize(800, 600);
+        plot.plotTable(f, QStringLiteral("( °F )"), {});
+        QCoreApplication::processEvents();
+        ok = Save(plot, dir, "listplot1-ftm.png") && ok;
+    }
+    ListPlot1 plot;
+    plot.resize(800, 600);
+    plot.plotTable(c, QStringLiteral("( °C )"), {});
+    QCoreApplication::processEvents();
+    const GraphLayout g = plot.geometry();
+    const QPointF at(g.left + g.width * 0.3, g.bottom - g.height * (31.0 + 20) / 150);
+    for (int i = 0; i < 60; ++i) {
+        QWheelEvent e(at, plot.mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&plot, &e);
+    }
+    QCoreApplication::processEvents();
+    std::printf("wheel zoom after 60 notches: records %lld-%lld, %g..%g\n", plot.view().from,
+                plot.view().to, plot.view().scale.tempMin, plot.view().scale.tempMax);
+    ok = Save(plot, dir, "listplot1-wheel.png") && ok;
+    plot.resetZoom();
+    // Records 30 to 170, 24 to 32 °C: the dry bulb and outdoor WBGT within, the rest beyond.
+    const PlotView full = plot.view();
+    const auto y = [&](double t) { return g.bottom - g.height * (t + 20) / 150; };
+    plot.setView(ZoomToRect(
+        g, full,
+        QRectF(QPointF(RecordX(g, full, 30), y(32)), QPointF(RecordX(g, full, 150), y(24))),
+        full.count()));
+    QCoreApplication::processEvents();
+    ok = Save(plot, dir, "listplot1-zoom.png") && ok;
+    return ok;
+}
+
 // The heat-exposure evaluation, a partial hour, its report's first page and print preview.
 bool EvaluationWindow(const QDir& dir) {
     ui::Evaluation w(
@@ -471,6 +561,8 @@ int main(int argc, char** argv) {
     ok = ToolbarWindows(dir) && ok;
     ok = MemoryWindows(dir) && ok;
     ok = GraphWindows(dir) && ok;
+    ok = ReplicaStates(dir) && ok;
+    ok = PlotDetails(dir) && ok;
     ok = EvaluationWindow(dir) && ok;
     return ok ? 0 : 1;
 }

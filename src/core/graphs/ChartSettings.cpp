@@ -51,7 +51,8 @@ bool ApplyChartRange(ChartSettings& s, const ChartRangeInput& in, double chartWi
             QCoreApplication::translate("Graphs", "10 <= Resultados <= 864000, tente novamente!");
         return false;
     }
-    s.ChartStep = chartWidth / counts;
+    // A chart without area (never shown yet) keeps its step: a step of 0 would stop the pen.
+    if (chartWidth / counts > 0) s.ChartStep = chartWidth / counts;
     return true;
 }
 

@@ -30,7 +30,7 @@ struct ChartRangeInput {
 
 // Checks the groups in order (temperature and air speed, relative humidity, results) and
 // stores each valid one; stops at the first invalid group with its message. On success the
-// step becomes chartWidth / results.
+// step becomes chartWidth / results (kept as it was when the chart has no width).
 bool ApplyChartRange(ChartSettings& s, const ChartRangeInput& in, double chartWidth,
                      QString& message);
 

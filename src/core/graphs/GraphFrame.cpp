@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 
 #include "core/graphs/Channels.h"
 
@@ -46,10 +47,12 @@ void DrawGraphFrame(QPainter& p, QSize window, const GraphLayout& g, const AxisS
         const double y = g.bottom - g.height * j / 8 - fm.height() / 2;
         const QString t = LabelText(s.tempMin + (s.tempMax - s.tempMin) * j / 8);
         const QString w = LabelText(s.windMin + (s.windMax - s.windMin) * j / 8);
+        // Left of the axis, a quarter of each label's width further left; a wide air-speed
+        // label ("6000.0") stops at the window's edge.
         p.setPen(Qt::black);
-        TextAt(p, 48 - fm.horizontalAdvance(t) / 4, y, t);
+        TextAt(p, std::max(0.0, 48 - fm.horizontalAdvance(t) / 4), y, t);
         p.setPen(WindColour());
-        TextAt(p, 6 - fm.horizontalAdvance(w) / 4, y, w);
+        TextAt(p, std::max(0.0, 6 - fm.horizontalAdvance(w) / 4), y, w);
     }
     p.setPen(Qt::black);
     TextAt(p, 50, top - 25, s.celsius ? QStringLiteral("ºC") : QStringLiteral("°F"));

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/meter/Reading.h"
+
 namespace montira {
 
 namespace {
@@ -13,6 +15,33 @@ namespace {
 // Value of the temperature and wind scales at a y of the window.
 double ValueAt(const GraphLayout& g, double min, double max, double y) {
     return min + (g.bottom - y) / g.height * (max - min);
+}
+
+// The nine labels of a scale lie an eighth of its span apart and show one decimal: on a span
+// under 0.8 neighbours would read alike. A narrower span widens to that around `pivot`, which
+// keeps its place; should the labels still repeat, the scale stays as it was.
+constexpr double kNarrowestSpan = 0.8;
+
+bool LabelsDiffer(double min, double max) {
+    QString previous;
+    for (int j = 0; j <= 8; ++j) {
+        const QString t = LabelText(min + (max - min) * j / 8);
+        if (j > 0 && t == previous) return false;
+        previous = t;
+    }
+    return true;
+}
+
+void KeepLabelsApart(double& min, double& max, double pivot, double oldMin, double oldMax) {
+    if (!(max - min >= kNarrowestSpan)) {
+        const double share = max > min ? (pivot - min) / (max - min) : 0.5;
+        min = pivot - share * kNarrowestSpan;
+        max = min + kNarrowestSpan;
+    }
+    if (!LabelsDiffer(min, max)) {
+        min = oldMin;
+        max = oldMax;
+    }
 }
 
 PlotView WithRecords(PlotView v, double from, double to, long long recordCount) {
@@ -51,11 +80,14 @@ PlotView ZoomToRect(const GraphLayout& g, const PlotView& v, const QRectF& rect,
         out = WithRecords(out, double(a), double(b), recordCount);
     }
     if (r.height() >= 3) {
+        auto select = [&](double oldMin, double oldMax, double& min, double& max) {
+            max = ValueAt(g, oldMin, oldMax, r.top());
+            min = ValueAt(g, oldMin, oldMax, r.bottom());
+            KeepLabelsApart(min, max, ValueAt(g, oldMin, oldMax, r.center().y()), oldMin, oldMax);
+        };
         const AxisScale& s = v.scale;
-        out.scale.tempMax = ValueAt(g, s.tempMin, s.tempMax, r.top());
-        out.scale.tempMin = ValueAt(g, s.tempMin, s.tempMax, r.bottom());
-        out.scale.windMax = ValueAt(g, s.windMin, s.windMax, r.top());
-        out.scale.windMin = ValueAt(g, s.windMin, s.windMax, r.bottom());
+        select(s.tempMin, s.tempMax, out.scale.tempMin, out.scale.tempMax);
+        select(s.windMin, s.windMax, out.scale.windMin, out.scale.windMax);
     }
     return out;
 }
@@ -74,19 +106,24 @@ PlotView ZoomAround(const GraphLayout& g, const PlotView& v, QPointF at, double 
     out = WithRecords(out, double(from), double(from + count - 1), recordCount);
     auto scale = [&](double& min, double& max) {
         const double c = ValueAt(g, min, max, at.y());
-        const double lo = c - (c - min) * factor, hi = c + (max - c) * factor;
-        if (hi - lo > 1e-6) {
-            min = lo;
-            max = hi;
-        }
+        double lo = c - (c - min) * factor, hi = c + (max - c) * factor;
+        KeepLabelsApart(lo, hi, c, min, max);
+        min = lo;
+        max = hi;
     };
     scale(out.scale.tempMin, out.scale.tempMax);
     scale(out.scale.windMin, out.scale.windMax);
     return out;
 }
 
+QString ReadoutUnit(Channel c, bool celsius) {
+    if (c == Channel::RH) return QStringLiteral("%");
+    if (InfoOf(c).wind) return celsius ? QStringLiteral("m/s") : QStringLiteral("ft/m");
+    return celsius ? QStringLiteral("°C") : QStringLiteral("°F");
+}
+
 std::vector<ReadoutLine> CursorReadout(const TextTable& table, long long record,
-                                       const ChannelFlags& flags) {
+                                       const ChannelFlags& flags, bool celsius) {
     std::vector<ReadoutLine> out;
     if (record < 1 || record > table.rowCount()) return out;
     const int row = int(record - 1);
@@ -97,8 +134,9 @@ std::vector<ReadoutLine> CursorReadout(const TextTable& table, long long record,
         {(table.field(row, 1, 32) + u' ' + table.field(row, 2, 32)).trimmed(), Qt::black});
     for (const ChannelInfo& c : Channels()) {
         if (!flags[size_t(c.id)] || c.column < 0) continue;
-        out.push_back(
-            {ShownCaption(c) + QStringLiteral(": ") + table.field(row, c.column, 32), c.colour});
+        QString value = table.field(row, c.column, 32);
+        if (!value.contains(InvalidText())) value += u' ' + ReadoutUnit(c.id, celsius);
+        out.push_back({ShownCaption(c) + QStringLiteral(": ") + value, c.colour});
     }
     return out;
 }

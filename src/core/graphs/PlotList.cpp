@@ -34,18 +34,13 @@ double RecordX(const GraphLayout& g, const PlotView& v, long long record) {
 
 namespace {
 
-// Absolute y of a channel's value; NaN marks no value.
+// Absolute y of a channel's value; NaN marks no value. Zoomed or not, a value beyond the scale
+// and a "- - -" lie just outside the area, so that they stay in sight.
 struct YMapper {
     const GraphLayout& g;
     double min, max;
-    bool zoomed;
     double operator()(float value) const {
         const bool has = !std::isnan(value);
-        if (zoomed && has && max > min) {
-            // Where it falls, kept within reach of the clipped area (an endless value too).
-            const double yy = g.bottom - (double(value) - min) / (max - min) * g.height;
-            return std::clamp(yy, g.top() - 1000, g.bottom + 1000);
-        }
         // Compare in the numbers' own precision, so a value typed as the maximum is on it.
         const double v = double(value);
         const double h = !has || value > float(max) ? g.height + 5
@@ -169,18 +164,16 @@ void PlotList(QPainter& p, const GraphLayout& g, const PlotView& v, const Channe
         p.drawLine(QPointF(x, g.bottom), QPointF(x, top - 10));
     }
 
-    if (v.zoomed) p.setClipRect(QRectF(g.left, top, g.width + 1, g.height + 1));
     QVector<QLineF> lines;
     for (const ChannelInfo& c : Channels()) {
         if (!flags[size_t(c.id)] || c.column < 0) continue;
         const YMapper y{g, c.wind ? v.scale.windMin : v.scale.tempMin,
-                        c.wind ? v.scale.windMax : v.scale.tempMax, v.zoomed};
+                        c.wind ? v.scale.windMax : v.scale.tempMax};
         lines.clear();
         ChannelSegments(lines, columns.of(c), v, g.left, step, y, detail);
         p.setPen(ThinPen(c.colour));
         p.drawLines(lines);
     }
-    p.setClipping(false);
 
     p.setPen(Qt::black);
     const QFontMetricsF fm(p.font());

@@ -9,9 +9,9 @@ class QPainter;
 
 namespace montira {
 
-// What the plot shows: records `from` to `to` (1-based) against `scale`. At full extent a
-// value beyond the scale is drawn 5 above the top or 3 below the bottom; a zoomed view draws
-// every value where it falls and clips to the plot area.
+// What the plot shows: records `from` to `to` (1-based) against `scale`. At full extent and
+// zoomed alike, a value above the scale or a "- - -" is drawn 5 above the top, a value below it
+// 3 below the bottom. `zoomed` marks a view that the zoom made.
 struct PlotView {
     long long from = 1, to = 0;
     AxisScale scale;

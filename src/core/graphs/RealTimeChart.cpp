@@ -51,16 +51,26 @@ AxisScale ChartAxis(const ChartSettings& s) {
     return a;
 }
 
+namespace {
+
+// The pen's advance: a step that is not above 0 (settings made without a chart area) moves one
+// pixel, so that the chart never stands still.
+double PenStep(const ChartSettings& s) {
+    return s.ChartStep > 0 ? s.ChartStep : 1;
+}
+
+}  // namespace
+
 void RealTimeChart::layout(QPainter& p, QSize size, const ChartSettings& s) {
     g_ = LayoutFor(size);
     DrawGraphFrame(p, size, g_, ChartAxis(s));
     lastX_ = 0;
-    x_ = -s.ChartStep;
+    x_ = -PenStep(s);
 }
 
 QRect RealTimeChart::tick(QPainter& p, const ChartSettings& s, const Reading& r, bool celsiusMode,
                           const QTime& now) {
-    x_ += s.ChartStep;
+    x_ += PenStep(s);
     if (x_ >= g_.width) x_ = 0;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);

@@ -125,7 +125,7 @@ void ListPlot1::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, image_);
     if (cursor_ > 0)
         DrawCursor(p, size(), layout_, RecordX(layout_, view_, cursor_),
-                   CursorReadout(rows_, cursor_, settings_.flags));
+                   CursorReadout(rows_, cursor_, settings_.flags, settings_.celsius()));
 }
 
 void ListPlot1::mousePressEvent(QMouseEvent* e) {

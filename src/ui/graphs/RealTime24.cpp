@@ -15,6 +15,9 @@ namespace montira {
 RealTime24::RealTime24(ChartSettings& settings, QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::Window), header(this), settings_(settings) {
     SetUpGraphWindow(this, "RealTime24", tr(kCaption), QSize(640, 480), mainWindow);
+    // As small as the data plot may go and no smaller: below that the chart has no area to
+    // sweep, and the scale dialog would count no results on it.
+    setMinimumSize(kPlotMinWidth, kPlotMinHeight);
 
     Toolbar1 = MakeGraphToolbar(this);
     auto add = [&](const QIcon& icon, const char* key, const char* tip) {

@@ -17,7 +17,8 @@ class ChannelChooser;
 
 // The real-time chart, caption "Gráfico - Tempo real": a pen sweeps right one step per tick of
 // Timer1 and draws the latest reading's chosen channels on a backing image. The settings are
-// shared with the main toolbar and the two dialogs; the window is kept and shown again.
+// shared with the main toolbar and the two dialogs; the window is kept and shown again. It is
+// never smaller than the data plot's 400 × 391 pixels.
 class RealTime24 : public QWidget {
     Q_DECLARE_TR_FUNCTIONS(RealTime24)
 

@@ -23,19 +23,33 @@ QPushButton* PictureButton(QWidget* parent, const QString& name, const QIcon& ic
     return b;
 }
 
-// A key's tool tip: its name, as the command line knows it.
+// A key's tool tip: what the key does on the meter.
 QString KeyTip(MeterKey key) {
-    static const char* const tips[] = {
-        QT_TRANSLATE_NOOP("MeterBtn", "CF"),      QT_TRANSLATE_NOOP("MeterBtn", "Down"),
-        QT_TRANSLATE_NOOP("MeterBtn", "Escape"),  QT_TRANSLATE_NOOP("MeterBtn", "Hold"),
-        QT_TRANSLATE_NOOP("MeterBtn", "MaxMin"),  QT_TRANSLATE_NOOP("MeterBtn", "Mem"),
-        QT_TRANSLATE_NOOP("MeterBtn", "Mode"),    QT_TRANSLATE_NOOP("MeterBtn", "Read"),
-        QT_TRANSLATE_NOOP("MeterBtn", "RunStop"), QT_TRANSLATE_NOOP("MeterBtn", "Time"),
-        QT_TRANSLATE_NOOP("MeterBtn", "Up")};
-    const char* name = InfoOf(key).name;
-    for (const char* t : tips)
-        if (qstrcmp(t, name) == 0) return MeterBtn::tr(t);
-    return QString::fromLatin1(name);
+    switch (key) {
+        case MeterKey::CF:
+            return MeterBtn::tr("Unidade °C / °F");
+        case MeterKey::Down:
+            return MeterBtn::tr("Para baixo");
+        case MeterKey::Escape:
+            return MeterBtn::tr("Sair (Esc)");
+        case MeterKey::Hold:
+            return MeterBtn::tr("Congelar a leitura (Hold)");
+        case MeterKey::MaxMin:
+            return MeterBtn::tr("Máximo / mínimo");
+        case MeterKey::Mem:
+            return MeterBtn::tr("Gravar na memória (Mem)");
+        case MeterKey::Mode:
+            return MeterBtn::tr("Modo");
+        case MeterKey::Read:
+            return MeterBtn::tr("Ler a memória (Read)");
+        case MeterKey::RunStop:
+            return MeterBtn::tr("Iniciar / parar o registro (Run/Stop)");
+        case MeterKey::Time:
+            return MeterBtn::tr("Relógio (Time)");
+        case MeterKey::Up:
+            return MeterBtn::tr("Para cima");
+    }
+    return QString();
 }
 
 }  // namespace
@@ -86,6 +100,8 @@ MeterBtn::MeterBtn(AppState& state, SerialPort& port, Clock& clock, PollPause po
     QObject::connect(CmdReadAll, &QPushButton::clicked, this, [this] { readAll(); });
 
     auto* v = new QVBoxLayout(this);
+    // The window is as large as the meter's face: whatever the display lights, it keeps its size.
+    v->setSizeConstraint(QLayout::SetFixedSize);
     v->addWidget(display);
     v->addLayout(keys);
     v->addWidget(CmdReadAll);

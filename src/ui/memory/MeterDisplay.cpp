@@ -1,5 +1,6 @@
 #include "ui/memory/MeterDisplay.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,20 +9,25 @@ namespace montira {
 
 namespace {
 
-QLabel* Digits(QWidget* parent, const char* name, int pointSize) {
+// A hidden segment keeps its room, so that nothing else moves.
+void KeepRoom(QWidget* w) {
+    QSizePolicy sp = w->sizePolicy();
+    sp.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(sp);
+}
+
+// A field of digits as wide as its widest text, whatever it shows now.
+QLabel* Digits(QWidget* parent, const char* name, int pointSize, const char* widest) {
     auto* l = new QLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
     QFont f(QStringLiteral("Courier New"), pointSize);
     f.setBold(true);
     l->setFont(f);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const QFontMetrics fm(f);
+    l->setFixedSize(fm.horizontalAdvance(QString::fromLatin1(widest)) + 2, fm.height());
+    KeepRoom(l);
     return l;
-}
-
-void KeepRoom(QWidget* w) {
-    QSizePolicy sp = w->sizePolicy();
-    sp.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(sp);
 }
 
 }  // namespace
@@ -35,22 +41,24 @@ MeterDisplay::MeterDisplay(QWidget* parent) : QFrame(parent) {
     pal.setColor(QPalette::WindowText, QColor(30, 34, 30));
     setPalette(pal);
 
-    LcdU = Digits(this, "LcdU", 26);
-    LcdD = Digits(this, "LcdD", 16);
-    LblNo = Digits(this, "LblNo", 10);
-    LblHr = Digits(this, "LblHr", 12);
-    LblMn = Digits(this, "LblMn", 12);
-    LblSc = Digits(this, "LblSc", 12);
-    LblSign1 = Digits(this, "LblSign1", 12);
-    LblSign2 = Digits(this, "LblSign2", 12);
+    // The values take up to six characters ("-199.9", "-6553", "- - -").
+    LcdU = Digits(this, "LcdU", 26, "-888.8");
+    LcdD = Digits(this, "LcdD", 16, "-888.8");
+    LblNo = Digits(this, "LblNo", 10, "88");
+    LblHr = Digits(this, "LblHr", 12, "88");
+    LblMn = Digits(this, "LblMn", 12, "88");
+    LblSc = Digits(this, "LblSc", 12, "88");
+    LblSign1 = Digits(this, "LblSign1", 12, ":");
+    LblSign2 = Digits(this, "LblSign2", 12, ":");
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
 
-    // Top row: the state indicators.
+    // Top row: the state indicators, each in its own place.
     auto* top = new QHBoxLayout;
+    top->setSpacing(7);
     for (auto [name, text] : {std::pair{"LblRun", "RUN"},
                               {"LblM", "M"},
                               {"LblR", "R"},
@@ -66,6 +74,7 @@ MeterDisplay::MeterDisplay(QWidget* parent) : QFrame(parent) {
 
     // The channel indicators left of the values.
     auto* channels = new QGridLayout;
+    channels->setHorizontalSpacing(7);
     int i = 0;
     for (auto [name, text] : {std::pair{"LblDry", "DRY"},
                               {"lblWet", "WET"},
@@ -107,7 +116,10 @@ MeterDisplay::MeterDisplay(QWidget* parent) : QFrame(parent) {
     bottom->addWidget(new QLabel(QStringLiteral("No."), this));
     bottom->addWidget(LblNo);
     bottom->addStretch();
-    for (QLabel* l : {LblHr, LblSign1, LblMn, LblSign2, LblSc}) bottom->addWidget(l);
+    auto* clock = new QHBoxLayout;
+    clock->setSpacing(0);
+    for (QLabel* l : {LblHr, LblSign1, LblMn, LblSign2, LblSc}) clock->addWidget(l);
+    bottom->addLayout(clock);
     grid->addLayout(bottom, 3, 0, 1, 3);
     show(ReplicaView{});
 }
@@ -118,6 +130,8 @@ QLabel* MeterDisplay::indicator(const char* name, const QString& text) {
     QFont f(QStringLiteral("Arial"), 7);
     f.setBold(true);
     l->setFont(f);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    l->setFixedWidth(QFontMetrics(f).horizontalAdvance(text) + 2);
     KeepRoom(l);
     return l;
 }
@@ -155,6 +169,8 @@ void MeterDisplay::show(const ReplicaView& v) {
     };
     for (const auto& [name, on] : shown)
         if (auto* l = findChild<QLabel*>(QString::fromLatin1(name))) l->setVisible(on);
+    LcdU->setVisible(v.LcdU);
+    LcdD->setVisible(v.LcdD);
     LcdU->setText(v.LcdUText);
     LcdD->setText(v.LcdDText);
     LblNo->setText(v.LblNo);

@@ -22,6 +22,10 @@ Manual::Manual(AppState& state, QWidget* panel)
     connect(action("Exportar planilha"), &QAction::triggered, this, [this] { exportSheet(); });
     addBoxes();
     finishLayout(panel);
+    // The table of the panel's unit (its °C or °F marker) shows from the start, before any
+    // record arrives; the other one stays hidden while the records are received.
+    GridC->setVisible(state.CelsiusMode);
+    GridF->setVisible(!state.CelsiusMode);
 }
 
 void Manual::setRows(TextTable celsius, TextTable fahrenheit, bool showCelsius) {

@@ -2,9 +2,11 @@
 
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTime>
 
 #include "GraphProbe.h"
+#include "core/graphs/GraphFrame.h"
 #include "core/graphs/PlotCursor.h"
 #include "core/graphs/PlotList.h"
 #include "core/graphs/RealTimeChart.h"
@@ -139,16 +141,52 @@ TEST(PlotZoom, rectangleSelectsItsRecordsAndValues) {
     EXPECT_EQ(ZoomToRect(g, v, QRectF(300, 200, 1, 1), 100).count(), 100);
 }
 
-TEST(PlotZoom, zoomedPlotDrawsInRangeValuesAndClipsTheRest) {
+// The nine labels of each scale, as the axis writes them.
+QStringList ScaleLabels(double min, double max) {
+    QStringList out;
+    for (int j = 0; j <= 8; ++j) out << LabelText(min + (max - min) * j / 8);
+    return out;
+}
+
+TEST(PlotZoom, wheelStopsWhereTheLabelsWouldRepeatAndAtTwoRecords) {
+    const GraphLayout g = LayoutFor(QSize(640, 480));
+    PlotView v = FullView(PlotSettingsFor(QStringLiteral("(°C)"), 100));
+    const QPointF at(300, 200);
+    for (int notch = 1; notch <= 60; ++notch) {
+        v = ZoomAround(g, v, at, 0.8, 100);
+        const QStringList t = ScaleLabels(v.scale.tempMin, v.scale.tempMax);
+        const QStringList w = ScaleLabels(v.scale.windMin, v.scale.windMax);
+        EXPECT_EQ(QSet<QString>(t.begin(), t.end()).size(), 9)
+            << notch << t.join(' ').toStdString();
+        EXPECT_EQ(QSet<QString>(w.begin(), w.end()).size(), 9)
+            << notch << w.join(' ').toStdString();
+    }
+    EXPECT_EQ(v.count(), 2);
+    // At the limit: 0.1 between labels, around the value that was under the pointer.
+    EXPECT_NEAR(v.scale.tempMax - v.scale.tempMin, 0.8, 0.01);
+    EXPECT_NEAR(v.scale.windMax - v.scale.windMin, 0.8, 0.01);
+    // A rectangle only a few pixels high stops at the same limit.
+    const PlotView z = ZoomToRect(g, v, QRectF(100, 200, 200, 3), 100);
+    EXPECT_GE(z.scale.tempMax - z.scale.tempMin, 0.8 - 1e-9);
+}
+
+TEST(PlotZoom, zoomedPlotDrawsMissingAndOutOfRangeValuesAtTheEdgesAsTheWholePlotDoes) {
     std::vector<QString> dry;
-    for (int i = 0; i < 100; ++i) dry.push_back(i < 50 ? "30.0" : "120.0");
+    for (int i = 0; i < 100; ++i)
+        dry.push_back(i < 30 ? "30.0" : i < 60 ? "120.0" : i < 80 ? "- - -" : "-15.0");
     const TextTable t = Table(dry);
     const GraphLayout g = LayoutFor(QSize(640, 480));
     PlotView v = ZoomToRect(g, FullView(PlotSettingsFor("(°C)", 100)),
-                            QRectF(QPointF(80, 200), QPointF(620, 300)), 100);
+                            QRectF(QPointF(80, 150), QPointF(620, 200)), 100);
+    ASSERT_LT(v.scale.tempMax, 120);  // about 63.6 to 92.5 °C
+    ASSERT_GT(v.scale.tempMin, 30);
     const QImage img = Draw(t, DryOnly(), PlotDetail::Summary, &v);
-    EXPECT_EQ(CountColour(img, QRect(0, 0, 640, 85), kDry), 0);  // nothing over the top
-    EXPECT_GT(CountColour(img, QRect(80, 85, 270, 261), kDry), 100);
+    // Above the scale and "- - -": 5 above the top (y 80); below it: 3 under the bottom (348).
+    EXPECT_GT(CountColour(img, QRect(240, 80, 200, 1), kDry), 150);
+    EXPECT_GT(CountColour(img, QRect(520, 348, 90, 1), kDry), 60);
+    EXPECT_GT(CountColour(img, QRect(90, 348, 130, 1), kDry), 100);  // 30 °C is below it too
+    EXPECT_EQ(CountColour(img, QRect(0, 0, 640, 80), kDry), 0);      // nothing further out
+    EXPECT_EQ(CountColour(img, QRect(0, 349, 640, 131), kDry), 0);
 }
 
 TEST(PlotCursor, readoutShowsTheRecordsOwnTexts) {
@@ -156,19 +194,66 @@ TEST(PlotCursor, readoutShowsTheRecordsOwnTexts) {
     ChannelFlags f = DryOnly();
     f[size_t(Channel::Wind)] = true;
     f[size_t(Channel::Humidex)] = true;  // no column: not in the readout
-    const std::vector<ReadoutLine> lines = CursorReadout(t, 2, f);
+    const std::vector<ReadoutLine> lines = CursorReadout(t, 2, f, true);
     QStringList texts;
     for (const ReadoutLine& l : lines) texts << l.text;
-    EXPECT_EQ(texts,
-              (QStringList{"Registro: 2", "24/03/07 00:00:01", "Seco: - - -", "Velocidade: 1.6"}));
+    EXPECT_EQ(texts, (QStringList{"Registro: 2", "24/03/07 00:00:01", "Seco: - - -",
+                                  "Velocidade: 1.6 m/s"}));
     EXPECT_EQ(lines[2].colour, kDry);
-    EXPECT_TRUE(CursorReadout(t, 4, f).empty());
+    EXPECT_TRUE(CursorReadout(t, 4, f, true).empty());
 
     QImage img = Draw(t, DryOnly());
     QPainter p(&img);
     const QRectF box = DrawCursor(p, img.size(), LayoutFor(img.size()), 600, lines);
     EXPECT_LE(box.right(), 600);  // no room on the right: the box goes left of the line
     EXPECT_GT(CountDark(img, box.toRect()), 20);
+}
+
+TEST(PlotCursor, readoutValuesCarryTheirUnits) {
+    const TextTable t = Table({"25.0"});
+    ChannelFlags f = DryOnly();
+    f[size_t(Channel::Wind)] = true;
+    f[size_t(Channel::WindChill)] = true;
+    const std::tuple<const char*, bool, QStringList> rows[] = {
+        {"celsius", true, {"Seco: 25.0 °C", "Velocidade: 1.6 m/s", "Twc: - - -"}},
+        {"fahrenheit", false, {"Seco: 25.0 °F", "Velocidade: 1.6 ft/m", "Twc: - - -"}}};
+    for (const auto& [name, celsius, values] : rows) {
+        QStringList texts;
+        for (const ReadoutLine& l : CursorReadout(t, 1, f, celsius)) texts << l.text;
+        EXPECT_EQ(texts.mid(2), values) << name;
+    }
+    EXPECT_EQ(ReadoutUnit(Channel::RH, false), "%");
+}
+
+TEST(GraphFrame, feetPerMinuteLabelsStayInsideTheWindow) {
+    // The frame drawn 60 pixels right of the canvas's left edge: nothing of it may fall left
+    // of the window's edge at x 60.
+    for (const bool celsius : {true, false}) {
+        QImage img = Canvas(700, 480);
+        QPainter p(&img);
+        p.translate(60, 0);
+        AxisScale s;
+        s.celsius = celsius;
+        s.windMax = celsius ? 30 : 6000;
+        s.tempMin = celsius ? -20 : -4;
+        s.tempMax = celsius ? 130 : 266;
+        DrawGraphFrame(p, QSize(640, 480), LayoutFor(QSize(640, 480)), s);
+        p.end();
+        // The air-speed labels' purple, smoothed edges included.
+        auto purple = [&](int x, int y) {
+            const QColor c = img.pixelColor(x, y);
+            return c.red() > c.green() + 60 && c.blue() > c.green() + 60 && c != Qt::magenta;
+        };
+        EXPECT_EQ(CountPixels(img, QRect(0, 0, 60, 480), purple), 0) << celsius;
+        EXPECT_GT(CountPixels(img, QRect(60, 0, 80, 480), purple), 50) << celsius;
+    }
+}
+
+TEST(RealTimeChart, aStepOfZeroStillMovesThePen) {
+    Chart c(0);
+    for (int i = 0; i < 3; ++i) c.tick(DryAt(55, "55.0"));
+    EXPECT_GT(c.chart.ChartX(), 0);
+    EXPECT_GT(CountColour(c.img, QRect(80, 85, 540, 261), kDry), 0);
 }
 
 TEST(RealTimeChart, firstTickDrawsNothingAndTheSecondStartsAtTheLeftEdge) {

@@ -81,6 +81,14 @@ TEST(ChartRange, tenResultsOnFiveHundredFortyGiveAStepOfFiftyFour) {
     EXPECT_EQ(s.ChartRhMin, 10);
 }
 
+TEST(ChartRange, aChartWithoutAreaKeepsItsStep) {
+    ChartSettings s;
+    s.ChartStep = 2;
+    QString message;
+    EXPECT_TRUE(ApplyChartRange(s, {true, "50", "0", "30", "0", "90", "10", "10"}, 0, message));
+    EXPECT_EQ(s.ChartStep, 2);
+}
+
 TEST(PlotRange, refusedRecordRanges) {
     // Same record, from zero, beyond the last, reversed, empty.
     const std::pair<const char*, const char*> rows[] = {

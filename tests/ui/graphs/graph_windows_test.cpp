@@ -122,6 +122,26 @@ TEST(RealTime24Window, sweepsTheLatestSampleAndTakesTenResults) {
     EXPECT_FALSE(chart.Timer1->isActive());
 }
 
+TEST(RealTime24Window, neverShrinksBelowThePlotsMinimumNorFreezesAfterwards) {
+    ChartSettings s;
+    RealTime24 chart(s);
+    chart.openChart();
+    chart.resize(100, 100);
+    QTest::qWait(20);
+    EXPECT_EQ(chart.size(), QSize(400, 391));
+    RealTimeRange* range = chart.findChild<RealTimeRange*>("RealTimeRange");
+    ASSERT_TRUE(range);
+    range->show();
+    range->TxtCounts->setText("10");
+    range->CmdOK->click();
+    EXPECT_EQ(s.ChartStep, 30);  // 300 pixels wide
+    chart.resize(640, 480);
+    QTest::qWait(20);
+    chart.drawTick(QTime(10, 0, 0));
+    chart.drawTick(QTime(10, 0, 1));
+    EXPECT_EQ(chart.chart().ChartX(), 30);
+}
+
 TEST(RealTime24Window, chooserStoresTheFlagsAndRunsAtThePollInterval) {
     ChartSettings s;
     RealTime24 chart(s);

@@ -5,11 +5,14 @@
 #include <QRadioButton>
 #include <QTimeZone>
 
+#include "core/meter/StatusFlags.h"
+#include "support/PanelRig.h"
 #include "support/SimRig.h"
 #include "ui/memory/MeterBtn.h"
 #include "ui/memory/SamplingDialogs.h"
 #include "ui/memory/SettingsFlows.h"
 #include "ui/memory/Setup.h"
+#include "ui/tables/Manual.h"
 
 using namespace montira;
 
@@ -26,7 +29,143 @@ struct Rig : test::SimRig {
     Rig() { online(); }
 };
 
+// The program's windows declare no meta-object of their own: found by their C++ type.
+template <class T>
+T* Find(QWidget& parent) {
+    for (QWidget* w : parent.findChildren<QWidget*>())
+        if (auto* t = dynamic_cast<T*>(w)) return t;
+    return nullptr;
+}
+
+// Every indicator of the replica lit, with the widest value texts.
+ReplicaView AllLit() {
+    ReplicaView v;
+    for (bool* b : {&v.LblDry,  &v.lblWet,    &v.LblGlobe, &v.LblDew, &v.LblWBGTi,    &v.LblWBGTo,
+                    &v.LblRH,   &v.LblHumidx, &v.LblBt,    &v.LcdU,   &v.LcdD,        &v.LblHi,
+                    &v.LblAuto, &v.LblFull,   &v.LblH,     &v.LblBt1, &v.LblPowerOff, &v.LblAVG,
+                    &v.LblTwc,  &v.Lblfm,     &v.Lblms,    &v.LblRun, &v.LblM,        &v.LblR,
+                    &v.UpF,     &v.UpC,       &v.DownF,    &v.DownC,  &v.LblMax,      &v.LblMin})
+        *b = true;
+    v.LcdUText = "-6000";
+    v.LcdDText = "-199.9";
+    return v;
+}
+
+// The replica's labels other than the values, the clock and the number field.
+QList<QLabel*> Indicators(MeterDisplay& d) {
+    QList<QLabel*> out;
+    for (QLabel* l : d.findChildren<QLabel*>())
+        if (!QList<QLabel*>{d.LcdU, d.LcdD, d.LblNo, d.LblHr, d.LblMn, d.LblSc, d.LblSign1,
+                            d.LblSign2}
+                 .contains(l) &&
+            !l->objectName().isEmpty())
+            out << l;
+    return out;
+}
+
 }  // namespace
+
+// Status byte B (frame byte 4): bit 0 dry bulb, bit 3 lower value, bit 4 upper value; no
+// channel bit at all means air speed.
+TEST(MeterDisplayReplica, valueLinesShowOnlyWhenTheirFlagsSaySo) {
+    const struct {
+        const char* name;
+        int statusB;
+        bool upper, lower;
+    } rows[] = {{"upperValue", 0x10, true, false},
+                {"lowerValue", 0x08, true, true},
+                {"bothValues", 0x18, true, true},
+                {"dryBulbChannelOnly", 0x01, false, false},
+                {"airSpeed", 0x00, false, false}};
+    MeterDisplay d;
+    d.show();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        StatusFlags f;
+        DecodeStatusB(f, uint8_t(row.statusB));
+        DisplayFields fields;
+        fields.Upper = 25.3;
+        fields.Lower = 31.2;
+        d.show(ComputeReplica(f, fields, {}));
+        EXPECT_EQ(d.LcdU->isVisible(), row.upper);
+        EXPECT_EQ(d.LcdD->isVisible(), row.lower);
+    }
+}
+
+TEST(MeterDisplayReplica, indicatorsKeepTheirPlacesAndTheKeypadItsSize) {
+    Rig r;
+    MeterBtn w(r.state, r.port, r.clock, r.pause);
+    w.show();
+    w.showReplica(AllLit());
+    QCoreApplication::processEvents();
+    const QSize size = w.size();
+    QMap<QString, QRect> places;
+    const QList<QLabel*> indicators = Indicators(*w.display);
+    ASSERT_GE(indicators.size(), 28);
+    for (QLabel* l : indicators) {
+        places[l->objectName()] = l->geometry();
+        // The whole text fits its place, and no two indicators touch.
+        EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text()))
+            << l->objectName().toStdString();
+        for (QLabel* o : indicators) {
+            if (o == l) continue;
+            EXPECT_FALSE(l->geometry().adjusted(-1, 0, 1, 0).intersects(o->geometry()))
+                << l->objectName().toStdString() << " " << o->objectName().toStdString();
+        }
+    }
+    ReplicaView few;
+    few.LblH = few.LcdU = true;
+    few.LcdUText = "5.0";
+    w.showReplica(few);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.size(), size);
+    EXPECT_EQ(w.display->findChild<QLabel*>("LblH")->geometry(), places["LblH"]);
+    w.showReplica(ReplicaView{});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.size(), size);
+}
+
+TEST(MeterBtnWindow, keyToolTipsArePortuguese) {
+    Rig r;
+    MeterBtn w(r.state, r.port, r.clock, r.pause);
+    const std::pair<MeterKey, const char*> rows[] = {
+        {MeterKey::CF, "Unidade °C / °F"},
+        {MeterKey::Down, "Para baixo"},
+        {MeterKey::Escape, "Sair (Esc)"},
+        {MeterKey::Hold, "Congelar a leitura (Hold)"},
+        {MeterKey::MaxMin, "Máximo / mínimo"},
+        {MeterKey::Mem, "Gravar na memória (Mem)"},
+        {MeterKey::Mode, "Modo"},
+        {MeterKey::Read, "Ler a memória (Read)"},
+        {MeterKey::RunStop, "Iniciar / parar o registro (Run/Stop)"},
+        {MeterKey::Time, "Relógio (Time)"},
+        {MeterKey::Up, "Para cima"}};
+    for (const auto& [key, tip] : rows) EXPECT_EQ(w.button(key)->toolTip(), QString::fromUtf8(tip));
+}
+
+// The manual-records window chooses its table from the panel's unit before "T" is sent, and
+// shows that one alone while the records arrive.
+TEST(MeterBtnWindow, manualDownloadShowsOnlyThePanelsUnitTable) {
+    for (const bool celsius : {true, false}) {
+        SCOPED_TRACE(celsius ? "celsius" : "fahrenheit");
+        test::PanelRig rig(test::PanelRig::Windows);
+        ASSERT_TRUE(rig.connect());
+        rig.state.CelsiusMode = celsius;
+        rig.click(ToolbarCommand::Btn);
+        auto* keypad = Find<MeterBtn>(rig.panel);
+        ASSERT_NE(keypad, nullptr);
+        QList<std::pair<bool, bool>> shown;  // GridC, GridF at each progress step
+        const auto caption = keypad->manualCaption;
+        keypad->manualCaption = [&](const QString& c) {
+            caption(c);
+            if (auto* m = Find<Manual>(rig.panel))
+                shown << std::pair(m->GridC->isVisible(), m->GridF->isVisible());
+        };
+        keypad->readAll();
+        ASSERT_FALSE(shown.isEmpty());
+        for (const auto& [c, f] : shown) EXPECT_EQ(std::pair(c, f), std::pair(celsius, !celsius));
+    }
+}
 
 // What a key sends during a run is checked on the exchange (Keypad); here the window's wiring.
 TEST(MeterBtnWindow, keysReachTheMeterAndReadAllIsRefusedDuringARun) {
