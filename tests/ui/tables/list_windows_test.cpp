@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "support/Processes.h"
 #include "ui/common/BesideMainWindow.h"
@@ -184,6 +188,26 @@ TEST(ListWindow, closeAskedDuringAPrintWaitsUntilItEnds) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(list.isVisible());
     EXPECT_FALSE(live.feed.ListOpen());
+}
+
+TEST(ListWindow, tablePrintOffersTheFontTheSystemDrawsForArial) {
+    LiveRig live;
+    List list(live.state, live.feed);
+    QString offered;
+    qreal size = 0;
+    QTimer look;
+    look.setInterval(5);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+            offered = d->currentFont().family();
+            size = d->currentFont().pointSizeF();
+            d->reject();
+        }
+    });
+    look.start();
+    EXPECT_EQ(list.print().outcome, PrintOutcome::Cancelled);  // the font dialog cancelled
+    EXPECT_EQ(offered, QFontInfo(QFont("Arial")).family());
+    EXPECT_EQ(size, 10);
 }
 
 TEST(BesideMainWindow, keepsTheMainWindowsRightEdgeWhereTheWindowFitsElseMovesLeftJustEnough) {
