@@ -653,6 +653,10 @@ Limit: %3</translation>
         <source>Avaliação</source>
         <translation>Evaluation</translation>
     </message>
+    <message>
+        <source>%1 gravações completas</source>
+        <translation>%1 records complete</translation>
+    </message>
 </context>
 <context>
     <name>ListPlot1</name>

@@ -27,14 +27,15 @@ Options HeaderOptions(const Options& o) {
 bool ParsePrintArgs(const QStringList& args, PrintArgs& a, QString& message) {
     const QString usage = QStringLiteral(
         "uso: montira-cli print ARQUIVO --pdf SAIDA [--table | --listing] [--name T --sector T "
-        "--company T] [--font FAMILIA --size PT] [--landscape]\n");
+        "--company T] [--font FAMILIA --size PT] [--landscape] [--paper A4|Letter]\n");
     if (args.isEmpty() || args.first().startsWith(QStringLiteral("--"))) {
         message = usage;
         return false;
     }
     Options o;
     QString error;
-    if (!ParseOptions(args.mid(1), {"--pdf", "--name", "--sector", "--company", "--font", "--size"},
+    if (!ParseOptions(args.mid(1),
+                      {"--pdf", "--name", "--sector", "--company", "--font", "--size", "--paper"},
                       {"--table", "--listing", "--landscape"}, o, error) ||
         !o.has("--pdf") || (o.flags.contains("--table") && o.flags.contains("--listing"))) {
         message = (error.isEmpty() ? QString() : Complaint("print", error)) + usage;
@@ -47,6 +48,19 @@ bool ParsePrintArgs(const QStringList& args, PrintArgs& a, QString& message) {
         if (!ok || !(a.size >= 4) || a.size > 72) {
             message = Complaint(
                 "print", QStringLiteral("tamanho de fonte inválido: %1").arg(o.value("--size")));
+            return false;
+        }
+    }
+    if (o.has("--paper")) {
+        const QString paper = o.value("--paper");
+        if (paper.compare(QStringLiteral("A4"), Qt::CaseInsensitive) == 0) {
+            a.letter = false;
+        } else if (paper.compare(QStringLiteral("Letter"), Qt::CaseInsensitive) == 0) {
+            a.letter = true;
+        } else {
+            message =
+                Complaint("print", QStringLiteral("papel inválido: %1 (A4 ou Letter)").arg(paper)) +
+                usage;
             return false;
         }
     }

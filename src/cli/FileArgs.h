@@ -16,11 +16,12 @@ namespace montira::cli {
 // exit 2. `header` keeps the --name, --sector and --company given (see HeaderFromOptions).
 
 // montira-cli print FILE --pdf OUT [--table | --listing] [--name T --sector T --company T]
-// [--font FAMILY --size PT] [--landscape]
+// [--font FAMILY --size PT] [--landscape] [--paper A4|Letter]
 struct PrintArgs {
     QString input, pdf;
     Options header;
     bool listing = false, landscape = false;
+    bool letter = false;  // --paper Letter; A4 otherwise
     bool hasFont = false, hasSize = false;
     QString font;
     double size = 10;  // 4..72 points

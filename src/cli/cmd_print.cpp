@@ -39,7 +39,7 @@ int RunPrint(const QStringList& args) {
         QPdfWriter pdf(&target);
         pdf.setTitle(FileTitle(a.input));
         pdf.setResolution(600);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageSize(QPageSize(a.letter ? QPageSize::Letter : QPageSize::A4));
         pdf.setPageMargins(QMarginsF(6, 6, 6, 6), QPageLayout::Millimeter);
         pdf.setPageOrientation(a.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         QPainter painter(&pdf);
@@ -62,6 +62,11 @@ int RunPrint(const QStringList& args) {
                      qPrintable(target.errorString()));
         return kFailure;
     }
+    if (result.scale < 1)
+        std::fprintf(stderr,
+                     "montira-cli print: a tabela é mais larga que a página; impressa a %d%% "
+                     "do tamanho para que nenhuma coluna se perca\n",
+                     int(result.scale * 100));
     std::printf("%d\n", result.pages);
     return kDone;
 }

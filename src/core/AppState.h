@@ -24,7 +24,7 @@ struct AppState {
     int SampleInterval = 2;    // Timer2 ticks between samples, 1..86400
     int SampleTick = 0;        // 0: the next tick samples
     bool HeaderOn = false;     // the name/sector/company window is open
-    QString LastDialogFolder;  // folder of the last file dialog the user used (auto-saves go there)
+    QString LastDialogFolder;  // folder of the last file dialog the user used
 };
 
 }  // namespace montira

@@ -25,7 +25,7 @@ const QString kKeyUse =
     "     TECLA: CF Down Escape Hold MaxMin Mem Mode Read RunStop Time Up\n";
 const QString kPrintUse =
     "uso: montira-cli print ARQUIVO --pdf SAIDA [--table | --listing] [--name T --sector T "
-    "--company T] [--font FAMILIA --size PT] [--landscape]\n";
+    "--company T] [--font FAMILIA --size PT] [--landscape] [--paper A4|Letter]\n";
 const QString kHeaderUse =
     "uso: montira-cli header --save SAIDA --name T --sector T --company T | --show ARQUIVO\n";
 const QString kSimUse =

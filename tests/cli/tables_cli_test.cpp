@@ -46,6 +46,48 @@ TEST(PrintCli, tableAndListingGiveExtractablePdfs) {
     EXPECT_TRUE(PdfText(listing).contains(QString(116, '-')));
 }
 
+TEST(PrintCli, aTableWiderThanThePageIsPrintedSmallerWithAWordOnStandardError) {
+    QTemporaryDir dir;
+    const QString in = WriteDataFile(dir, 60);
+    const double margin = 6 / 25.4 * 72;  // the PDF's 6 mm margins, in points
+    const struct {
+        const char* name;
+        QStringList options;
+        bool shrinks;
+        double pageWidth;  // points
+    } cases[] = {{"defaultFontOnA4", {}, false, 595.3},
+                 {"largeFont", {"--size", "18"}, true, 595.3},
+                 {"wideFamily", {"--font", "DejaVu Sans"}, true, 595.3},
+                 {"letterPaper", {"--paper", "Letter"}, false, 612},
+                 {"listingOnA4", {"--listing"}, false, 595.3},
+                 {"largeListing", {"--listing", "--size", "12"}, true, 595.3}};
+    for (const auto& c : cases) {
+        const QString pdf = dir.filePath(QString::fromLatin1(c.name) + ".pdf");
+        const RunResult r = Cli(QStringList{"print", in, "--pdf", pdf} + c.options);
+        ASSERT_EQ(r.code, 0) << c.name << r.errText().toStdString();
+        EXPECT_EQ(r.errText().contains("mais larga que a página"), c.shrinks)
+            << c.name << r.errText().toStdString();
+        const QList<PdfWord> words = PdfWords(ReadBytes(pdf));
+        ASSERT_FALSE(words.isEmpty()) << c.name;
+        EXPECT_NEAR(words.first().pageWidth, c.pageWidth, 0.5) << c.name;
+        int twc = 0;
+        for (const PdfWord& w : words) {
+            EXPECT_LE(w.xMax, w.pageWidth - margin + 0.5) << c.name << " " << w.text.toStdString();
+            twc += w.text == "Twc";
+        }
+        EXPECT_GE(twc, 1) << c.name;
+    }
+}
+
+TEST(PrintCli, paperOtherThanA4OrLetterIsRefused) {
+    QTemporaryDir dir;
+    const QString in = WriteDataFile(dir, 2), out = dir.filePath("p.pdf");
+    const RunResult r = Cli({"print", in, "--pdf", out, "--paper", "A3"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.errText().contains("A3")) << r.errText().toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+}
+
 TEST(PrintCli, badInputNamesTheFileAndLeavesNothingBehind) {
     QTemporaryDir dir;
     const QString good = WriteDataFile(dir, 3);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -38,6 +39,45 @@ inline QStringList PdfPages(const QByteArray& pdf) {
     QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
     if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.removeLast();
     return pages;
+}
+
+// Every word of a PDF with its box, in points (pdftotext -bbox), and its page's size.
+struct PdfWord {
+    int page = 0;  // 0-based
+    QString text;
+    double xMin = 0, xMax = 0, pageWidth = 0, pageHeight = 0;
+};
+
+inline QList<PdfWord> PdfWords(const QByteArray& pdf) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath("p.pdf");
+    QFile f(in);
+    f.open(QIODevice::WriteOnly);
+    f.write(pdf);
+    f.close();
+    QProcess p;
+    p.start("pdftotext", {"-bbox", in, "-"});
+    p.waitForFinished(60000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression page(
+        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">"));
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">"
+        "([^<]*)</word>"));
+    QList<PdfWord> words;
+    int pageNo = -1;
+    double w = 0, h = 0;
+    for (const QString& line : html.split(u'\n')) {
+        if (const auto m = page.match(line); m.hasMatch()) {
+            ++pageNo;
+            w = m.captured(1).toDouble();
+            h = m.captured(2).toDouble();
+        } else if (const auto m = word.match(line); m.hasMatch()) {
+            words.append(
+                {pageNo, m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble(), w, h});
+        }
+    }
+    return words;
 }
 
 }  // namespace montira::test

@@ -21,6 +21,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -199,6 +200,26 @@ T* ChildOf(QWidget& parent) {
     return nullptr;
 }
 
+// The screen's free area as the user sees it: the main window and `w` where they were
+// placed (a window beside the main window must stay on the screen).
+bool Desktop(QWidget& panel, QWidget& w, const QDir& dir, const char* name) {
+    QCoreApplication::processEvents();
+    const QRect screen = panel.screen()->availableGeometry();
+    QImage desk(screen.size(), QImage::Format_RGB32);
+    desk.fill(QColor(60, 90, 120));
+    QPainter p(&desk);
+    for (QWidget* x : {&panel, &w}) {
+        const QPoint at = x->frameGeometry().topLeft() - screen.topLeft();
+        p.drawPixmap(at, x->grab());
+        p.setPen(QPen(Qt::red, 2));
+        p.drawRect(QRect(at, x->frameGeometry().size()).adjusted(0, 0, -1, -1));
+    }
+    p.end();
+    const bool ok = desk.save(dir.filePath(name));
+    if (!ok) std::fprintf(stderr, "cannot write %s\n", name);
+    return ok;
+}
+
 // The windows that the main toolbar opens, as a user fills them: the header texts typed once
 // go into the live list and the manual records.
 bool ToolbarWindows(const QDir& dir) {
@@ -221,6 +242,7 @@ bool ToolbarWindows(const QDir& dir) {
         rig.panel.timer2Tick();
     }
     if (auto* list = ChildOf<List>(rig.panel)) {
+        ok = Desktop(rig.panel, *list, dir, "desktop_list.png") && ok;
         list->resize(900, 400);
         ok = Save(*list, dir, "list.png") && ok;
     }
@@ -236,6 +258,7 @@ bool ToolbarWindows(const QDir& dir) {
     keypad->readAll();
     QCoreApplication::processEvents();
     if (auto* manual = ChildOf<Manual>(rig.panel)) {
+        ok = Desktop(rig.panel, *manual, dir, "desktop_manual.png") && ok;
         manual->resize(900, 300);
         ok = Save(*manual, dir, "manual.png") && ok;
     }

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 namespace montira {
 
@@ -31,13 +30,6 @@ void LiveListFeed::clear() {
 }
 
 QString LiveListFeed::autoSaveFolder() const {
-    if (!state_.LastDialogFolder.isEmpty() && QDir(state_.LastDialogFolder).exists())
-        return state_.LastDialogFolder;
-    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!docs.isEmpty()) {
-        QDir().mkpath(docs);
-        return docs;
-    }
     return QDir::currentPath();
 }
 

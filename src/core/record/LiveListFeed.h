@@ -40,8 +40,7 @@ public:
     // The row as the list's grids hold it: ListCount, then fields 2 to 12.
     static QStringList ListRow(long long number, const QStringList& sampleFields);
 
-    // Where auto-saves go: the folder of the last file dialog the user used, else the
-    // user's Documents folder.
+    // Where auto-saves go: their names carry no folder, so the process's current folder.
     QString autoSaveFolder() const;
     // Writes the list (heading line for ListCelsius, then the rows of that unit) to `path`.
     // Returns false when the file could not be written completely.
@@ -53,6 +52,8 @@ public:
     std::function<void(const QStringList& rowC, const QStringList& rowF)> rowAdded;
     std::function<void()> restarted;            // close the list window and open it empty
     std::function<void(long long row)> saving;  // caption "i gravações completas" while saving
+    // On (true) before an auto-save and off (false) after it, saved or not: the wait cursor,
+    // and the list window's own caption back when it ends.
     std::function<void(bool on)> waitCursor;
 
 private:

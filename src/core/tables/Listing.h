@@ -23,10 +23,15 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 struct PrintResult {
     PrintOutcome outcome = PrintOutcome::Failed;
     int pages = 0;
+    // Below 1 when the table (or the listing's lines) was wider than the printable area
+    // and was printed that much smaller so that no column is lost.
+    qreal scale = 1;
 };
 
 // Prints the listing with `painter`, already active on `device`, from the top left of the
-// printable area down, a new page when a line no longer fits. A cancel (progress returning
+// printable area down, a new page when a line no longer fits. Lines wider than the printable
+// area shrink the whole listing until they fit; the separator, wider than the rows, is drawn
+// narrower on its own where only it would not fit. A cancel (progress returning
 // false) stops at once; the caller ends or aborts the document.
 PrintResult PrintListing(QPainter& painter, QPagedPaintDevice& device, const GridSource& grid,
                          const HeaderTexts& header, const RowProgress& progress = {},

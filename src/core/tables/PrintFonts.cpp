@@ -1,6 +1,7 @@
 #include "core/tables/PrintFonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QStringList>
 
 namespace montira {
@@ -23,8 +24,15 @@ QFont ListingFont(qreal pointSize) {
     return f;
 }
 
-QFont TableFont(const QString& family, qreal pointSize) {
+QString SubstitutedFamily(const QString& family) {
     QFont f(family);
+    f.setStyleHint(QFont::SansSerif);
+    const QString real = QFontInfo(f).family();
+    return real.isEmpty() ? family : real;
+}
+
+QFont TableFont(const QString& family, qreal pointSize) {
+    QFont f(SubstitutedFamily(family));
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(pointSize);
     return f;

@@ -27,6 +27,7 @@ public:
     }
 
     qreal lineHeight() const { return h_; }
+    qreal right() const { return right_; }
 
     void headerLines(qreal top, const HeaderTexts& t) {
         const QString lead = QStringLiteral(" -") + QString(10, u' ');
@@ -82,12 +83,15 @@ PrintResult PrintTable(QPainter& painter, QPagedPaintDevice& device, const GridS
     TwipsPage page(painter, device);
     const QFont font = TwipsPage::InTwips(options.font);
     painter.setFont(font);
-    painter.setPen(QPen(Qt::black, 10));  // half a point
+    constexpr qreal pen = 10;  // half a point
+    painter.setPen(QPen(Qt::black, pen));
     TablePrinter table(page, grid, font);
     const qreal h = table.lineHeight();
     const qreal rowHeight = h + g;
     PrintResult result;
     result.pages = 1;
+    // A table wider than the page (a large font, a long cell) is printed smaller, whole.
+    result.scale = page.shrinkToWidth(table.right() + pen / 2);
     qreal top = TableGeometry::kTop;
     if (options.headerLines && HasHeaderTexts(options.header)) {
         table.headerLines(top, options.header);

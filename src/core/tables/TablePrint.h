@@ -15,7 +15,8 @@ namespace montira {
 // in its column; a column is as wide as the wider of "heading00" and "last cell00". Ruled
 // lines frame every cell, the vertical ones in the middle of the gaps. A row whose text
 // position plus 4h passes the printable height goes to a new page, under the heading row
-// printed again; every page ends with "P - n" centred 2h above the bottom.
+// printed again; every page ends with "P - n" centred 2h above the bottom. A table wider
+// than the printable area is printed smaller, in both directions, until it fits.
 struct TablePrintOptions {
     QFont font = TableFont();
     // The live list's version prints " -" + ten blanks + name, sector and company first,

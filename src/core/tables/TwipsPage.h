@@ -21,6 +21,17 @@ public:
     }
     qreal width() const { return width_; }
     qreal height() const { return height_; }
+    // Content `needed` twips wide that would not fit is drawn smaller, in both directions,
+    // so that it just fits: from here on width() is `needed` and height() grows alike.
+    // Returns the scale (1 when it fits).
+    qreal shrinkToWidth(qreal needed) {
+        if (!(needed > width_) || width_ <= 0) return 1;
+        const qreal s = width_ / needed;
+        painter_.scale(s, s);
+        width_ /= s;
+        height_ /= s;
+        return s;
+    }
     QPainter& painter() { return painter_; }
     bool newPage() { return device_.newPage(); }
 

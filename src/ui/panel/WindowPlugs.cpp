@@ -43,6 +43,9 @@ public:
         }
         const QStringList heading = m.heading();
         plot_->plotTable(m.rows(), heading.isEmpty() ? QString() : heading.first(), header);
+        // Drawn again in a window that may already be open behind the list: bring it up.
+        plot_->raise();
+        plot_->activateWindow();
     }
 
 private:
@@ -167,6 +170,16 @@ void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
     };
     feed->restarted = [list] {
         if (*list) (*list)->clearRows();
+    };
+    feed->waitCursor = [list](bool on) {
+        if (!*list) return;
+        if (on)
+            (*list)->autoSaveStarted();
+        else
+            (*list)->autoSaveEnded();
+    };
+    feed->saving = [list](long long row) {
+        if (*list) (*list)->autoSaveProgress(row);
     };
     panel.onCloseLiveWindows = [list, chart, chartSettings] {
         if (*list) (*list)->close();

@@ -62,14 +62,17 @@ void ColumnGrids::setWidthSamples(const QStringList& samples) {
     }
 }
 
-// Grid k scrolled: the grids to its left take its top row (a grid with a row window also
-// moves its window, so that it can go on scrolling either way).
+// Grid k scrolled (its scroll bar, the wheel or the keys): every other grid takes its top
+// row, so that a row's date never stands beside another row's values. A grid with a row
+// window also moves its window, so that it can go on scrolling either way.
 void ColumnGrids::follow(int k) {
     if (following_) return;
     following_ = true;
     const int top =
         grids_[k]->verticalScrollBar()->value() + (k < windows_.size() ? windows_[k]->offset() : 0);
-    for (int i = 0; i <= k && i < windows_.size(); ++i) placeTop(i, top);
+    for (int i = 0; i < windows_.size(); ++i) placeTop(i, top);
+    const int last = int(grids_.size()) - 1;
+    if (k != last) grids_[last]->verticalScrollBar()->setValue(top);
     following_ = false;
 }
 

@@ -11,8 +11,8 @@
 namespace montira {
 
 // Twelve one-column grids side by side over one model (the column grids of the downloaded
-// and file lists). Only the rightmost grid has a vertical scroll bar; scrolling grid i moves
-// the grids to its left (0..i-1) to the same top row, never those to its right.
+// and file lists). Only the rightmost grid has a vertical scroll bar, but the wheel and the
+// keys reach every grid: whichever grid scrolls, all twelve show the same top row.
 // The grids are named prefix + index ("GridN0" ... "GridN11").
 // Only the rightmost grid views the whole model; each grid to its left views a window of
 // rows around its top row (RowWindowModel), so read cells through model(), not through a

@@ -13,6 +13,7 @@
 
 #include "core/record/SetFile.h"
 #include "core/tables/SafeFile.h"
+#include "ui/common/BesideMainWindow.h"
 
 namespace montira {
 
@@ -106,11 +107,7 @@ DataList::DataList(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window)
     setCelsius(true);
     resize(gridsC_->sizeHint().width() + 12, 460);
 
-    // Beside the main window, level with its top.
-    if (panel) {
-        const QRect f = panel->frameGeometry();
-        move(f.left() + f.width(), f.top());
-    }
+    PlaceBesideMainWindow(this, panel);
 
     chooseSaveFile = [this] {
         return QFileDialog::getSaveFileName(this, QString(), QString(),

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "ui/common/BesideMainWindow.h"
 #include "ui/common/Icons.h"
 
 namespace montira {
@@ -78,10 +79,7 @@ FileList::FileList(QWidget* mainWindow, QWidget* parent) : QWidget(parent, Qt::W
     lay->addWidget(grids_, 1);
 
     resize(grids_->sizeHint().width() + 12, 520);
-    if (mainWindow) {
-        const QRect g = mainWindow->frameGeometry();
-        move(g.x() + g.width(), g.y());
-    }
+    PlaceBesideMainWindow(this, mainWindow);
 }
 
 void FileList::setHeaderTexts(const QString& name, const QString& sector, const QString& company) {

@@ -1,6 +1,7 @@
 #include "ui/tables/List.h"
 
 #include <QAction>
+#include <QApplication>
 
 #include "ui/common/Icons.h"
 #include "ui/tables/TableIcons.h"
@@ -42,6 +43,27 @@ void List::clearRows() {
     modelF_->clearRows();
 }
 
+void List::autoSaveStarted() {
+    if (autoSaving_) return;
+    autoSaving_ = true;
+    keptCaption_ = windowTitle();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void List::autoSaveProgress(long long row) {
+    // Every row would set the caption 24,800 times in one sample tick; steps of 100 and the
+    // last row are what anyone can see.
+    if (autoSaving_ && (row % 100 == 0 || row == feed_.rows(feed_.ListCelsius).rowCount()))
+        setWindowTitle(tr("%1 gravações completas").arg(row));
+}
+
+void List::autoSaveEnded() {
+    if (!autoSaving_) return;
+    autoSaving_ = false;
+    setWindowTitle(keptCaption_);
+    QApplication::restoreOverrideCursor();
+}
+
 void List::switchTables() {
     feed_.ListCelsius = !feed_.ListCelsius;
     GridC->setVisible(feed_.ListCelsius);
@@ -64,6 +86,7 @@ PrintResult List::print() {
 }
 
 void List::closing() {
+    autoSaveEnded();
     feed_.close();
     if (closed) closed();
 }

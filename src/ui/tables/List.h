@@ -19,6 +19,11 @@ public:
     void appendRows(const QStringList& rowC, const QStringList& rowF);
     // Emptied when the list was auto-saved and starts again.
     void clearRows();
+    // The feed's auto-save: the wait cursor and the caption "i gravações completas" while
+    // it writes, the window's own caption and the normal cursor again when it ends.
+    void autoSaveStarted();
+    void autoSaveProgress(long long row);
+    void autoSaveEnded();
     void switchTables();  // "CelFah"
     // "Print": the ruled table print of the visible grid, name/sector/company lines first.
     PrintResult print();
@@ -30,6 +35,8 @@ protected:
 
 private:
     LiveListFeed& feed_;
+    QString keptCaption_;
+    bool autoSaving_ = false;
 };
 
 }  // namespace montira

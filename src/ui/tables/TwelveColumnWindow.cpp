@@ -10,6 +10,7 @@
 
 #include "core/record/DataFile.h"
 #include "core/tables/GridSave.h"
+#include "ui/common/BesideMainWindow.h"
 #include "ui/tables/ModelGrid.h"
 #include "ui/tables/ProgressPump.h"
 
@@ -112,10 +113,7 @@ void TwelveColumnWindow::finishLayout(QWidget* panel) {
     int width = 0;
     for (int c = 0; c < TextTable::kColumns; ++c) width += GridC->columnWidth(c);
     resize(width + 40, 480);
-    if (panel) {
-        const QRect g = panel->frameGeometry();
-        move(g.x() + g.width(), g.y());
-    }
+    PlaceBesideMainWindow(this, panel);
 }
 
 HeaderTexts TwelveColumnWindow::headerTexts() const {

@@ -26,6 +26,7 @@ struct Rig {
     SampleTicker ticker{state, recorder};
     LiveListFeed list{state, ticker};
     QDateTime now{QDate(2024, 3, 7), QTime(9, 0, 0)};
+    const QString keptFolder = QDir::currentPath();
     QStringList errors;
     int changes = 0;
 
@@ -39,10 +40,11 @@ struct Rig {
         r.AirSpeedText = "1.6", r.AirSpeedTextFtMin = "315";
         r.WindChillText = r.WindChillTextF = "- - -";
         state.SampleInterval = 1;
-        state.LastDialogFolder = dir.path();  // where the live list saves itself
+        QDir::setCurrent(dir.path());  // where the live list saves itself
         ticker.recordError = [this](const QString& m) { errors << m; };
         recorder.changed = [this] { ++changes; };
     }
+    ~Rig() { QDir::setCurrent(keptFolder); }
     QString path(const QString& name) const { return dir.filePath(name); }
     bool startAt(const QString& name) {
         recorder.applySaveDialog(true, path(name));

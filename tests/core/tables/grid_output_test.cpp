@@ -181,3 +181,73 @@ TEST(TablePrint, cancelStopsAtTheRowItWasRefused) {
     EXPECT_EQ(res.pages, 1);
     EXPECT_FALSE(pages.join("").contains(QRegularExpression("\\b10\\s+24/03/07")));
 }
+
+namespace {
+
+constexpr double kMarginPt = 6 / 25.4 * 72;  // PrintPdf's 6 mm margins
+
+// What a print leaves beyond the printable area's right edge, and on which pages "Twc" is.
+struct Fit {
+    QStringList outside;
+    QList<int> twcPages;
+    explicit Fit(const QByteArray& pdf) {
+        for (const PdfWord& w : PdfWords(pdf)) {
+            if (w.xMax > w.pageWidth - kMarginPt + 0.5) outside << w.text;
+            if (w.text == "Twc" && !twcPages.contains(w.page)) twcPages << w.page;
+        }
+    }
+};
+
+}  // namespace
+
+TEST(TablePrint, noColumnLeavesAnA4PortraitPageWhateverTheFont) {
+    const Table t(150);
+    const struct {
+        const char* name;
+        QFont font;
+        bool shrinks;
+    } cases[] = {{"Arial 10, the default", TableFont(), false},
+                 {"a wide family", TableFont("DejaVu Sans", 10), true},
+                 {"a large size", TableFont("Arial", 16), true},
+                 {"bold and large",
+                  [] {
+                      QFont f = TableFont("DejaVu Serif", 14);
+                      f.setBold(true);
+                      return f;
+                  }(),
+                  true}};
+    for (const auto& c : cases) {
+        PrintResult res;
+        TablePrintOptions o;
+        o.font = c.font;
+        const Fit fit(PrintPdf(
+            600, [&](QPainter& p, QPdfWriter& d) { res = PrintTable(p, d, t.grid(), o); }));
+        ASSERT_EQ(res.outcome, PrintOutcome::Printed) << c.name;
+        EXPECT_TRUE(fit.outside.isEmpty()) << c.name << ": " << fit.outside.join(' ').toStdString();
+        EXPECT_EQ(fit.twcPages.size(), res.pages) << c.name;  // the last column on every page
+        EXPECT_EQ(res.scale < 1, c.shrinks) << c.name << " " << res.scale;
+    }
+}
+
+TEST(TablePrint, arialIsTheFamilyTheSystemDrawsForIt) {
+    const QFont f = TableFont();
+    EXPECT_EQ(f.family(), QFontInfo(QFont("Arial")).family());
+    EXPECT_EQ(QFontInfo(f).family(), f.family());  // no second substitution
+    EXPECT_EQ(f.pointSizeF(), 10);
+}
+
+TEST(Listing, separatorAndColumnsStayOnAnA4PortraitPage) {
+    const Table t(80);
+    for (qreal size : {8.0, 12.0}) {
+        PrintResult res;
+        const QByteArray pdf = PrintPdf(600, [&](QPainter& p, QPdfWriter& d) {
+            res = PrintListing(p, d, t.grid(), {}, {}, ListingFont(size));
+        });
+        ASSERT_EQ(res.outcome, PrintOutcome::Printed) << size;
+        const Fit fit(pdf);
+        EXPECT_TRUE(fit.outside.isEmpty()) << size << ": " << fit.outside.join(' ').toStdString();
+        EXPECT_TRUE(PdfPages(pdf).join("").contains(QString(116, '-'))) << size;
+        // The rows fit at 8 points (only the separator is drawn narrower); 12 shrinks them.
+        EXPECT_EQ(res.scale<1, size> 8) << size << " " << res.scale;
+    }
+}

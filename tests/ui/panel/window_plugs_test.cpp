@@ -1,16 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QTableView>
+#include <QTemporaryDir>
 
 #include "core/workload/WbgtAverage.h"
 #include "support/PanelRig.h"
+#include "ui/graphs/ListPlot1.h"
 #include "ui/memory/Memory.h"
 #include "ui/memory/MemoryDownload.h"
 #include "ui/memory/MeterBtn.h"
 #include "ui/tables/AddText.h"
+#include "ui/tables/DataList.h"
 #include "ui/tables/List.h"
 #include "ui/tables/Manual.h"
 #include "ui/workload/WorkLoad.h"
@@ -111,4 +117,54 @@ TEST(WindowPlugs, keypadReadAllFillsTheManualRecordsAndThePollRunsAgain) {
     EXPECT_EQ(manual->modelC()->rowCount(), rig.meter.manualRecords().size());
     EXPECT_TRUE(rig.panel.timer1()->isActive());
     EXPECT_FALSE(rig.panel.link().taken());
+}
+
+TEST(WindowPlugs, liveListAutoSaveCountsInTheCaptionUnderTheWaitCursorIntoTheCurrentFolder) {
+    AppRig rig;
+    QTemporaryDir elsewhere;
+    rig.state.LastDialogFolder = elsewhere.path();  // the last dialog's folder is not the place
+    const QString kept = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(rig.dir.path()));
+    rig.click(ToolbarCommand::List);
+    auto* list = ChildOf<List>(rig.panel);
+    ASSERT_NE(list, nullptr);
+    const QString caption = list->windowTitle();
+    QStringList seen;
+    QObject::connect(list, &QWidget::windowTitleChanged, [&](const QString& t) {
+        const QCursor* c = QApplication::overrideCursor();
+        seen << t + (c && c->shape() == Qt::WaitCursor ? " (wait)" : "");
+    });
+    rig.state.SampleInterval = 1;
+    rig.panel.timer2Tick();
+    rig.wiring->liveList().ListCount = 24799;  // the next row is row 24800
+    rig.panel.timer2Tick();
+    QDir::setCurrent(kept);
+    EXPECT_EQ(seen, (QStringList{"0 gravações completas (wait)", "2 gravações completas (wait)",
+                                 caption + " (wait)"}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QDir(rig.dir.path()).entryList({"*.plv"}).size(), 1);
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+    EXPECT_EQ(list->modelC()->rowCount(), 0);  // saved, and open again empty
+}
+
+TEST(WindowPlugs, plotOfTheDownloadedSetDrawsTheTableThatShows) {
+    AppRig rig;
+    rig.click(ToolbarCommand::Memory);
+    Memory* m = FindMemoryWindow(&rig.panel);
+    ASSERT_NE(m, nullptr);
+    m->openSetOfRow(0);
+    QCoreApplication::processEvents();
+    auto* list = ChildOf<DataList>(rig.panel);
+    ASSERT_NE(list, nullptr);
+    const long long records = list->modelC()->rowCount();
+    ASSERT_GT(records, 0);
+    for (bool celsius : {true, false}) {
+        list->setCelsius(celsius);
+        list->action("Plot")->trigger();
+        QCoreApplication::processEvents();
+        auto* plot = ChildOf<ListPlot1>(rig.panel);
+        ASSERT_NE(plot, nullptr) << celsius;
+        EXPECT_EQ(plot->settings().ListUnit, celsius ? "°C" : "°F");
+        EXPECT_EQ(plot->settings().PlotRecordCount, records);
+    }
 }

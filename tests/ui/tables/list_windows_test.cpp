@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "support/Processes.h"
+#include "ui/common/BesideMainWindow.h"
 #include "ui/tables/AddText.h"
 #include "ui/tables/List.h"
 #include "ui/tables/Manual.h"
@@ -182,4 +188,74 @@ TEST(ListWindow, closeAskedDuringAPrintWaitsUntilItEnds) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(list.isVisible());
     EXPECT_FALSE(live.feed.ListOpen());
+}
+
+TEST(ListWindow, tablePrintOffersTheFontTheSystemDrawsForArial) {
+    LiveRig live;
+    List list(live.state, live.feed);
+    QString offered;
+    qreal size = 0;
+    QTimer look;
+    look.setInterval(5);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+            offered = d->currentFont().family();
+            size = d->currentFont().pointSizeF();
+            d->reject();
+        }
+    });
+    look.start();
+    EXPECT_EQ(list.print().outcome, PrintOutcome::Cancelled);  // the font dialog cancelled
+    EXPECT_EQ(offered, QFontInfo(QFont("Arial")).family());
+    EXPECT_EQ(size, 10);
+}
+
+TEST(BesideMainWindow, keepsTheMainWindowsRightEdgeWhereTheWindowFitsElseMovesLeftJustEnough) {
+    const QRect mainFrame(0, 0, 760, 470);
+    const struct {
+        const char* name;
+        QRect screen;
+        QSize window;
+        QPoint at;
+    } cases[] = {
+        {"1920 wide: fits", QRect(0, 0, 1920, 1050), QSize(740, 520), QPoint(760, 0)},
+        {"1600 wide: fits exactly", QRect(0, 0, 1600, 860), QSize(840, 520), QPoint(760, 0)},
+        {"1600 wide: 40 too wide", QRect(0, 0, 1600, 860), QSize(880, 520), QPoint(720, 0)},
+        {"1366 wide", QRect(0, 0, 1366, 728), QSize(740, 520), QPoint(626, 0)},
+        {"1366 wide, taller than the screen", QRect(0, 0, 1366, 728), QSize(740, 800),
+         QPoint(626, 0)},
+        {"wider than the screen: its left edge", QRect(0, 0, 1024, 740), QSize(1100, 520),
+         QPoint(0, 0)},
+        {"second screen to the right", QRect(1920, 0, 1366, 768), QSize(740, 520),
+         QPoint(1920 + 1366 - 740, 0)},
+    };
+    for (const auto& c : cases) {
+        QRect main = mainFrame;
+        if (c.screen.left() > 0) main.moveLeft(c.screen.left());
+        const QPoint at = BesideMainWindow(main, c.window, c.screen);
+        EXPECT_EQ(at, c.at) << c.name;
+    }
+    // Lower on the screen, a window that would run off the bottom moves up as far as needed.
+    EXPECT_EQ(BesideMainWindow(QRect(0, 300, 760, 470), QSize(600, 520), QRect(0, 0, 1920, 728)),
+              QPoint(760, 208));
+}
+
+TEST(ListWindow, opensBesideTheMainWindowInsideTheScreen) {
+    LiveRig live;
+    QWidget panel;
+    panel.setGeometry(0, 0, 760, 440);
+    const QRect screen = panel.screen()->availableGeometry();
+    List list(live.state, live.feed, &panel);
+    Manual manual(live.state, &panel);
+    for (QWidget* w : {static_cast<QWidget*>(&list), static_cast<QWidget*>(&manual)}) {
+        const QRect g = w->frameGeometry();
+        const std::string name = w->objectName().toStdString();
+        EXPECT_EQ(g.top(), 0) << name;
+        if (g.width() > screen.width()) {
+            EXPECT_EQ(g.left(), screen.left()) << name;  // as much of it as can be seen
+        } else {
+            EXPECT_LE(g.right(), screen.right()) << name;
+            EXPECT_EQ(g.left(), qMin(760, screen.right() + 1 - g.width())) << name;
+        }
+    }
 }
