@@ -102,7 +102,7 @@ QString Parse(const QStringList& args, PhsInput& in) {
     if (!Read(o, "--ta", PhsLimits::kAir, in.ta, e, "°C") ||
         !Read(o, "--tr", PhsLimits::kRadiant, in.tr, e, "°C") ||
         !Read(o, "--tg", PhsLimits::kRadiant, tg, e, "°C") ||
-        !Read(o, "--globe-diameter", PhsLimits::kGlobeDiameter, diameter, e, "m") ||
+        !Read(o, "--globe-diameter", PhsLimits::kGlobeSize, diameter, e, "m") ||
         !Read(o, "--rh", PhsLimits::kHumidity, rh, e, "%") ||
         !Read(o, "--pa", PhsLimits::kVapour, in.pa, e, "kPa") ||
         !Read(o, "--va", PhsLimits::kSpeed, in.va, e, "m/s") ||

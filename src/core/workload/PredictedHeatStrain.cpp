@@ -66,6 +66,14 @@ double RadiativeCoefficient(double fclr, double auxr, double tcl, double tr) {
 
 }  // namespace
 
+double WaterLimit50(const PhsInput& in) {
+    return (in.drinkFreely ? 0.075 : 0.03) * in.weight * 1000;
+}
+
+double WaterLimit95(const PhsInput& in) {
+    return (in.drinkFreely ? 0.05 : 0.03) * in.weight * 1000;
+}
+
 double SaturationPressure(double t) {
     return 0.6105 * std::exp(17.27 * t / (t + 237.3));
 }
@@ -89,12 +97,10 @@ PhsResult PredictHeatStrain(const PhsInput& in) {
     const double adu = 0.202 * std::pow(in.weight, 0.425) * std::pow(in.height, 0.725);
     const double spHeat = 57.83 * in.weight / adu;  // body heat capacity per area
 
-    // Water-loss limits (g): 7.5 % of the body mass for the mean worker, 5 % for 95 % of
-    // workers; 3 % for both when they cannot drink freely. The standard's program reaches the
-    // latter by scaling the time to 5 % by 0.6, but does so inside its minute loop, where the
-    // time shrinks again every minute after; the limit it stands for is taken here directly.
-    const double dmax50 = (in.drinkFreely ? 0.075 : 0.03) * in.weight * 1000;
-    const double dmax95 = (in.drinkFreely ? 0.05 : 0.03) * in.weight * 1000;
+    // The standard's program reaches the limits of a worker who cannot drink freely by
+    // scaling the time to 5 % by 0.6, but does so inside its minute loop, where the time
+    // shrinks again every minute after; the 3 % it stands for is taken here directly.
+    const double dmax50 = WaterLimit50(in), dmax95 = WaterLimit95(in);
 
     // Exponential averaging: core temperature 10 min, skin 3 min, sweat rate 10 min.
     const double constTeq = std::exp(-1.0 / 10);

@@ -55,6 +55,11 @@ struct PhsResult {
 // all the same (inRange says so); the caller keeps them within PhsLimits.
 PhsResult PredictHeatStrain(const PhsInput& input);
 
+// The water-loss limits (g) for the mean worker and for 95 % of workers: 7.5 % and 5 % of
+// the body mass, 3 % for both when the worker cannot drink freely.
+double WaterLimit50(const PhsInput& input);
+double WaterLimit95(const PhsInput& input);
+
 // Saturation pressure of water vapour (kPa) at t °C: 0.6105·exp(17.27·t/(t + 237.3)).
 double SaturationPressure(double t);
 // Partial vapour pressure (kPa) of air at t °C and relative humidity rh %.
@@ -70,20 +75,20 @@ struct Bounds {
     bool Holds(double v) const { return v >= low && v <= high; }  // false for NaN
 };
 namespace PhsLimits {
-constexpr Bounds kAir{-40, 100};           // °C
-constexpr Bounds kRadiant{-40, 200};       // °C
-constexpr Bounds kSpeed{0, 20};            // m/s
-constexpr Bounds kHumidity{0, 100};        // %
-constexpr Bounds kVapour{0, 20};           // kPa
-constexpr Bounds kMetabolic{40, 1000};     // W/m²
-constexpr Bounds kWork{0, 1000};           // W/m², and below the metabolic rate
-constexpr Bounds kClothing{0, 3};          // clo
-constexpr Bounds kDuration{1, 1440};       // minutes
-constexpr Bounds kWeight{20, 300};         // kg
-constexpr Bounds kHeight{1.0, 2.5};        // m
-constexpr Bounds kWalkSpeed{0, 5};         // m/s
-constexpr Bounds kWalkDirection{0, 360};   // degrees
-constexpr Bounds kGlobeDiameter{0.01, 1};  // m
+constexpr Bounds kAir{-40, 100};          // °C
+constexpr Bounds kRadiant{-40, 200};      // °C
+constexpr Bounds kSpeed{0, 20};           // m/s
+constexpr Bounds kHumidity{0, 100};       // %
+constexpr Bounds kVapour{0, 20};          // kPa
+constexpr Bounds kMetabolic{40, 1000};    // W/m²
+constexpr Bounds kWork{0, 1000};          // W/m², and below the metabolic rate
+constexpr Bounds kClothing{0, 3};         // clo
+constexpr Bounds kDuration{1, 1440};      // minutes
+constexpr Bounds kWeight{20, 300};        // kg
+constexpr Bounds kHeight{1.0, 2.5};       // m
+constexpr Bounds kWalkSpeed{0, 5};        // m/s
+constexpr Bounds kWalkDirection{0, 360};  // degrees
+constexpr Bounds kGlobeSize{0.01, 1};     // m
 }  // namespace PhsLimits
 
 }  // namespace montira::heatstrain
