@@ -628,6 +628,396 @@ Limit: %3</translation>
     </message>
 </context>
 <context>
+    <name>HeatStrain</name>
+    <message>
+        <source>Imprimir relatório</source>
+        <translation>Print report</translation>
+    </message>
+    <message>
+        <source>Salvar PDF</source>
+        <translation>Save PDF</translation>
+    </message>
+    <message>
+        <source>Salvar relatório</source>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>Clima</source>
+        <translation>Climate</translation>
+    </message>
+    <message>
+        <source>Clima digitado</source>
+        <translation>Typed climate</translation>
+    </message>
+    <message>
+        <source>Temperatura do ar (°C):</source>
+        <translation>Air temperature (°C):</translation>
+    </message>
+    <message>
+        <source>Temperatura de globo (°C):</source>
+        <translation>Globe temperature (°C):</translation>
+    </message>
+    <message>
+        <source>Diâmetro do globo (m):</source>
+        <translation>Globe diameter (m):</translation>
+    </message>
+    <message>
+        <source>Emissividade do globo:</source>
+        <translation>Globe emissivity:</translation>
+    </message>
+    <message>
+        <source>Velocidade do ar (m/s):</source>
+        <translation>Air speed (m/s):</translation>
+    </message>
+    <message>
+        <source>Umidade relativa (%):</source>
+        <translation>Relative humidity (%):</translation>
+    </message>
+    <message>
+        <source>Radiante média:</source>
+        <translation>Mean radiant:</translation>
+    </message>
+    <message>
+        <source>Trabalho e trabalhador</source>
+        <translation>Work and worker</translation>
+    </message>
+    <message>
+        <source>Taxa metabólica:</source>
+        <translation>Metabolic rate:</translation>
+    </message>
+    <message>
+        <source>Trabalho externo (W/m²):</source>
+        <translation>External work (W/m²):</translation>
+    </message>
+    <message>
+        <source>Vestimenta (clo):</source>
+        <translation>Clothing (clo):</translation>
+    </message>
+    <message>
+        <source>Postura:</source>
+        <translation>Posture:</translation>
+    </message>
+    <message>
+        <source>Aclimatado</source>
+        <translation>Acclimatised</translation>
+    </message>
+    <message>
+        <source>Bebe água à vontade</source>
+        <translation>Drinks freely</translation>
+    </message>
+    <message>
+        <source>Duração (min):</source>
+        <translation>Duration (min):</translation>
+    </message>
+    <message>
+        <source>Massa (kg):</source>
+        <translation>Body mass (kg):</translation>
+    </message>
+    <message>
+        <source>Altura (m):</source>
+        <translation>Height (m):</translation>
+    </message>
+    <message>
+        <source>parado</source>
+        <translation>standing still</translation>
+    </message>
+    <message>
+        <source>Marcha (m/s):</source>
+        <translation>Walking speed (m/s):</translation>
+    </message>
+    <message>
+        <source>todas</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Ângulo marcha-vento (°):</source>
+        <translation>Walking-wind angle (°):</translation>
+    </message>
+    <message>
+        <source>Exposição máxima</source>
+        <translation>Maximum exposure</translation>
+    </message>
+    <message>
+        <source>Perda de água, trabalhador médio:</source>
+        <translation>Water loss, mean worker:</translation>
+    </message>
+    <message>
+        <source>Perda de água, 95 % dos trabalhadores:</source>
+        <translation>Water loss, 95 % of workers:</translation>
+    </message>
+    <message>
+        <source>Temperatura retal de 38 °C:</source>
+        <translation>Rectal temperature of 38 °C:</translation>
+    </message>
+    <message>
+        <source>Temperatura retal ao fim:</source>
+        <translation>Final rectal temperature:</translation>
+    </message>
+    <message>
+        <source>Perda de água ao fim:</source>
+        <translation>Final water loss:</translation>
+    </message>
+    <message>
+        <source>Valor inválido: %1</source>
+        <translation>Invalid value: %1</translation>
+    </message>
+    <message>
+        <source>temperatura do ar</source>
+        <translation>air temperature</translation>
+    </message>
+    <message>
+        <source>temperatura de globo</source>
+        <translation>globe temperature</translation>
+    </message>
+    <message>
+        <source>diâmetro do globo</source>
+        <translation>globe diameter</translation>
+    </message>
+    <message>
+        <source>emissividade do globo</source>
+        <translation>globe emissivity</translation>
+    </message>
+    <message>
+        <source>velocidade do ar</source>
+        <translation>air speed</translation>
+    </message>
+    <message>
+        <source>umidade relativa</source>
+        <translation>relative humidity</translation>
+    </message>
+    <message>
+        <source>taxa metabólica</source>
+        <translation>metabolic rate</translation>
+    </message>
+    <message>
+        <source>trabalho externo</source>
+        <translation>external work</translation>
+    </message>
+    <message>
+        <source>vestimenta</source>
+        <translation>clothing</translation>
+    </message>
+    <message>
+        <source>duração</source>
+        <translation>duration</translation>
+    </message>
+    <message>
+        <source>massa</source>
+        <translation>body mass</translation>
+    </message>
+    <message>
+        <source>altura</source>
+        <translation>height</translation>
+    </message>
+    <message>
+        <source>marcha</source>
+        <translation>walking speed</translation>
+    </message>
+    <message>
+        <source>ângulo marcha-vento</source>
+        <translation>walking-wind angle</translation>
+    </message>
+    <message>
+        <source>A umidade vem do bulbo úmido natural do medidor, pela fórmula psicrométrica do medidor: em ar parado ou com calor radiante ela pode ler alta. Se tiver uma umidade medida, digite-a.</source>
+        <translation>The humidity comes from the meter&apos;s natural wet bulb, through the meter&apos;s psychrometric formula: in still air or radiant heat it can read high. If you have a measured humidity, type it in.</translation>
+    </message>
+    <message>
+        <source>Umidade digitada. A do medidor vem do bulbo úmido natural pela fórmula psicrométrica do medidor e pode ler alta em ar parado ou com calor radiante.</source>
+        <translation>Typed humidity. The meter&apos;s comes from the natural wet bulb through the meter&apos;s psychrometric formula and can read high in still air or radiant heat.</translation>
+    </message>
+    <message>
+        <source>Caso fora do campo de validade do modelo: os resultados são só indicativos.</source>
+        <translation>Case outside the model&apos;s validity range: the results are indicative only.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar %1: %2</source>
+        <translation>Could not write %1: %2</translation>
+    </message>
+    <message>
+        <source>Tensão térmica prevista (ISO 7933)</source>
+        <translation>Predicted heat strain (ISO 7933)</translation>
+    </message>
+</context>
+<context>
+    <name>HeatStrainReport</name>
+    <message>
+        <source>Tensão térmica prevista (ISO 7933)</source>
+        <translation>Predicted heat strain (ISO 7933)</translation>
+    </message>
+    <message>
+        <source>sentado</source>
+        <translation>sitting</translation>
+    </message>
+    <message>
+        <source>em pé</source>
+        <translation>standing</translation>
+    </message>
+    <message>
+        <source>agachado</source>
+        <translation>crouching</translation>
+    </message>
+    <message>
+        <source>%1 min (a duração toda)</source>
+        <translation>%1 min (the whole duration)</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>minutos</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Temperatura retal (°C)</source>
+        <translation>Rectal temperature (°C)</translation>
+    </message>
+    <message>
+        <source>Perda de água (g)</source>
+        <translation>Water loss (g)</translation>
+    </message>
+    <message>
+        <source>Limites</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Nome: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Setor: %1</source>
+        <translation>Department: %1</translation>
+    </message>
+    <message>
+        <source>Empresa: %1</source>
+        <translation>Company: %1</translation>
+    </message>
+    <message>
+        <source>Clima</source>
+        <translation>Climate</translation>
+    </message>
+    <message>
+        <source>Temperatura do ar</source>
+        <translation>Air temperature</translation>
+    </message>
+    <message>
+        <source>Temperatura de globo (globo de %1 m, ε %2)</source>
+        <translation>Globe temperature (%1 m globe, ε %2)</translation>
+    </message>
+    <message>
+        <source>Temperatura radiante média</source>
+        <translation>Mean radiant temperature</translation>
+    </message>
+    <message>
+        <source>Velocidade do ar</source>
+        <translation>Air speed</translation>
+    </message>
+    <message>
+        <source>Umidade relativa</source>
+        <translation>Relative humidity</translation>
+    </message>
+    <message>
+        <source>Pressão parcial de vapor</source>
+        <translation>Partial vapour pressure</translation>
+    </message>
+    <message>
+        <source>A umidade é a que o medidor deriva do bulbo úmido natural pela sua fórmula psicrométrica; em ar parado ou com calor radiante ela pode ler alta.</source>
+        <translation>The humidity is the one the meter derives from the natural wet bulb through its psychrometric formula; in still air or radiant heat it can read high.</translation>
+    </message>
+    <message>
+        <source>Trabalho e trabalhador</source>
+        <translation>Work and worker</translation>
+    </message>
+    <message>
+        <source>Taxa metabólica</source>
+        <translation>Metabolic rate</translation>
+    </message>
+    <message>
+        <source>%1 W/m² (%2 met)</source>
+        <translation>%1 W/m² (%2 met)</translation>
+    </message>
+    <message>
+        <source>Trabalho externo</source>
+        <translation>External work</translation>
+    </message>
+    <message>
+        <source>Isolamento da vestimenta</source>
+        <translation>Clothing insulation</translation>
+    </message>
+    <message>
+        <source>Postura</source>
+        <translation>Posture</translation>
+    </message>
+    <message>
+        <source>Aclimatado</source>
+        <translation>Acclimatised</translation>
+    </message>
+    <message>
+        <source>sim</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Bebe água à vontade</source>
+        <translation>Drinks freely</translation>
+    </message>
+    <message>
+        <source>Massa e altura</source>
+        <translation>Body mass and height</translation>
+    </message>
+    <message>
+        <source>%1 kg, %2 m</source>
+        <translation>%1 kg, %2 m</translation>
+    </message>
+    <message>
+        <source>Marcha</source>
+        <translation>Walking</translation>
+    </message>
+    <message>
+        <source>%1 m/s a %2° do vento</source>
+        <translation>%1 m/s at %2° to the wind</translation>
+    </message>
+    <message>
+        <source>%1 m/s, em todas as direções</source>
+        <translation>%1 m/s, in every direction</translation>
+    </message>
+    <message>
+        <source>Duração</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Exposição máxima pela perda de água, trabalhador médio (%1 g)</source>
+        <translation>Maximum exposure by water loss, mean worker (%1 g)</translation>
+    </message>
+    <message>
+        <source>Exposição máxima pela perda de água, 95 % dos trabalhadores (%1 g)</source>
+        <translation>Maximum exposure by water loss, 95 % of workers (%1 g)</translation>
+    </message>
+    <message>
+        <source>Exposição máxima pela temperatura retal (38 °C)</source>
+        <translation>Maximum exposure by rectal temperature (38 °C)</translation>
+    </message>
+    <message>
+        <source>Temperatura retal ao fim</source>
+        <translation>Final rectal temperature</translation>
+    </message>
+    <message>
+        <source>Perda de água ao fim</source>
+        <translation>Final water loss</translation>
+    </message>
+    <message>
+        <source>Caso fora do campo de validade do modelo (ar 15 a 50 °C, radiante menos ar 0 a 60 °C, ar 0 a 3 m/s, 100 a 450 W/m², 0,1 a 1,0 clo, vapor 0 a 4,5 kPa): os resultados são só indicativos.</source>
+        <translation>Case outside the model&apos;s validity range (air 15 to 50 °C, radiant minus air 0 to 60 °C, air 0 to 3 m/s, 100 to 450 W/m², 0.1 to 1.0 clo, vapour 0 to 4.5 kPa): the results are indicative only.</translation>
+    </message>
+</context>
+<context>
     <name>List</name>
     <message>
         <source>Lista - Tempo real</source>
@@ -885,6 +1275,13 @@ Limit: %3</translation>
     <message>
         <source>Amostragem por segundo</source>
         <translation>Sampling in seconds</translation>
+    </message>
+</context>
+<context>
+    <name>OpenHeatStrain</name>
+    <message>
+        <source>Médias da hora de %1 a %2 (%3 leituras)</source>
+        <translation>Means of the hour from %1 to %2 (%3 readings)</translation>
     </message>
 </context>
 <context>

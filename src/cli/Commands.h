@@ -21,5 +21,6 @@ int RunExport(const QStringList& args);    // cmd_export.cpp
 int RunHeader(const QStringList& args);    // cmd_header.cpp
 int RunPlot(QStringList args);             // cmd_plot.cpp
 int RunEvaluate(const QStringList& args);  // cmd_evaluate.cpp
+int RunPhs(const QStringList& args);       // cmd_phs.cpp
 
 }  // namespace montira::cli

@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
     if (verb == "header") return montira::cli::RunHeader(args);
     if (verb == "plot") return montira::cli::RunPlot(args);
     if (verb == "evaluate") return montira::cli::RunEvaluate(args);
+    if (verb == "phs") return montira::cli::RunPhs(args);
     std::fprintf(stderr, "montira-cli: comando desconhecido: %s\nos comandos: montira-cli --help\n",
                  qPrintable(verb));
     return montira::cli::kUsage;

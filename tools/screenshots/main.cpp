@@ -53,6 +53,8 @@
 #include "ui/tables/ProgressPump.h"
 #include "ui/tables/TableTools.h"
 #include "ui/workload/Evaluation.h"
+#include "ui/workload/HeatStrain.h"
+#include "core/workload/HourClimate.h"
 #include "ui/workload/Reference.h"
 #include "ui/workload/WorkLoad.h"
 
@@ -556,6 +558,50 @@ bool EvaluationWindow(const QDir& dir) {
     return Save(preview, dir, "evaluation_preview.png") && ok;
 }
 
+// The predicted heat strain over the evaluation's worst hour, its report page and preview.
+bool HeatStrainWindow(const QDir& dir) {
+    const TextTable rows = HeatRows();
+    const auto series = exposure::ReadWbgtSeries(kHeatHeading, rows, exposure::WbgtIndex::Indoor);
+    const auto hour = exposure::WorstHour(series);
+    const auto climate = heatstrain::HourClimate(kHeatHeading, rows, series, hour);
+    if (!climate) return false;
+    ui::HeatStrain w;
+    w.setHeader({"Maria Souza", QStringLiteral("Fundição"), QStringLiteral("Metalúrgica Alfa")});
+    w.setClimate(climate->ta, climate->tg, climate->va, climate->rh,
+                 QStringLiteral("Médias da hora de %1 a %2 (%3 leituras)")
+                     .arg(exposure::StampText(hour.start), exposure::StampText(hour.end))
+                     .arg(climate->readings));
+    w.show();
+    bool ok = Save(w, dir, "heatstrain.png");
+    {
+        ui::HeatStrain typed;  // typed values: a radiant case in still air, not acclimatised
+        typed.show();
+        typed.TxtTa->setText("28");
+        typed.TxtTg->setText("58");
+        typed.TxtVa->setText("0");
+        typed.TxtRh->setText("79.31");
+        typed.CkAcclimatised->setChecked(false);
+        ok = Save(typed, dir, "heatstrain_typed.png") && ok;
+        typed.TxtTa->setText("55");
+        ok = Save(typed, dir, "heatstrain_outside.png") && ok;
+    }
+    if (!w.report()) return false;
+    ok = heatstrain::WriteHeatStrainPdf(dir.filePath("heatstrain_report.pdf"), *w.report(),
+                                        nullptr) &&
+         ok;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewDialog preview(&printer, &w);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* p) {
+        QPainter painter(p);
+        heatstrain::DrawHeatStrainReport(painter, *p, *w.report());
+    });
+    preview.resize(900, 900);
+    preview.show();
+    QTest::qWait(100);
+    return Save(preview, dir, "heatstrain_preview.png") && ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -587,5 +633,6 @@ int main(int argc, char** argv) {
     ok = ReplicaStates(dir) && ok;
     ok = PlotDetails(dir) && ok;
     ok = EvaluationWindow(dir) && ok;
+    ok = HeatStrainWindow(dir) && ok;
     return ok ? 0 : 1;
 }

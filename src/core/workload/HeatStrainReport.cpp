@@ -1,0 +1,340 @@
+#include "core/workload/HeatStrainReport.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+
+namespace montira::heatstrain {
+
+namespace {
+
+const QColor kRectal(200, 30, 30), kWater(20, 70, 160), kGrid(210, 210, 210);
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("HeatStrainReport", text);
+}
+
+QString ReportTitle() {
+    return Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Tensão térmica prevista (ISO 7933)"));
+}
+
+QString Num(double v, int decimals) {
+    return QString::number(v, 'f', decimals);
+}
+
+// A round step for about `want` grid lines over `span`.
+double NiceStep(double span, int want) {
+    const double raw = span / std::max(1, want);
+    const double mag = std::pow(10, std::floor(std::log10(raw)));
+    for (double f : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (raw <= f * mag) return f * mag;
+    return 10 * mag;
+}
+
+// Lines down the page in the measurement report's layout: 10 pt Arial, titles larger and bold.
+class Lines {
+public:
+    Lines(QPainter& p, QPagedPaintDevice& d) : p_(p), d_(d) {
+        base_ = QFont(QStringLiteral("Arial"));
+        base_.setPointSizeF(10);
+        p_.setFont(base_);
+        lh_ = QFontMetricsF(base_, &d_).height() * 1.15;
+    }
+    double width() const { return d_.width(); }
+    int pages() const { return pages_; }
+    void need(double h) {
+        if (y_ + h <= d_.height() || y_ == 0) return;
+        d_.newPage();
+        ++pages_;
+        y_ = 0;
+    }
+    void text(const QString& t, double size = 10, bool bold = false, QColor color = Qt::black) {
+        QFont f = base_;
+        f.setPointSizeF(size);
+        f.setBold(bold);
+        const double h = QFontMetricsF(f, &d_).height() * 1.15;
+        need(h);
+        p_.setFont(f);
+        p_.setPen(color);
+        p_.drawText(QRectF(0, y_, width(), h), Qt::AlignLeft | Qt::AlignVCenter, t);
+        p_.setFont(base_);
+        y_ += h;
+    }
+    // A paragraph wrapped to the width.
+    void paragraph(const QString& t, QColor color = Qt::black) {
+        const QRectF box = p_.boundingRect(QRectF(0, 0, width(), 1e6), Qt::TextWordWrap, t);
+        need(box.height());
+        p_.setPen(color);
+        p_.drawText(QRectF(0, y_, width(), box.height()), Qt::TextWordWrap, t);
+        y_ += box.height();
+    }
+    // A label and its value, the value starting at `split` of the width.
+    void pair(const QString& label, const QString& value, bool bold = false, double split = 0.55) {
+        need(lh_);
+        QFont f = base_;
+        f.setBold(bold);
+        p_.setFont(f);
+        p_.setPen(Qt::black);
+        p_.drawText(QRectF(0, y_, width() * split, lh_), Qt::AlignLeft | Qt::AlignVCenter, label);
+        p_.drawText(QRectF(width() * split, y_, width() * (1 - split), lh_),
+                    Qt::AlignLeft | Qt::AlignVCenter, value);
+        p_.setFont(base_);
+        y_ += lh_;
+    }
+    void gap(double lines = 0.5) { y_ += lh_ * lines; }
+    QRectF block(double h) {
+        need(h);
+        const QRectF r(0, y_, width(), h);
+        y_ += h;
+        return r;
+    }
+
+private:
+    QPainter& p_;
+    QPagedPaintDevice& d_;
+    QFont base_;
+    double lh_ = 0, y_ = 0;
+    int pages_ = 1;
+};
+
+}  // namespace
+
+QString PostureName(Posture p) {
+    switch (p) {
+        case Posture::Sitting:
+            return Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "sentado"));
+        case Posture::Standing:
+            return Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "em pé"));
+        case Posture::Crouching:
+            return Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "agachado"));
+    }
+    return {};
+}
+
+QString MinutesText(int minutes, int duration) {
+    if (minutes >= duration)
+        return Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 min (a duração toda)")).arg(minutes);
+    return Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 min")).arg(minutes);
+}
+
+void DrawHeatStrainPlot(QPainter& p, const QRectF& area, const PhsInput& in, const PhsResult& r) {
+    p.save();
+    const QFontMetricsF fm(p.font(), p.device());
+    const double lh = fm.height();
+    const double side = fm.horizontalAdvance(QStringLiteral("00000 "));
+    const QRectF plot = area.adjusted(side, lh * 1.6, -side, -lh * 2.6);
+    p.setPen(QPen(Qt::black, 0));
+    p.drawRect(plot);
+    if (r.minutes.size() < 2) {
+        p.restore();
+        return;
+    }
+    const int duration = int(r.minutes.size()) - 1;
+    // Scales: rectal temperature from 36.5 °C to above 38 °C; water loss from 0 to above the
+    // mean worker's limit.
+    double t1 = 38.5, w1 = WaterLimit50(in) * 1.1;
+    for (const PhsMinute& m : r.minutes) {
+        t1 = std::max(t1, m.rectal);
+        w1 = std::max(w1, m.waterLoss);
+    }
+    const double tStep = NiceStep(t1 - 36.5, 6);
+    const double t0 = std::floor(36.5 / tStep) * tStep;
+    t1 = std::ceil(t1 / tStep) * tStep;
+    const double tLines = std::round((t1 - t0) / tStep);
+    const double wStep = NiceStep(w1, int(tLines));
+    w1 = wStep * tLines;  // the same grid lines for both scales
+    const double xStep = NiceStep(duration, 8);
+    auto X = [&](double minute) { return plot.left() + plot.width() * minute / duration; };
+    auto YT = [&](double c) { return plot.bottom() - plot.height() * (c - t0) / (t1 - t0); };
+    auto YW = [&](double g) { return plot.bottom() - plot.height() * g / w1; };
+
+    for (int i = 0; i <= int(tLines); ++i) {
+        const double t = t0 + i * tStep, y = YT(t);
+        p.setPen(QPen(kGrid, 0));
+        if (i > 0 && i < int(tLines)) p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        p.setPen(kRectal);
+        p.drawText(QRectF(area.left(), y - lh / 2, side - lh * 0.2, lh),
+                   Qt::AlignRight | Qt::AlignVCenter, Num(t, tStep < 1 ? 1 : 0));
+        p.setPen(kWater);
+        p.drawText(QRectF(plot.right() + lh * 0.2, y - lh / 2, side, lh),
+                   Qt::AlignLeft | Qt::AlignVCenter, Num(i * wStep, 0));
+    }
+    p.setPen(Qt::black);
+    for (double m = 0; m <= duration + 1e-9; m += xStep) {
+        p.setPen(QPen(kGrid, 0));
+        if (m > 0 && m < duration)
+            p.drawLine(QPointF(X(m), plot.top()), QPointF(X(m), plot.bottom()));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(X(m) - side, plot.bottom() + lh * 0.1, side * 2, lh), Qt::AlignCenter,
+                   Num(m, 0));
+    }
+    p.drawText(QRectF(plot.left(), plot.bottom() + lh * 1.1, plot.width(), lh), Qt::AlignCenter,
+               Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "minutos")));
+
+    p.setClipRect(plot);
+    const double width = std::max(1.0, lh / 10);
+    p.setPen(QPen(kRectal, width, Qt::DashLine));
+    p.drawLine(QPointF(plot.left(), YT(38)), QPointF(plot.right(), YT(38)));
+    p.setPen(QPen(kWater, width, Qt::DashLine));
+    for (double limit : {WaterLimit50(in), WaterLimit95(in)})
+        p.drawLine(QPointF(plot.left(), YW(limit)), QPointF(plot.right(), YW(limit)));
+    QPolygonF rectal, water;
+    for (int m = 0; m <= duration; ++m) {
+        rectal << QPointF(X(m), YT(r.minutes[size_t(m)].rectal));
+        water << QPointF(X(m), YW(r.minutes[size_t(m)].waterLoss));
+    }
+    p.setPen(QPen(kRectal, width * 1.5));
+    p.drawPolyline(rectal);
+    p.setPen(QPen(kWater, width * 1.5));
+    p.drawPolyline(water);
+    p.setClipping(false);
+
+    double x = plot.left();
+    auto legend = [&](const QColor& c, Qt::PenStyle style, const QString& text) {
+        const double y = area.top() + lh * 0.6;
+        p.setPen(QPen(c, width * 1.5, style));
+        p.drawLine(QPointF(x, y), QPointF(x + lh * 1.5, y));
+        p.setPen(Qt::black);
+        p.drawText(QPointF(x + lh * 1.8, y + fm.ascent() / 2 - fm.descent() / 2), text);
+        x += lh * 2.6 + fm.horizontalAdvance(text);
+    };
+    legend(kRectal, Qt::SolidLine,
+           Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura retal (°C)")));
+    legend(kWater, Qt::SolidLine, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Perda de água (g)")));
+    legend(Qt::gray, Qt::DashLine, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Limites")));
+    p.restore();
+}
+
+int DrawHeatStrainReport(QPainter& p, QPagedPaintDevice& device, const HeatStrainReport& r) {
+    Lines w(p, device);
+    const PhsInput& in = r.input;
+    const PhsResult& res = r.result;
+    const int duration = in.duration;
+    w.text(ReportTitle(), 16, true);
+    w.gap(0.3);
+    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Nome: %1")).arg(r.header.name));
+    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Setor: %1")).arg(r.header.sector));
+    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Empresa: %1")).arg(r.header.company));
+    w.gap();
+    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Clima")), 11, true);
+    if (!r.climateSource.isEmpty()) w.text(r.climateSource);
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura do ar")),
+           Num(in.ta, 1) + QStringLiteral(" °C"));
+    if (r.globe)
+        w.pair(
+            Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura de globo (globo de %1 m, ε %2)"))
+                .arg(Num(r.globeDiameter, 3), Num(r.globeEmissivity, 2)),
+            Num(*r.globe, 1) + QStringLiteral(" °C"));
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura radiante média")),
+           Num(in.tr, 1) + QStringLiteral(" °C"));
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Velocidade do ar")),
+           Num(in.va, 2) + QStringLiteral(" m/s"));
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Umidade relativa")),
+           Num(r.rh, 1) + QStringLiteral(" %"));
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Pressão parcial de vapor")),
+           Num(in.pa, 2) + QStringLiteral(" kPa"));
+    if (r.humidityFromMeter)
+        w.paragraph(Tr(QT_TRANSLATE_NOOP(
+                        "HeatStrainReport",
+                        "A umidade é a que o medidor deriva do bulbo úmido natural pela sua "
+                        "fórmula psicrométrica; em ar parado ou com calor radiante ela pode ler "
+                        "alta.")),
+                    QColor(90, 90, 90));
+    w.gap();
+    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Trabalho e trabalhador")), 11, true);
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Taxa metabólica")),
+           Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 W/m² (%2 met)"))
+               .arg(Num(in.met, 0), Num(in.met / kWattsPerMet, 2)));
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Trabalho externo")),
+           Num(in.work, 0) + QStringLiteral(" W/m²"));
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Isolamento da vestimenta")),
+           Num(in.clo, 2) + QStringLiteral(" clo"));
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Postura")), PostureName(in.posture));
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Aclimatado")),
+           in.acclimatised ? Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "sim"))
+                           : Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "não")));
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Bebe água à vontade")),
+           in.drinkFreely ? Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "sim"))
+                          : Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "não")));
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Massa e altura")),
+           Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 kg, %2 m"))
+               .arg(Num(in.weight, 1), Num(in.height, 2)));
+    if (in.walkSpeed)
+        w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Marcha")),
+               in.walkDirection
+                   ? Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 m/s a %2° do vento"))
+                         .arg(Num(*in.walkSpeed, 2), Num(*in.walkDirection, 0))
+                   : Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 m/s, em todas as direções"))
+                         .arg(Num(*in.walkSpeed, 2)));
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Duração")),
+           Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 min")).arg(duration));
+    w.gap();
+    {
+        const QRectF area = w.block(w.width() * 0.45);
+        QFont f(QStringLiteral("Arial"));
+        f.setPointSizeF(8);
+        p.save();
+        p.setFont(f);
+        DrawHeatStrainPlot(p, area, in, res);
+        p.restore();
+    }
+    w.gap();
+    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Resultado")), 11, true);
+    const double split = 0.7;
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport",
+                                "Exposição máxima pela perda de água, trabalhador médio (%1 g)"))
+               .arg(Num(WaterLimit50(in), 0)),
+           MinutesText(res.dlimLoss50, duration), true, split);
+    w.pair(
+        Tr(QT_TRANSLATE_NOOP("HeatStrainReport",
+                             "Exposição máxima pela perda de água, 95 % dos trabalhadores (%1 g)"))
+            .arg(Num(WaterLimit95(in), 0)),
+        MinutesText(res.dlimLoss95, duration), true, split);
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport",
+                                "Exposição máxima pela temperatura retal (38 °C)")),
+           MinutesText(res.dlimTre, duration), true, split);
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura retal ao fim")),
+           Num(res.rectalTemperature, 2) + QStringLiteral(" °C"), false, split);
+    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Perda de água ao fim")),
+           Num(res.waterLoss, 0) + QStringLiteral(" g"), false, split);
+    w.gap(0.3);
+    if (!res.inRange)
+        w.paragraph(Tr(QT_TRANSLATE_NOOP(
+                        "HeatStrainReport",
+                        "Caso fora do campo de validade do modelo (ar 15 a 50 °C, radiante menos "
+                        "ar 0 a 60 °C, ar 0 a 3 m/s, 100 a 450 W/m², 0,1 a 1,0 clo, vapor 0 a "
+                        "4,5 kPa): os resultados são só indicativos.")),
+                    QColor(200, 0, 0));
+    return w.pages();
+}
+
+bool WriteHeatStrainPdf(const QString& path, const HeatStrainReport& r, QString* why) {
+    QSaveFile target(path);
+    target.setDirectWriteFallback(false);
+    if (!target.open(QIODevice::WriteOnly)) {
+        if (why) *why = target.errorString();
+        return false;
+    }
+    {
+        QPdfWriter pdf(&target);
+        pdf.setTitle(ReportTitle());
+        pdf.setResolution(600);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        QPainter painter(&pdf);
+        DrawHeatStrainReport(painter, pdf, r);
+        painter.end();
+    }
+    if (!target.commit()) {
+        if (why) *why = target.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace montira::heatstrain
