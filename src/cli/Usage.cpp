@@ -94,7 +94,7 @@ const std::vector<CommandHelp>& CommandHelps() {
          "  --timeout S       espera pelo medidor no máximo S segundos (padrão 30)\n"},
         {"print", "um arquivo de dados como tabela ou listagem, em PDF",
          "uso: montira-cli print ARQUIVO --pdf SAIDA [--table | --listing] [--name T --sector T "
-         "--company T] [--font FAMILIA --size PT] [--landscape]\n",
+         "--company T] [--font FAMILIA --size PT] [--landscape] [--paper A4|Letter]\n",
          "  --pdf SAIDA       o PDF gravado; imprime o número de páginas\n"
          "  --table           a tabela com linhas (padrão)\n"
          "  --listing         a listagem de largura fixa\n"
@@ -102,7 +102,8 @@ const std::vector<CommandHelp>& CommandHelps() {
          "                    nome, setor e empresa no cabeçalho (padrão: os do arquivo)\n"
          "  --font FAMILIA    a fonte (padrão: Arial na tabela, de largura fixa na listagem)\n"
          "  --size PT         o tamanho da fonte, 4 a 72 pontos (padrão 10; listagem 8)\n"
-         "  --landscape       página deitada\n"},
+         "  --landscape       página deitada\n"
+         "  --paper A4|Letter o papel (padrão A4)\n"},
         {"export", "exporta um arquivo de dados para planilha (CSV)",
          "uso: montira-cli export ARQUIVO --csv SAIDA [--point]\n",
          "  --csv SAIDA       o arquivo CSV gravado\n"
@@ -143,6 +144,32 @@ const std::vector<CommandHelp>& CommandHelps() {
          "  --name T, --sector T, --company T\n"
          "                    nome, setor e empresa no relatório (padrão: os do arquivo)\n"
          "  imprime um objeto JSON: a hora, o IBUTG médio, M, o limite e o veredito\n"},
+        {"phs", "tensão térmica prevista (ISO 7933): tempos de exposição admissíveis, em JSON",
+         "uso: montira-cli phs --ta C (--tr C | --tg C [--globe-diameter M]) (--rh % | --pa KPA)\n"
+         "                     --va M/S --met MET --clo CLO [--posture "
+         "standing|sitting|crouching]\n"
+         "                     [--acclimatised yes|no] [--drink yes|no] [--duration MIN]\n"
+         "                     [--weight KG] [--height M] [--walk-speed M/S] [--walk-direction "
+         "DEG]\n"
+         "                     [--work W/M2]\n",
+         "  --ta C            temperatura do ar (bulbo seco)\n"
+         "  --tr C            temperatura radiante média\n"
+         "  --tg C            temperatura de globo, no lugar de --tr (ISO 7726, convecção "
+         "forçada)\n"
+         "  --globe-diameter M  diâmetro do globo (padrão 0.15)\n"
+         "  --rh %            umidade relativa, ou --pa KPA a pressão parcial de vapor\n"
+         "  --va M/S          velocidade do ar\n"
+         "  --met MET         taxa metabólica em met (1 met = 58.15 W/m²)\n"
+         "  --clo CLO         isolamento da vestimenta\n"
+         "  --posture         standing (padrão), sitting ou crouching\n"
+         "  --acclimatised    yes (padrão) ou no\n"
+         "  --drink           yes (padrão: bebe à vontade) ou no\n"
+         "  --duration MIN    duração da exposição (padrão 480)\n"
+         "  --weight KG, --height M  massa e altura (padrão 75 kg e 1.80 m)\n"
+         "  --walk-speed M/S, --walk-direction DEG  marcha do trabalhador (opcional)\n"
+         "  --work W/M2       trabalho externo (padrão 0)\n"
+         "  imprime um objeto JSON: RectalTemperature, WaterLoss, DlimLoss50, DlimLoss95,\n"
+         "  DlimTre, InRange\n"},
     };
     return helps;
 }

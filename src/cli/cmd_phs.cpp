@@ -5,6 +5,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Options.h"
+#include "cli/Usage.h"
 #include "core/workload/MeanRadiant.h"
 #include "core/workload/PredictedHeatStrain.h"
 
@@ -13,13 +14,6 @@ namespace montira::cli {
 namespace {
 
 using namespace montira::heatstrain;
-
-const char kUsageText[] =
-    "uso: montira-cli phs --ta C (--tr C | --tg C [--globe-diameter M]) (--rh % | --pa KPA)\n"
-    "                     --va M/S --met MET --clo CLO [--posture standing|sitting|crouching]\n"
-    "                     [--acclimatised yes|no] [--drink yes|no] [--duration MIN]\n"
-    "                     [--weight KG] [--height M] [--walk-speed M/S] [--walk-direction DEG]\n"
-    "                     [--work W/M2]\n";
 
 const QStringList kKeys = {"--ta",
                            "--tr",
@@ -166,7 +160,7 @@ int RunPhs(const QStringList& args) {
     const QString complaint = Parse(args, in);
     if (!complaint.isEmpty()) {
         std::fprintf(stderr, "montira-cli phs: %s\n", qPrintable(complaint));
-        std::fputs(kUsageText, stderr);
+        std::fputs(FindCommandHelp("phs")->usage, stderr);
         return kUsage;
     }
     const PhsResult r = PredictHeatStrain(in);

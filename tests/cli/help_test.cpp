@@ -17,10 +17,10 @@ struct CommandCase {
 };
 
 const CommandCase kCommands[] = {
-    {"decode", {}},   {"sim", {"--x"}},    {"record", {}},   {"memory", {}},
-    {"workload", {}}, {"clock", {}},       {"sampling", {}}, {"poweroff", {}},
-    {"erase", {}},    {"key", {}},         {"manual", {}},   {"print", {}},
-    {"export", {}},   {"header", {"--x"}}, {"plot", {}},     {"evaluate", {}},
+    {"decode", {}},   {"sim", {"--x"}}, {"record", {}},   {"memory", {}},      {"workload", {}},
+    {"clock", {}},    {"sampling", {}}, {"poweroff", {}}, {"erase", {}},       {"key", {}},
+    {"manual", {}},   {"print", {}},    {"export", {}},   {"header", {"--x"}}, {"plot", {}},
+    {"evaluate", {}}, {"phs", {}},
 };
 
 // The help's first lines, up to the blank line: the command's usage.
