@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +12,7 @@
 
 #include "core/record/SetFile.h"
 #include "core/tables/SafeFile.h"
+#include "ui/common/SaveDialog.h"
 
 namespace montira {
 
@@ -113,8 +113,8 @@ DataList::DataList(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window)
     }
 
     chooseSaveFile = [this] {
-        return QFileDialog::getSaveFileName(this, QString(), QString(),
-                                            tr("Data Files (*.plv);;All Files (*.*)"));
+        return AskSaveFileName(this, QString(), QString(),
+                               tr("Data Files (*.plv);;All Files (*.*)"), QStringLiteral("plv"));
     };
     showRecordingMessage = [this] {
         QMessageBox box(QMessageBox::Critical, tr(kProgramTitle), tr("Erro!Registrando!"),
