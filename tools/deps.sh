@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when some are missing.
 set -euo pipefail
 PKGS=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-      libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core libgl-dev poppler-utils
+      libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core libgl-dev poppler-utils gnumeric
       clang libclang-rt-dev)
 missing=()
 for p in "${PKGS[@]}"; do

@@ -626,6 +626,10 @@ Limit: %3</translation>
         <source>O arquivo %1 não é um arquivo de nome, setor e empresa.</source>
         <translation>The file %1 is not a name, department and company file.</translation>
     </message>
+    <message>
+        <source>%1 não foi gravado: os textos não voltariam do arquivo como estão (quebra de linha, caractere de controle ou mais de 64 KB).</source>
+        <translation>%1 was not saved: the texts would not read back as they are (a line break, a control character or more than 64 KB).</translation>
+    </message>
 </context>
 <context>
     <name>HeatStrain</name>
@@ -1401,6 +1405,18 @@ Limit: %3</translation>
         <source>Não foi possível gravar o arquivo %1: %2</source>
         <translation>Could not write the file %1: %2</translation>
     </message>
+    <message>
+        <source>nenhum programa lê este FIFO</source>
+        <translation>no program is reading this FIFO</translation>
+    </message>
+    <message>
+        <source>não é um arquivo comum</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>é uma pasta</source>
+        <translation>it is a folder</translation>
+    </message>
 </context>
 <context>
     <name>SamplingChoice</name>
@@ -1869,6 +1885,10 @@ Limit: %3</translation>
     <message>
         <source>MONTIRA DE STRESS TERMICO</source>
         <translation>MONTIRA THERMAL STRESS</translation>
+    </message>
+    <message>
+        <source>%1: o arquivo já está sendo gravado por outra gravação</source>
+        <translation>%1: the file is already being written by another recording</translation>
     </message>
 </context>
 <context>

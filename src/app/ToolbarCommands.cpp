@@ -8,6 +8,7 @@
 
 #include "core/memory/LoggerDownload.h"
 #include "core/record/DataFileOpen.h"
+#include "core/record/SampleTick.h"
 
 namespace montira {
 
@@ -79,7 +80,10 @@ void ToolbarCommands::save() {
     recorder_.applySaveDialog(true, path);
     rememberFolder(path);
     if (!recorder_.FileChosen) return;
-    if (!recorder_.start()) host_.busyMessage();
+    // Why it could not start: the file and the cause (a folder that is gone, a file that
+    // another recording holds).
+    if (!recorder_.start())
+        host_.fileProblem(SampleTicker::RecordErrorText() + u' ' + recorder_.lastError());
 }
 
 void ToolbarCommands::open() {

@@ -1,37 +1,35 @@
 #include "cli/DataFileInput.h"
 
-#include <QFile>
 #include <cstdio>
 
 #include "cli/Commands.h"
 #include "cli/Options.h"
+#include "core/record/DataFileOpen.h"
 #include "core/tables/DataFileCheck.h"
 
 namespace montira::cli {
 
 bool ReadDataFileArg(const QString& path, const char* command, DataFileContents& out,
                      int& exitCode) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "montira-cli %s: não foi possível abrir %s: %s\n", command,
-                     qPrintable(path), qPrintable(f.errorString()));
+    // The reader of the window's Open: regular files only (a FIFO or a device is refused
+    // before it is opened), the same size limit, the same messages.
+    QString why;
+    std::optional<QByteArray> bytes = ReadDataFileBytes(path, &why);
+    if (!bytes) {
+        std::fprintf(stderr, "montira-cli %s: %s\n", command, qPrintable(why));
         exitCode = kUsage;
         return false;
     }
-    QByteArray bytes = f.readAll();
-    if (!IsTextBytes(bytes)) {
-        std::fprintf(stderr, "montira-cli %s: %s não é um arquivo de dados\n", command,
-                     qPrintable(path));
-        exitCode = kUsage;
-        return false;
-    }
-    out = ReadDataFile(std::move(bytes));
+    out = ReadDataFile(std::move(*bytes));
     if (!IsDataFileHeading(out.heading)) {
         std::fprintf(stderr, "montira-cli %s: %s não é um arquivo de dados\n", command,
                      qPrintable(path));
         exitCode = kUsage;
         return false;
     }
+    if (out.cutLines > 0)
+        std::fprintf(stderr, "montira-cli %s: %s\n", command,
+                     qPrintable(CutLinesMessage(path, out.cutLines)));
     return true;
 }
 

@@ -6,8 +6,10 @@
 
 namespace montira::cli {
 
-// Reads a data file named on the command line. On failure prints why on stderr, naming the
-// file, and gives the exit code: 2 for a missing file or one that is not a data file.
+// Reads a data file named on the command line with the window's reader (its limits, its
+// messages; lines cut at the longest line accepted are reported on stderr). On failure
+// prints why on stderr, naming the file, and gives the exit code: 2 for a missing file, a
+// folder, a FIFO or device, a file too large, or one that is not a data file.
 bool ReadDataFileArg(const QString& path, const char* command, DataFileContents& out,
                      int& exitCode);
 

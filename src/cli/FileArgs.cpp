@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <cmath>
 
+#include "core/tables/HeaderFile.h"
+
 namespace montira::cli {
 
 using namespace montira::exposure;
@@ -106,6 +108,30 @@ bool ParseHeaderArgs(const QStringList& args, HeaderArgs& a, QString& message) {
     a.name = o.value("--name");
     a.sector = o.value("--sector");
     a.company = o.value("--company");
+    if (a.show) return true;
+    // Only what the file gives back as it was written: one line a text, a file that --show
+    // and the window read.
+    for (const char* key : {"--name", "--sector", "--company"}) {
+        switch (CheckHeaderText(o.value(key))) {
+            case HeaderTextFault::None:
+                break;
+            case HeaderTextFault::LineBreak:
+                message = Complaint(
+                    "header", QStringLiteral("%1: o texto não pode ter quebra de linha (CR ou LF)")
+                                  .arg(QLatin1String(key)));
+                return false;
+            case HeaderTextFault::ControlCharacter:
+                message = Complaint(
+                    "header", QStringLiteral("%1: o texto não pode ter caracteres de controle")
+                                  .arg(QLatin1String(key)));
+                return false;
+        }
+    }
+    if (!HeaderFileFits({a.name, a.sector, a.company})) {
+        message = Complaint("header", QStringLiteral("--name, --sector e --company somam mais de "
+                                                     "64 KB: o arquivo não poderia ser lido"));
+        return false;
+    }
     return true;
 }
 
@@ -132,19 +158,23 @@ bool ReadChannels(const QString& list, ChannelFlags& flags, QString& error) {
 bool ParsePlotArgs(const QStringList& args, PlotArgs& a, QString& message) {
     if (args.isEmpty() || args[0].startsWith(QStringLiteral("--"))) {
         message = QStringLiteral(
-            "uso: montira-cli plot ARQUIVO --out PNG|PDF [--from A --to B] "
-            "[--width L --height A] [--channels LISTA]\n");
+            "uso: montira-cli plot ARQUIVO --out PNG|PDF|- [--from A --to B] "
+            "[--width L --height A] [--channels LISTA] [--format png|pdf]\n");
         return false;
     }
     Options o;
     QString error;
-    if (!ParseOptions(args.mid(1), {"--out", "--from", "--to", "--width", "--height", "--channels"},
+    if (!ParseOptions(args.mid(1),
+                      {"--out", "--from", "--to", "--width", "--height", "--channels", "--format"},
                       {}, o, error)) {
         message = Complaint("plot", error);
         return false;
     }
     a.out = o.value("--out");
-    const QString kind = QFileInfo(a.out).suffix().toLower();
+    // The name tells the kind, unless --format does; standard output ("-") is PNG by default.
+    const QString kind = o.has("--format")             ? o.value("--format").toLower()
+                         : a.out == QLatin1String("-") ? QStringLiteral("png")
+                                                       : QFileInfo(a.out).suffix().toLower();
     if (a.out.isEmpty() || (kind != "png" && kind != "pdf")) {
         message = Complaint("plot", QStringLiteral("--out precisa de um arquivo .png ou .pdf"));
         return false;

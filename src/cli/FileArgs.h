@@ -43,8 +43,9 @@ struct HeaderArgs {
 };
 bool ParseHeaderArgs(const QStringList& args, HeaderArgs& a, QString& message);
 
-// montira-cli plot FILE --out PNG|PDF [--from A --to B] [--width W --height H]
-// [--channels LIST]. The records asked for are checked against the file when it is read.
+// montira-cli plot FILE --out PNG|PDF|- [--from A --to B] [--width W --height H]
+// [--channels LIST] [--format png|pdf]. The records asked for are checked against the file when it
+// is read.
 struct PlotArgs {
     QString input, out;
     bool pdf = false;  // else PNG

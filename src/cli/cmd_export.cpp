@@ -3,11 +3,13 @@
 #include "cli/Commands.h"
 #include "cli/DataFileInput.h"
 #include "cli/FileArgs.h"
+#include "cli/OutputFile.h"
 #include "core/tables/CsvExport.h"
 
 namespace montira::cli {
 
-// montira-cli export FILE --csv OUT [--point]: the spreadsheet export of a data file.
+// montira-cli export FILE --csv OUT [--point]: the spreadsheet export of a data file ("-":
+// standard output).
 int RunExport(const QStringList& args) {
     ExportArgs a;
     QString message;
@@ -21,9 +23,12 @@ int RunExport(const QStringList& args) {
     CsvStyle style;
     style.decimalComma = !a.point;
     QString error;
-    if (ExportCsv(a.csv, HeadedTable(file.heading, file.rows),
-                  HeaderTexts{file.name, file.sector, file.company}, style, {},
-                  &error) != SaveOutcome::Saved) {
+    const HeadedTable grid(file.heading, file.rows);
+    const HeaderTexts header{file.name, file.sector, file.company};
+    if (WriteOutput(
+            a.csv, [&](QIODevice& out) { return WriteCsv(out, grid, header, style); }, &error) !=
+        SaveOutcome::Saved) {
+        if (error.isEmpty()) error = QStringLiteral("não foi possível gravar %1").arg(a.csv);
         std::fprintf(stderr, "montira-cli export: %s\n", qPrintable(error));
         return kFailure;
     }

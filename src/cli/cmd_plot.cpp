@@ -1,4 +1,3 @@
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
@@ -7,7 +6,9 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "cli/DataFileInput.h"
 #include "cli/FileArgs.h"
+#include "cli/OutputFile.h"
 #include "core/graphs/HeaderTexts.h"
 #include "core/graphs/PlotList.h"
 #include "core/record/DataFile.h"
@@ -29,7 +30,8 @@ void Draw(QPainter& p, QSize size, const DataFileContents& d, const PlotView& v,
 }  // namespace
 
 // montira-cli plot FILE --out PNG|PDF [--from A --to B] [--width W --height H]
-// [--channels LIST]: the data plot of a data file, drawn as its window draws it.
+// [--channels LIST] [--format png|pdf]: the data plot of a data file, drawn as its window draws
+// it; "--out -" writes it to standard output (PNG unless --format pdf).
 int RunPlot(QStringList args) {
     PlotArgs a;
     QString message;
@@ -37,21 +39,12 @@ int RunPlot(QStringList args) {
         std::fputs(qPrintable(message), stderr);
         return kUsage;
     }
-    const QString& path = a.input;
     const QString& out = a.out;
     QString error;
 
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        Fail(QStringLiteral("não foi possível abrir %1").arg(path));
-        return kUsage;
-    }
-    const DataFileContents d = ReadDataFile(f.readAll());
-    if (d.heading.isEmpty() || !IsUnitHeading(d.heading[0])) {
-        Fail(QStringLiteral("%1 não tem o cabeçalho \"(°C)\" ou \"(°F)\" de um arquivo de dados")
-                 .arg(path));
-        return kUsage;
-    }
+    DataFileContents d;
+    int code = kDone;
+    if (!ReadDataFileArg(a.input, "plot", d, code)) return code;
     PlotSettings s = PlotSettingsFor(d.heading[0], d.rows.rowCount());
     if (a.hasFrom || a.hasTo) {
         const double from = double(a.from);
@@ -65,30 +58,33 @@ int RunPlot(QStringList args) {
     const QSize size = EnlargedPlotSize(QSize(int(a.width), int(a.height)));
     const PlotView v = FullView(s);
 
+    WriteContents write;
     if (!a.pdf) {
-        QImage img(size, QImage::Format_RGB32);
-        {
-            QPainter p(&img);
+        write = [&](QIODevice& target) {
+            QImage img(size, QImage::Format_RGB32);
+            {
+                QPainter p(&img);
+                Draw(p, size, d, v, a.channels);
+            }
+            return img.save(&target, "PNG");
+        };
+    } else {
+        write = [&](QIODevice& target) {
+            QPdfWriter pdf(&target);
+            pdf.setResolution(96);
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+            pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / 96.0, QPageSize::Point));
+            QPainter p;
+            if (!p.begin(&pdf)) return false;
+            p.scale(pdf.width() / double(size.width()), pdf.height() / double(size.height()));
             Draw(p, size, d, v, a.channels);
-        }
-        if (!img.save(out, "PNG")) {
-            Fail(QStringLiteral("não foi possível gravar %1").arg(out));
-            return kFailure;
-        }
-        return kDone;
+            return p.end();
+        };
     }
-    QPdfWriter pdf(out);
-    pdf.setResolution(96);
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / 96.0, QPageSize::Point));
-    QPainter p;
-    if (!p.begin(&pdf)) {
-        Fail(QStringLiteral("não foi possível gravar %1").arg(out));
+    if (WriteOutput(out, write, &error) != SaveOutcome::Saved) {
+        Fail(error.isEmpty() ? QStringLiteral("não foi possível gravar %1").arg(out) : error);
         return kFailure;
     }
-    p.scale(pdf.width() / double(size.width()), pdf.height() / double(size.height()));
-    Draw(p, size, d, v, a.channels);
-    p.end();
     return kDone;
 }
 

@@ -67,15 +67,12 @@ int RunRecord(const QStringList& args) {
         started = true;
         recorder.applySaveDialog(true, a.out);
         if (!recorder.start()) {
-            finish(kFailure,
-                   QStringLiteral("montira-cli record: %1: %2").arg(a.out, recorder.lastError()));
+            finish(kFailure, QStringLiteral("montira-cli record: %1").arg(recorder.lastError()));
             return;
         }
         session.startSampling();
     };
-    session.ticker().recordError = [&](const QString& message) {
-        finish(kFailure, message + QStringLiteral(" ") + recorder.lastError());
-    };
+    session.ticker().recordError = [&](const QString& message) { finish(kFailure, message); };
     // After each sample tick: the meter went silent (the recording ended), or enough samples.
     QObject::connect(session.timer2(), &QTimer::timeout, [&] {
         if (clock.stopping()) return;

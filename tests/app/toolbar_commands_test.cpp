@@ -175,7 +175,9 @@ TEST(ToolbarSave, startsAndStopsRecordingAndCancelOrBadPathStartsNothing) {
     rig.host.savePath = rig.dir.filePath("nope/r.plv");
     rig.click("Save");
     EXPECT_FALSE(rig.state.Recording);
-    EXPECT_EQ(rig.host.busy, 1);
+    ASSERT_EQ(rig.host.problems.size(), 1);
+    EXPECT_TRUE(rig.host.problems[0].contains(rig.host.savePath))
+        << rig.host.problems[0].toStdString();
 }
 
 // What the file fills in is checked on the reader (DataFileRead) and on the panel

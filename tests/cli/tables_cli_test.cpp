@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
+#include "core/record/DataFileOpen.h"
+#include "support/FileSizeLimit.h"
 #include "support/PdfText.h"
 #include "support/Processes.h"
 
@@ -91,7 +96,6 @@ TEST(PrintCli, paperOtherThanA4OrLetterIsRefused) {
 TEST(PrintCli, badInputNamesTheFileAndLeavesNothingBehind) {
     QTemporaryDir dir;
     const QString good = WriteDataFile(dir, 3);
-    const QString binary = WriteBytes(dir.filePath("bin.plv"), QByteArray("(\260C)\t\0\0\r\n", 9));
     const QString text = WriteBytes(dir.filePath("texto.txt"), "uma carta\r\nqualquer\r\n");
     const QString out = dir.filePath("out.pdf");
     struct Case {
@@ -101,7 +105,6 @@ TEST(PrintCli, badInputNamesTheFileAndLeavesNothingBehind) {
         QString named;
     } cases[] = {
         {"missingFile", {"print", dir.filePath("nada.plv"), "--pdf", out}, 2, "nada.plv"},
-        {"binaryFile", {"print", binary, "--pdf", out}, 2, "bin.plv"},
         {"notADataFile", {"export", text, "--csv", out}, 2, "texto.txt"},
         {"unwritableTarget", {"print", good, "--pdf", dir.filePath("no/dir/x.pdf")}, 1, "x.pdf"},
         {"unwritableCsv", {"export", good, "--csv", dir.filePath("no/dir/x.csv")}, 1, "x.csv"},
@@ -113,7 +116,7 @@ TEST(PrintCli, badInputNamesTheFileAndLeavesNothingBehind) {
         EXPECT_TRUE(r.errText().contains(c.named)) << c.name << r.errText().toStdString();
         EXPECT_FALSE(QFile::exists(out)) << c.name;
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 }
 
 TEST(ExportCli, writesBothSettings) {
@@ -126,7 +129,7 @@ TEST(ExportCli, writesBothSettings) {
     EXPECT_TRUE(ReadBytes(comma).endsWith(
         "2;07/03/2024;10:00:00;20,5;18,0;22,1;29,6;25,1;24,8;31,2;1,6;\r\n"));
     EXPECT_TRUE(ReadBytes(point).endsWith(
-        "2,07/03/2024,10:00:00,20.5,18.0,22.1,29.6,25.1,24.8,31.2,1.6,\r\n"));
+        "2,2024-03-07,10:00:00,20.5,18.0,22.1,29.6,25.1,24.8,31.2,1.6,\r\n"));
 }
 
 TEST(HeaderCli, savesAndShowsTheThreeTexts) {
@@ -141,4 +144,126 @@ TEST(HeaderCli, savesAndShowsTheThreeTexts) {
     EXPECT_EQ(shown.code, 0);
     EXPECT_EQ(QString::fromUtf8(shown.out), QStringLiteral("João\n\nAcme\n"));
     EXPECT_EQ(Cli({"header", "--show", dir.filePath("none.nse")}).code, 2);
+}
+
+TEST(HeaderCli, saveRefusesTextsThatWouldNotReadBackNamingTheOption) {
+    QTemporaryDir dir;
+    const QString nse = dir.filePath("a.nse");
+    const std::pair<QStringList, const char*> refused[] = {
+        {{"--name", "Ana\nMaria"}, "--name"},
+        {{"--sector", "Forno\r2"}, "--sector"},
+        {{"--company", "A\x01"}, "--company"},
+        {{"--company", QString(70000, 'a')}, "64 KB"},
+    };
+    for (const auto& [texts, named] : refused) {
+        const RunResult r = Cli(QStringList{"header", "--save", nse} + texts);
+        EXPECT_EQ(r.code, 2) << named;
+        EXPECT_TRUE(r.errText().contains(named)) << r.errText().toStdString();
+        EXPECT_FALSE(QFile::exists(nse)) << named;
+    }
+}
+
+namespace {
+
+RunResult CliOnAFullDisk(const QStringList& args, rlim_t bytesThatFit) {
+    QProcess p;
+    ChildFileSizeLimit(p, bytesThatFit);
+    p.start(QStringLiteral(MONTIRA_CLI_PATH), args);
+    RunResult r;
+    if (!p.waitForFinished(60000)) return r;
+    if (p.exitStatus() == QProcess::NormalExit) r.code = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+bool IsCharDevice(const char* path) {
+    struct stat st {};
+    return ::stat(path, &st) == 0 && S_ISCHR(st.st_mode);
+}
+
+}  // namespace
+
+TEST(OutputsCli, fullDiskKeepsTheOldFileAndExitsOneNamingTheFileAndCause) {
+    QTemporaryDir dir;
+    const QString in = WriteDataFile(dir, 300);
+    const QString cause = QString::fromLocal8Bit(std::strerror(EFBIG));
+    const std::pair<const char*, QStringList> writers[] = {
+        {"old.csv", {"export", in, "--csv"}},
+        {"old.pdf", {"print", in, "--pdf"}},
+        {"old.pdf", {"print", in, "--listing", "--pdf"}},
+        {"old.png", {"plot", in, "--out"}},
+        {"old.pdf", {"plot", in, "--out"}},
+    };
+    for (const auto& [name, args] : writers) {
+        const QString old = WriteBytes(dir.filePath(name), "old");
+        const RunResult r = CliOnAFullDisk(args + QStringList{old}, 2000);
+        EXPECT_EQ(r.code, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.errText().contains(old) && r.errText().contains(cause))
+            << r.errText().toStdString();
+        EXPECT_EQ(ReadBytes(old), "old") << args.join(' ').toStdString();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << name;
+        QFile::remove(old);
+    }
+}
+
+TEST(OutputsCli, devicesAreWrittenIntoAndDashIsStandardOutput) {
+    QTemporaryDir dir;
+    const QString in = WriteDataFile(dir, 5);
+    const RunResult full = Cli({"export", in, "--csv", "/dev/full"});
+    EXPECT_EQ(full.code, 1);
+    EXPECT_TRUE(full.errText().contains("/dev/full") &&
+                full.errText().contains(QString::fromLocal8Bit(std::strerror(ENOSPC))))
+        << full.errText().toStdString();
+    EXPECT_TRUE(IsCharDevice("/dev/full"));
+    EXPECT_EQ(Cli({"print", in, "--pdf", "/dev/null"}).code, 0);
+    EXPECT_TRUE(IsCharDevice("/dev/null"));
+
+    const QString csv = dir.filePath("a.csv");
+    ASSERT_EQ(Cli({"export", in, "--csv", csv}).code, 0);
+    const RunResult toStdout = Cli({"export", in, "--csv", "-"});
+    EXPECT_EQ(toStdout.code, 0);
+    EXPECT_EQ(toStdout.out, ReadBytes(csv));
+    const RunResult png = Cli({"plot", in, "--out", "-"});
+    EXPECT_EQ(png.code, 0);
+    EXPECT_TRUE(png.out.startsWith("\x89PNG\r\n")) << png.out.left(8).toHex().toStdString();
+    const RunResult pdf = Cli({"plot", in, "--out", "-", "--format", "pdf"});
+    EXPECT_TRUE(pdf.out.startsWith("%PDF"));
+    const RunResult printed = Cli({"print", in, "--pdf", "-"});
+    EXPECT_EQ(printed.code, 0);
+    EXPECT_TRUE(printed.out.startsWith("%PDF"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(DataFileCli, everyCommandReadsWithTheWindowsReaderAndGivesItsMessages) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.plv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString out = dir.filePath("out");
+    const QString refused[] = {dir.filePath("nada.plv"), dir.path(), fifo, "/dev/zero"};
+    const QStringList commands[] = {
+        {"print", "%1", "--pdf", out},
+        {"export", "%1", "--csv", out},
+        {"plot", "%1", "--out", out + ".png"},
+        {"evaluate", "%1", "--index", "IBUTGi", "--period", "60:300"},
+    };
+    for (const QString& path : refused) {
+        QString why;
+        ASSERT_FALSE(montira::ReadDataFileBytes(path, &why).has_value());
+        for (QStringList args : commands) {
+            args[1] = path;
+            const RunResult r = Cli(args, 20000);  // a FIFO never blocks the reading
+            EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+            EXPECT_TRUE(r.errText().contains(why)) << r.errText().toStdString();
+        }
+    }
+    // A NUL byte is a character like any other, as the window takes it.
+    QByteArray withNul = ReadBytes(WriteDataFile(dir, 3));
+    withNul.replace("\t22.1\t", QByteArray("\t22\0.1\t", 8));
+    const QString nul = WriteBytes(dir.filePath("nul.plv"), withNul);
+    for (QStringList args : commands) {
+        if (args[0] == "evaluate") continue;  // needs an hour of records
+        args[1] = nul;
+        EXPECT_EQ(Cli(args).code, 0) << args.join(' ').toStdString();
+    }
 }

@@ -1,5 +1,15 @@
 #include "core/record/Recorder.h"
 
+#include <QCoreApplication>
+
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#endif
+
 namespace montira {
 
 Recorder::Recorder(AppState& state) : state_(state) {}
@@ -17,20 +27,58 @@ void Recorder::applySaveDialog(bool accepted, const QString& path) {
 bool Recorder::openFile(const QString& path, const QByteArray& firstLines) {
     file_.close();
     file_.setFileName(path);
-    // Unbuffered: each line is one write to the system, nothing waits in the process.
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        lastError_ = file_.errorString();
+    fileSize_ = 0;
+    // Opened without truncating, so that a file that another recording holds loses nothing
+    // before the refusal. Unbuffered: each line is one write to the system, nothing waits in
+    // the process.
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        lastError_ = QStringLiteral("%1: %2").arg(path, file_.errorString());
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    // The lock goes with the open file: it ends when the file is closed or the program ends.
+    if (::flock(file_.handle(), LOCK_EX | LOCK_NB) != 0) {
+        lastError_ = QCoreApplication::translate(
+                         "montira", "%1: o arquivo já está sendo gravado por outra gravação")
+                         .arg(path);
+        file_.close();
+        return false;
+    }
+#endif
+    if (!file_.resize(0)) {
+        lastError_ = QStringLiteral("%1: %2").arg(path, file_.errorString());
+        file_.close();
         return false;
     }
     return writeLine(firstLines);
 }
 
 bool Recorder::writeLine(const QByteArray& line) {
-    if (file_.write(line) != line.size()) {
-        lastError_ = file_.errorString();
-        return false;
+    QString cause;
+#ifdef Q_OS_UNIX
+    // Straight to the system, so that the cause of a failure (a full disk) is known.
+    const char* p = line.constData();
+    qsizetype left = line.size();
+    while (left > 0 && cause.isEmpty()) {
+        const ssize_t n = ::write(file_.handle(), p, size_t(left));
+        if (n >= 0) {
+            p += n;
+            left -= n;
+        } else if (errno != EINTR) {
+            cause = QString::fromLocal8Bit(std::strerror(errno));
+        }
     }
-    return true;
+#else
+    if (file_.write(line) != line.size()) cause = file_.errorString();
+#endif
+    if (cause.isEmpty()) {
+        fileSize_ += line.size();
+        return true;
+    }
+    lastError_ = QStringLiteral("%1: %2").arg(file_.fileName(), cause);
+    // The part of the line that was written goes again: the file ends with a whole line.
+    file_.resize(fileSize_);
+    return false;
 }
 
 bool Recorder::start() {

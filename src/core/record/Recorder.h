@@ -14,7 +14,9 @@ namespace montira {
 // recorder to its idle state (file closed, count 0).
 //
 // Every line goes to the file with one write as soon as it is made, so a program killed in
-// the middle of a recording leaves a file of complete lines.
+// the middle of a recording leaves a file of complete lines; a line that fails (a full disk)
+// is taken back, so the file ends with its last complete line. A recording holds its file
+// (an advisory lock): a second recording, in this program or another, is refused at once.
 class Recorder {
 public:
     explicit Recorder(AppState& state);
@@ -45,7 +47,7 @@ public:
     QString fileTitle() const { return Recording() ? FileTitle(RecordFileName) : QString(); }
     QString currentFilePath() const { return file_.fileName(); }
     bool fileOpen() const { return file_.isOpen(); }
-    // Why the last start or write failed.
+    // Why the last start or write failed: the file and the cause.
     QString lastError() const { return lastError_; }
 
     bool Recording() const { return state_.Recording; }
@@ -69,6 +71,7 @@ private:
 
     AppState& state_;
     QFile file_;
+    qint64 fileSize_ = 0;  // bytes of complete lines in the current file
     QString lastError_;
 };
 

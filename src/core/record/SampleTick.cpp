@@ -23,7 +23,7 @@ bool SampleTicker::tick(const QDateTime& now) {
     if (state_.Recording) {
         if (!recorder_.writeRecord(celsius, fahrenheit, withHeader ? &header : nullptr) &&
             recordError)
-            recordError(RecordErrorText());
+            recordError(RecordErrorText() + u' ' + recorder_.lastError());
     } else {
         recorder_.stop();
     }

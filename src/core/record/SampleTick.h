@@ -38,7 +38,8 @@ public:
 
     // Texts of the name/sector/company window; asked only while HeaderOn.
     std::function<HeaderTexts()> headerTexts;
-    // A record could not be written: the recording has stopped; the text is for the user.
+    // A record could not be written: the recording has stopped; the text is for the user
+    // ("Erro!Registrando!", the file and the cause).
     std::function<void(const QString& message)> recordError;
 
     static QString RecordErrorText() {

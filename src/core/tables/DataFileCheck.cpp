@@ -9,8 +9,4 @@ bool IsDataFileHeading(const QStringList& heading) {
     return unit == QStringLiteral("(°C)") || unit == QStringLiteral("(°F)");
 }
 
-bool IsTextBytes(const QByteArray& bytes) {
-    return !bytes.contains('\0');
-}
-
 }  // namespace montira

@@ -5,8 +5,7 @@
 namespace montira {
 
 // A data file's heading line starts with the unit, "(°C)" or "(°F)", blanks inside the
-// brackets allowed; bytes with a NUL are not a text file at all.
+// brackets allowed.
 bool IsDataFileHeading(const QStringList& heading);
-bool IsTextBytes(const QByteArray& bytes);
 
 }  // namespace montira

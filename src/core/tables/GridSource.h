@@ -16,6 +16,9 @@ public:
     virtual int rowCount() const = 0;  // heading row included
     virtual int columnCount() const = 0;
     virtual QString cell(int row, int col) const = 0;
+    // The records (rows 1 on) as stored lines, when the table keeps them so; writers that
+    // can take bytes as they are use it instead of cell().
+    virtual const TextTable* records() const { return nullptr; }
 };
 
 // A heading and the records of a TextTable (the rows are not copied).
@@ -28,6 +31,7 @@ public:
     QString cell(int row, int col) const override {
         return row == 0 ? heading_.value(col) : rows_.field(row - 1, col);
     }
+    const TextTable* records() const override { return &rows_; }
 
 private:
     QStringList heading_;

@@ -47,7 +47,32 @@ HeaderLoad DecodeHeaderFile(const QByteArray& bytes, HeaderTexts& texts) {
     return HeaderLoad::Loaded;
 }
 
+HeaderTextFault CheckHeaderText(const QString& text) {
+    for (QChar c : text) {
+        if (c == u'\r' || c == u'\n') return HeaderTextFault::LineBreak;
+        if ((c < u' ' && c != u'\t') || c == QChar(0x7F)) return HeaderTextFault::ControlCharacter;
+    }
+    return HeaderTextFault::None;
+}
+
+bool HeaderFileFits(const HeaderTexts& h) {
+    // Windows-1252 holds one byte a character; three CR LF end the lines.
+    return qint64(h.name.size()) + h.sector.size() + h.company.size() + 6 <= kHeaderFileMaxBytes;
+}
+
 SaveOutcome SaveHeaderFile(const QString& path, const HeaderTexts& h, QString* error) {
+    const bool clean = CheckHeaderText(h.name) == HeaderTextFault::None &&
+                       CheckHeaderText(h.sector) == HeaderTextFault::None &&
+                       CheckHeaderText(h.company) == HeaderTextFault::None;
+    if (!clean || !HeaderFileFits(h)) {
+        if (error)
+            *error = QCoreApplication::translate(
+                         "HeaderFile",
+                         "%1 não foi gravado: os textos não voltariam do arquivo como estão "
+                         "(quebra de linha, caractere de controle ou mais de 64 KB).")
+                         .arg(path);
+        return SaveOutcome::Failed;
+    }
     return SaveBytesSafely(path, EncodeHeaderFile(h), error);
 }
 

@@ -37,6 +37,8 @@ public:
         ends_.reserve(size_t(rows));
     }
     qsizetype bytes() const { return arena_.size(); }
+    // The arena holds UTF-8 (an adopted UTF-8 file), else Windows-1252.
+    bool utf8() const { return utf8_; }
     // The adopted buffer (the spans given to appendSpan index into it).
     const QByteArray& buffer() const { return arena_; }
     // Gives back the room that reserve() took beyond the rows stored.

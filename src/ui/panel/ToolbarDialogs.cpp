@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "core/record/SampleTick.h"
+#include "ui/common/SaveDialog.h"
 
 namespace montira {
 
@@ -15,8 +16,8 @@ ToolbarDialogs::~ToolbarDialogs() {
 
 bool ToolbarDialogs::saveDataDialog(QString* path) {
     // The dialog asks before it replaces an existing file.
-    const QString p = QFileDialog::getSaveFileName(mainWindow_, QString(), state_.LastDialogFolder,
-                                                   tr(kDataFilter));
+    const QString p = AskSaveFileName(mainWindow_, QString(), state_.LastDialogFolder,
+                                      tr(kDataFilter), QStringLiteral("plv"));
     if (p.isEmpty()) return false;
     *path = p;
     return true;
@@ -30,9 +31,9 @@ bool ToolbarDialogs::openDataDialog(QString* path) {
     return true;
 }
 
-void ShowRecordingError(QWidget* parent) {
+void ShowRecordingError(QWidget* parent, const QString& text) {
     QMessageBox::critical(parent, ToolbarDialogs::tr(ToolbarDialogs::kTitle),
-                          SampleTicker::RecordErrorText());
+                          text.isEmpty() ? SampleTicker::RecordErrorText() : text);
 }
 
 void ToolbarDialogs::busyMessage() {

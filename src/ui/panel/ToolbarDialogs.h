@@ -53,7 +53,8 @@ private:
     QPointer<FileList> fileList_;
 };
 
-// "Erro!Registrando!" with the critical icon and the program's title.
-void ShowRecordingError(QWidget* parent);
+// "Erro!Registrando!" (or `text`: it with the file and the cause) with the critical icon and
+// the program's title.
+void ShowRecordingError(QWidget* parent, const QString& text = QString());
 
 }  // namespace montira

@@ -18,7 +18,7 @@ ToolbarWiring::ToolbarWiring(Panel& panel)
       toolbar_(new Toolbar(panel.toolbar(), dispatch_)) {
     commands_.registerWith(dispatch_);
     session_.recorder().changed = [this] { showRecorder(); };
-    session_.ticker().recordError = [this](const QString&) { ShowRecordingError(&panel_); };
+    session_.ticker().recordError = [this](const QString& m) { ShowRecordingError(&panel_, m); };
     dialogs_.sampleRunning = [this](bool on) {
         on ? session_.startSampling() : session_.stopSampling();
     };

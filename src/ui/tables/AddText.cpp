@@ -7,6 +7,7 @@
 
 #include "core/tables/HeaderFile.h"
 #include "ui/common/Icons.h"
+#include "ui/common/SaveDialog.h"
 #include "ui/tables/TableIcons.h"
 #include "ui/tables/TableTools.h"
 
@@ -55,7 +56,7 @@ AddText::AddText(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window), 
     connect(CmdSave, &QToolButton::clicked, this, [this] { saveFile(); });
 
     chooseSaveFile = [this] {
-        return QFileDialog::getSaveFileName(this, tr("Salvar"), QString(), Filter());
+        return AskSaveFileName(this, tr("Salvar"), QString(), Filter(), QStringLiteral("nse"));
     };
     chooseOpenFile = [this] {
         return QFileDialog::getOpenFileName(this, tr("Abrir"), QString(), Filter());

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 #include "core/record/SetFile.h"
 #include "core/tables/SafeFile.h"
 #include "ui/common/BesideMainWindow.h"
+#include "ui/common/SaveDialog.h"
 
 namespace montira {
 
@@ -110,8 +110,8 @@ DataList::DataList(AppState& state, QWidget* panel) : QWidget(panel, Qt::Window)
     PlaceBesideMainWindow(this, panel);
 
     chooseSaveFile = [this] {
-        return QFileDialog::getSaveFileName(this, QString(), QString(),
-                                            tr("Data Files (*.plv);;All Files (*.*)"));
+        return AskSaveFileName(this, QString(), QString(),
+                               tr("Data Files (*.plv);;All Files (*.*)"), QStringLiteral("plv"));
     };
     showRecordingMessage = [this] {
         QMessageBox box(QMessageBox::Critical, tr(kProgramTitle), tr("Erro!Registrando!"),

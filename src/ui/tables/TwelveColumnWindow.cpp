@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,6 +10,7 @@
 #include "core/record/DataFile.h"
 #include "core/tables/GridSave.h"
 #include "ui/common/BesideMainWindow.h"
+#include "ui/common/SaveDialog.h"
 #include "ui/tables/ModelGrid.h"
 #include "ui/tables/ProgressPump.h"
 
@@ -51,8 +51,8 @@ TwelveColumnWindow::TwelveColumnWindow(AppState& state, const QString& objectNam
     GridC = makeGrid("GridC", modelC_);
     GridF = makeGrid("GridF", modelF_);
     chooseSaveFile = [this] {
-        return QFileDialog::getSaveFileName(this, tr("Salvar como"), QString(),
-                                            tr("Data Files (*.plv);;All Files (*.*)"));
+        return AskSaveFileName(this, tr("Salvar como"), QString(),
+                               tr("Data Files (*.plv);;All Files (*.*)"), QStringLiteral("plv"));
     };
     runPrint = [this](const PrintJob& job) { return PrintWithPreview(this, job); };
     showMessage = [this](const QString& text, bool critical) {

@@ -4,13 +4,16 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <cstring>
 #include <utility>
 
 #include "core/AppState.h"
 #include "core/record/LiveListFeed.h"
 #include "core/record/SampleTick.h"
+#include "support/FileSizeLimit.h"
 #include "support/Processes.h"
 
 using namespace montira;
@@ -108,6 +111,47 @@ TEST(RecorderStartStop, idleTickClosesTheFileThatNoDataRoutineStopped) {
     EXPECT_EQ(rig.changes, idle);
 }
 
+TEST(RecorderFailures, fullDiskNamesTheFileAndCauseAndLeavesOnlyWholeLines) {
+    Rig rig;
+    ASSERT_TRUE(rig.startAt("cheio.plv"));
+    rig.ticks(2);
+    const QString path = rig.path("cheio.plv");
+    const qint64 whole = QFileInfo(path).size();
+    {
+        montira::test::FileSizeLimit full(whole + 30);  // part of the next line fits
+        rig.ticks(1);
+    }
+    rig.ticks(2);
+    EXPECT_FALSE(rig.state.Recording);
+    ASSERT_EQ(rig.errors.size(), 1);
+    EXPECT_TRUE(rig.errors[0].startsWith("Erro!Registrando! " + path + ": " +
+                                         QString::fromLocal8Bit(std::strerror(EFBIG))))
+        << rig.errors[0].toStdString();
+    EXPECT_EQ(QFileInfo(path).size(), whole);
+    const QList<QByteArray> lines = FileLines(path);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[2].startsWith("2\t24/03/07\t"));
+}
+
+TEST(RecorderFailures, aSecondRecordingOfTheSameFileIsRefusedAtOnceAndTakesNothing) {
+    Rig first, second;
+    ASSERT_TRUE(first.startAt("a.plv"));
+    first.ticks(2);
+    const QString path = first.path("a.plv");
+    second.recorder.applySaveDialog(true, path);
+    EXPECT_FALSE(second.recorder.start());
+    EXPECT_FALSE(second.state.Recording);
+    EXPECT_TRUE(second.recorder.lastError().contains(path) &&
+                second.recorder.lastError().contains("já está sendo gravado"))
+        << second.recorder.lastError().toStdString();
+    first.ticks(1);
+    EXPECT_EQ(FileLines(path).size(), 4);  // nothing cut, nothing lost
+
+    first.recorder.stop();
+    second.recorder.applySaveDialog(true, path);
+    EXPECT_TRUE(second.recorder.start());
+}
+
 TEST(RecorderContinuation, recordingOf320001SamplesFillsTheFirstFileAndStartsDashOne) {
     Rig rig;
     ASSERT_TRUE(rig.startAt("a.b.plv"));
@@ -133,7 +177,8 @@ TEST(RecorderContinuation, uncreatableContinuationStopsRecordingOnceAndKeepsTheF
     rig.recorder.RecordCount = kRecordsPerFile;
     rig.ticks(6);
     EXPECT_FALSE(rig.state.Recording);
-    EXPECT_EQ(rig.errors, QStringList{"Erro!Registrando!"});
+    ASSERT_EQ(rig.errors.size(), 1);
+    EXPECT_TRUE(rig.errors[0].startsWith("Erro!Registrando! " + rig.path("t-1.plv") + ": "));
     EXPECT_FALSE(rig.recorder.fileOpen());
     EXPECT_EQ(FileLines(rig.path("t.plv")).size(), 4);
 }

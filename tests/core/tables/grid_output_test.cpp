@@ -3,9 +3,13 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFontInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
+#include "core/record/DataFile.h"
 #include "core/tables/CsvExport.h"
 #include "core/tables/GridSave.h"
 #include "core/tables/Listing.h"
@@ -104,23 +108,123 @@ TEST(CsvExport, portugueseSettingByteForByte) {
               "2;31/12/1999;23:59:59;20,5;18,0;22,1;29,6;25,1;24,8;31,2;\"1;6\";\r\n");
 }
 
-TEST(CsvExport, pointSettingUsesCommasAndHasNoTextRowsWhenEmpty) {
+TEST(CsvExport, pointSettingUsesCommasIsoDatesAndHasNoTextRowsWhenEmpty) {
     const QByteArray csv = Csv({}, false);
     EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF(\302\260C),Data,"));
+    EXPECT_TRUE(csv.contains("\r\n1,2024-03-07,10:00:01,20.5,-3.2,"));
     EXPECT_TRUE(
-        csv.endsWith("\r\n2,31/12/1999,23:59:59,20.5,18.0,22.1,29.6,25.1,24.8,31.2,1;6,\r\n"));
+        csv.endsWith("\r\n2,1999-12-31,23:59:59,20.5,18.0,22.1,29.6,25.1,24.8,31.2,1;6,\r\n"));
+}
+
+// What a .plv may hold in any cell, heading and texts included.
+const std::tuple<const char*, const char*, const char*> kHostileCells[] = {
+    // text, decimal-comma cell, point cell
+    {"=2+3", "'=2+3", "'=2+3"},
+    {"+7", "7", "7"},
+    {"+7.5", "7,5", "7.5"},
+    {"-12.5", "-12,5", "-12.5"},
+    {"+x", "'+x", "'+x"},
+    {"-", "'-", "'-"},
+    {"--1", "'--1", "'--1"},
+    {"@SUM(1)", "'@SUM(1)", "'@SUM(1)"},
+    {"=cmd|'/c calc'!A1", "'=cmd|'/c calc'!A1", "'=cmd|'/c calc'!A1"},
+    {"=1;2", "\"'=1;2\"", "'=1;2"},
+    {"=1,2", "'=1,2", "\"'=1,2\""},
+    {"\t=1", "'\t=1", "'\t=1"},
+    {"\r=1", "\"'\r=1\"", "\"'\r=1\""},
+    {"=\"x\"", "\"'=\"\"x\"\"\"", "\"'=\"\"x\"\"\""},
+    {" =1", " =1", " =1"},
+};
+
+TEST(CsvExport, cellsThatASpreadsheetWouldRunGetAnApostropheInEveryRow) {
+    for (const bool decimalComma : {true, false}) {
+        CsvStyle style;
+        style.decimalComma = decimalComma;
+        for (const auto& [text, comma, point] : kHostileCells) {
+            const char* want = decimalComma ? comma : point;
+            for (int col : {-1, 0, 1, 3, 11})
+                EXPECT_EQ(CsvCell(text, col, style), QString::fromUtf8(want))
+                    << text << " col " << col << " comma " << decimalComma;
+        }
+    }
 }
 
 TEST(CsvExport, textsThatAreNotNumbersStayText) {
     const CsvStyle comma;
     const std::tuple<const char*, int, const char*> cases[] = {{"1.2.3", 3, "1.2.3"},
                                                                {"1.", 3, "1."},
-                                                               {"-", 3, "-"},
+                                                               {"-", 3, "'-"},
                                                                {"abc", 3, "abc"},
                                                                {"2024/03/07", 1, "2024/03/07"},
                                                                {"a\"b", 3, "\"a\"\"b\""},
                                                                {"12", 0, "12"}};
     for (const auto& [text, col, cell] : cases) EXPECT_EQ(CsvCell(text, col, comma), cell) << text;
+}
+
+// The cells of the first sheet of a spreadsheet file in gnumeric's own XML: row, column, value
+// type (40 number, 60 text; none for a formula) and the text.
+struct SheetCell {
+    int row, col;
+    QString type, text;
+};
+QList<SheetCell> SheetCells(const QByteArray& xml) {
+    QList<SheetCell> cells;
+    QXmlStreamReader r(xml);
+    while (!r.atEnd()) {
+        if (r.readNext() != QXmlStreamReader::StartElement || r.name() != QLatin1String("Cell"))
+            continue;
+        const auto a = r.attributes();
+        SheetCell c{a.value("Row").toInt(), a.value("Col").toInt(), a.value("ValueType").toString(),
+                    QString()};
+        c.text = r.readElementText();
+        cells << c;
+    }
+    return cells;
+}
+
+TEST(CsvExport, fileWithHostileCellsOpensInASpreadsheetWithoutAnyFormula) {
+    const QString ssconvert = QStandardPaths::findExecutable("ssconvert");
+    if (ssconvert.isEmpty()) GTEST_SKIP() << "ssconvert (gnumeric) is not installed";
+    QByteArray plv =
+        "*****=HYPERLINK(\"http://x\")\r\n*****@SUM(1)\r\n*****+7\r\n"
+        "(\260C)\tData\t=2+3\tSeco\tOrvalho\t\332mido\tI.C.\tIBUTGi\tIBUTGo\t"
+        "Globo\tm/s\tTwc\t\r\n";
+    int row = 1;
+    for (const auto& [text, comma, point] : kHostileCells) {
+        // A TAB or CR cannot be inside a field of a data file.
+        const QByteArray cell = QByteArray(text).replace('\t', ' ').replace('\r', ' ');
+        plv += QByteArray::number(row++) + "\t24/03/07\t10:00:00\t" + cell + "\t-3.2\t+7\t" + cell +
+               "\t22.1\t- - -\t@x\t1.6\t=A1\t\r\n";
+    }
+    const DataFileContents d = ReadDataFile(plv);
+    QTemporaryDir dir;
+    const QString csv = dir.filePath("hostil.csv"), xml = dir.filePath("hostil.xml");
+    CsvStyle point;
+    point.decimalComma = false;  // the separator that ssconvert reads without being told
+    ASSERT_EQ(ExportCsv(csv, HeadedTable(d.heading, d.rows), {d.name, d.sector, d.company}, point),
+              SaveOutcome::Saved);
+    QProcess p;
+    p.start(ssconvert, {"-T", "Gnumeric_XmlIO:sax:0", csv, xml});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+
+    const QList<SheetCell> cells = SheetCells(Read(xml));
+    ASSERT_GT(cells.size(), 3 + 12 * row / 2);
+    int numbers = 0;
+    for (const SheetCell& c : cells) {
+        EXPECT_FALSE(c.type.isEmpty())
+            << "formula at " << c.row << "," << c.col << ": " << c.text.toStdString();
+        if (c.col == 4 && c.row >= 4) {  // -3.2 in every record
+            EXPECT_EQ(c.type, "40") << c.row;
+            EXPECT_DOUBLE_EQ(c.text.toDouble(), -3.2);
+            ++numbers;
+        }
+        if (c.col == 1 && c.row >= 4) {  // 2024-03-07 as a date, not the 3rd of July
+            EXPECT_EQ(c.type, "40") << c.row;
+            EXPECT_EQ(c.text, "45358") << c.row;
+        }
+    }
+    EXPECT_EQ(numbers, row - 1);
 }
 
 TEST(Listing, linesAre105CharactersRightAlignedAndALongerCellPrintsWholeAndUnpadded) {

@@ -53,3 +53,27 @@ TEST(HeaderFile, binaryOrOversizedFileIsRefusedAndChangesNothing) {
     EXPECT_EQ(LoadHeaderFile(dir.filePath("missing.nse"), t), HeaderLoad::Unreadable);
     EXPECT_EQ(t.name, "n");
 }
+
+TEST(HeaderFile, saveRefusesTextsThatWouldNotComeBackAndTheLargestFileThatFitsReadsBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.nse");
+    const QString fits(64 * 1024 - 6, u'a');
+    const std::tuple<const char*, HeaderTexts> refused[] = {
+        {"lineFeedInTheName", {"Ana\nMaria", "", ""}},
+        {"carriageReturnInTheSector", {"", "Forno\r2", ""}},
+        {"nulInTheCompany", {"", "", QString(QChar(0)) + "Acme"}},
+        {"escape", {"\x1b[31m", "", ""}},
+        {"oneByteOver64KB", {fits, "", "x"}},
+    };
+    for (const auto& [name, texts] : refused) {
+        QString error;
+        EXPECT_EQ(SaveHeaderFile(path, texts, &error), SaveOutcome::Failed) << name;
+        EXPECT_TRUE(error.contains(path)) << name;
+        EXPECT_FALSE(QFile::exists(path)) << name;
+    }
+    ASSERT_EQ(SaveHeaderFile(path, {fits, "", ""}), SaveOutcome::Saved);
+    HeaderTexts back;
+    ASSERT_EQ(LoadHeaderFile(path, back), HeaderLoad::Loaded);
+    EXPECT_EQ(back.name, fits);
+    ASSERT_EQ(SaveHeaderFile(path, {"Ana\tMaria", "", ""}), SaveOutcome::Saved);  // TAB is text
+}
