@@ -23,7 +23,8 @@ const std::vector<CommandHelp>& CommandHelps() {
          "  --no-manual       sem registros manuais\n"
          "  --link CAMINHO    mantém um link simbólico CAMINHO para o terminal atual\n"
          "  --control         lê comandos de falha da entrada padrão: silence MS [BYTES\n"
-         "                    [LETRA]], garbage N, broken N, flood N, hangup MS, move MS\n"},
+         "                    [LETRA]], garbage N, broken N, flood N, hangup MS, move MS,\n"
+         "                    cut BYTES [MS]\n"},
         {"record", "registra K amostras do medidor num arquivo .plv",
          "uso: montira-cli record --port DISPOSITIVO --out ARQUIVO --samples K [--interval N] "
          "[--fahrenheit] [--timeout S]\n",
@@ -95,7 +96,7 @@ const std::vector<CommandHelp>& CommandHelps() {
         {"print", "um arquivo de dados como tabela ou listagem, em PDF",
          "uso: montira-cli print ARQUIVO --pdf SAIDA [--table | --listing] [--name T --sector T "
          "--company T] [--font FAMILIA --size PT] [--landscape] [--paper A4|Letter]\n",
-         "  --pdf SAIDA       o PDF gravado; imprime o número de páginas\n"
+         "  --pdf SAIDA       o PDF gravado (- a saída padrão); imprime o número de páginas\n"
          "  --table           a tabela com linhas (padrão)\n"
          "  --listing         a listagem de largura fixa\n"
          "  --name T, --sector T, --company T\n"
@@ -106,7 +107,7 @@ const std::vector<CommandHelp>& CommandHelps() {
          "  --paper A4|Letter o papel (padrão A4)\n"},
         {"export", "exporta um arquivo de dados para planilha (CSV)",
          "uso: montira-cli export ARQUIVO --csv SAIDA [--point]\n",
-         "  --csv SAIDA       o arquivo CSV gravado\n"
+         "  --csv SAIDA       o arquivo CSV gravado; - a saída padrão\n"
          "  --point           \",\" entre campos e ponto decimal (padrão \";\" e vírgula "
          "decimal)\n"},
         {"header", "grava ou lê um arquivo de nome, setor e empresa (.nse)",
@@ -117,9 +118,10 @@ const std::vector<CommandHelp>& CommandHelps() {
          "                    nome, setor e empresa\n"
          "  --show ARQUIVO    imprime os três textos de um arquivo .nse, um por linha\n"},
         {"plot", "o gráfico de um arquivo de dados, em PNG ou PDF",
-         "uso: montira-cli plot ARQUIVO --out PNG|PDF [--from A --to B] "
-         "[--width L --height A] [--channels LISTA]\n",
-         "  --out SAIDA       o gráfico gravado; .png ou .pdf pela extensão\n"
+         "uso: montira-cli plot ARQUIVO --out PNG|PDF|- [--from A --to B] "
+         "[--width L --height A] [--channels LISTA] [--format png|pdf]\n",
+         "  --out SAIDA       o gráfico gravado; .png ou .pdf pela extensão; - a saída padrão\n"
+         "  --format png|pdf  o formato, quando a extensão não o diz (ou na saída padrão)\n"
          "  --from A, --to B  só os registros A a B (padrão: todos)\n"
          "  --width L, --height A\n"
          "                    o tamanho em pixels (padrão 800 x 600; no mínimo 400 x 391)\n"
