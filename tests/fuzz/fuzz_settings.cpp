@@ -44,12 +44,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     t0 = clock.nowMs();
     if (const auto s = ReadSampling(port, clock, link))
-        if (s->minutes < 0 || s->minutes > 255 || s->seconds < 0 || s->seconds > 255) std::abort();
+        if (s->minutes < 0 || s->minutes > 255 ||
+            (s->seconds && (*s->seconds < 0 || *s->seconds > 255)))
+            std::abort();
     bounded(t0);
 
     t0 = clock.nowMs();
     if (const auto s = ReadPowerOff(port, clock, link))
-        if (*s < 0 || *s > 65535) std::abort();
+        if ((*s < 0 && *s != kPowerOffUnknown) || *s > 65535) std::abort();
     bounded(t0);
 
     const QString typed = QString::fromUtf8(all.left(64));

@@ -32,7 +32,7 @@ complete_line() {
 }
 
 complete_line everyCommand "decode sim record memory workload clock sampling poweroff erase key manual print export header plot evaluate help" any ""
-complete_line commandPrefix "plot poweroff print" only p
+complete_line commandPrefix "phs plot poweroff print" only p
 complete_line helpTakesACommand "evaluate export erase" only help e
 complete_line recordOptions "--samples" only record --port /dev/null --s
 complete_line samplingOptions "--seconds" only sampling --port /dev/null --se
