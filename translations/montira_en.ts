@@ -208,10 +208,6 @@
         <translation>Next reading</translation>
     </message>
     <message>
-        <source>Nenhuma leitura em %1 com 60 minutos de dados a seguir.</source>
-        <translation>No reading at %1 with 60 minutes of data after it.</translation>
-    </message>
-    <message>
         <source>Trabalho na hora (períodos somando 60 min)</source>
         <translation>Work in the hour (periods adding up to 60 min)</translation>
     </message>
@@ -270,10 +266,6 @@ less than 60 minutes of data</translation>
         <translation>Total: %1 of 60 min</translation>
     </message>
     <message>
-        <source>vestimenta ou ajuste inválido</source>
-        <translation>invalid clothing or adjustment</translation>
-    </message>
-    <message>
         <source>Taxa metabólica média: %1 W</source>
         <translation>Mean metabolic rate: %1 W</translation>
     </message>
@@ -296,6 +288,18 @@ Limit: %3</translation>
     <message>
         <source>Avaliação da exposição ao calor</source>
         <translation>Heat exposure evaluation</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data e hora AA/MM/DD hh:mm:ss</source>
+        <translation>&quot;%1&quot; is not a date and time YY/MM/DD hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>Não começa em %1: %2</source>
+        <translation>Cannot start at %1: %2</translation>
+    </message>
+    <message>
+        <source>Outra atividade</source>
+        <translation>Other activity</translation>
     </message>
 </context>
 <context>
@@ -400,6 +404,14 @@ Limit: %3</translation>
         <source>IBUTGo</source>
         <translation>WBGTo</translation>
     </message>
+    <message>
+        <source>vestimenta ou ajuste inválido: %1</source>
+        <translation>invalid clothing or adjustment: %1</translation>
+    </message>
+    <message>
+        <source>ajuste da vestimenta negativo: %1 (0 °C ou mais)</source>
+        <translation>negative clothing adjustment: %1 (0 °C or more)</translation>
+    </message>
 </context>
 <context>
     <name>ExposureReport</name>
@@ -429,7 +441,7 @@ Limit: %3</translation>
     </message>
     <message>
         <source>Leituras da tabela (%1)</source>
-        <translation>Table readings (%1)</translation>
+        <translation>Readings of the table (%1)</translation>
     </message>
     <message>
         <source>Canal</source>
@@ -988,6 +1000,19 @@ Limit: %3</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFormat</name>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <extracomment>The date form of printed reports (a QDate format); English: yyyy-MM-dd.</extracomment>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <extracomment>The decimal separator of printed reports; English: a point.</extracomment>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -1567,6 +1592,29 @@ Limit: %3</translation>
     <message>
         <source>Sem permissão para abrir %1. No Linux, entre no grupo dialout e abra a sessão de novo.</source>
         <translation>No permission to open %1. On Linux, join the dialout group and log in again.</translation>
+    </message>
+</context>
+<context>
+    <name>montira::exposure</name>
+    <message>
+        <source>sem leituras</source>
+        <translation>no readings</translation>
+    </message>
+    <message>
+        <source>%1 está fora das leituras (%2 a %3)</source>
+        <translation>%1 is outside the readings (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>%1 cai numa interrupção das leituras (de %2 a %3)</source>
+        <translation>%1 falls in a break in the readings (from %2 to %3)</translation>
+    </message>
+    <message>
+        <source>as leituras desta sequência terminam em %1, %2 min depois de %3; a hora precisa de 60 min</source>
+        <translation>the readings of this run end at %1, %2 min after %3; the hour needs 60 min</translation>
+    </message>
+    <message>
+        <source>nenhuma leitura em %1</source>
+        <translation>no reading at %1</translation>
     </message>
 </context>
 <context>

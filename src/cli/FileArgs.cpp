@@ -228,10 +228,9 @@ bool ParseEvaluateArgs(const QStringList& args, EvaluateArgs& a, QString& messag
         return false;
     }
     if (hasCloth) {
-        if (!ParseClothing(cloth, a.cloth)) {
-            message =
-                Complaint("evaluate",
-                          QStringLiteral("--cloth: vestimenta ou número inválido: %1").arg(cloth));
+        QString why;
+        if (!ParseClothing(cloth, a.cloth, &why)) {
+            message = Complaint("evaluate", QStringLiteral("--cloth: %1").arg(why));
             return false;
         }
         for (const auto& p : ClothingPresets())

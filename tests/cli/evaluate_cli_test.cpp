@@ -76,6 +76,7 @@ TEST(EvaluateCli, badInputsExitWithoutAResult) {
         {"no periods", {in, "--index", "IBUTGi"}, 2},
         {"malformed period", {in, "--index", "IBUTGi", "--period", "60"}, 2},
         {"unknown clothing", QStringList{in} + ok + QStringList{"--cloth", "lã"}, 2},
+        {"negative clothing", QStringList{in} + ok + QStringList{"--cloth", "-2"}, 2},
         {"no readings of the index", {in, "--index", "IBUTGo", "--period", "60:180"}, 2},
         {"file without readings", QStringList{empty} + ok, 2},
         {"missing file", QStringList{dir.filePath("nada.plv")} + ok, 2},
@@ -104,8 +105,8 @@ TEST(EvaluateCli, pdfReportHoldsTheInputsAndTheResult) {
     const QString text = PdfPages(ReadBytes(pdf)).join("");
     for (const char* want :
          {"Avaliação da exposição ao calor", "Ana", "Fundição", "Acme",
-          "24/03/07 08:00:00 a 24/03/07 10:59:00", "Orvalho", "IBUTGi",
-          "09:00:00 a 24/03/07 10:00:00", "35.0 °C (95.0 °F)", "forno", "414", "acima do limite"})
+          "07/03/2024 08:00:00 a 07/03/2024 10:59:00", "Orvalho", "IBUTGi",
+          "09:00:00 a 07/03/2024 10:00:00", "35,0 °C (95,0 °F)", "forno", "414", "acima do limite"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(want))) << want << "\n" << text.toStdString();
     EXPECT_FALSE(text.contains("Forno"));  // the sector given replaces the file's own
 }

@@ -35,7 +35,7 @@ QString ShownName(const QString& name) {
     return QCoreApplication::translate("Exposure", name.toUtf8().constData());
 }
 
-bool ParseClothing(const QString& text, double& out) {
+bool ParseClothing(const QString& text, double& out, QString* why) {
     const QString t = text.trimmed();
     for (const auto& p : ClothingPresets())
         if (t.compare(p.name, Qt::CaseInsensitive) == 0) {
@@ -46,7 +46,19 @@ bool ParseClothing(const QString& text, double& out) {
     QString number = t;
     number.replace(u',', u'.');
     const double v = QLocale::c().toDouble(number, &ok);
-    if (!ok || !std::isfinite(v) || std::fabs(v) > 100) return false;
+    if (!ok || !std::isfinite(v) || std::fabs(v) > 100) {
+        if (why)
+            *why =
+                QCoreApplication::translate("Exposure", "vestimenta ou ajuste inválido: %1").arg(t);
+        return false;
+    }
+    if (v < 0) {  // clothing never cools: a negative figure would hide an exposure
+        if (why)
+            *why = QCoreApplication::translate("Exposure",
+                                               "ajuste da vestimenta negativo: %1 (0 °C ou mais)")
+                       .arg(t);
+        return false;
+    }
     out = v;
     return true;
 }

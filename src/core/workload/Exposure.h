@@ -29,8 +29,9 @@ const std::vector<ClothingPreset>& ClothingPresets();
 // A class's or a preset's name as the window shows it, in the interface language (the names
 // themselves are what montira-cli takes and prints).
 QString ShownName(const QString& name);
-// A preset's name or a number (point or comma); false for anything else.
-bool ParseClothing(const QString& text, double& out);
+// A preset's name or a number (point or comma) of 0 or more; false, with `why` saying what is
+// wrong, for anything else.
+bool ParseClothing(const QString& text, double& out, QString* why = nullptr);
 
 // Periods must be longer than 0 and add up to 60 minutes; rates above 0 and at most this.
 constexpr double kMaxWatts = 2000;

@@ -6,8 +6,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <cmath>
 
 #include "core/workload/ExposurePlot.h"
+#include "core/workload/ReportFormat.h"
 
 namespace montira::exposure {
 
@@ -30,7 +32,18 @@ QString ReportTitle() {
 }
 
 QString One(double v) {
-    return QString::number(v, 'f', 1);
+    return ReportNumber(v, 1);
+}
+
+// A "YY/MM/DD hh:mm:ss" stamp in the report's date form.
+QString Stamp(const QString& stamp) {
+    qint64 t = 0;
+    return ParseStampText(stamp, t) ? ReportStamp(t) : stamp;
+}
+
+// A channel's heading word in the interface language (units stay as they are).
+QString ChannelName(const QString& word) {
+    return QCoreApplication::translate("TableHeading", word.toUtf8().constData());
 }
 
 // Writes lines down the page, starting a new page when the next block does not fit.
@@ -140,10 +153,23 @@ void EvaluateReport(ExposureReport& r, std::vector<WorkPeriod> periods, double c
 }
 
 QString TemperatureText(double c, bool both, bool difference) {
-    QString t = One(c) + QStringLiteral(" °C");
-    if (both) t += QStringLiteral(" (%1 °F)").arg(One(difference ? c * 9 / 5 : c * 9 / 5 + 32));
+    QString t = QString::number(c, 'f', 1) + QStringLiteral(" °C");
+    if (both)
+        t += QStringLiteral(" (%1 °F)")
+                 .arg(QString::number(difference ? c * 9 / 5 : c * 9 / 5 + 32, 'f', 1));
     return t;
 }
+
+namespace {
+
+// TemperatureText with the report's decimal separator.
+QString Temperature(double c, bool both, bool difference = false) {
+    QString t = TemperatureText(c, both, difference);
+    if (ReportDecimal() != u'.') t.replace(u'.', ReportDecimal());
+    return t;
+}
+
+}  // namespace
 
 int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureReport& r) {
     PageWriter w(p, device);
@@ -154,7 +180,7 @@ int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureRep
     w.text(QCoreApplication::translate("ExposureReport", "Setor: %1").arg(r.header.sector));
     w.text(QCoreApplication::translate("ExposureReport", "Empresa: %1").arg(r.header.company));
     w.text(QCoreApplication::translate("ExposureReport", "Período medido: %1 a %2 (%3 registros)")
-               .arg(r.period.from, r.period.to)
+               .arg(Stamp(r.period.from), Stamp(r.period.to))
                .arg(r.period.rows));
     if (r.fahrenheit)
         w.text(QCoreApplication::translate(
@@ -178,7 +204,7 @@ int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureRep
                 {c.name, QStringLiteral("- - -"), QStringLiteral("- - -"), QStringLiteral("- - -")},
                 cols);
         else
-            w.row({c.name, One(c.min), One(c.mean), One(c.max)}, cols);
+            w.row({ChannelName(c.name), One(c.min), One(c.mean), One(c.max)}, cols);
     }
     w.gap();
     {
@@ -204,9 +230,9 @@ int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureRep
                 ? QCoreApplication::translate(
                       "ExposureReport", "Hora avaliada: %1 a %2 (menos de 60 minutos de dados)")
                 : QCoreApplication::translate("ExposureReport", "Hora avaliada: %1 a %2"))
-               .arg(StampText(r.hour.start), StampText(r.hour.end)));
+               .arg(ReportStamp(r.hour.start), ReportStamp(r.hour.end)));
     w.text(QCoreApplication::translate("ExposureReport", "IBUTG médio da hora: %1")
-               .arg(TemperatureText(r.hour.meanC, both)));
+               .arg(Temperature(r.hour.meanC, both)));
     w.gap(0.3);
     const std::vector<double> pcols = {0, 0.15, 0.8};
     w.row({QCoreApplication::translate("ExposureReport", "Minutos"),
@@ -215,7 +241,8 @@ int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureRep
           pcols, true, 2);
     w.rule();
     for (const auto& per : r.periods) {
-        w.row({QString::number(per.minutes, 'g', 6), per.text, QString::number(per.watts, 'g', 6)},
+        w.row({ReportNumber(per.minutes, per.minutes == std::floor(per.minutes) ? 0 : 1), per.text,
+               ReportNumber(per.watts, per.watts == std::floor(per.watts) ? 0 : 1)},
               pcols, false, 2);
     }
     w.gap(0.3);
@@ -227,21 +254,21 @@ int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureRep
     const Evaluation& e = *r.evaluation;
     w.text(QCoreApplication::translate("ExposureReport", "Taxa metabólica média (M̅): %1 W")
                .arg(One(e.m)));
-    const QString clothing = TemperatureText(e.clothing, both, true);
+    const QString clothing = Temperature(e.clothing, both, true);
     w.text(r.clothingName.isEmpty()
                ? QCoreApplication::translate("ExposureReport", "Ajuste da vestimenta: %1")
                      .arg(clothing)
                : QCoreApplication::translate("ExposureReport", "Ajuste da vestimenta (%1): %2")
                      .arg(r.clothingName, clothing));
     w.text(QCoreApplication::translate("ExposureReport", "Exposição (média + ajuste): %1")
-               .arg(TemperatureText(e.exposure, both)));
+               .arg(Temperature(e.exposure, both)));
     w.text(QCoreApplication::translate("ExposureReport", "Nível de ação (59,9 − 14,1·log M̅): %1")
-               .arg(TemperatureText(e.actionLevel, both)));
+               .arg(Temperature(e.actionLevel, both)));
     w.text(
         QCoreApplication::translate("ExposureReport", "Limite de exposição (56,7 − 11,5·log M̅): %1")
-            .arg(TemperatureText(e.limit, both)));
+            .arg(Temperature(e.limit, both)));
     w.text(QCoreApplication::translate("ExposureReport", "Margem (limite − exposição): %1")
-               .arg(TemperatureText(e.margin, both, true)));
+               .arg(Temperature(e.margin, both, true)));
     w.gap(0.3);
     w.text(
         QCoreApplication::translate("ExposureReport", "Resultado: %1").arg(VerdictText(e.verdict)),

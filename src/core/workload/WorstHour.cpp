@@ -1,5 +1,6 @@
 #include "core/workload/WorstHour.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace montira::exposure {
@@ -144,6 +145,33 @@ int HourStartAt(const WbgtSeries& s, const SeriesRuns& r, qint64 ticks) {
     for (int k = 0; k < s.size(); ++k)
         if (s.ticks[size_t(k)] == ticks && HourAt(s, r, k).valid()) return k;
     return -1;
+}
+
+QString WhyNoHourAt(const WbgtSeries& s, const SeriesRuns& r, qint64 ticks) {
+    auto tr = [](const char* text) { return QCoreApplication::translate("Exposure", text); };
+    if (s.size() == 0 || r.runs.empty()) return tr("sem leituras");
+    const QString at = StampText(ticks);
+    const qint64 first = s.ticks.front();
+    const qint64 last = RunEnd(s, r, r.runs.back());
+    if (ticks < first || ticks >= last)
+        return tr("%1 está fora das leituras (%2 a %3)").arg(at, StampText(first), StampText(last));
+    for (size_t i = 0; i < r.runs.size(); ++i) {
+        const auto& run = r.runs[i];
+        const qint64 runStart = s.ticks[size_t(run.first)], runEnd = RunEnd(s, r, run);
+        if (ticks < runStart)
+            return tr("%1 cai numa interrupção das leituras (de %2 a %3)")
+                .arg(at, StampText(RunEnd(s, r, r.runs[i - 1])), StampText(runStart));
+        if (ticks >= runEnd) continue;
+        if (ticks + kHourTicks > runEnd)
+            return tr("as leituras desta sequência terminam em %1, %2 min depois de %3; "
+                      "a hora precisa de 60 min")
+                .arg(StampText(runEnd))
+                .arg(double(runEnd - ticks) / (60 * kTicksPerSecond), 0, 'f', 1)
+                .arg(at);
+        if (HourStartAt(s, r, ticks) < 0) return tr("nenhuma leitura em %1").arg(at);
+        return {};
+    }
+    return tr("%1 está fora das leituras (%2 a %3)").arg(at, StampText(first), StampText(last));
 }
 
 int NextHourStart(const WbgtSeries& s, const SeriesRuns& r, int from, int step) {

@@ -41,6 +41,9 @@ ExposureHour HourAt(const WbgtSeries& s, const SeriesRuns& runs, int first);
 
 // The first reading at `ticks` that starts a full hour, or -1.
 int HourStartAt(const WbgtSeries& s, const SeriesRuns& runs, qint64 ticks);
+// Why no hour starts at `ticks`, in words for the user ("" when one does): outside the
+// readings, in a break between runs, at no reading, or too near its run's end.
+QString WhyNoHourAt(const WbgtSeries& s, const SeriesRuns& runs, qint64 ticks);
 // The next (step +1) or previous (step -1) reading after `from` that starts a full hour, or -1.
 int NextHourStart(const WbgtSeries& s, const SeriesRuns& runs, int from, int step);
 

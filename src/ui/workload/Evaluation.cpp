@@ -27,6 +27,7 @@ using namespace montira::exposure;
 namespace {
 
 enum PeriodColumn { kMinutes, kText, kWatts };
+constexpr int kPresetRate = Qt::UserRole + 1;
 
 QString Number(double v) {
     return QLocale::c().toString(v, 'g', 6);
@@ -107,6 +108,12 @@ QWidget* Evaluation::BuildHour() {
     TxtStart->setObjectName(QStringLiteral("TxtStart"));
     TxtStart->setPlaceholderText(tr("AA/MM/DD hh:mm:ss"));
     form->addRow(tr("Começar em:"), TxtStart);
+    LblStartWhy = new QLabel(box);
+    LblStartWhy->setObjectName(QStringLiteral("LblStartWhy"));
+    LblStartWhy->setWordWrap(true);
+    LblStartWhy->setStyleSheet(QStringLiteral("color: #c80000"));
+    LblStartWhy->hide();
+    form->addRow(LblStartWhy);
     auto* moves = new QHBoxLayout;
     QPushButton* prev = Button("CmdPrevHour", QStringLiteral("◀"), box);
     QPushButton* next = Button("CmdNextHour", QStringLiteral("▶"), box);
@@ -119,16 +126,8 @@ QWidget* Evaluation::BuildHour() {
     form->addRow(moves);
 
     connect(ComboIndex, &QComboBox::currentIndexChanged, this, [this] { IndexChanged(); });
-    connect(TxtStart, &QLineEdit::returnPressed, this, [this] {
-        qint64 t = 0;
-        const int at =
-            ParseStampText(TxtStart->text(), t) ? HourStartAt(report_.series, report_.runs, t) : -1;
-        if (at < 0 || !setHourStart(at))
-            QMessageBox::warning(this, tr(kCaption),
-                                 tr("Nenhuma leitura em %1 com 60 minutos de dados a "
-                                    "seguir.")
-                                     .arg(TxtStart->text()));
-    });
+    connect(TxtStart, &QLineEdit::returnPressed, this, [this] { StartTyped(); });
+    connect(TxtStart, &QLineEdit::editingFinished, this, [this] { StartTyped(); });
     auto step = [this](int by) {
         const int at = NextHourStart(report_.series, report_.runs, report_.hour.first, by);
         if (at >= 0) setHourStart(at);
@@ -176,8 +175,10 @@ QWidget* Evaluation::BuildWork() {
     cloth->addRow(tr("Vestimenta:"), ComboCloth);
     v->addLayout(cloth);
 
-    connect(GridPeriods, &QTableWidget::itemChanged, this, [this] {
-        if (!filling_) Reevaluate();
+    connect(GridPeriods, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (filling_) return;
+        RateEdited(item);
+        Reevaluate();
     });
     connect(plus, &QPushButton::clicked, this, [this] { AddPeriod(); });
     connect(minus, &QPushButton::clicked, this, [this] {
@@ -219,6 +220,20 @@ void Evaluation::IndexChanged() {
     ShowHour();
 }
 
+void Evaluation::StartTyped() {
+    const QString text = TxtStart->text().trimmed();
+    if (report_.hour.valid() && text == StampText(report_.hour.start)) return;  // unchanged
+    qint64 t = 0;
+    QString why;
+    if (!ParseStampText(text, t))
+        why = tr("\"%1\" não é uma data e hora AA/MM/DD hh:mm:ss").arg(text);
+    else if (const int at = HourStartAt(report_.series, report_.runs, t);
+             at < 0 || !setHourStart(at))
+        why = WhyNoHourAt(report_.series, report_.runs, t);
+    LblStartWhy->setText(why.isEmpty() ? QString() : tr("Não começa em %1: %2").arg(text, why));
+    LblStartWhy->setVisible(!why.isEmpty());
+}
+
 bool Evaluation::setHourStart(int first) {
     const ExposureHour h = HourAt(report_.series, report_.runs, first);
     if (!h.valid()) return false;
@@ -240,6 +255,7 @@ void Evaluation::ShowHour() {
         if (h.partial) mean += tr("\nmenos de 60 minutos de dados");
         LblMean->setText(mean);
         TxtStart->setText(StampText(h.start));
+        LblStartWhy->hide();
     }
     Reevaluate();
 }
@@ -269,11 +285,37 @@ void Evaluation::setPeriods(const std::vector<WorkPeriod>& periods) {
         const int r = GridPeriods->rowCount();
         GridPeriods->insertRow(r);
         GridPeriods->setItem(r, kMinutes, new QTableWidgetItem(Number(p.minutes)));
-        GridPeriods->setItem(r, kText, new QTableWidgetItem(p.text));
+        auto* text = new QTableWidgetItem(p.text);
+        for (const auto& c : MetabolicClasses())
+            if (p.text == ShownName(c.name) && p.watts == c.watts)
+                text->setData(kPresetRate, c.watts);
+        GridPeriods->setItem(r, kText, text);
         GridPeriods->setItem(r, kWatts, new QTableWidgetItem(Number(p.watts)));
     }
     filling_ = false;
     Reevaluate();
+}
+
+// A description taken from a listed activity keeps that activity's rate in kPresetRate; a
+// rate typed over it makes the description the typed value's own, and a description typed
+// by hand is the user's.
+void Evaluation::RateEdited(QTableWidgetItem* item) {
+    QTableWidgetItem* text = GridPeriods->item(item->row(), kText);
+    if (!text || !text->data(kPresetRate).isValid()) return;
+    if (item->column() == kText) {
+        filling_ = true;
+        text->setData(kPresetRate, QVariant());
+        filling_ = false;
+        return;
+    }
+    double watts = 0;
+    if (item->column() != kWatts ||
+        (ReadNumber(item->text(), watts) && watts == text->data(kPresetRate).toDouble()))
+        return;
+    filling_ = true;
+    text->setData(kPresetRate, QVariant());
+    text->setText(tr("Outra atividade"));
+    filling_ = false;
 }
 
 void Evaluation::AddPeriod() {
@@ -299,13 +341,14 @@ void Evaluation::Reevaluate() {
     const QString clothText = ComboCloth->currentText().trimmed();
     const int entry = ComboCloth->findText(clothText, Qt::MatchFixedString);
     bool clothOk = false;
+    QString clothWhy;
     if (entry >= 0) {
         const ClothingPreset& c = ClothingPresets()[size_t(ComboCloth->itemData(entry).toInt())];
         cloth = c.adjustment;
         clothName = ComboCloth->itemText(entry);
         clothOk = true;
     } else {
-        clothOk = ParseClothing(clothText, cloth);
+        clothOk = ParseClothing(clothText, cloth, &clothWhy);
         for (const auto& c : ClothingPresets())
             if (clothOk && clothText.compare(c.name, Qt::CaseInsensitive) == 0)
                 clothName = ShownName(c.name);
@@ -314,7 +357,7 @@ void Evaluation::Reevaluate() {
         EvaluateReport(report_, periods, cloth, clothName, &why);
     else
         report_.evaluation.reset();
-    if (!clothOk && why.isEmpty()) why = tr("vestimenta ou ajuste inválido");
+    if (!clothOk && why.isEmpty()) why = clothWhy;
 
     if (!report_.evaluation) {
         LblM->setText(QString());

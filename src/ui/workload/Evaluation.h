@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace montira::ui {
 
@@ -42,6 +43,7 @@ public:
     QLabel* LblEnd = nullptr;
     QLabel* LblMean = nullptr;
     QLineEdit* TxtStart = nullptr;
+    QLabel* LblStartWhy = nullptr;  // why a typed start gives no hour
     QTableWidget* GridPeriods = nullptr;
     QComboBox* ComboClass = nullptr;
     QLabel* LblMinutes = nullptr;
@@ -58,6 +60,8 @@ private:
     void IndexChanged();
     void ShowHour();
     void Reevaluate();
+    void StartTyped();
+    void RateEdited(QTableWidgetItem* item);
     void AddPeriod();
     std::vector<exposure::WorkPeriod> Periods(QString* why) const;
     void PrintReport();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <random>
 
+#include "core/workload/ReportFormat.h"
 #include "core/workload/WbgtSeries.h"
 #include "core/workload/WorstHour.h"
 
@@ -61,8 +62,11 @@ TEST(Clothing, presetNamesAndNumbers) {
     for (auto [text, value] :
          {std::pair{"Macacão de poliolefina", 1.0}, {"0,5", 0.5}, {" 11 ", 11.0}})
         EXPECT_TRUE(ParseClothing(text, v) && v == value) << text;
-    for (const char* bad : {"", "macacão", "1e400", "nan", "abc"})
-        EXPECT_FALSE(ParseClothing(bad, v)) << bad;
+    for (const char* bad : {"", "macacão", "1e400", "nan", "abc", "-2", "-0,1"}) {
+        QString why;
+        EXPECT_FALSE(ParseClothing(bad, v, &why)) << bad;
+        EXPECT_FALSE(why.isEmpty()) << bad;
+    }
 }
 
 TEST(WbgtReadings, skipUnreadableRowsAndConvertFahrenheit) {
@@ -94,6 +98,15 @@ TEST(WbgtReadings, stampTextRoundTripsAcrossMidnightAndYears) {
     ASSERT_TRUE(ParseStampText("24/03/07 23:30:00", t));
     EXPECT_EQ(StampText(t + kHourTicks), QStringLiteral("24/03/08 00:30:00"));
     EXPECT_FALSE(ParseStampText("24/03/07 10:00", t));
+}
+
+TEST(ReportFormat, portugueseDatesAndDecimalComma) {
+    qint64 t = 0;
+    ASSERT_TRUE(ParseStampText("24/03/07 08:05:09", t));
+    EXPECT_EQ(ReportStamp(t), QStringLiteral("07/03/2024 08:05:09"));
+    EXPECT_EQ(ReportNumber(31.25, 2), QStringLiteral("31,25"));
+    EXPECT_EQ(ReportNumber(-0.04, 1), QStringLiteral("0,0"));  // no "-0,0"
+    EXPECT_EQ(ReportNumber(-1.5, 1), QStringLiteral("-1,5"));
 }
 
 namespace {
@@ -202,6 +215,28 @@ TEST(WorstHour, slidingWindowAgreesWithEachHourComputedDirectly) {
         EXPECT_EQ(h.first, best) << "trial " << trial;
         EXPECT_NEAR(h.meanC, bestMean, 1e-9);
     }
+}
+
+TEST(WorstHour, aStartWithoutAnHourSaysWhy) {
+    // Runs from minute 0 to 70 and from 100 to 170 (one reading a minute).
+    const WbgtSeries s = Series(Minutes(100, 70, 26, Minutes(0, 70, 25)));
+    const SeriesRuns runs = SplitRuns(s);
+    const struct {
+        const char* name;
+        double minute;
+        const char* says;
+    } cases[] = {
+        {"before the readings", -5, "fora das leituras"},
+        {"after the readings", 171, "fora das leituras"},
+        {"in the break", 80, "interrupção"},
+        {"too near its run's end", 30, "00/01/01 01:10:00, 40.0 min"},
+        {"a full hour", 10, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_TRUE(
+            WhyNoHourAt(s, runs, qint64(c.minute * 120)).contains(QString::fromUtf8(c.says)))
+            << c.name << ": " << WhyNoHourAt(s, runs, qint64(c.minute * 120)).toStdString();
+    EXPECT_TRUE(WhyNoHourAt(s, runs, 10 * 120).isEmpty());
 }
 
 TEST(WorstHour, handChosenStartsStepOverReadingsWithoutAFullHour) {

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
+#include "app/Language.h"
 #include "support/PdfText.h"
 #include "support/Processes.h"
 #include "ui/tables/FileList.h"
@@ -100,4 +103,80 @@ TEST(EvaluationWindow, opensFromTheFileWindowsToolbarOverItsTable) {
     EXPECT_EQ(w->report().header.company.toStdString(), "Acme");
     EXPECT_EQ(w->report().hour.first, 60);
     w->close();
+}
+
+TEST(EvaluationWindow, aRateTypedOverAListedActivityRenamesIt) {
+    Evaluation w(kHeading, Rows(), {});
+    const QString rest =
+        montira::exposure::ShownName(montira::exposure::MetabolicClasses()[0].name);
+    w.setPeriods({{30, montira::exposure::MetabolicClasses()[0].watts, rest}, {30, 180, "mesa"}});
+    w.GridPeriods->item(0, 2)->setText("522");
+    EXPECT_EQ(w.GridPeriods->item(0, 1)->text(), QStringLiteral("Outra atividade"));
+    EXPECT_EQ(w.report().periods[0].text, QStringLiteral("Outra atividade"));
+    // A description the user typed stays whatever rate follows.
+    w.GridPeriods->item(0, 1)->setText("forno");
+    w.GridPeriods->item(0, 2)->setText("400");
+    EXPECT_EQ(w.GridPeriods->item(0, 1)->text(), QStringLiteral("forno"));
+    w.GridPeriods->item(1, 2)->setText("200");  // not from the list: kept
+    EXPECT_EQ(w.GridPeriods->item(1, 1)->text(), QStringLiteral("mesa"));
+}
+
+TEST(EvaluationWindow, refusesANegativeClothingAdjustment) {
+    Evaluation w(kHeading, Rows(), {});
+    w.setPeriods({{60, 414, "forno"}});
+    w.ComboCloth->setEditText("-2");
+    EXPECT_FALSE(w.report().evaluation);
+    EXPECT_TRUE(w.LblVerdict->text().contains("negativo")) << w.LblVerdict->text().toStdString();
+}
+
+TEST(EvaluationWindow, aTypedStartWithoutAFullHourSaysWhy) {
+    Evaluation w(kHeading, Rows(), {});
+    const struct {
+        const char* typed;
+        const char* says;
+    } cases[] = {
+        {"24/03/07 10:30:00", "terminam em 24/03/07 11:00:00"},
+        {"24/03/07 07:00:00", "fora das leituras"},
+        {"amanhã", "não é uma data"},
+    };
+    for (const auto& c : cases) {
+        w.TxtStart->setText(QString::fromUtf8(c.typed));
+        emit w.TxtStart->editingFinished();
+        EXPECT_TRUE(w.LblStartWhy->isVisibleTo(&w)) << c.typed;
+        EXPECT_TRUE(w.LblStartWhy->text().contains(QString::fromUtf8(c.says)))
+            << c.typed << ": " << w.LblStartWhy->text().toStdString();
+        EXPECT_EQ(w.report().hour.first, 60) << c.typed;  // the hour stays
+    }
+    w.TxtStart->setText("24/03/07 08:15:00");
+    emit w.TxtStart->editingFinished();
+    EXPECT_FALSE(w.LblStartWhy->isVisibleTo(&w));
+}
+
+// The report speaks the interface language: channel names, dates and decimal separator.
+TEST(EvaluationWindow, reportInEachLanguage) {
+    QTemporaryDir dir;
+    const struct {
+        montira::Language language;
+        QStringList want, never;
+    } cases[] = {
+        {montira::Language::Portuguese,
+         {"Seco", "Orvalho", "07/03/2024 09:00:00", "29,0 °C"},
+         {"24/03/07", "29.0", "2024-03-07"}},
+        {montira::Language::English,
+         {"Dry", "Dew pt.", "Globe", "2024-03-07 09:00:00", "29.0 °C"},
+         {"Seco", "Orvalho", "Úmido", "24/03/07", "29,0", "07/03/2024"}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(montira::InstallLanguage(*qApp, c.language));
+        Evaluation w(kHeading, Rows(), HeaderTexts{"Ana", "Forno", "Acme"});
+        w.setPeriods({{60, 180, "mesa"}});
+        const QString path = dir.filePath(QStringLiteral("r%1.pdf").arg(int(c.language)));
+        w.choosePdfFile = [&] { return path; };
+        w.findChild<QPushButton*>("CmdSavePdf")->click();
+        const QString text = montira::test::PdfPages(montira::test::ReadBytes(path)).join("");
+        for (const QString& want : c.want) EXPECT_TRUE(text.contains(want)) << want.toStdString();
+        for (const QString& never : c.never)
+            EXPECT_FALSE(text.contains(never)) << never.toStdString();
+    }
+    montira::InstallLanguage(*qApp, montira::Language::Portuguese);
 }
