@@ -412,6 +412,18 @@ Limit: %3</translation>
         <source>ajuste da vestimenta negativo: %1 (0 °C ou mais)</source>
         <translation>negative clothing adjustment: %1 (0 °C or more)</translation>
     </message>
+    <message>
+        <source>%1 cai numa interrupção das leituras (de %2 a %3)</source>
+        <translation>%1 falls in a break in the readings (from %2 to %3)</translation>
+    </message>
+    <message>
+        <source>as leituras desta sequência terminam em %1, %2 min depois de %3; a hora precisa de 60 min</source>
+        <translation>the readings of this run end at %1, %2 min after %3; the hour needs 60 min</translation>
+    </message>
+    <message>
+        <source>%1 está fora das leituras (%2 a %3)</source>
+        <translation>%1 is outside the readings (%2 to %3)</translation>
+    </message>
 </context>
 <context>
     <name>ExposureReport</name>
@@ -1592,29 +1604,6 @@ Limit: %3</translation>
     <message>
         <source>Sem permissão para abrir %1. No Linux, entre no grupo dialout e abra a sessão de novo.</source>
         <translation>No permission to open %1. On Linux, join the dialout group and log in again.</translation>
-    </message>
-</context>
-<context>
-    <name>montira::exposure</name>
-    <message>
-        <source>sem leituras</source>
-        <translation>no readings</translation>
-    </message>
-    <message>
-        <source>%1 está fora das leituras (%2 a %3)</source>
-        <translation>%1 is outside the readings (%2 to %3)</translation>
-    </message>
-    <message>
-        <source>%1 cai numa interrupção das leituras (de %2 a %3)</source>
-        <translation>%1 falls in a break in the readings (from %2 to %3)</translation>
-    </message>
-    <message>
-        <source>as leituras desta sequência terminam em %1, %2 min depois de %3; a hora precisa de 60 min</source>
-        <translation>the readings of this run end at %1, %2 min after %3; the hour needs 60 min</translation>
-    </message>
-    <message>
-        <source>nenhuma leitura em %1</source>
-        <translation>no reading at %1</translation>
     </message>
 </context>
 <context>

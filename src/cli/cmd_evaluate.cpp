@@ -62,12 +62,11 @@ int RunEvaluate(const QStringList& args) {
         return Bad(QStringLiteral("%1: leituras de %2 insuficientes para avaliar")
                        .arg(a.file, a.indexText));
     if (a.hasStart) {
-        const int at = HourStartAt(r.series, r.runs, a.startTicks);
-        if (at < 0)
-            return Bad(QStringLiteral("--start: %1 não é uma leitura com 60 minutos de dados a "
-                                      "seguir")
-                           .arg(a.start));
-        r.hour = HourAt(r.series, r.runs, at);
+        const ExposureHour h = HourFrom(r.series, r.runs, a.startTicks);
+        if (!h.valid())
+            return Bad(
+                QStringLiteral("--start: %1").arg(WhyNoHourAt(r.series, r.runs, a.startTicks)));
+        r.hour = h;
     }
     EvaluateReport(r, a.periods, a.cloth, a.clothName, &why);
     if (!r.evaluation) return Bad(why);

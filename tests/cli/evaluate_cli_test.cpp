@@ -52,10 +52,10 @@ TEST(EvaluateCli, startChoosesTheHourAndFahrenheitIsEvaluatedInCelsius) {
     QTemporaryDir dir;
     const QString in = WriteFile(dir, "( \260F )", 120, 0, "86.0", "86.0");
     const RunResult r = Cli({"evaluate", in, "--index", "IBUTGi", "--period", "60:117", "--start",
-                             "24/03/07 08:10:00"});
+                             "24/03/07 08:10:30"});  // any instant, not only a reading's
     ASSERT_EQ(r.code, 0) << r.errText().toStdString();
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
-    EXPECT_EQ(o["Start"].toString(), QStringLiteral("24/03/07 08:10:00"));
+    EXPECT_EQ(o["Start"].toString(), QStringLiteral("24/03/07 08:10:30"));
     EXPECT_DOUBLE_EQ(o["MeanWbgt"].toDouble(), 30);
 }
 
@@ -80,8 +80,8 @@ TEST(EvaluateCli, badInputsExitWithoutAResult) {
         {"no readings of the index", {in, "--index", "IBUTGo", "--period", "60:180"}, 2},
         {"file without readings", QStringList{empty} + ok, 2},
         {"missing file", QStringList{dir.filePath("nada.plv")} + ok, 2},
-        {"start not a reading", QStringList{in} + ok + QStringList{"--start", "24/03/07 08:00:30"},
-         2},
+        {"start before the readings",
+         QStringList{in} + ok + QStringList{"--start", "24/03/07 07:59:30"}, 2},
         {"start without a full hour after it",
          QStringList{in} + ok + QStringList{"--start", "24/03/07 09:30:00"}, 2},
         {"unwritable report", QStringList{in} + ok + QStringList{"--pdf", dir.filePath("no/r.pdf")},

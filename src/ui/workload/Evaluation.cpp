@@ -129,7 +129,7 @@ QWidget* Evaluation::BuildHour() {
     connect(TxtStart, &QLineEdit::returnPressed, this, [this] { StartTyped(); });
     connect(TxtStart, &QLineEdit::editingFinished, this, [this] { StartTyped(); });
     auto step = [this](int by) {
-        const int at = NextHourStart(report_.series, report_.runs, report_.hour.first, by);
+        const int at = NextHourStart(report_.series, report_.runs, report_.hour, by);
         if (at >= 0) setHourStart(at);
     };
     connect(prev, &QPushButton::clicked, this, [step] { step(-1); });
@@ -227,9 +227,12 @@ void Evaluation::StartTyped() {
     QString why;
     if (!ParseStampText(text, t))
         why = tr("\"%1\" não é uma data e hora AA/MM/DD hh:mm:ss").arg(text);
-    else if (const int at = HourStartAt(report_.series, report_.runs, t);
-             at < 0 || !setHourStart(at))
+    else if (const ExposureHour h = HourFrom(report_.series, report_.runs, t); h.valid()) {
+        report_.hour = h;
+        ShowHour();
+    } else {
         why = WhyNoHourAt(report_.series, report_.runs, t);
+    }
     LblStartWhy->setText(why.isEmpty() ? QString() : tr("Não começa em %1: %2").arg(text, why));
     LblStartWhy->setVisible(!why.isEmpty());
 }

@@ -113,6 +113,11 @@ namespace {
 
 using Points = std::vector<std::pair<double, double>>;
 
+Points operator+(Points a, const Points& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 // (minute, °C) readings; ticks are half seconds.
 WbgtSeries Series(const Points& points) {
     WbgtSeries s;
@@ -155,15 +160,16 @@ TEST(WorstHour, gapBreaksTheHourSoTheHotterShortRunIsNotUsed) {
 
 TEST(WorstHour, irregularSamplingWeighsEachValueByHowLongItHolds) {
     // Spacings 5, 15, 10, 20, 10, 12 min: median (10 + 12) / 2 = 11 min, so the last reading
-    // holds to minute 83 and hours can start at minutes 0, 5 and 20.
+    // holds to minute 83; the worst hour ends there, between readings at its start.
     const WbgtSeries s =
         Series({{0, 20}, {5, 30}, {20, 40}, {30, 20}, {50, 20}, {60, 24}, {72, 50}});
     const SeriesRuns runs = SplitRuns(s);
     EXPECT_EQ(runs.typical, 11 * 120);
     ASSERT_EQ(runs.runs.size(), 1u);
     const ExposureHour h = WorstHour(s, runs);
-    EXPECT_EQ(Minute(h.start), 20);
-    EXPECT_NEAR(h.meanC, 1688.0 / 60, 1e-9);  // 40·10 + 20·20 + 20·10 + 24·12 + 50·8
+    EXPECT_EQ(Minute(h.start), 23);
+    EXPECT_EQ(h.first, 2);                    // the reading of minute 20 holds at 23
+    EXPECT_NEAR(h.meanC, 1718.0 / 60, 1e-9);  // 40·7 + 20·20 + 20·10 + 24·12 + 50·11
     EXPECT_NEAR(HourAt(s, runs, 0).meanC, 1550.0 / 60, 1e-9);
     EXPECT_NEAR(HourAt(s, runs, 1).meanC, 1570.0 / 60, 1e-9);
     EXPECT_FALSE(HourAt(s, runs, 3).valid());  // 30 + 60 > 83
@@ -189,6 +195,63 @@ TEST(WorstHour, clockSetBackStartsANewRun) {
     EXPECT_DOUBLE_EQ(WorstHour(s).meanC, 25);
 }
 
+// The hour may start between readings: what matters is where its start or its end crosses
+// a reading.
+TEST(WorstHour, candidatesEndingOnAReading) {
+    const struct {
+        const char* name;
+        Points points;
+        double start;  // minutes
+        double mean;
+    } cases[] = {
+        // Every 7 minutes from 08:00 (minute 0) to 10:01: 40 °C at 08:00, 45 °C at 08:56.
+        {"hot readings an hour apart less one step",
+         [] {
+             Points p;
+             for (int k = 0; k <= 17; ++k) p.emplace_back(7 * k, k == 0 ? 40 : k == 8 ? 45 : 25);
+             return p;
+         }(),
+         3, 1700.0 / 60},
+        // One reading a minute for 90 minutes; the last reading (minute 89) is hot and holds
+        // to the run's end at minute 90: the hour ends there.
+        {"hot reading at the run's end", Minutes(0, 89, 25, {}) + Points{{89, 50}}, 30,
+         (59 * 25 + 50) / 60.0},
+    };
+    for (const auto& c : cases) {
+        const ExposureHour h = WorstHour(Series(c.points));
+        EXPECT_DOUBLE_EQ(Minute(h.start), c.start) << c.name;
+        EXPECT_NEAR(h.meanC, c.mean, 1e-9) << c.name;
+        EXPECT_FALSE(h.partial) << c.name;
+    }
+}
+
+TEST(WorstHour, bruteForceOverEveryStartAgrees) {
+    std::mt19937 rng(11);
+    for (int trial = 0; trial < 20; ++trial) {
+        Points p;
+        double t = 0;
+        for (int i = 0; i < 40; ++i) {
+            t += std::uniform_int_distribution<int>(2, 9)(rng);
+            p.emplace_back(t, std::uniform_int_distribution<int>(200, 450)(rng) / 10.0);
+        }
+        const WbgtSeries s = Series(p);
+        const SeriesRuns runs = SplitRuns(s);
+        const ExposureHour h = WorstHour(s, runs);
+        double best = -1;
+        qint64 bestStart = 0;
+        for (qint64 start = s.ticks.front(); start <= s.ticks.back(); ++start) {
+            const ExposureHour at = HourFrom(s, runs, start);
+            if (at.valid() && at.meanC > best + 1e-9) {
+                best = at.meanC;
+                bestStart = start;
+            }
+        }
+        if (best < 0) continue;
+        EXPECT_NEAR(h.meanC, best, 1e-9) << "trial " << trial;
+        EXPECT_EQ(h.start, bestStart) << "trial " << trial;
+    }
+}
+
 TEST(WorstHour, slidingWindowAgreesWithEachHourComputedDirectly) {
     std::mt19937 rng(7);
     for (int trial = 0; trial < 30; ++trial) {
@@ -212,8 +275,8 @@ TEST(WorstHour, slidingWindowAgreesWithEachHourComputedDirectly) {
             }
         }
         if (best < 0) continue;
-        EXPECT_EQ(h.first, best) << "trial " << trial;
-        EXPECT_NEAR(h.meanC, bestMean, 1e-9);
+        EXPECT_GE(h.meanC, bestMean - 1e-9) << "trial " << trial;
+        EXPECT_NEAR(HourFrom(s, runs, h.start).meanC, h.meanC, 1e-9) << "trial " << trial;
     }
 }
 
@@ -231,6 +294,7 @@ TEST(WorstHour, aStartWithoutAnHourSaysWhy) {
         {"in the break", 80, "interrupção"},
         {"too near its run's end", 30, "00/01/01 01:10:00, 40.0 min"},
         {"a full hour", 10, ""},
+        {"between readings", 10.5, ""},
     };
     for (const auto& c : cases)
         EXPECT_TRUE(
@@ -243,8 +307,10 @@ TEST(WorstHour, handChosenStartsStepOverReadingsWithoutAFullHour) {
     // Hours can start at minutes 0..10 and 100..110.
     const WbgtSeries s = Series(Minutes(100, 70, 26, Minutes(0, 70, 25)));
     const SeriesRuns runs = SplitRuns(s);
-    EXPECT_EQ(NextHourStart(s, runs, 10, +1), 70);  // minute 100
-    EXPECT_EQ(NextHourStart(s, runs, 70, -1), 10);
-    EXPECT_EQ(HourStartAt(s, runs, 100 * 120), 70);
-    EXPECT_EQ(HourStartAt(s, runs, 30 * 120), -1);
+    EXPECT_EQ(NextHourStart(s, runs, HourAt(s, runs, 10), +1), 70);  // minute 100
+    EXPECT_EQ(NextHourStart(s, runs, HourAt(s, runs, 70), -1), 10);
+    // From an hour starting between readings, back is its own reading.
+    EXPECT_EQ(NextHourStart(s, runs, HourFrom(s, runs, 5 * 120 + 30), -1), 5);
+    EXPECT_TRUE(HourFrom(s, runs, 100 * 120 + 17).valid());  // any second
+    EXPECT_FALSE(HourFrom(s, runs, 30 * 120).valid());
 }
