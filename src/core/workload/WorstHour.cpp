@@ -46,20 +46,23 @@ const Run* RunAt(const WbgtSeries& s, const SeriesRuns& r, qint64 t) {
     return nullptr;
 }
 
-// The step function's integral over one run from its start: `at[k]` is the integral up to
-// reading k's time, and Until(x) up to any instant x of the run (x at most the run's end).
-// Reading from a moving cursor, instants asked for in increasing order cost nothing extra.
+// The step function's integral over one run from its start, up to each reading's time.
+std::vector<qint64> Prefix(const WbgtSeries& s, const SeriesRuns& r, const Run& run) {
+    std::vector<qint64> at(size_t(run.second - run.first + 1));
+    qint64 sum = 0;
+    for (int k = run.first; k <= run.second; ++k) {
+        at[size_t(k - run.first)] = sum;
+        sum += s.milli[size_t(k)] * Holds(s, r, run, k);
+    }
+    return at;
+}
+
+// A cursor over a run's integral: until(x) is the integral up to any instant x of the run
+// (at most its end). Instants asked for in increasing order cost nothing extra.
 class RunIntegral {
 public:
-    RunIntegral(const WbgtSeries& s, const SeriesRuns& r, const Run& run) : s_(s), run_(run) {
-        at_.resize(size_t(run.second - run.first + 1));
-        qint64 sum = 0;
-        for (int k = run.first; k <= run.second; ++k) {
-            at_[size_t(k - run.first)] = sum;
-            sum += s.milli[size_t(k)] * Holds(s, r, run, k);
-        }
-        k_ = run.first;
-    }
+    RunIntegral(const WbgtSeries& s, const Run& run, const std::vector<qint64>& at)
+        : s_(s), run_(run), at_(at), k_(run.first) {}
     // The reading in effect at x (the last one at or before it).
     int readingAt(qint64 x) {
         if (x < s_.ticks[size_t(k_)]) k_ = run_.first;
@@ -74,7 +77,7 @@ public:
 private:
     const WbgtSeries& s_;
     const Run& run_;
-    std::vector<qint64> at_;
+    const std::vector<qint64>& at_;
     int k_;
 };
 
@@ -82,8 +85,8 @@ private:
 // sweep of increasing starts is linear.
 struct Sweep {
     RunIntegral from, to;
-    Sweep(const WbgtSeries& s, const SeriesRuns& r, const Run& run)
-        : from(s, r, run), to(s, r, run) {}
+    Sweep(const WbgtSeries& s, const Run& run, const std::vector<qint64>& at)
+        : from(s, run, at), to(s, run, at) {}
     qint64 hour(qint64 start) { return to.until(start + kHourTicks) - from.until(start); }
 };
 
@@ -149,7 +152,8 @@ ExposureHour WorstHour(const WbgtSeries& s, const SeriesRuns& r) {
     for (const auto& run : r.runs) {
         const qint64 begin = s.ticks[size_t(run.first)], end = RunEnd(s, r, run);
         if (end - begin >= kHourTicks) {
-            Sweep starts(s, r, run), ends(s, r, run);
+            const std::vector<qint64> at = Prefix(s, r, run);
+            Sweep starts(s, run, at), ends(s, run, at);
             for (int i = run.first; i <= run.second && s.ticks[size_t(i)] + kHourTicks <= end; ++i)
                 consider(run, s.ticks[size_t(i)], starts.hour(s.ticks[size_t(i)]));
             for (int j = run.first; j <= run.second + 1; ++j) {
@@ -170,15 +174,17 @@ ExposureHour WorstHour(const WbgtSeries& s, const SeriesRuns& r) {
         }
     }
     if (!found) return partial;
-    RunIntegral at(s, r, *bestRun);
-    return Make(s, at.readingAt(bestStart), bestStart, bestStart + kHourTicks, double(bestIntegral),
-                false);
+    const std::vector<qint64> at = Prefix(s, r, *bestRun);
+    RunIntegral cursor(s, *bestRun, at);
+    return Make(s, cursor.readingAt(bestStart), bestStart, bestStart + kHourTicks,
+                double(bestIntegral), false);
 }
 
 ExposureHour HourFrom(const WbgtSeries& s, const SeriesRuns& r, qint64 start) {
     const Run* run = RunAt(s, r, start);
     if (!run || start + kHourTicks > RunEnd(s, r, *run)) return {};
-    Sweep sweep(s, r, *run);
+    const std::vector<qint64> at = Prefix(s, r, *run);
+    Sweep sweep(s, *run, at);
     const qint64 integral = sweep.hour(start);
     return Make(s, sweep.from.readingAt(start), start, start + kHourTicks, double(integral), false);
 }

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
+#include "core/meter/Numbers.h"
 #include "core/workload/ReportFormat.h"
 #include "core/workload/WbgtSeries.h"
 #include "core/workload/WorstHour.h"
@@ -88,6 +90,38 @@ TEST(WbgtReadings, skipUnreadableRowsAndConvertFahrenheit) {
     EXPECT_EQ(in.ticks[1] - in.ticks[0], 3 * 60 * 2);
     EXPECT_EQ(ReadWbgtSeries({"(°F)"}, t, WbgtIndex::Outdoor).rows, (std::vector<int>{1, 4}));
     EXPECT_DOUBLE_EQ(ReadWbgtSeries({"(°C)"}, t, WbgtIndex::Indoor).celsius(86000), 86);
+}
+
+// Lines are read from their bytes where they hold a plain number; every other form goes
+// through the general reader, and both give the same value.
+TEST(WbgtReadings, valuesReadAsTheGeneralReaderReadsThem) {
+    const char* const texts[] = {"25.3",
+                                 "-4.05",
+                                 "+7",
+                                 " 31.25 ",
+                                 ".5",
+                                 "5.",
+                                 "-0.0",
+                                 "25,3",
+                                 "1e1",
+                                 "12345678901234567.5",
+                                 "-12345678901234567.5",
+                                 "0.0005",
+                                 "99.9995"};
+    TextTable t;
+    for (const char* text : texts)
+        t.appendRow({"1", "24/03/07", "10:00:00", "", "", "", "", text, "", "", "", ""});
+    const WbgtSeries s = ReadWbgtSeries({"(°C)"}, t, WbgtIndex::Indoor);
+    for (size_t i = 0; i < std::size(texts); ++i) {
+        const double want = montira::LeadingNumber(QString::fromLatin1(texts[i]));
+        const auto at = std::find(s.rows.begin(), s.rows.end(), int(i));
+        if (std::fabs(want) > 1e4) {
+            EXPECT_EQ(at, s.rows.end()) << texts[i];  // beyond any reading
+            continue;
+        }
+        ASSERT_NE(at, s.rows.end()) << texts[i];
+        EXPECT_EQ(s.milli[size_t(at - s.rows.begin())], std::llround(want * 1000)) << texts[i];
+    }
 }
 
 TEST(WbgtReadings, stampTextRoundTripsAcrossMidnightAndYears) {
