@@ -1590,6 +1590,10 @@ Limit: %4 (formula %5)</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>céu aberto sem fonte artificial de calor: sem insalubridade pela NR-15</source>
+        <translation>open air with no artificial heat source: no insalubrity under NR-15</translation>
+    </message>
 </context>
 <context>
     <name>TableHeading</name>

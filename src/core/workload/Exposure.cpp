@@ -67,7 +67,7 @@ std::optional<double> MeanMetabolicRate(const std::vector<WorkPeriod>& periods, 
         return fail(QCoreApplication::translate("Exposure", "nenhum período de trabalho"));
     double minutes = 0, sum = 0;
     for (const auto& p : periods) {
-        if (!std::isfinite(p.minutes) || p.minutes < 0 || p.minutes > 60)
+        if (!std::isfinite(p.minutes) || p.minutes <= 0 || p.minutes > 60)
             return fail(
                 QCoreApplication::translate("Exposure", "duração inválida: %1 min").arg(p.minutes));
         if (!std::isfinite(p.watts) || p.watts <= 0 || p.watts > kMaxWatts)

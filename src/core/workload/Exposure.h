@@ -21,7 +21,7 @@ struct WorkPeriod {
 bool ParseClothing(const QString& text, double& out, QString* why = nullptr,
                    QString* key = nullptr);
 
-// Periods must not be negative and must add up to 60 minutes; rates above 0 and at most this.
+// Periods must be longer than 0 and add up to 60 minutes; rates above 0 and at most this.
 constexpr double kMaxWatts = 2000;
 // M = Σ Mi·ti / 60, or nothing with `why` saying what is wrong with the periods.
 std::optional<double> MeanMetabolicRate(const std::vector<WorkPeriod>& periods, QString* why);

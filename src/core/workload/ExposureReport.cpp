@@ -346,6 +346,7 @@ int Draw(QPainter& p, QPagedPaintDevice& device, const ExposureReport& r, int to
         w.text(QCoreApplication::translate("ExposureReport", "Resultado: %1").arg(VerdictLine(res)),
                12, true, VerdictColor(e.verdict));
         if (res.partial) w.text(res.partialWhy, 10, false, QColor(200, 120, 0));
+        if (const QString note = VerdictNote(s, res); !note.isEmpty()) w.text(note, 10, true);
         w.heading(QCoreApplication::translate("ExposureReport", "Medidas e aclimatização"));
         for (const QString& m : Measures(s, res)) w.text(QStringLiteral("• ") + m);
     }

@@ -264,6 +264,12 @@ QString VerdictLine(const SurveyResult& r) {
     return r.partial ? QCoreApplication::translate("Survey", "indicativo: %1").arg(v) : v;
 }
 
+QString VerdictNote(const Survey& s, const SurveyResult& r) {
+    if (!s.openAir || r.evaluation.verdict != Verdict::AboveLimit) return {};
+    return QCoreApplication::translate(
+        "Survey", "céu aberto sem fonte artificial de calor: sem insalubridade pela NR-15");
+}
+
 QStringList Measures(const Survey& s, const SurveyResult& r) {
     QStringList out;
     const Evaluation& e = r.evaluation;

@@ -118,5 +118,8 @@ QStringList Measures(const Survey& survey, const SurveyResult& result);
 // "indicativo: " before the verdict when the data are short; "fora da faixa da tabela"
 // when there is none.
 QString VerdictLine(const SurveyResult& result);
+// What the verdict must say besides: open-air work above the limit is no insalubrity under
+// NR-15 (empty otherwise).
+QString VerdictNote(const Survey& survey, const SurveyResult& result);
 
 }  // namespace montira::exposure

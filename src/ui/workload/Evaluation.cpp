@@ -478,15 +478,15 @@ void Evaluation::selectSituation(int row) {
     ShowHour();
 }
 
-// The chosen situation's measured height gets the interval [from, to] (both empty: its
-// worst hour).
+// The chosen situation's measured heights (measured together) get the interval [from, to]
+// (both empty: each its worst hour).
 void Evaluation::SetChosenInterval(const QString& from, const QString& to) {
     if (chosen_ >= int(survey_.situations.size())) return;
-    Situation& s = survey_.situations[size_t(chosen_)];
-    if (s.heights.empty()) return;
-    Height& h = s.heights[s.heights.size() == 3 ? 1 : 0];
-    h.from = from;
-    h.to = to;
+    for (Height& h : survey_.situations[size_t(chosen_)].heights) {
+        if (h.wbgt) continue;
+        h.from = from;
+        h.to = to;
+    }
     Reevaluate();
     ShowHour();
 }
@@ -753,6 +753,8 @@ void Evaluation::Reevaluate() {
                                     here.toString(e.limitFormula, 'f', 2)));
         QString verdict = VerdictLine(res);
         if (res.partial) verdict += QStringLiteral("\n") + res.partialWhy;
+        if (const QString note = VerdictNote(survey_, res); !note.isEmpty())
+            verdict += QStringLiteral("\n") + note;
         LblVerdict->setText(verdict);
         static const char* const colors[] = {"#008228", "#c87800", "#c80000"};
         LblVerdict->setStyleSheet(

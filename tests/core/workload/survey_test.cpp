@@ -244,8 +244,10 @@ TEST(SurveyEvaluation, measuresFollowTheVerdictAndTheCircumstances) {
     auto r = EvaluateSurvey(s, nullptr);
     ASSERT_TRUE(r && r->evaluation.verdict == Verdict::AboveLimit);
     EXPECT_TRUE(Measures(s, *r).join(' ').contains(QStringLiteral("grau médio")));
+    EXPECT_TRUE(VerdictNote(s, *r).isEmpty());
     s.openAir = true;
     r = EvaluateSurvey(s, nullptr);
+    EXPECT_TRUE(VerdictNote(s, *r).contains(QStringLiteral("sem insalubridade")));
     EXPECT_FALSE(Measures(s, *r).join(' ').contains(QStringLiteral("grau médio")));
     EXPECT_TRUE(Measures(s, *r).join(' ').contains(QStringLiteral("não se aplica")));
 }

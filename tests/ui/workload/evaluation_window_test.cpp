@@ -202,9 +202,9 @@ QString DataFile(const QTemporaryDir& dir, const char* name, int minutes, const 
 TEST(EvaluationWindow, threeSituationsSavedOpenedAndSavedAgain) {
     QTemporaryDir dir;
     const QString forno = DataFile(dir, "forno.plv", 90, "33.0");
-    const QStringList heights = {DataFile(dir, "cab.plv", 60, "30.0"),
-                                 DataFile(dir, "abd.plv", 60, "28.0"),
-                                 DataFile(dir, "tor.plv", 60, "24.0")};
+    const QStringList heights = {DataFile(dir, "cab.plv", 90, "30.0"),
+                                 DataFile(dir, "abd.plv", 90, "28.0"),
+                                 DataFile(dir, "tor.plv", 90, "24.0")};
     Evaluation w(kHeading, Rows(), {});
     ASSERT_TRUE(w.addSituationFromFiles({forno}));
     ASSERT_TRUE(w.addSituationFromFiles(heights));
@@ -222,6 +222,11 @@ TEST(EvaluationWindow, threeSituationsSavedOpenedAndSavedAgain) {
     ASSERT_TRUE(w.report().result) << w.report().why.toStdString();
     EXPECT_DOUBLE_EQ(w.report().result->situations[1].wbgtC, (30.0 + 2 * 28 + 24) / 4);
     EXPECT_DOUBLE_EQ(w.report().result->meanWbgt, (33.0 * 40 + 27.5 * 20) / 60);
+    // The hour moved by hand moves at every height measured together.
+    w.selectSituation(1);
+    w.findChild<QPushButton*>("CmdNextHour")->click();
+    for (const auto& h : w.survey().situations[1].heights)
+        EXPECT_EQ(h.from, QStringLiteral("24/03/07 08:01:00"));
 
     const QString path = dir.filePath("avaliacao.json");
     ASSERT_TRUE(w.saveSurvey(path)) << complaint.toStdString();
