@@ -379,6 +379,10 @@ QWidget* Evaluation::BuildWork() {
         Reevaluate();
     });
     connect(ComboCloth, &QComboBox::currentTextChanged, this, [this] { Reevaluate(); });
+    // A long entry shows from its beginning.
+    connect(ComboCloth, &QComboBox::currentIndexChanged, this,
+            [this] { ComboCloth->lineEdit()->setCursorPosition(0); });
+    ComboCloth->lineEdit()->setCursorPosition(0);
     for (QCheckBox* c : {ChkHood, ChkAcclimatised, ChkOpenAir})
         connect(c, &QCheckBox::toggled, this, [this] { Reevaluate(); });
     return box;
