@@ -116,12 +116,14 @@ int RunSurveyFile(const QString& path, const QStringList& rest) {
     return Finish(MakeExposureReport(std::move(s)), false, hasPdf, pdf);
 }
 
-// The bytes at `path` hold an evaluation file rather than a data file.
+// The bytes at `path` hold an evaluation file rather than a data file (whose first line is
+// a header line, never a '{').
 bool IsSurveyPath(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile() || info.size() > kMaxDataFileBytes) return false;
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) && LooksLikeSurveyFile(f.read(64 * 1024 * 1024));
+    if (!f.open(QIODevice::ReadOnly) || !f.peek(4096).trimmed().startsWith('{')) return false;
+    return LooksLikeSurveyFile(f.readAll());
 }
 
 }  // namespace
