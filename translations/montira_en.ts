@@ -156,10 +156,6 @@
         <translation>Save report</translation>
     </message>
     <message>
-        <source>Hora avaliada</source>
-        <translation>Evaluated hour</translation>
-    </message>
-    <message>
         <source>IBUTGi</source>
         <translation>WBGTi</translation>
     </message>
@@ -208,14 +204,6 @@
         <translation>Next reading</translation>
     </message>
     <message>
-        <source>Nenhuma leitura em %1 com 60 minutos de dados a seguir.</source>
-        <translation>No reading at %1 with 60 minutes of data after it.</translation>
-    </message>
-    <message>
-        <source>Trabalho na hora (períodos somando 60 min)</source>
-        <translation>Work in the hour (periods adding up to 60 min)</translation>
-    </message>
-    <message>
         <source>Minutos</source>
         <translation>Minutes</translation>
     </message>
@@ -240,10 +228,6 @@
         <translation>Remove</translation>
     </message>
     <message>
-        <source>Uma vestimenta da lista ou o ajuste em °C</source>
-        <translation>Clothing from the list, or the adjustment in °C</translation>
-    </message>
-    <message>
         <source>Vestimenta:</source>
         <translation>Clothing:</translation>
     </message>
@@ -252,38 +236,14 @@
         <translation>Result</translation>
     </message>
     <message>
-        <source>sem leituras de %1</source>
-        <translation>no %1 readings</translation>
-    </message>
-    <message>
         <source>
 menos de 60 minutos de dados</source>
         <translation>
 less than 60 minutes of data</translation>
     </message>
     <message>
-        <source>período %1: número inválido</source>
-        <translation>period %1: invalid number</translation>
-    </message>
-    <message>
         <source>Total: %1 de 60 min</source>
         <translation>Total: %1 of 60 min</translation>
-    </message>
-    <message>
-        <source>vestimenta ou ajuste inválido</source>
-        <translation>invalid clothing or adjustment</translation>
-    </message>
-    <message>
-        <source>Taxa metabólica média: %1 W</source>
-        <translation>Mean metabolic rate: %1 W</translation>
-    </message>
-    <message>
-        <source>Exposição: %1
-Nível de ação: %2
-Limite: %3</source>
-        <translation>Exposure: %1
-Action level: %2
-Limit: %3</translation>
     </message>
     <message>
         <source>Margem: %1</source>
@@ -297,53 +257,237 @@ Limit: %3</translation>
         <source>Avaliação da exposição ao calor</source>
         <translation>Heat exposure evaluation</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data e hora AA/MM/DD hh:mm:ss</source>
+        <translation>&quot;%1&quot; is not a date and time YY/MM/DD hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>Não começa em %1: %2</source>
+        <translation>Cannot start at %1: %2</translation>
+    </message>
+    <message>
+        <source>Outra atividade</source>
+        <translation>Other activity</translation>
+    </message>
+    <message>
+        <source>Situação 1</source>
+        <translation>Situation 1</translation>
+    </message>
+    <message>
+        <source>Abrir avaliação...</source>
+        <translation>Open evaluation...</translation>
+    </message>
+    <message>
+        <source>Salvar avaliação...</source>
+        <translation>Save evaluation...</translation>
+    </message>
+    <message>
+        <source>Dados do laudo...</source>
+        <translation>Report details...</translation>
+    </message>
+    <message>
+        <source>Avaliação (*.json)</source>
+        <translation>Evaluation (*.json)</translation>
+    </message>
+    <message>
+        <source>Abrir avaliação</source>
+        <translation>Open evaluation</translation>
+    </message>
+    <message>
+        <source>Salvar avaliação</source>
+        <translation>Save evaluation</translation>
+    </message>
+    <message>
+        <source>Arquivo de dados</source>
+        <translation>Data file</translation>
+    </message>
+    <message>
+        <source>Arquivo da cabeça</source>
+        <translation>Head file</translation>
+    </message>
+    <message>
+        <source>Arquivo do abdômen</source>
+        <translation>Abdomen file</translation>
+    </message>
+    <message>
+        <source>Arquivo do tornozelo</source>
+        <translation>Ankle file</translation>
+    </message>
+    <message>
+        <source>Dados (*.plv)</source>
+        <translation>Data (*.plv)</translation>
+    </message>
+    <message>
+        <source>Situações térmicas (minutos somando 60)</source>
+        <translation>Thermal situations (minutes adding up to 60)</translation>
+    </message>
+    <message>
+        <source>Situação</source>
+        <translation>Situation</translation>
+    </message>
+    <message>
+        <source>IBUTG (°C)</source>
+        <translation>WBGT (°C)</translation>
+    </message>
+    <message>
+        <source>Origem</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>De arquivo...</source>
+        <translation>From a file...</translation>
+    </message>
+    <message>
+        <source>Três alturas...</source>
+        <translation>Three heights...</translation>
+    </message>
+    <message>
+        <source>Digitada</source>
+        <translation>Typed</translation>
+    </message>
+    <message>
+        <source>Uma situação medida à altura do abdômen</source>
+        <translation>A situation measured at abdomen height</translation>
+    </message>
+    <message>
+        <source>Uma situação medida na cabeça, no abdômen e no tornozelo</source>
+        <translation>A situation measured at head, abdomen and ankle</translation>
+    </message>
+    <message>
+        <source>Uma situação de IBUTG conhecido, digitado na tabela</source>
+        <translation>A situation of known WBGT, typed in the table</translation>
+    </message>
+    <message>
+        <source>Situação %1</source>
+        <translation>Situation %1</translation>
+    </message>
+    <message>
+        <source>Intervalo da situação escolhida</source>
+        <translation>Interval of the chosen situation</translation>
+    </message>
+    <message>
+        <source>Atividades (minutos somando 60)</source>
+        <translation>Activities (minutes adding up to 60)</translation>
+    </message>
+    <message>
+        <source>Procurar no quadro da NR-15 (palavras)</source>
+        <translation>Search NR-15&apos;s table (words)</translation>
+    </message>
+    <message>
+        <source>%1 (+%2 °C)</source>
+        <translation>%1 (+%2 °C)</translation>
+    </message>
+    <message>
+        <source>Uma vestimenta do quadro da NR-9 ou o ajuste em °C (0 ou mais)</source>
+        <translation>Clothing from NR-9&apos;s table, or the adjustment in °C (0 or more)</translation>
+    </message>
+    <message>
+        <source>Capuz (+1 °C)</source>
+        <translation>Hood (+1 °C)</translation>
+    </message>
+    <message>
+        <source>Trabalhadores aclimatizados</source>
+        <translation>Acclimatised workers</translation>
+    </message>
+    <message>
+        <source>Céu aberto sem fonte artificial de calor</source>
+        <translation>Open air with no artificial heat source</translation>
+    </message>
+    <message>
+        <source>tabela aberta</source>
+        <translation>open table</translation>
+    </message>
+    <message>
+        <source>digitado</source>
+        <translation>typed</translation>
+    </message>
+    <message>
+        <source>3 alturas: %1</source>
+        <translation>3 heights: %1</translation>
+    </message>
+    <message>
+        <source>IBUTG digitado</source>
+        <translation>typed WBGT</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir %1: %2</source>
+        <translation>Could not open %1: %2</translation>
+    </message>
+    <message>
+        <source>A situação &quot;%1&quot; vem de uma tabela que não foi salva: salve os dados num arquivo antes de salvar a avaliação.</source>
+        <translation>The situation &quot;%1&quot; comes from a table that was never saved: save the data to a file before saving the evaluation.</translation>
+    </message>
+    <message>
+        <source>IBUTG̅: %1
+M̅: %2 W
+Ajuste da vestimenta: %3</source>
+        <translation>Mean WBGT: %1
+M̅: %2 W
+Clothing adjustment: %3</translation>
+    </message>
+    <message>
+        <source>Exposição E: %1
+Nível de ação: %2 (fórmula %3)
+Limite: %4 (fórmula %5)</source>
+        <translation>Exposure E: %1
+Action level: %2 (formula %3)
+Limit: %4 (formula %5)</translation>
+    </message>
+    <message>
+        <source>Dados do laudo</source>
+        <translation>Report details</translation>
+    </message>
+    <message>
+        <source>Empresa:</source>
+        <translation>Company:</translation>
+    </message>
+    <message>
+        <source>CNPJ (opcional):</source>
+        <translation>CNPJ (optional):</translation>
+    </message>
+    <message>
+        <source>Setor:</source>
+        <translation>Department:</translation>
+    </message>
+    <message>
+        <source>Trabalhador ou função:</source>
+        <translation>Worker or role:</translation>
+    </message>
+    <message>
+        <source>Local:</source>
+        <translation>Place:</translation>
+    </message>
+    <message>
+        <source>Avaliador:</source>
+        <translation>Evaluator:</translation>
+    </message>
+    <message>
+        <source>Registro profissional:</source>
+        <translation>Professional registration:</translation>
+    </message>
+    <message>
+        <source>Instrumento, modelo:</source>
+        <translation>Instrument model:</translation>
+    </message>
+    <message>
+        <source>N.º de série:</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>Certificado de calibração:</source>
+        <translation>Calibration certificate:</translation>
+    </message>
+    <message>
+        <source>Calibrado em (DD/MM/AAAA):</source>
+        <translation>Calibrated on (DD/MM/YYYY):</translation>
+    </message>
+    <message>
+        <source>Observações:</source>
+        <translation>Notes:</translation>
+    </message>
 </context>
 <context>
     <name>Exposure</name>
-    <message>
-        <source>Repouso</source>
-        <translation>Resting</translation>
-    </message>
-    <message>
-        <source>Taxa metabólica baixa</source>
-        <translation>Low metabolic rate</translation>
-    </message>
-    <message>
-        <source>Taxa metabólica moderada</source>
-        <translation>Moderate metabolic rate</translation>
-    </message>
-    <message>
-        <source>Taxa metabólica alta</source>
-        <translation>High metabolic rate</translation>
-    </message>
-    <message>
-        <source>Taxa metabólica muito alta</source>
-        <translation>Very high metabolic rate</translation>
-    </message>
-    <message>
-        <source>Roupa de trabalho</source>
-        <translation>Work clothes</translation>
-    </message>
-    <message>
-        <source>Macacão de tecido</source>
-        <translation>Woven coveralls</translation>
-    </message>
-    <message>
-        <source>Macacão de polipropileno SMS</source>
-        <translation>SMS polypropylene coveralls</translation>
-    </message>
-    <message>
-        <source>Macacão de poliolefina</source>
-        <translation>Polyolefin coveralls</translation>
-    </message>
-    <message>
-        <source>Roupa de tecido em camada dupla</source>
-        <translation>Double-layer woven clothing</translation>
-    </message>
-    <message>
-        <source>Macacão com barreira de vapor, uso limitado</source>
-        <translation>Limited-use vapour-barrier coveralls</translation>
-    </message>
     <message>
         <source>nenhum período de trabalho</source>
         <translation>no work period</translation>
@@ -389,10 +533,6 @@ Limit: %3</translation>
         <translation>Evaluated hour</translation>
     </message>
     <message>
-        <source>sem leituras de %1</source>
-        <translation>no %1 readings</translation>
-    </message>
-    <message>
         <source>IBUTGi</source>
         <translation>WBGTi</translation>
     </message>
@@ -400,16 +540,36 @@ Limit: %3</translation>
         <source>IBUTGo</source>
         <translation>WBGTo</translation>
     </message>
+    <message>
+        <source>vestimenta ou ajuste inválido: %1</source>
+        <translation>invalid clothing or adjustment: %1</translation>
+    </message>
+    <message>
+        <source>ajuste da vestimenta negativo: %1 (0 °C ou mais)</source>
+        <translation>negative clothing adjustment: %1 (0 °C or more)</translation>
+    </message>
+    <message>
+        <source>%1 cai numa interrupção das leituras (de %2 a %3)</source>
+        <translation>%1 falls in a break in the readings (from %2 to %3)</translation>
+    </message>
+    <message>
+        <source>as leituras desta sequência terminam em %1, %2 min depois de %3; a hora precisa de 60 min</source>
+        <translation>the readings of this run end at %1, %2 min after %3; the hour needs 60 min</translation>
+    </message>
+    <message>
+        <source>%1 está fora das leituras (%2 a %3)</source>
+        <translation>%1 is outside the readings (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>fora da faixa da tabela</source>
+        <translation>outside the table&apos;s range</translation>
+    </message>
 </context>
 <context>
     <name>ExposureReport</name>
     <message>
         <source>Avaliação da exposição ao calor</source>
         <translation>Heat exposure evaluation</translation>
-    </message>
-    <message>
-        <source>Nome: %1</source>
-        <translation>Name: %1</translation>
     </message>
     <message>
         <source>Setor: %1</source>
@@ -420,58 +580,6 @@ Limit: %3</translation>
         <translation>Company: %1</translation>
     </message>
     <message>
-        <source>Período medido: %1 a %2 (%3 registros)</source>
-        <translation>Measured period: %1 to %2 (%3 records)</translation>
-    </message>
-    <message>
-        <source>Tabela em °F; avaliação feita em °C, valores mostrados nas duas unidades.</source>
-        <translation>Table in °F; evaluated in °C, values shown in both units.</translation>
-    </message>
-    <message>
-        <source>Leituras da tabela (%1)</source>
-        <translation>Table readings (%1)</translation>
-    </message>
-    <message>
-        <source>Canal</source>
-        <translation>Channel</translation>
-    </message>
-    <message>
-        <source>Mínimo</source>
-        <translation>Minimum</translation>
-    </message>
-    <message>
-        <source>Média</source>
-        <translation>Mean</translation>
-    </message>
-    <message>
-        <source>Máximo</source>
-        <translation>Maximum</translation>
-    </message>
-    <message>
-        <source>Avaliação</source>
-        <translation>Evaluation</translation>
-    </message>
-    <message>
-        <source>Índice: %1</source>
-        <translation>Index: %1</translation>
-    </message>
-    <message>
-        <source>Sem leituras de %1: nada a avaliar.</source>
-        <translation>No %1 readings: nothing to evaluate.</translation>
-    </message>
-    <message>
-        <source>Hora avaliada: %1 a %2 (menos de 60 minutos de dados)</source>
-        <translation>Evaluated hour: %1 to %2 (less than 60 minutes of data)</translation>
-    </message>
-    <message>
-        <source>Hora avaliada: %1 a %2</source>
-        <translation>Evaluated hour: %1 to %2</translation>
-    </message>
-    <message>
-        <source>IBUTG médio da hora: %1</source>
-        <translation>Mean WBGT of the hour: %1</translation>
-    </message>
-    <message>
         <source>Minutos</source>
         <translation>Minutes</translation>
     </message>
@@ -480,44 +588,192 @@ Limit: %3</translation>
         <translation>Activity</translation>
     </message>
     <message>
-        <source>Taxa (W)</source>
-        <translation>Rate (W)</translation>
-    </message>
-    <message>
-        <source>Períodos de trabalho incompletos: sem resultado.</source>
-        <translation>Work periods incomplete: no result.</translation>
-    </message>
-    <message>
-        <source>Taxa metabólica média (M̅): %1 W</source>
-        <translation>Mean metabolic rate (M̅): %1 W</translation>
-    </message>
-    <message>
-        <source>Ajuste da vestimenta: %1</source>
-        <translation>Clothing adjustment: %1</translation>
-    </message>
-    <message>
-        <source>Ajuste da vestimenta (%1): %2</source>
-        <translation>Clothing adjustment (%1): %2</translation>
-    </message>
-    <message>
-        <source>Exposição (média + ajuste): %1</source>
-        <translation>Exposure (mean + adjustment): %1</translation>
-    </message>
-    <message>
-        <source>Nível de ação (59,9 − 14,1·log M̅): %1</source>
-        <translation>Action level (59.9 − 14.1·log M̅): %1</translation>
-    </message>
-    <message>
-        <source>Limite de exposição (56,7 − 11,5·log M̅): %1</source>
-        <translation>Exposure limit (56.7 − 11.5·log M̅): %1</translation>
-    </message>
-    <message>
-        <source>Margem (limite − exposição): %1</source>
-        <translation>Margin (limit − exposure): %1</translation>
-    </message>
-    <message>
         <source>Resultado: %1</source>
         <translation>Result: %1</translation>
+    </message>
+    <message>
+        <source>montira %1 — %2</source>
+        <translation>montira %1 — %2</translation>
+    </message>
+    <message>
+        <source>página %1 de %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+    <message>
+        <source>abdômen</source>
+        <translation>abdomen</translation>
+    </message>
+    <message>
+        <source>cabeça</source>
+        <translation>head</translation>
+    </message>
+    <message>
+        <source>tornozelo</source>
+        <translation>ankle</translation>
+    </message>
+    <message>
+        <source>Laudo de avaliação de calor (IBUTG) — NR-15 Anexo 3, NR-9 Anexo 3, NHO 06</source>
+        <translation>Heat (WBGT) evaluation report — NR-15 Annex 3, NR-9 Annex 3, NHO 06</translation>
+    </message>
+    <message>
+        <source>Identificação</source>
+        <translation>Identification</translation>
+    </message>
+    <message>
+        <source>Empresa: %1 (CNPJ %2)</source>
+        <translation>Company: %1 (CNPJ %2)</translation>
+    </message>
+    <message>
+        <source>Trabalhador ou função: %1</source>
+        <translation>Worker or role: %1</translation>
+    </message>
+    <message>
+        <source>Local: %1</source>
+        <translation>Place: %1</translation>
+    </message>
+    <message>
+        <source>Avaliador: %1 — registro profissional: %2</source>
+        <translation>Evaluator: %1 — professional registration: %2</translation>
+    </message>
+    <message>
+        <source>Instrumento: %1, n.º de série %2; certificado de calibração %3 de %4</source>
+        <translation>Instrument: %1, serial number %2; calibration certificate %3 of %4</translation>
+    </message>
+    <message>
+        <source>Método</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Exposição ao calor avaliada pelo IBUTG médio ponderado no tempo e pela taxa metabólica média dos 60 minutos corridos de maior exposição, conforme a NHO 06 da Fundacentro (2.ª edição, 2017); limite de exposição pelo Quadro 1 do Anexo 3 da NR-15 e nível de ação e ajustes de vestimenta pelo Anexo 3 da NR-9.</source>
+        <translation>Heat exposure evaluated by the time-weighted mean WBGT and the mean metabolic rate of the worst 60 continuous minutes, following Fundacentro&apos;s NHO 06 (2nd edition, 2017); exposure limit from NR-15 Annex 3, Quadro 1, and action level and clothing adjustments from NR-9 Annex 3.</translation>
+    </message>
+    <message>
+        <source>Índice: %1. IBUTGi = 0,7·tbn + 0,3·tg; IBUTGo = 0,7·tbn + 0,1·tbs + 0,2·tg; em três alturas, IBUTG = (IBUTG cabeça + 2·IBUTG abdômen + IBUTG tornozelo) / 4.</source>
+        <translation>Index: %1. WBGTi = 0.7·tnw + 0.3·tg; WBGTo = 0.7·tnw + 0.1·tdb + 0.2·tg; at three heights, WBGT = (WBGT head + 2·WBGT abdomen + WBGT ankle) / 4.</translation>
+    </message>
+    <message>
+        <source>IBUTG̅ = Σ IBUTGᵢ·tᵢ / 60; M̅ = Σ Mᵢ·tᵢ / 60; E = IBUTG̅ + ajuste da vestimenta, arredondado a uma casa; limite e nível de ação lidos nas tabelas na linha do maior M tabelado não acima de M̅ (fórmulas: 56,7 − 11,5·log M̅ e 59,9 − 14,1·log M̅).</source>
+        <translation>Mean WBGT = Σ WBGTᵢ·tᵢ / 60; M̅ = Σ Mᵢ·tᵢ / 60; E = mean WBGT + clothing adjustment, rounded to one decimal; limit and action level read from the tables at the row of the highest tabulated M not above M̅ (formulas: 56.7 − 11.5·log M̅ and 59.9 − 14.1·log M̅).</translation>
+    </message>
+    <message>
+        <source>Situações térmicas</source>
+        <translation>Thermal situations</translation>
+    </message>
+    <message>
+        <source>Situação</source>
+        <translation>Situation</translation>
+    </message>
+    <message>
+        <source>IBUTG (°C)</source>
+        <translation>WBGT (°C)</translation>
+    </message>
+    <message>
+        <source>%1 — %2 min, IBUTG %3</source>
+        <translation>%1 — %2 min, WBGT %3</translation>
+    </message>
+    <message>
+        <source>IBUTG digitado.</source>
+        <translation>Typed WBGT.</translation>
+    </message>
+    <message>
+        <source>%1: IBUTG digitado, %2</source>
+        <translation>%1: typed WBGT, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, de %3 a %4 (%5 min de leituras): %6</source>
+        <translation>%1: %2, from %3 to %4 (%5 min of readings): %6</translation>
+    </message>
+    <message>
+        <source>menos de 60 minutos de dados</source>
+        <translation>less than 60 minutes of data</translation>
+    </message>
+    <message>
+        <source>Atividades</source>
+        <translation>Activities</translation>
+    </message>
+    <message>
+        <source>M (W)</source>
+        <translation>M (W)</translation>
+    </message>
+    <message>
+        <source>Vestimenta</source>
+        <translation>Clothing</translation>
+    </message>
+    <message>
+        <source>ajuste digitado</source>
+        <translation>typed adjustment</translation>
+    </message>
+    <message>
+        <source>%1: %2; capuz: %3</source>
+        <translation>%1: %2; hood: %3</translation>
+    </message>
+    <message>
+        <source>sim (+%1)</source>
+        <translation>yes (+%1)</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Sem resultado: %1</source>
+        <translation>No result: %1</translation>
+    </message>
+    <message>
+        <source>Fórmula</source>
+        <translation>Formula</translation>
+    </message>
+    <message>
+        <source>IBUTG̅</source>
+        <translation>Mean WBGT</translation>
+    </message>
+    <message>
+        <source>M̅</source>
+        <translation>M̅</translation>
+    </message>
+    <message>
+        <source>Ajuste da vestimenta (com capuz)</source>
+        <translation>Clothing adjustment (with hood)</translation>
+    </message>
+    <message>
+        <source>E = IBUTG̅ + ajuste, arredondado</source>
+        <translation>E = mean WBGT + adjustment, rounded</translation>
+    </message>
+    <message>
+        <source>Limite de exposição (NR-15)</source>
+        <translation>Exposure limit (NR-15)</translation>
+    </message>
+    <message>
+        <source>Nível de ação (NR-9)</source>
+        <translation>Action level (NR-9)</translation>
+    </message>
+    <message>
+        <source>Margem (limite − E)</source>
+        <translation>Margin (limit − E)</translation>
+    </message>
+    <message>
+        <source>Medidas e aclimatização</source>
+        <translation>Measures and acclimatisation</translation>
+    </message>
+    <message>
+        <source>Observações</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Registro profissional: %1</source>
+        <translation>Professional registration: %1</translation>
+    </message>
+    <message>
+        <source>tabela aberta</source>
+        <translation>open table</translation>
+    </message>
+    <message>
+        <source>Valor (tabela)</source>
+        <translation>Value (table)</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1656,27 @@ Limit: %3</translation>
     </message>
 </context>
 <context>
+    <name>Regulations</name>
+    <message>
+        <source>pt</source>
+        <extracomment>The language of this translation as a code (&quot;en&quot; in English).</extracomment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFormat</name>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <extracomment>The date form of printed reports (a QDate format); English: yyyy-MM-dd.</extracomment>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <extracomment>The decimal separator of printed reports; English: a point.</extracomment>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
     <name>SafeFile</name>
     <message>
         <source>Não foi possível gravar o arquivo %1: %2</source>
@@ -1529,6 +1806,241 @@ Limit: %3</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Survey</name>
+    <message>
+        <source>situação %1</source>
+        <translation>situation %1</translation>
+    </message>
+    <message>
+        <source>situação %1 (%2)</source>
+        <translation>situation %1 (%2)</translation>
+    </message>
+    <message>
+        <source>abdômen</source>
+        <translation>abdomen</translation>
+    </message>
+    <message>
+        <source>cabeça</source>
+        <translation>head</translation>
+    </message>
+    <message>
+        <source>tornozelo</source>
+        <translation>ankle</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>não é um arquivo de dados</source>
+        <translation>not a data file</translation>
+    </message>
+    <message>
+        <source>IBUTG inválido: %1</source>
+        <translation>invalid WBGT: %1</translation>
+    </message>
+    <message>
+        <source>sem arquivo nem IBUTG</source>
+        <translation>neither a file nor a WBGT</translation>
+    </message>
+    <message>
+        <source>&quot;from&quot; inválido: %1 (AA/MM/DD hh:mm:ss)</source>
+        <translation>invalid &quot;from&quot;: %1 (YY/MM/DD hh:mm:ss)</translation>
+    </message>
+    <message>
+        <source>&quot;to&quot; inválido: %1 (AA/MM/DD hh:mm:ss)</source>
+        <translation>invalid &quot;to&quot;: %1 (YY/MM/DD hh:mm:ss)</translation>
+    </message>
+    <message>
+        <source>intervalo vazio: %1 a %2</source>
+        <translation>empty interval: %1 to %2</translation>
+    </message>
+    <message>
+        <source>nenhuma leitura de %1 no intervalo</source>
+        <translation>no %1 reading in the interval</translation>
+    </message>
+    <message>
+        <source>nenhuma leitura de %1</source>
+        <translation>no %1 reading</translation>
+    </message>
+    <message>
+        <source>nenhuma situação</source>
+        <translation>no situation</translation>
+    </message>
+    <message>
+        <source>%1: duração inválida: %2 min</source>
+        <translation>%1: invalid duration: %2 min</translation>
+    </message>
+    <message>
+        <source>%1: IBUTG digitado e alturas ao mesmo tempo</source>
+        <translation>%1: a typed WBGT and heights at once</translation>
+    </message>
+    <message>
+        <source>%1: IBUTG inválido: %2</source>
+        <translation>%1: invalid WBGT: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 alturas; são 1 (abdômen) ou 3 (cabeça, abdômen, tornozelo)</source>
+        <translation>%1: %2 heights; there are 1 (abdomen) or 3 (head, abdomen, ankle)</translation>
+    </message>
+    <message>
+        <source>as situações somam %1 min, não 60 min</source>
+        <translation>the situations add up to %1 min, not 60 min</translation>
+    </message>
+    <message>
+        <source>atividades: %1</source>
+        <translation>activities: %1</translation>
+    </message>
+    <message>
+        <source>vestimenta: ajuste inválido: %1 (0 °C ou mais)</source>
+        <translation>clothing: invalid adjustment: %1 (0 °C or more)</translation>
+    </message>
+    <message>
+        <source>menos de %1 minutos de dados</source>
+        <translation>less than %1 minutes of data</translation>
+    </message>
+    <message>
+        <source>indicativo: %1</source>
+        <translation>indicative: %1</translation>
+    </message>
+    <message>
+        <source>M̅ acima da última linha das tabelas: sem limite nem nível de ação tabelados (fora da faixa da tabela); a exposição não pode ser julgada por elas.</source>
+        <translation>M̅ above the tables&apos; last row: no tabulated limit or action level (outside the table&apos;s range); the exposure cannot be judged by them.</translation>
+    </message>
+    <message>
+        <source>Abaixo do nível de ação: manter as condições e reavaliar quando mudarem.</source>
+        <translation>Below the action level: keep the conditions and evaluate again when they change.</translation>
+    </message>
+    <message>
+        <source>Acima do nível de ação (NR-9, Anexo 3): adotar medidas preventivas — orientação dos trabalhadores sobre os riscos e os sinais de sobrecarga térmica, disponibilização de água fresca e local de descanso, controle médico e monitoramento periódico da exposição.</source>
+        <translation>Above the action level (NR-9, Annex 3): take preventive measures — instruct the workers on the risks and the signs of heat strain, provide cool water and a place to rest, medical surveillance and periodic monitoring of the exposure.</translation>
+    </message>
+    <message>
+        <source>Acima do limite de exposição: adotar medidas corretivas (NR-9, Anexo 3) — redução da carga térmica na fonte, ventilação, barreiras e proteção radiante, adequação do regime de trabalho e descanso e da taxa metabólica.</source>
+        <translation>Above the exposure limit: take corrective measures (NR-9, Annex 3) — reduce the heat load at its source, ventilation, radiant barriers and shielding, and adjust the work-rest regime and the metabolic rate.</translation>
+    </message>
+    <message>
+        <source>Trabalho a céu aberto sem fonte artificial de calor: a insalubridade do Anexo 3 da NR-15 não se aplica.</source>
+        <translation>Open-air work with no artificial heat source: NR-15 Annex 3&apos;s insalubrity does not apply.</translation>
+    </message>
+    <message>
+        <source>Caracteriza insalubridade em grau médio (NR-15, Anexo 3).</source>
+        <translation>Insalubrity in the medium grade (NR-15, Annex 3).</translation>
+    </message>
+    <message>
+        <source>Trabalho a céu aberto sem fonte artificial de calor.</source>
+        <translation>Open-air work with no artificial heat source.</translation>
+    </message>
+    <message>
+        <source>Trabalhadores aclimatizados.</source>
+        <translation>Acclimatised workers.</translation>
+    </message>
+    <message>
+        <source>Trabalhadores não aclimatizados: a aclimatização deve ser conduzida antes da exposição plena.</source>
+        <translation>Workers not acclimatised: acclimatisation must be carried out before full exposure.</translation>
+    </message>
+    <message>
+        <source>Resultado indicativo: %1 numa situação que devia tê-los.</source>
+        <translation>Indicative result: %1 in a situation that should have them.</translation>
+    </message>
+    <message>
+        <source>texto</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>número</source>
+        <translation>a number</translation>
+    </message>
+    <message>
+        <source>true ou false</source>
+        <translation>true or false</translation>
+    </message>
+    <message>
+        <source>lista</source>
+        <translation>a list</translation>
+    </message>
+    <message>
+        <source>objeto</source>
+        <translation>an object</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; deve ser %2</source>
+        <translation>&quot;%1&quot; must be %2</translation>
+    </message>
+    <message>
+        <source>não é um JSON válido: %1 (posição %2)</source>
+        <translation>not valid JSON: %1 (position %2)</translation>
+    </message>
+    <message>
+        <source>formato desconhecido: &quot;%1&quot; (esperado &quot;%2&quot;)</source>
+        <translation>unknown format: &quot;%1&quot; (expected &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>versão %1 não suportada (esta é a %2)</source>
+        <translation>version %1 not supported (this is %2)</translation>
+    </message>
+    <message>
+        <source>&quot;index&quot; desconhecido: %1 (IBUTGi ou IBUTGo)</source>
+        <translation>unknown &quot;index&quot;: %1 (IBUTGi or IBUTGo)</translation>
+    </message>
+    <message>
+        <source>deve ser um objeto</source>
+        <translation>must be an object</translation>
+    </message>
+    <message>
+        <source>falta &quot;minutes&quot;</source>
+        <translation>&quot;minutes&quot; missing</translation>
+    </message>
+    <message>
+        <source>&quot;heights&quot; tem %1 entradas; são 1 (abdômen) ou 3 (cabeça, abdômen, tornozelo), ou &quot;wbgt&quot;</source>
+        <translation>&quot;heights&quot; has %1 entries; there are 1 (abdomen) or 3 (head, abdomen, ankle), or &quot;wbgt&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;wbgt&quot; e &quot;heights&quot; ao mesmo tempo</source>
+        <translation>&quot;wbgt&quot; and &quot;heights&quot; at once</translation>
+    </message>
+    <message>
+        <source>situação %1, altura %2</source>
+        <translation>situation %1, height %2</translation>
+    </message>
+    <message>
+        <source>sem &quot;file&quot; nem &quot;wbgt&quot;</source>
+        <translation>neither &quot;file&quot; nor &quot;wbgt&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;file&quot; e &quot;wbgt&quot; ao mesmo tempo</source>
+        <translation>&quot;file&quot; and &quot;wbgt&quot; at once</translation>
+    </message>
+    <message>
+        <source>atividade %1</source>
+        <translation>activity %1</translation>
+    </message>
+    <message>
+        <source>falta &quot;watts&quot;</source>
+        <translation>&quot;watts&quot; missing</translation>
+    </message>
+    <message>
+        <source>&quot;clothing&quot; negativo: %1 (0 °C ou mais)</source>
+        <translation>negative &quot;clothing&quot;: %1 (0 °C or more)</translation>
+    </message>
+    <message>
+        <source>%1: não é um arquivo</source>
+        <translation>%1: not a file</translation>
+    </message>
+    <message>
+        <source>%1: grande demais para uma avaliação</source>
+        <translation>%1: too large for an evaluation</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>céu aberto sem fonte artificial de calor: sem insalubridade pela NR-15</source>
+        <translation>open air with no artificial heat source: no insalubrity under NR-15</translation>
     </message>
 </context>
 <context>

@@ -215,6 +215,11 @@ QString ReadEvaluateKeys(const QStringList& args, EvaluateArgs& a, bool& hasInde
     a.file = args.first();
     for (int i = 1; i < args.size(); ++i) {
         const QString key = args[i];
+        if (key == QLatin1String("--hood")) {
+            if (a.hood) return QStringLiteral("--hood repetido");
+            a.hood = true;
+            continue;
+        }
         if (i + 1 >= args.size()) return QStringLiteral("%1 sem valor").arg(key);
         const QString v = args[++i];
         auto once = [&](bool& seen, QString& into) {
@@ -259,8 +264,9 @@ bool ParseEvaluateArgs(const QStringList& args, EvaluateArgs& a, QString& messag
                   QStringLiteral(
                       "uso: montira-cli evaluate ARQUIVO --index IBUTGi|IBUTGo --period "
                       "MIN:W[:TEXTO] ...\n"
-                      "                          [--cloth VALOR|NOME] [--start \"AA/MM/DD "
-                      "hh:mm:ss\"] [--pdf SAIDA]\n"
+                      "                          [--cloth VALOR|NOME] [--hood] [--start "
+                      "\"AA/MM/DD hh:mm:ss\"] [--pdf SAIDA]\n"
+                      "       montira-cli evaluate AVALIACAO.json [--pdf SAIDA]\n"
                       "                          [--name T --sector T --company T]\n"
                       "  os períodos somam 60 minutos; W: taxa metabólica em watts\n");
         return false;
@@ -272,14 +278,11 @@ bool ParseEvaluateArgs(const QStringList& args, EvaluateArgs& a, QString& messag
         return false;
     }
     if (hasCloth) {
-        if (!ParseClothing(cloth, a.cloth)) {
-            message =
-                Complaint("evaluate",
-                          QStringLiteral("--cloth: vestimenta ou número inválido: %1").arg(cloth));
+        QString why;
+        if (!ParseClothing(cloth, a.cloth, &why, &a.clothKey)) {
+            message = Complaint("evaluate", QStringLiteral("--cloth: %1").arg(why));
             return false;
         }
-        for (const auto& p : ClothingPresets())
-            if (cloth.trimmed().compare(p.name, Qt::CaseInsensitive) == 0) a.clothName = p.name;
     }
     QString why;
     if (!MeanMetabolicRate(a.periods, &why)) {

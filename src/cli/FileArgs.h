@@ -58,13 +58,14 @@ struct PlotArgs {
 bool ParsePlotArgs(const QStringList& args, PlotArgs& a, QString& message);
 
 // montira-cli evaluate FILE --index IBUTGi|IBUTGo --period MIN:W[:TEXT] ... [--cloth VALUE|NAME]
-// [--start "YY/MM/DD hh:mm:ss"] [--pdf OUT] [--name T --sector T --company T]
+// [--hood] [--start "YY/MM/DD hh:mm:ss"] [--pdf OUT] [--name T --sector T --company T]
 struct EvaluateArgs {
     QString file, indexText;
     exposure::WbgtIndex index = exposure::WbgtIndex::Indoor;
     std::vector<exposure::WorkPeriod> periods;  // their minutes add up to 60
     double cloth = 0;
-    QString clothName;  // the preset named, if one was
+    QString clothKey;  // the clothing row named, if one was
+    bool hood = false;
     bool hasStart = false;
     QString start;
     qint64 startTicks = 0;

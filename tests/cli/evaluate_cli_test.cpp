@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -43,19 +44,23 @@ TEST(EvaluateCli, worstHourAndVerdictAsJsonInTheGivenKeyOrder) {
     EXPECT_EQ(o["Partial"].toBool(), false);
     EXPECT_EQ(o["M"].toDouble(), 219);  // (40·180 + 20·297) / 60
     EXPECT_EQ(o["ClothingAdjustment"].toDouble(), 0.5);
-    EXPECT_NEAR(o["Limit"].toDouble(), 56.7 - 11.5 * std::log10(219.0), 1e-12);
-    EXPECT_NEAR(o["Margin"].toDouble(), o["Limit"].toDouble() - 29.5, 1e-12);
+    EXPECT_EQ(o["Exposure"].toDouble(), 29.5);
+    EXPECT_EQ(o["Limit"].toDouble(), 29.8);  // the row of 218 W
+    EXPECT_NEAR(o["LimitFormula"].toDouble(), 56.7 - 11.5 * std::log10(219.0), 1e-12);
+    EXPECT_NEAR(o["ActionLevelFormula"].toDouble(), 59.9 - 14.1 * std::log10(219.0), 1e-12);
+    EXPECT_NEAR(o["Margin"].toDouble(), 0.3, 1e-12);
     EXPECT_EQ(o["Verdict"].toString(), QStringLiteral("entre o nível de ação e o limite"));
+    EXPECT_EQ(o["Situations"].toArray().size(), 1);
 }
 
 TEST(EvaluateCli, startChoosesTheHourAndFahrenheitIsEvaluatedInCelsius) {
     QTemporaryDir dir;
     const QString in = WriteFile(dir, "( \260F )", 120, 0, "86.0", "86.0");
     const RunResult r = Cli({"evaluate", in, "--index", "IBUTGi", "--period", "60:117", "--start",
-                             "24/03/07 08:10:00"});
+                             "24/03/07 08:10:30"});  // any instant, not only a reading's
     ASSERT_EQ(r.code, 0) << r.errText().toStdString();
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
-    EXPECT_EQ(o["Start"].toString(), QStringLiteral("24/03/07 08:10:00"));
+    EXPECT_EQ(o["Start"].toString(), QStringLiteral("24/03/07 08:10:30"));
     EXPECT_DOUBLE_EQ(o["MeanWbgt"].toDouble(), 30);
 }
 
@@ -76,11 +81,13 @@ TEST(EvaluateCli, badInputsExitWithoutAResult) {
         {"no periods", {in, "--index", "IBUTGi"}, 2},
         {"malformed period", {in, "--index", "IBUTGi", "--period", "60"}, 2},
         {"unknown clothing", QStringList{in} + ok + QStringList{"--cloth", "lã"}, 2},
+        {"negative clothing", QStringList{in} + ok + QStringList{"--cloth", "-2"}, 2},
+        {"hood twice", QStringList{in} + ok + QStringList{"--hood", "--hood"}, 2},
         {"no readings of the index", {in, "--index", "IBUTGo", "--period", "60:180"}, 2},
         {"file without readings", QStringList{empty} + ok, 2},
         {"missing file", QStringList{dir.filePath("nada.plv")} + ok, 2},
-        {"start not a reading", QStringList{in} + ok + QStringList{"--start", "24/03/07 08:00:30"},
-         2},
+        {"start before the readings",
+         QStringList{in} + ok + QStringList{"--start", "24/03/07 07:59:30"}, 2},
         {"start without a full hour after it",
          QStringList{in} + ok + QStringList{"--start", "24/03/07 09:30:00"}, 2},
         {"unwritable report", QStringList{in} + ok + QStringList{"--pdf", dir.filePath("no/r.pdf")},
@@ -102,10 +109,93 @@ TEST(EvaluateCli, pdfReportHoldsTheInputsAndTheResult) {
                              "--pdf", pdf, "--sector", "Fundição"});
     ASSERT_EQ(r.code, 0) << r.errText().toStdString();
     const QString text = PdfPages(ReadBytes(pdf)).join("");
-    for (const char* want :
-         {"Avaliação da exposição ao calor", "Ana", "Fundição", "Acme",
-          "24/03/07 08:00:00 a 24/03/07 10:59:00", "Orvalho", "IBUTGi",
-          "09:00:00 a 24/03/07 10:00:00", "35.0 °C (95.0 °F)", "forno", "414", "acima do limite"})
+    for (const char* want : {"Avaliação da exposição ao calor", "Ana", "Fundição", "Acme", "IBUTGi",
+                             "de 07/03/2024 09:00:00 a 07/03/2024 10:00:00", "35,0 °C", "forno",
+                             "414", "acima do limite", "página 1 de", "NR-15", "NHO 06"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(want))) << want << "\n" << text.toStdString();
     EXPECT_FALSE(text.contains("Forno"));  // the sector given replaces the file's own
+}
+
+namespace {
+
+// An evaluation file in `dir` naming data files there.
+QString WriteSurvey(const QTemporaryDir& dir, const QByteArray& situations,
+                    const QByteArray& more = "") {
+    return WriteBytes(dir.filePath("avaliacao.json"),
+                      R"({"format": "montira-evaluation", "version": 1, "index": "IBUTGi",
+                          "situations": )" +
+                          situations + R"(,
+                          "activities": [{"description": "Em pé", "watts": 243, "minutes": 60}],
+                          "clothing": 0.5, "hood": true)" +
+                          more + "}");
+}
+
+}  // namespace
+
+TEST(EvaluateCli, evaluationFileWithSituationsAtOneAndThreeHeights) {
+    QTemporaryDir dir;
+    WriteFile(dir, "(\260C)", 120, 0, "30.0", "30.0");  // d120.plv
+    WriteFile(dir, "(\260C)", 60, 0, "26.0", "26.0");   // d60.plv
+    const QString json = WriteSurvey(dir, R"([
+        {"description": "Forno", "minutes": 20, "wbgt": 32.0},
+        {"description": "Descanso", "minutes": 25,
+         "heights": [{"file": "d120.plv", "from": "24/03/07 08:30:00", "to": "24/03/07 09:00:00"}]},
+        {"description": "Bancada", "minutes": 15,
+         "heights": [{"file": "d120.plv"}, {"file": "d60.plv"}, {"wbgt": 22.0}]}])");
+    const QString pdf = dir.filePath("laudo.pdf");
+    const RunResult r = Cli({"evaluate", json, "--pdf", pdf});
+    ASSERT_EQ(r.code, 0) << r.errText().toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+    const double bancada = (30.0 + 2 * 26 + 22) / 4;
+    EXPECT_NEAR(o["MeanWbgt"].toDouble(), (32.0 * 20 + 30.0 * 25 + bancada * 15) / 60, 1e-12);
+    EXPECT_EQ(o["M"].toDouble(), 243);
+    EXPECT_EQ(o["ClothingAdjustment"].toDouble(), 1.5);  // with the hood
+    EXPECT_FALSE(o["Partial"].toBool());
+    const QJsonArray s = o["Situations"].toArray();
+    ASSERT_EQ(s.size(), 3);
+    EXPECT_TRUE(s[0].toObject()["Start"].isNull());
+    EXPECT_EQ(s[1].toObject()["Start"].toString(), QStringLiteral("24/03/07 08:30:00"));
+    EXPECT_EQ(s[1].toObject()["End"].toString(), QStringLiteral("24/03/07 09:00:00"));
+    EXPECT_EQ(s[2].toObject()["Wbgt"].toDouble(), bancada);
+    EXPECT_EQ(s[2].toObject()["Start"].toString(), QStringLiteral("24/03/07 08:00:00"));
+    const QString text = PdfPages(ReadBytes(pdf)).join("");
+    for (const char* want : {"Forno", "Descanso", "Bancada", "d120.plv", "cabeça", "tornozelo"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(want))) << want;
+}
+
+TEST(EvaluateCli, evaluationFileRefusalsNameTheItem) {
+    QTemporaryDir dir;
+    WriteFile(dir, "(\260C)", 60, 0, "26.0", "26.0");  // d60.plv
+    const struct {
+        const char* name;
+        QByteArray situations, more;
+        const char* says;
+    } cases[] = {
+        {"minutes not adding up", R"([{"minutes": 50, "wbgt": 30}])", "", "somam 50 min"},
+        {"unreadable file", R"([{"minutes": 60, "heights": [{"file": "nada.plv"}]}])", "",
+         "nada.plv"},
+        {"no readings in the interval",
+         R"([{"minutes": 60, "heights": [{"file": "d60.plv", "from": "24/03/07 12:00:00"}]}])", "",
+         "nenhuma leitura"},
+        {"two heights", R"([{"minutes": 60, "heights": [{"wbgt": 1}, {"wbgt": 2}]}])", "",
+         "2 entradas"},
+        {"negative clothing", R"([{"minutes": 60, "wbgt": 30}])", R"(, "clothing": -1)",
+         "negativo"},
+    };
+    for (const auto& c : cases) {
+        const QString json = WriteBytes(
+            dir.filePath("a.json"),
+            R"({"format": "montira-evaluation", "version": 1, "situations": )" + c.situations +
+                R"(, "activities": [{"watts": 200, "minutes": 60}])" + c.more + "}");
+        const RunResult r = Cli({"evaluate", json});
+        EXPECT_EQ(r.code, 2) << c.name;
+        EXPECT_TRUE(r.out.isEmpty()) << c.name;
+        EXPECT_TRUE(r.errText().contains(QString::fromUtf8(c.says)))
+            << c.name << ": " << r.errText().toStdString();
+    }
+    for (const char* head : {R"({"format": "outro", "version": 1})",
+                             R"({"format": "montira-evaluation", "version": 9})"}) {
+        const RunResult r = Cli({"evaluate", WriteBytes(dir.filePath("b.json"), head)});
+        EXPECT_EQ(r.code, 2) << head;
+    }
 }

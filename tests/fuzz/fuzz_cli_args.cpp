@@ -84,7 +84,7 @@ void Evaluate(const QStringList& args) {
         const bool stampBack =
             !a.hasStart || montira::exposure::StampText(a.startTicks) == a.start.trimmed();
         return !a.file.startsWith("--") && std::fabs(minutes - 60) < 1e-6 &&
-               std::isfinite(a.cloth) && std::fabs(a.cloth) <= 100 && stampBack;
+               std::isfinite(a.cloth) && a.cloth >= 0 && a.cloth <= 100 && stampBack;
     });
 }
 

@@ -527,16 +527,61 @@ bool PlotDetails(const QDir& dir) {
 }
 
 // The heat-exposure evaluation, a partial hour, its report's first page and print preview.
+// The heat-exposure evaluation over three situations (one measured at one height, one at
+// three, one typed), a partial hour, the report's pages and its print preview.
 bool EvaluationWindow(const QDir& dir) {
     ui::Evaluation w(
         kHeatHeading, HeatRows(),
         {"Maria Souza", QStringLiteral("Fundição"), QStringLiteral("Metalúrgica Alfa")});
     w.show();
-    const auto& classes = exposure::MetabolicClasses();
-    w.setPeriods({{40, classes[1].watts, exposure::ShownName(classes[1].name)},
-                  {20, classes[3].watts, exposure::ShownName(classes[3].name)}});
-    w.ComboClass->setCurrentIndex(3);
-    w.ComboCloth->setCurrentIndex(2);
+    exposure::Survey s = w.survey();
+    auto table = [](const char* name, double shift) {
+        auto t = std::make_shared<exposure::SeriesSource>();
+        t->file = QStringLiteral("/dados/%1").arg(QLatin1String(name));
+        t->heading = kHeatHeading;
+        const TextTable base = HeatRows(120);
+        for (int r = 0; r < base.rowCount(); ++r) {
+            QStringList f;
+            for (int c = 0; c < TextTable::kColumns; ++c) f << base.field(r, c);
+            f[7] = QString::number(f[7].toDouble() + shift, 'f', 1);
+            t->rows.appendRow(f);
+        }
+        return t;
+    };
+    s.situations[0].description = QStringLiteral("Forno");
+    s.situations[0].minutes = 30;
+    s.situations[0].heights[0].file = QStringLiteral("/dados/forno.plv");
+    exposure::Situation bench;
+    bench.description = QStringLiteral("Bancada");
+    bench.minutes = 20;
+    for (auto [name, shift] :
+         {std::pair{"cabeca.plv", 1.5}, {"abdomen.plv", 0.0}, {"tornozelo.plv", -2.0}}) {
+        exposure::Height h;
+        h.file = QStringLiteral("/dados/%1").arg(QLatin1String(name));
+        h.loaded = table(name, shift);
+        bench.heights.push_back(h);
+    }
+    exposure::Situation rest;
+    rest.description = QStringLiteral("Descanso");
+    rest.minutes = 10;
+    rest.wbgt = 24.5;
+    s.situations = {s.situations[0], bench, rest};
+    const auto& activities = exposure::ActivityTable();
+    s.activities = {{activities[20].shown(), activities[20].watts, 40, {}},
+                    {activities[13].shown(), activities[13].watts, 20, {}}};
+    s.clothingKey = QStringLiteral("macacao_sms");
+    s.clothing = 0.5;
+    s.hood = true;
+    s.company = QStringLiteral("Metalúrgica Alfa");
+    s.cnpj = QStringLiteral("12.345.678/0001-90");
+    s.place = QStringLiteral("Galpão 2, forno de indução");
+    s.evaluator = QStringLiteral("João Pereira");
+    s.registration = QStringLiteral("CREA-SP 123456");
+    s.instrument = {QStringLiteral("TGD-400"), QStringLiteral("A1234"), QStringLiteral("C-0987/26"),
+                    QStringLiteral("15/01/2026")};
+    s.notes = QStringLiteral("Medições com o forno em regime; ventilação natural.");
+    w.setSurvey(s);
+    w.selectSituation(1);
     bool ok = Save(w, dir, "evaluation.png");
     {
         ui::Evaluation shorter(kHeatHeading, HeatRows(40), {});  // less than an hour of data

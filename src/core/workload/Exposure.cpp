@@ -6,48 +6,55 @@
 
 namespace montira::exposure {
 
-const std::vector<MetabolicClass>& MetabolicClasses() {
-    static const std::vector<MetabolicClass> classes = {
-        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Repouso")), 117},
-        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Taxa metabólica baixa")), 180},
-        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Taxa metabólica moderada")), 297},
-        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Taxa metabólica alta")), 414},
-        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Taxa metabólica muito alta")), 522},
-    };
-    return classes;
-}
+namespace {
 
-const std::vector<ClothingPreset>& ClothingPresets() {
-    static const std::vector<ClothingPreset> presets = {
-        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Roupa de trabalho")), 0},
-        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Macacão de tecido")), 0},
-        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Macacão de polipropileno SMS")), 0.5},
-        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Macacão de poliolefina")), 1},
-        {QStringLiteral(QT_TRANSLATE_NOOP("Exposure", "Roupa de tecido em camada dupla")), 3},
-        {QStringLiteral(
-             QT_TRANSLATE_NOOP("Exposure", "Macacão com barreira de vapor, uso limitado")),
-         11},
-    };
-    return presets;
-}
+// Names the command line took before the clothing table followed NR-9, for the rows whose
+// figure did not change.
+const struct {
+    const char* name;
+    const char* key;
+} kOldNames[] = {
+    {"Roupa de trabalho", "uniforme"},
+    {"Roupa de tecido em camada dupla", "tecido_duplo"},
+};
 
-QString ShownName(const QString& name) {
-    return QCoreApplication::translate("Exposure", name.toUtf8().constData());
-}
+}  // namespace
 
-bool ParseClothing(const QString& text, double& out) {
+bool ParseClothing(const QString& text, double& out, QString* why, QString* key) {
     const QString t = text.trimmed();
-    for (const auto& p : ClothingPresets())
-        if (t.compare(p.name, Qt::CaseInsensitive) == 0) {
-            out = p.adjustment;
-            return true;
-        }
+    auto row = [&](const ClothingRow& c) {
+        out = c.adjustment;
+        if (key) *key = c.key;
+        return true;
+    };
+    for (const auto& c : ClothingTable())
+        if (t.compare(c.key, Qt::CaseInsensitive) == 0 ||
+            t.compare(c.name, Qt::CaseInsensitive) == 0 ||
+            t.compare(c.nameEn, Qt::CaseInsensitive) == 0)
+            return row(c);
+    for (const auto& old : kOldNames)
+        if (t.compare(QString::fromUtf8(old.name), Qt::CaseInsensitive) == 0)
+            for (const auto& c : ClothingTable())
+                if (c.key == QLatin1String(old.key)) return row(c);
     bool ok = false;
     QString number = t;
     number.replace(u',', u'.');
     const double v = QLocale::c().toDouble(number, &ok);
-    if (!ok || !std::isfinite(v) || std::fabs(v) > 100) return false;
+    if (!ok || !std::isfinite(v) || std::fabs(v) > 100) {
+        if (why)
+            *why =
+                QCoreApplication::translate("Exposure", "vestimenta ou ajuste inválido: %1").arg(t);
+        return false;
+    }
+    if (v < 0) {  // clothing never cools: a negative figure would hide an exposure
+        if (why)
+            *why = QCoreApplication::translate("Exposure",
+                                               "ajuste da vestimenta negativo: %1 (0 °C ou mais)")
+                       .arg(t);
+        return false;
+    }
     out = v;
+    if (key) key->clear();
     return true;
 }
 
@@ -103,16 +110,22 @@ QString VerdictText(Verdict v) {
     return {};
 }
 
+QString OutOfTableText() {
+    return QCoreApplication::translate("Exposure", "fora da faixa da tabela");
+}
+
 Evaluation Evaluate(double meanWbgtC, double m, double clothing) {
     Evaluation e;
     e.meanWbgt = meanWbgtC;
     e.clothing = clothing;
     e.m = m;
-    e.exposure = meanWbgtC + clothing;
-    e.limit = ExposureLimit(m);
-    e.actionLevel = ActionLevel(m);
-    e.margin = e.limit - e.exposure;
-    e.verdict = Judge(e.exposure, e.actionLevel, e.limit);
+    e.exposure = RoundOneDecimal(meanWbgtC + clothing);
+    e.limit = TableValue(LimitTable(), m);
+    e.actionLevel = TableValue(ActionLevelTable(), m);
+    e.limitFormula = ExposureLimit(m);
+    e.actionLevelFormula = ActionLevel(m);
+    if (e.limit) e.margin = *e.limit - e.exposure;
+    if (e.limit && e.actionLevel) e.verdict = Judge(e.exposure, *e.actionLevel, *e.limit);
     return e;
 }
 

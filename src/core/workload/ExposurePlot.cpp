@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/workload/ReportFormat.h"
+
 namespace montira::exposure {
 
 namespace {
@@ -65,7 +67,7 @@ void DrawExposurePlot(QPainter& p, const QRectF& area, const WbgtSeries& s, cons
         p.save();
         p.setPen(Qt::black);
         p.drawText(QRectF(area.left(), Y(y) - lh / 2, plot.left() - area.left() - lh * 0.2, lh),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(y, 'f', step < 1 ? 1 : 0));
+                   Qt::AlignRight | Qt::AlignVCenter, ReportNumber(y, step < 1 ? 1 : 0));
         p.restore();
     }
     // The hour.
@@ -125,8 +127,8 @@ void DrawExposurePlot(QPainter& p, const QRectF& area, const WbgtSeries& s, cons
     // Time labels and legend.
     p.setPen(Qt::black);
     const QRectF below(plot.left(), plot.bottom() + lh * 0.2, plot.width(), lh);
-    p.drawText(below, Qt::AlignLeft | Qt::AlignTop, StampText(t0));
-    p.drawText(below, Qt::AlignRight | Qt::AlignTop, StampText(t1));
+    p.drawText(below, Qt::AlignLeft | Qt::AlignTop, ReportStamp(t0));
+    p.drawText(below, Qt::AlignRight | Qt::AlignTop, ReportStamp(t1));
     double x = plot.left();
     auto legend = [&](const QColor& c, Qt::PenStyle style, const QString& text, bool box) {
         const double y = area.top() + lh * 0.6;

@@ -1,20 +1,34 @@
 #include "core/workload/ExposureReport.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <cmath>
 
 #include "core/workload/ExposurePlot.h"
+#include "core/workload/ReportFormat.h"
+
+#ifndef MONTIRA_VERSION
+#define MONTIRA_VERSION "dev"
+#endif
 
 namespace montira::exposure {
 
 namespace {
 
-QColor VerdictColor(Verdict v) {
-    switch (v) {
+QString Translated(const char* text) {
+    return QCoreApplication::translate("ExposureReport", text);
+}
+
+QColor VerdictColor(const std::optional<Verdict>& v) {
+    if (!v) return Qt::black;
+    switch (*v) {
         case Verdict::BelowActionLevel:
             return QColor(0, 130, 40);
         case Verdict::BetweenLevels:
@@ -30,26 +44,49 @@ QString ReportTitle() {
 }
 
 QString One(double v) {
-    return QString::number(v, 'f', 1);
+    return ReportNumber(v, 1);
 }
 
-// Writes lines down the page, starting a new page when the next block does not fit.
+QString Celsius(double v) {
+    return ReportNumber(v, 1) + QStringLiteral(" °C");
+}
+
+// A whole number as it is, else one decimal.
+QString Amount(double v) {
+    return ReportNumber(v, v == std::floor(v) ? 0 : 1);
+}
+
+// "DD/MM/YYYY" as typed, in the report's date form.
+QString TypedDate(const QString& text) {
+    const QDate d = QDate::fromString(text.trimmed(), QStringLiteral("dd/MM/yyyy"));
+    return d.isValid() ? d.toString(ReportDateForm()) : text;
+}
+
+QString OrDash(const QString& t) {
+    return t.trimmed().isEmpty() ? QStringLiteral("—") : t;
+}
+
+// Writes lines down the page, starting a new page when the next block does not fit, and a
+// footer on each page.
 class PageWriter {
 public:
-    PageWriter(QPainter& p, QPagedPaintDevice& d) : p_(p), d_(d) {
+    PageWriter(QPainter& p, QPagedPaintDevice& d, int total) : p_(p), d_(d), total_(total) {
         base_ = QFont(QStringLiteral("Arial"));
         base_.setPointSizeF(10);
         p_.setFont(base_);
         lh_ = QFontMetricsF(base_, &d_).height() * 1.15;
         width_ = d_.width();
+        bottom_ = d_.height() - lh_ * 1.6;  // room for the footer
         y_ = 0;
     }
+    ~PageWriter() { footer(); }
     double lineHeight() const { return lh_; }
     double width() const { return width_; }
     int pages() const { return pages_; }
 
     void need(double height) {
-        if (y_ + height <= d_.height() || y_ == 0) return;
+        if (y_ + height <= bottom_ || y_ == 0) return;
+        footer();
         d_.newPage();
         ++pages_;
         y_ = 0;
@@ -59,13 +96,21 @@ public:
         QFont f = base_;
         f.setPointSizeF(size);
         f.setBold(bold);
-        const double h = QFontMetricsF(f, &d_).height() * 1.15;
-        need(h);
         p_.setFont(f);
+        const QRectF room(indent, 0, width_ - indent, 1e6);
+        const QRectF used = p_.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, t);
+        const double h = std::max(used.height(), QFontMetricsF(f, &d_).height()) * 1.1;
+        need(h);
         p_.setPen(color);
-        p_.drawText(QRectF(indent, y_, width_ - indent, h), Qt::AlignLeft | Qt::AlignVCenter, t);
+        p_.drawText(QRectF(indent, y_, width_ - indent, h), Qt::AlignLeft | Qt::TextWordWrap, t);
         p_.setFont(base_);
         y_ += h;
+    }
+    void heading(const QString& t) {
+        need(lh_ * 3);  // never alone at the foot of a page
+        gap(0.4);
+        text(t, 11.5, true);
+        rule();
     }
     // A row of cells at the given fractions of the width; the first `leftCells` left-aligned,
     // the others right-aligned.
@@ -76,12 +121,14 @@ public:
         f.setBold(bold);
         p_.setFont(f);
         p_.setPen(Qt::black);
+        const QFontMetricsF fm(f, &d_);
         for (int i = 0; i < cells.size() && i < int(at.size()); ++i) {
             const double x0 = at[size_t(i)] * width_;
             const double x1 = i + 1 < int(at.size()) ? at[size_t(i) + 1] * width_ : width_;
-            p_.drawText(QRectF(x0, y_, x1 - x0 - lh_ * 0.3, lh_),
+            const double w = x1 - x0 - lh_ * 0.3;
+            p_.drawText(QRectF(x0, y_, w, lh_),
                         (i < leftCells ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                        cells[i]);
+                        fm.elidedText(cells[i], Qt::ElideRight, w));
         }
         p_.setFont(base_);
         y_ += lh_;
@@ -100,153 +147,251 @@ public:
     }
 
 private:
+    void footer() {
+        QFont f = base_;
+        f.setPointSizeF(8);
+        p_.save();
+        p_.setFont(f);
+        p_.setPen(Qt::darkGray);
+        const QRectF r(0, d_.height() - lh_, width_, lh_);
+        p_.drawText(r, Qt::AlignLeft | Qt::AlignVCenter,
+                    QCoreApplication::translate("ExposureReport", "montira %1 — %2")
+                        .arg(QLatin1String(MONTIRA_VERSION), ReportTitle()));
+        p_.drawText(r, Qt::AlignRight | Qt::AlignVCenter,
+                    QCoreApplication::translate("ExposureReport", "página %1 de %2")
+                        .arg(pages_)
+                        .arg(total_ > 0 ? total_ : pages_));
+        p_.restore();
+    }
+
     QPainter& p_;
     QPagedPaintDevice& d_;
+    int total_;
     QFont base_;
-    double lh_ = 0, width_ = 0, y_ = 0;
+    double lh_ = 0, width_ = 0, bottom_ = 0, y_ = 0;
     int pages_ = 1;
 };
 
+QString HeightLabel(size_t k, size_t count) {
+    if (count != 3) return QCoreApplication::translate("ExposureReport", "abdômen");
+    static const char* const names[] = {QT_TRANSLATE_NOOP("ExposureReport", "cabeça"),
+                                        QT_TRANSLATE_NOOP("ExposureReport", "abdômen"),
+                                        QT_TRANSLATE_NOOP("ExposureReport", "tornozelo")};
+    return Translated(names[k]);
+}
+
+int Draw(QPainter& p, QPagedPaintDevice& device, const ExposureReport& r, int total) {
+    PageWriter w(p, device, total);
+    const Survey& s = r.survey;
+    w.text(ReportTitle(), 16, true);
+    w.text(QCoreApplication::translate(
+               "ExposureReport",
+               "Laudo de avaliação de calor (IBUTG) — NR-15 Anexo 3, NR-9 Anexo 3, NHO 06"),
+           9);
+
+    w.heading(QCoreApplication::translate("ExposureReport", "Identificação"));
+    w.text(s.cnpj.trimmed().isEmpty()
+               ? QCoreApplication::translate("ExposureReport", "Empresa: %1").arg(OrDash(s.company))
+               : QCoreApplication::translate("ExposureReport", "Empresa: %1 (CNPJ %2)")
+                     .arg(OrDash(s.company), s.cnpj));
+    w.text(QCoreApplication::translate("ExposureReport", "Setor: %1").arg(OrDash(s.sector)));
+    w.text(QCoreApplication::translate("ExposureReport", "Trabalhador ou função: %1")
+               .arg(OrDash(s.worker)));
+    w.text(QCoreApplication::translate("ExposureReport", "Local: %1").arg(OrDash(s.place)));
+    w.text(
+        QCoreApplication::translate("ExposureReport", "Avaliador: %1 — registro profissional: %2")
+            .arg(OrDash(s.evaluator), OrDash(s.registration)));
+    w.text(QCoreApplication::translate(
+               "ExposureReport",
+               "Instrumento: %1, n.º de série %2; certificado de calibração %3 de %4")
+               .arg(OrDash(s.instrument.model), OrDash(s.instrument.serial),
+                    OrDash(s.instrument.certificate), OrDash(TypedDate(s.instrument.calibrated))));
+
+    w.heading(QCoreApplication::translate("ExposureReport", "Método"));
+    w.text(QCoreApplication::translate(
+        "ExposureReport",
+        "Exposição ao calor avaliada pelo IBUTG médio ponderado no tempo e pela taxa "
+        "metabólica média dos 60 minutos corridos de maior exposição, conforme a NHO 06 "
+        "da Fundacentro (2.ª edição, 2017); limite de exposição pelo Quadro 1 do Anexo 3 "
+        "da NR-15 e nível de ação e ajustes de vestimenta pelo Anexo 3 da NR-9."));
+    w.text(QCoreApplication::translate(
+               "ExposureReport",
+               "Índice: %1. IBUTGi = 0,7·tbn + 0,3·tg; IBUTGo = 0,7·tbn + 0,1·tbs + 0,2·tg; "
+               "em três alturas, IBUTG = (IBUTG cabeça + 2·IBUTG abdômen + IBUTG tornozelo) / 4.")
+               .arg(WbgtIndexName(s.index)));
+    w.text(QCoreApplication::translate(
+        "ExposureReport",
+        "IBUTG̅ = Σ IBUTGᵢ·tᵢ / 60; M̅ = Σ Mᵢ·tᵢ / 60; E = IBUTG̅ + ajuste da vestimenta, "
+        "arredondado a uma casa; limite e nível de ação lidos nas tabelas na linha do maior "
+        "M tabelado não acima de M̅ (fórmulas: 56,7 − 11,5·log M̅ e 59,9 − 14,1·log M̅)."));
+
+    w.heading(QCoreApplication::translate("ExposureReport", "Situações térmicas"));
+    const std::vector<double> scols = {0, 0.55, 0.75};
+    w.row({QCoreApplication::translate("ExposureReport", "Situação"),
+           QCoreApplication::translate("ExposureReport", "Minutos"),
+           QCoreApplication::translate("ExposureReport", "IBUTG (°C)")},
+          scols, true);
+    for (size_t i = 0; i < s.situations.size(); ++i) {
+        const Situation& sit = s.situations[i];
+        const QString wbgt =
+            r.result ? One(r.result->situations[i].wbgtC) : QStringLiteral("- - -");
+        w.row({OrDash(sit.description), Amount(sit.minutes), wbgt}, scols);
+    }
+    for (size_t i = 0; r.result && i < s.situations.size(); ++i) {
+        const Situation& sit = s.situations[i];
+        const SituationResult& sr = r.result->situations[i];
+        w.gap(0.3);
+        w.text(QCoreApplication::translate("ExposureReport", "%1 — %2 min, IBUTG %3")
+                   .arg(OrDash(sit.description), Amount(sit.minutes), Celsius(sr.wbgtC)),
+               10, true);
+        if (sit.wbgt)
+            w.text(QCoreApplication::translate("ExposureReport", "IBUTG digitado."), 10, false,
+                   Qt::black, w.lineHeight());
+        for (size_t k = 0; k < sr.heights.size(); ++k) {
+            const HeightResult& h = sr.heights[k];
+            const QString label = HeightLabel(k, sr.heights.size());
+            if (h.typed) {
+                w.text(QCoreApplication::translate("ExposureReport", "%1: IBUTG digitado, %2")
+                           .arg(label, Celsius(h.wbgtC)),
+                       10, false, Qt::black, w.lineHeight());
+                continue;
+            }
+            const QString file =
+                h.path.isEmpty() ? QCoreApplication::translate("ExposureReport", "tabela aberta")
+                                 : QFileInfo(h.path).fileName();
+            w.text(QCoreApplication::translate("ExposureReport",
+                                               "%1: %2, de %3 a %4 (%5 min de leituras): %6")
+                       .arg(label, file, ReportStamp(h.hour.start), ReportStamp(h.hour.end),
+                            Amount(std::round(h.coveredMinutes * 10) / 10), Celsius(h.wbgtC)),
+                   10, false, Qt::black, w.lineHeight());
+        }
+        if (sr.partial)
+            w.text(QCoreApplication::translate("ExposureReport", "menos de 60 minutos de dados"),
+                   10, false, QColor(200, 120, 0), w.lineHeight());
+        // A plot of the abdomen's (or the only) readings.
+        const HeightResult* plotted = nullptr;
+        for (const HeightResult& h : sr.heights)
+            if (!h.typed && (!plotted || &h == &sr.heights[sr.heights.size() == 3 ? 1 : 0]))
+                plotted = &h;
+        if (plotted) {
+            const QRectF area = w.block(w.width() * 0.32);
+            std::optional<PlotLevels> levels;
+            const Evaluation& e = r.result->evaluation;
+            if (e.limit && e.actionLevel) levels = PlotLevels{*e.limit, *e.actionLevel};
+            QFont f(QStringLiteral("Arial"));
+            f.setPointSizeF(7.5);
+            p.save();
+            p.setFont(f);
+            DrawExposurePlot(p, area, plotted->series, plotted->runs, plotted->hour, levels,
+                             WbgtIndexName(s.index));
+            p.restore();
+        }
+    }
+
+    w.heading(QCoreApplication::translate("ExposureReport", "Atividades"));
+    const std::vector<double> acols = {0, 0.12, 0.85};
+    w.row({QCoreApplication::translate("ExposureReport", "Minutos"),
+           QCoreApplication::translate("ExposureReport", "Atividade"),
+           QCoreApplication::translate("ExposureReport", "M (W)")},
+          acols, true, 2);
+    for (const Activity& a : s.activities)
+        w.row({Amount(a.minutes), OrDash(a.description), Amount(a.watts)}, acols, false, 2);
+
+    w.heading(QCoreApplication::translate("ExposureReport", "Vestimenta"));
+    QString clothing = QCoreApplication::translate("ExposureReport", "ajuste digitado");
+    for (const ClothingRow& c : ClothingTable())
+        if (c.key == s.clothingKey) clothing = c.shown();
+    w.text(QCoreApplication::translate("ExposureReport", "%1: %2; capuz: %3")
+               .arg(clothing, Celsius(s.clothing),
+                    s.hood ? QCoreApplication::translate("ExposureReport", "sim (+%1)")
+                                 .arg(Celsius(HoodAdjustment()))
+                           : QCoreApplication::translate("ExposureReport", "não")));
+
+    w.heading(QCoreApplication::translate("ExposureReport", "Resultado"));
+    if (!r.result) {
+        w.text(QCoreApplication::translate("ExposureReport", "Sem resultado: %1").arg(r.why), 11,
+               true, QColor(200, 0, 0));
+    } else {
+        const SurveyResult& res = *r.result;
+        const Evaluation& e = res.evaluation;
+        const std::vector<double> rcols = {0, 0.5, 0.72};
+        w.row({QString(), QCoreApplication::translate("ExposureReport", "Valor (tabela)"),
+               QCoreApplication::translate("ExposureReport", "Fórmula")},
+              rcols, true);
+        w.row({QCoreApplication::translate("ExposureReport", "IBUTG̅"), Celsius(res.meanWbgt)},
+              rcols);
+        w.row({QCoreApplication::translate("ExposureReport", "M̅"),
+               Amount(std::round(res.m * 10) / 10) + QStringLiteral(" W")},
+              rcols);
+        w.row({QCoreApplication::translate("ExposureReport", "Ajuste da vestimenta (com capuz)"),
+               Celsius(res.clothing)},
+              rcols);
+        w.row({QCoreApplication::translate("ExposureReport", "E = IBUTG̅ + ajuste, arredondado"),
+               Celsius(e.exposure)},
+              rcols, true);
+        const QString none = OutOfTableText();
+        w.row({QCoreApplication::translate("ExposureReport", "Limite de exposição (NR-15)"),
+               e.limit ? Celsius(*e.limit) : none,
+               ReportNumber(e.limitFormula, 2) + QStringLiteral(" °C")},
+              rcols);
+        w.row({QCoreApplication::translate("ExposureReport", "Nível de ação (NR-9)"),
+               e.actionLevel ? Celsius(*e.actionLevel) : none,
+               ReportNumber(e.actionLevelFormula, 2) + QStringLiteral(" °C")},
+              rcols);
+        if (e.margin)
+            w.row({QCoreApplication::translate("ExposureReport", "Margem (limite − E)"),
+                   Celsius(*e.margin)},
+                  rcols);
+        w.gap(0.3);
+        w.text(QCoreApplication::translate("ExposureReport", "Resultado: %1").arg(VerdictLine(res)),
+               12, true, VerdictColor(e.verdict));
+        if (res.partial) w.text(res.partialWhy, 10, false, QColor(200, 120, 0));
+        if (const QString note = VerdictNote(s, res); !note.isEmpty()) w.text(note, 10, true);
+        w.heading(QCoreApplication::translate("ExposureReport", "Medidas e aclimatização"));
+        for (const QString& m : Measures(s, res)) w.text(QStringLiteral("• ") + m);
+    }
+    if (!s.notes.trimmed().isEmpty()) {
+        w.heading(QCoreApplication::translate("ExposureReport", "Observações"));
+        w.text(s.notes);
+    }
+    w.need(w.lineHeight() * 6);
+    w.gap(3);
+    w.text(QStringLiteral("_______________________________________________"));
+    w.text(OrDash(s.evaluator));
+    w.text(QCoreApplication::translate("ExposureReport", "Registro profissional: %1")
+               .arg(OrDash(s.registration)));
+    return w.pages();
+}
+
 }  // namespace
 
-ExposureReport MakeExposureReport(const QStringList& heading, const TextTable& rows,
-                                  const HeaderTexts& header, WbgtIndex index) {
+ExposureReport MakeExposureReport(Survey survey) {
     ExposureReport r;
-    r.header = header;
-    r.period = MeasuredPeriodOf(rows);
-    r.channels = ChannelStats(heading, rows);
-    r.fahrenheit = HeadingIsFahrenheit(heading);
-    r.index = index;
-    r.series = ReadWbgtSeries(heading, rows, index);
-    r.runs = SplitRuns(r.series);
-    r.hour = WorstHour(r.series, r.runs);
+    r.survey = std::move(survey);
+    r.result = EvaluateSurvey(r.survey, &r.why);
     return r;
 }
 
-void EvaluateReport(ExposureReport& r, std::vector<WorkPeriod> periods, double clothing,
-                    const QString& clothingName, QString* why) {
-    r.periods = std::move(periods);
-    r.clothingName = clothingName;
-    r.evaluation.reset();
-    if (!r.hour.valid()) {
-        if (why)
-            *why = QCoreApplication::translate("Exposure", "sem leituras de %1")
-                       .arg(WbgtIndexName(r.index));
-        return;
-    }
-    const auto m = MeanMetabolicRate(r.periods, why);
-    if (!m) return;
-    r.evaluation = Evaluate(r.hour.meanC, *m, clothing);
-}
-
 QString TemperatureText(double c, bool both, bool difference) {
-    QString t = One(c) + QStringLiteral(" °C");
-    if (both) t += QStringLiteral(" (%1 °F)").arg(One(difference ? c * 9 / 5 : c * 9 / 5 + 32));
+    QString t = QString::number(c, 'f', 1) + QStringLiteral(" °C");
+    if (both)
+        t += QStringLiteral(" (%1 °F)")
+                 .arg(QString::number(difference ? c * 9 / 5 : c * 9 / 5 + 32, 'f', 1));
     return t;
 }
 
-int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureReport& r) {
-    PageWriter w(p, device);
-    const bool both = r.fahrenheit;
-    w.text(ReportTitle(), 16, true);
-    w.gap(0.3);
-    w.text(QCoreApplication::translate("ExposureReport", "Nome: %1").arg(r.header.name));
-    w.text(QCoreApplication::translate("ExposureReport", "Setor: %1").arg(r.header.sector));
-    w.text(QCoreApplication::translate("ExposureReport", "Empresa: %1").arg(r.header.company));
-    w.text(QCoreApplication::translate("ExposureReport", "Período medido: %1 a %2 (%3 registros)")
-               .arg(r.period.from, r.period.to)
-               .arg(r.period.rows));
-    if (r.fahrenheit)
-        w.text(QCoreApplication::translate(
-            "ExposureReport",
-            "Tabela em °F; avaliação feita em °C, valores mostrados nas duas "
-            "unidades."));
-    w.gap();
-    w.text(QCoreApplication::translate("ExposureReport", "Leituras da tabela (%1)")
-               .arg(QString::fromUtf8(r.fahrenheit ? "°F, ft/min" : "°C, m/s")),
-           11, true);
-    const std::vector<double> cols = {0, 0.35, 0.55, 0.75};
-    w.row({QCoreApplication::translate("ExposureReport", "Canal"),
-           QCoreApplication::translate("ExposureReport", "Mínimo"),
-           QCoreApplication::translate("ExposureReport", "Média"),
-           QCoreApplication::translate("ExposureReport", "Máximo")},
-          cols, true);
-    w.rule();
-    for (const auto& c : r.channels) {
-        if (c.count == 0)
-            w.row(
-                {c.name, QStringLiteral("- - -"), QStringLiteral("- - -"), QStringLiteral("- - -")},
-                cols);
-        else
-            w.row({c.name, One(c.min), One(c.mean), One(c.max)}, cols);
+int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureReport& r, int pages) {
+    if (pages <= 0) {
+        // Count the pages on a PDF of the same layout first.
+        QBuffer sink;
+        sink.open(QIODevice::WriteOnly);
+        QPdfWriter count(&sink);
+        count.setResolution(device.logicalDpiX());
+        count.setPageLayout(device.pageLayout());
+        QPainter cp(&count);
+        pages = Draw(cp, count, r, 0);
     }
-    w.gap();
-    {
-        const QRectF area = w.block(w.width() * 0.45);
-        std::optional<PlotLevels> levels;
-        if (r.evaluation) levels = PlotLevels{r.evaluation->limit, r.evaluation->actionLevel};
-        QFont f(QStringLiteral("Arial"));
-        f.setPointSizeF(8);
-        p.save();
-        p.setFont(f);
-        DrawExposurePlot(p, area, r.series, r.runs, r.hour, levels, WbgtIndexName(r.index));
-        p.restore();
-    }
-    w.gap();
-    w.text(QCoreApplication::translate("ExposureReport", "Avaliação"), 11, true);
-    w.text(QCoreApplication::translate("ExposureReport", "Índice: %1").arg(WbgtIndexName(r.index)));
-    if (!r.hour.valid()) {
-        w.text(QCoreApplication::translate("ExposureReport", "Sem leituras de %1: nada a avaliar.")
-                   .arg(WbgtIndexName(r.index)));
-        return w.pages();
-    }
-    w.text((r.hour.partial
-                ? QCoreApplication::translate(
-                      "ExposureReport", "Hora avaliada: %1 a %2 (menos de 60 minutos de dados)")
-                : QCoreApplication::translate("ExposureReport", "Hora avaliada: %1 a %2"))
-               .arg(StampText(r.hour.start), StampText(r.hour.end)));
-    w.text(QCoreApplication::translate("ExposureReport", "IBUTG médio da hora: %1")
-               .arg(TemperatureText(r.hour.meanC, both)));
-    w.gap(0.3);
-    const std::vector<double> pcols = {0, 0.15, 0.8};
-    w.row({QCoreApplication::translate("ExposureReport", "Minutos"),
-           QCoreApplication::translate("ExposureReport", "Atividade"),
-           QCoreApplication::translate("ExposureReport", "Taxa (W)")},
-          pcols, true, 2);
-    w.rule();
-    for (const auto& per : r.periods) {
-        w.row({QString::number(per.minutes, 'g', 6), per.text, QString::number(per.watts, 'g', 6)},
-              pcols, false, 2);
-    }
-    w.gap(0.3);
-    if (!r.evaluation) {
-        w.text(QCoreApplication::translate("ExposureReport",
-                                           "Períodos de trabalho incompletos: sem resultado."));
-        return w.pages();
-    }
-    const Evaluation& e = *r.evaluation;
-    w.text(QCoreApplication::translate("ExposureReport", "Taxa metabólica média (M̅): %1 W")
-               .arg(One(e.m)));
-    const QString clothing = TemperatureText(e.clothing, both, true);
-    w.text(r.clothingName.isEmpty()
-               ? QCoreApplication::translate("ExposureReport", "Ajuste da vestimenta: %1")
-                     .arg(clothing)
-               : QCoreApplication::translate("ExposureReport", "Ajuste da vestimenta (%1): %2")
-                     .arg(r.clothingName, clothing));
-    w.text(QCoreApplication::translate("ExposureReport", "Exposição (média + ajuste): %1")
-               .arg(TemperatureText(e.exposure, both)));
-    w.text(QCoreApplication::translate("ExposureReport", "Nível de ação (59,9 − 14,1·log M̅): %1")
-               .arg(TemperatureText(e.actionLevel, both)));
-    w.text(
-        QCoreApplication::translate("ExposureReport", "Limite de exposição (56,7 − 11,5·log M̅): %1")
-            .arg(TemperatureText(e.limit, both)));
-    w.text(QCoreApplication::translate("ExposureReport", "Margem (limite − exposição): %1")
-               .arg(TemperatureText(e.margin, both, true)));
-    w.gap(0.3);
-    w.text(
-        QCoreApplication::translate("ExposureReport", "Resultado: %1").arg(VerdictText(e.verdict)),
-        12, true, VerdictColor(e.verdict));
-    return w.pages();
+    return Draw(p, device, r, pages);
 }
 
 bool WriteExposurePdf(const QString& path, const ExposureReport& r, QString* why) {
@@ -259,6 +404,7 @@ bool WriteExposurePdf(const QString& path, const ExposureReport& r, QString* why
     {
         QPdfWriter pdf(&target);
         pdf.setTitle(ReportTitle());
+        pdf.setCreator(QStringLiteral("montira %1").arg(QLatin1String(MONTIRA_VERSION)));
         pdf.setResolution(600);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);

@@ -6,11 +6,12 @@
 
 namespace montira::exposure {
 
-// The hour evaluated: its first reading, start and end, and the time-weighted mean WBGT.
+// The hour evaluated: the reading in effect at its start (which may lie between readings),
+// its start and end, and the time-weighted mean WBGT.
 // `partial` when no run held 60 minutes and a whole run was evaluated instead
 // ("menos de 60 minutos de dados").
 struct ExposureHour {
-    int first = -1;             // index of the reading it starts at; -1 when there is none
+    int first = -1;             // the reading in effect at its start; -1 when there is none
     qint64 start = 0, end = 0;  // ticks
     double meanUnit = 0;        // in the table's unit
     double meanC = 0;           // in °C
@@ -29,19 +30,22 @@ struct SeriesRuns {
 SeriesRuns SplitRuns(const WbgtSeries& s);
 
 // The worst hour: each reading's value holds until the next reading (a run's last reading
-// for one typical interval); of the 60-minute windows that start at a reading and lie
-// inside its run, the one with the highest integral (the earliest on a tie). With no such
-// window, the run with the highest mean, whole. Linear in the count of readings.
+// for one typical interval); of the 60-minute windows that lie inside one run, whatever
+// instant they start at, the one with the highest integral (the earliest on a tie). With
+// no such window, the run with the highest mean, whole. Linear in the count of readings.
 ExposureHour WorstHour(const WbgtSeries& s);
 ExposureHour WorstHour(const WbgtSeries& s, const SeriesRuns& runs);
 
-// The hour that starts at reading `first`; invalid when that reading has no full 60 minutes
-// inside its run.
+// The hour that starts at the instant `start`; invalid when it does not lie inside one run.
+ExposureHour HourFrom(const WbgtSeries& s, const SeriesRuns& runs, qint64 start);
+// The hour that starts at reading `first`.
 ExposureHour HourAt(const WbgtSeries& s, const SeriesRuns& runs, int first);
 
-// The first reading at `ticks` that starts a full hour, or -1.
-int HourStartAt(const WbgtSeries& s, const SeriesRuns& runs, qint64 ticks);
-// The next (step +1) or previous (step -1) reading after `from` that starts a full hour, or -1.
-int NextHourStart(const WbgtSeries& s, const SeriesRuns& runs, int from, int step);
+// Why no hour starts at `ticks`, in words for the user ("" when one does): outside the
+// readings, in a break between runs, or too near its run's end.
+QString WhyNoHourAt(const WbgtSeries& s, const SeriesRuns& runs, qint64 ticks);
+// The next (step +1) or previous (step -1) reading from the hour `from` that starts a full
+// hour, or -1.
+int NextHourStart(const WbgtSeries& s, const SeriesRuns& runs, const ExposureHour& from, int step);
 
 }  // namespace montira::exposure

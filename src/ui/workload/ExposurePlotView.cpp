@@ -6,10 +6,17 @@
 
 namespace montira::ui {
 
-ExposurePlotView::ExposurePlotView(const exposure::ExposureReport& report, QWidget* parent)
-    : QWidget(parent), report_(report) {
+ExposurePlotView::ExposurePlotView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PlotExposure"));
     setMinimumHeight(200);
+}
+
+void ExposurePlotView::show(const exposure::HeightResult* height,
+                            const exposure::Evaluation* evaluation, exposure::WbgtIndex index) {
+    height_ = height;
+    evaluation_ = evaluation;
+    index_ = index;
+    update();
 }
 
 void ExposurePlotView::paintEvent(QPaintEvent*) {
@@ -17,11 +24,14 @@ void ExposurePlotView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
     std::optional<exposure::PlotLevels> levels;
-    if (report_.evaluation)
-        levels = exposure::PlotLevels{report_.evaluation->limit, report_.evaluation->actionLevel};
-    exposure::DrawExposurePlot(p, QRectF(rect()).adjusted(4, 4, -4, -4), report_.series,
-                               report_.runs, report_.hour, levels,
-                               exposure::WbgtIndexName(report_.index));
+    if (evaluation_ && evaluation_->limit && evaluation_->actionLevel)
+        levels = exposure::PlotLevels{*evaluation_->limit, *evaluation_->actionLevel};
+    static const exposure::WbgtSeries kNone;
+    static const exposure::SeriesRuns kNoRuns;
+    exposure::DrawExposurePlot(p, QRectF(rect()).adjusted(4, 4, -4, -4),
+                               height_ ? height_->series : kNone, height_ ? height_->runs : kNoRuns,
+                               height_ ? height_->hour : exposure::ExposureHour(), levels,
+                               exposure::WbgtIndexName(index_));
 }
 
 }  // namespace montira::ui

@@ -5,17 +5,24 @@
 
 namespace montira::ui {
 
-// The evaluation window's plot: the report's WBGT, levels and hour, redrawn on update().
+// The evaluation window's plot: one height's WBGT readings with its interval and, when
+// known, the limit and action level.
 class ExposurePlotView : public QWidget {
 public:
-    ExposurePlotView(const exposure::ExposureReport& report, QWidget* parent = nullptr);
+    explicit ExposurePlotView(QWidget* parent = nullptr);
     QSize sizeHint() const override { return {640, 260}; }
+    // What to draw (none: an empty frame); the pointers must outlive the next show().
+    void show(const exposure::HeightResult* height, const exposure::Evaluation* evaluation,
+              exposure::WbgtIndex index);
+    using QWidget::show;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const exposure::ExposureReport& report_;
+    const exposure::HeightResult* height_ = nullptr;
+    const exposure::Evaluation* evaluation_ = nullptr;
+    exposure::WbgtIndex index_ = exposure::WbgtIndex::Indoor;
 };
 
 }  // namespace montira::ui

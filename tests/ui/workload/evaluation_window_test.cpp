@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
+#include "app/Language.h"
+#include "core/workload/Regulations.h"
 #include "support/PdfText.h"
 #include "support/Processes.h"
 #include "ui/tables/FileList.h"
@@ -46,25 +50,26 @@ TEST(EvaluationWindow, showsTheWorstHourAndJudgesThePeriods) {
     EXPECT_TRUE(w.LblMean->text().startsWith("29.0 °C"));
 
     w.setPeriods({{60, 414, "forno"}});  // limit 26.6, action level 23.0
-    ASSERT_TRUE(w.report().evaluation);
-    EXPECT_EQ(w.report().evaluation->verdict, Verdict::AboveLimit);
+    ASSERT_TRUE(w.report().result);
+    EXPECT_EQ(w.report().result->evaluation.verdict, Verdict::AboveLimit);
     EXPECT_EQ(w.LblVerdict->text(), QStringLiteral("acima do limite"));
 
-    // The clothing values are read as the Clothing tests check; a word no preset has stops it.
+    // The clothing values are read as the Clothing tests check; a word no row has stops it.
     w.ComboCloth->setEditText("lã");
-    EXPECT_FALSE(w.report().evaluation);
+    EXPECT_FALSE(w.report().result);
 }
 
 TEST(EvaluationWindow, hourMovesByHandAndWithTheIndex) {
     Evaluation w(kHeading, Rows(), {});
     w.findChild<QPushButton*>("CmdNextHour")->click();
     EXPECT_EQ(w.LblStart->text(), QStringLiteral("24/03/07 09:01:00"));
-    EXPECT_FALSE(w.setHourStart(150));  // 10:30 + 60 min runs past the data
-    w.TxtStart->setText("24/03/07 08:15:00");
+    EXPECT_FALSE(w.setHourStart(150));         // 10:30 + 60 min runs past the data
+    w.TxtStart->setText("24/03/07 08:15:30");  // any second
     emit w.TxtStart->returnPressed();
-    EXPECT_EQ(w.report().hour.first, 15);
+    EXPECT_EQ(w.shownHeight()->hour.first, 15);
+    EXPECT_EQ(w.LblStart->text(), QStringLiteral("24/03/07 08:15:30"));
     w.findChild<QPushButton*>("CmdWorstHour")->click();
-    EXPECT_EQ(w.report().hour.first, 60);
+    EXPECT_EQ(w.shownHeight()->hour.first, 60);
 
     w.ComboIndex->setCurrentIndex(1);  // IBUTGo: constant, so the first hour
     EXPECT_EQ(w.LblStart->text(), QStringLiteral("24/03/07 08:00:00"));
@@ -97,7 +102,153 @@ TEST(EvaluationWindow, opensFromTheFileWindowsToolbarOverItsTable) {
     for (QObject* o : list.children())
         if (auto* e = dynamic_cast<Evaluation*>(o)) w = e;
     ASSERT_TRUE(w);
-    EXPECT_EQ(w->report().header.company.toStdString(), "Acme");
-    EXPECT_EQ(w->report().hour.first, 60);
+    EXPECT_EQ(w->report().survey.company.toStdString(), "Acme");
+    EXPECT_EQ(w->shownHeight()->hour.first, 60);
     w->close();
+}
+
+TEST(EvaluationWindow, aRateTypedOverAListedActivityRenamesIt) {
+    Evaluation w(kHeading, Rows(), {});
+    const auto& rest = montira::exposure::ActivityTable()[0];
+    w.setPeriods({{30, rest.watts, rest.shown()}, {30, 180, "mesa"}});
+    w.GridPeriods->item(0, 2)->setText("522");
+    EXPECT_EQ(w.GridPeriods->item(0, 1)->text(), QStringLiteral("Outra atividade"));
+    EXPECT_EQ(w.report().survey.activities[0].description, QStringLiteral("Outra atividade"));
+    // A description the user typed stays whatever rate follows.
+    w.GridPeriods->item(0, 1)->setText("forno");
+    w.GridPeriods->item(0, 2)->setText("400");
+    EXPECT_EQ(w.GridPeriods->item(0, 1)->text(), QStringLiteral("forno"));
+    w.GridPeriods->item(1, 2)->setText("200");  // not from the list: kept
+    EXPECT_EQ(w.GridPeriods->item(1, 1)->text(), QStringLiteral("mesa"));
+}
+
+TEST(EvaluationWindow, refusesANegativeClothingAdjustment) {
+    Evaluation w(kHeading, Rows(), {});
+    w.setPeriods({{60, 414, "forno"}});
+    w.ComboCloth->setEditText("-2");
+    EXPECT_FALSE(w.report().result);
+    EXPECT_TRUE(w.LblVerdict->text().contains("negativo")) << w.LblVerdict->text().toStdString();
+}
+
+TEST(EvaluationWindow, aTypedStartWithoutAFullHourSaysWhy) {
+    Evaluation w(kHeading, Rows(), {});
+    const struct {
+        const char* typed;
+        const char* says;
+    } cases[] = {
+        {"24/03/07 10:30:00", "terminam em 24/03/07 11:00:00"},
+        {"24/03/07 07:00:00", "fora das leituras"},
+        {"amanhã", "não é uma data"},
+    };
+    for (const auto& c : cases) {
+        w.TxtStart->setText(QString::fromUtf8(c.typed));
+        emit w.TxtStart->editingFinished();
+        EXPECT_TRUE(w.LblStartWhy->isVisibleTo(&w)) << c.typed;
+        EXPECT_TRUE(w.LblStartWhy->text().contains(QString::fromUtf8(c.says)))
+            << c.typed << ": " << w.LblStartWhy->text().toStdString();
+        EXPECT_EQ(w.shownHeight()->hour.first, 60) << c.typed;  // the hour stays
+    }
+    w.TxtStart->setText("24/03/07 08:15:00");
+    emit w.TxtStart->editingFinished();
+    EXPECT_FALSE(w.LblStartWhy->isVisibleTo(&w));
+}
+
+// The report speaks the interface language: channel names, dates and decimal separator.
+TEST(EvaluationWindow, reportInEachLanguage) {
+    QTemporaryDir dir;
+    const struct {
+        montira::Language language;
+        QStringList want, never;
+    } cases[] = {
+        {montira::Language::Portuguese,
+         {"Situações", "07/03/2024 09:00:00", "29,0 °C", "página 1 de"},
+         {"24/03/07", "29.0", "2024-03-07"}},
+        {montira::Language::English,
+         {"Thermal situations", "2024-03-07 09:00:00", "29.0 °C", "page 1 of"},
+         {"Situações", "24/03/07", "29,0", "07/03/2024", "página"}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(montira::InstallLanguage(*qApp, c.language));
+        Evaluation w(kHeading, Rows(), HeaderTexts{"Ana", "Forno", "Acme"});
+        w.setPeriods({{60, 180, "mesa"}});
+        const QString path = dir.filePath(QStringLiteral("r%1.pdf").arg(int(c.language)));
+        w.choosePdfFile = [&] { return path; };
+        w.findChild<QPushButton*>("CmdSavePdf")->click();
+        const QString text = montira::test::PdfPages(montira::test::ReadBytes(path)).join("");
+        for (const QString& want : c.want) EXPECT_TRUE(text.contains(want)) << want.toStdString();
+        for (const QString& never : c.never)
+            EXPECT_FALSE(text.contains(never)) << never.toStdString();
+    }
+    montira::InstallLanguage(*qApp, montira::Language::Portuguese);
+}
+
+namespace {
+
+// A data file of `minutes` readings a minute from 08:00 at `value` in `dir`.
+QString DataFile(const QTemporaryDir& dir, const char* name, int minutes, const char* value) {
+    QByteArray b =
+        "*****\r\n*****\r\n*****\r\n(\260C)\tData\tHora\tSeco\tOrvalho\t\332mido\t"
+        "I.C.\tIBUTGi\tIBUTGo\tGlobo\tm/s\tTwc\t\r\n";
+    for (int i = 0; i < minutes; ++i)
+        b += QByteArray::number(i + 1) + "\t24/03/07\t" +
+             QByteArray::number(8 + i / 60).rightJustified(2, '0') + ':' +
+             QByteArray::number(i % 60).rightJustified(2, '0') + ":00\t30\t18\t22\t30\t" + value +
+             "\t- - -\t31\t0.5\t- - -\t\r\n";
+    return montira::test::WriteBytes(dir.filePath(name), b);
+}
+
+}  // namespace
+
+TEST(EvaluationWindow, threeSituationsSavedOpenedAndSavedAgain) {
+    QTemporaryDir dir;
+    const QString forno = DataFile(dir, "forno.plv", 90, "33.0");
+    const QStringList heights = {DataFile(dir, "cab.plv", 90, "30.0"),
+                                 DataFile(dir, "abd.plv", 90, "28.0"),
+                                 DataFile(dir, "tor.plv", 90, "24.0")};
+    Evaluation w(kHeading, Rows(), {});
+    ASSERT_TRUE(w.addSituationFromFiles({forno}));
+    ASSERT_TRUE(w.addSituationFromFiles(heights));
+    QString complaint;
+    w.complain = [&](const QString& t) { complaint = t; };
+    EXPECT_FALSE(w.addSituationFromFiles({dir.filePath("nada.plv")}));
+    EXPECT_TRUE(complaint.contains("nada.plv"));
+    w.findChild<QPushButton*>("CmdRemoveSituation")->setFocus();
+    // The table opened over is not a file: it goes, and the minutes are shared out.
+    w.GridSituations->setCurrentCell(0, 0);
+    w.findChild<QPushButton*>("CmdRemoveSituation")->click();
+    ASSERT_EQ(w.GridSituations->rowCount(), 2);
+    w.GridSituations->item(0, 1)->setText("40");
+    w.GridSituations->item(1, 1)->setText("20");
+    ASSERT_TRUE(w.report().result) << w.report().why.toStdString();
+    EXPECT_DOUBLE_EQ(w.report().result->situations[1].wbgtC, (30.0 + 2 * 28 + 24) / 4);
+    EXPECT_DOUBLE_EQ(w.report().result->meanWbgt, (33.0 * 40 + 27.5 * 20) / 60);
+    // The hour moved by hand moves at every height measured together.
+    w.selectSituation(1);
+    w.findChild<QPushButton*>("CmdNextHour")->click();
+    for (const auto& h : w.survey().situations[1].heights)
+        EXPECT_EQ(h.from, QStringLiteral("24/03/07 08:01:00"));
+
+    const QString path = dir.filePath("avaliacao.json");
+    ASSERT_TRUE(w.saveSurvey(path)) << complaint.toStdString();
+    const QByteArray saved = montira::test::ReadBytes(path);
+    EXPECT_TRUE(saved.contains("\"file\": \"abd.plv\""));  // relative to the evaluation
+    Evaluation again(kHeading, Rows(), {});
+    ASSERT_TRUE(again.openSurvey(path)) << complaint.toStdString();
+    EXPECT_EQ(again.GridSituations->rowCount(), 2);
+    EXPECT_DOUBLE_EQ(again.report().result->meanWbgt, w.report().result->meanWbgt);
+    ASSERT_TRUE(again.saveSurvey(dir.filePath("de_novo.json")));
+    EXPECT_EQ(montira::test::ReadBytes(dir.filePath("de_novo.json")), saved);
+}
+
+TEST(EvaluationWindow, activitiesFoundByWordsAreAddedWithTheirRate) {
+    Evaluation w(kHeading, Rows(), {});
+    w.setPeriods({{30, 180, "mesa"}});
+    w.TxtFindActivity->setText("em pe leve DOIS bracos");
+    ASSERT_EQ(w.ComboClass->count(), 1);
+    w.findChild<QPushButton*>("CmdAddPeriod")->click();
+    ASSERT_EQ(w.GridPeriods->rowCount(), 2);
+    EXPECT_EQ(w.GridPeriods->item(1, 0)->text(), QStringLiteral("30"));  // what is left
+    EXPECT_EQ(w.GridPeriods->item(1, 2)->text(), QStringLiteral("243"));
+    ASSERT_TRUE(w.report().result);
+    EXPECT_DOUBLE_EQ(w.report().result->m, (180.0 + 243) / 2);
 }
