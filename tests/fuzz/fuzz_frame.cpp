@@ -1,18 +1,31 @@
-// Fuzz target for frame collection and decoding. The input is a script of what the meter
-// sends: chunks of (delay in 8 ms steps, length, bytes). Two poll ticks gather frames from
-// it on the virtual clock; each tick must end within its bounds and show only frames that
-// start with FF AA and end with 03. Every 47-byte window of the input is also decoded
-// directly: texts stay short and the numbers of a shown value are finite.
+// Fuzz target for finding and decoding live frames. The input is a script of what the meter
+// sends: chunks of (delay in 8 ms steps, length, bytes).
+// - The frame scanner takes the script's chunks at their times, and the same bytes whole and
+//   one by one with no pauses: every frame it gives starts with FF AA and ends with 03, every
+//   byte is accounted for (skipped, in a frame or held), and without pauses it finds the same
+//   frames however the bytes are cut, the frames a plain left-to-right search finds.
+// - The same checks run on a stream built from the input with frames in it: byte DA becomes a
+//   whole frame, C3 the start of a frame cut short, every other byte garbage before, inside
+//   and between them; it is fed in pieces with pauses that may cut a frame in progress.
+// - Two poll ticks gather frames from the script on the virtual clock; each tick ends within
+//   its bounds and shows no more frames than the script has frame starts.
+// - Every 47-byte window of the input is decoded directly: texts stay short and the numbers
+//   of a shown value are finite.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
+#include "core/meter/FrameScanner.h"
 #include "core/meter/LiveFrame.h"
 #include "support/PollRig.h"
 
 namespace {
 
 using namespace montira;
+
+using Pieces = std::vector<std::pair<qint64, QByteArray>>;  // (arrival ms, bytes)
 
 void CheckText(const QString& t) {
     if (t.size() > 12 || t.contains(u"nan", Qt::CaseInsensitive) ||
@@ -45,6 +58,89 @@ void CheckReading(const Reading& r) {
         CheckText(*t);
 }
 
+bool Framed(const LiveFrame& f) {
+    return f[0] == 0xFF && f[1] == 0xAA && f[46] == 3;
+}
+
+// Feeds the pieces; checks every frame and the count of every byte. Returns the frames.
+std::vector<LiveFrame> Scan(const Pieces& pieces, LiveState& decoded) {
+    FrameScanner s;
+    std::vector<LiveFrame> frames;
+    qint64 fed = 0, accounted = 0;
+    for (const auto& [ms, bytes] : pieces) {
+        const FrameScan scan = s.consume(bytes, ms);
+        fed += bytes.size();
+        accounted += scan.skipped + qint64(scan.frames.size()) * kLiveFrameLength;
+        if (s.pending() < 0 || s.pending() >= kLiveFrameLength) std::abort();
+        if (fed != accounted + s.pending()) std::abort();
+        if (scan.rejected < 0 || scan.rejected > scan.skipped) std::abort();
+        for (const LiveFrame& f : scan.frames) {
+            if (!Framed(f)) std::abort();
+            DecodeLiveFrame(f, decoded);
+            CheckReading(decoded.reading);
+            frames.push_back(f);
+        }
+    }
+    return frames;
+}
+
+// The frames of a plain search: at each byte, a whole frame is taken, else the next byte.
+std::vector<LiveFrame> Reference(const QByteArray& b) {
+    std::vector<LiveFrame> out;
+    qsizetype i = 0;
+    while (i + kLiveFrameLength <= b.size()) {
+        const LiveFrame f = ToLiveFrame(b.mid(i, kLiveFrameLength));
+        if (Framed(f)) {
+            out.push_back(f);
+            i += kLiveFrameLength;
+        } else {
+            ++i;
+        }
+    }
+    return out;
+}
+
+// Without pauses the cut of the bytes does not matter.
+void CheckWithoutPauses(const QByteArray& all, const Pieces& pieces, LiveState& decoded) {
+    const std::vector<LiveFrame> expected = Reference(all);
+    Pieces whole{{0, all}}, untimed, bytewise;
+    for (const auto& p : pieces) untimed.push_back({0, p.second});
+    for (qsizetype i = 0; i < all.size(); ++i) bytewise.push_back({0, all.mid(i, 1)});
+    if (Scan(whole, decoded) != expected) std::abort();
+    if (Scan(untimed, decoded) != expected) std::abort();
+    if (Scan(bytewise, decoded) != expected) std::abort();
+}
+
+// The input turned into a line with frames on it, cut into timed pieces.
+Pieces WithFrames(const QByteArray& in, QByteArray* all) {
+    QByteArray line;
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        const uint8_t b = uint8_t(in[i]);
+        if (b == 0xDA || b == 0xC3) {
+            QByteArray f("\xFF\xAA", 2);
+            f += in.mid(i + 1, 44);
+            f.resize(46, '\0');
+            f += char(3);
+            i += 44;
+            // A cut frame keeps a start and a few of its bytes.
+            line += b == 0xDA ? f : f.left(2 + (i < in.size() ? uint8_t(in[i]) % 40 : 0));
+        } else {
+            line += char(b);
+        }
+    }
+    Pieces pieces;
+    qint64 at = 0;
+    for (qsizetype p = 0, k = 0; p < line.size(); ++k) {
+        const uint8_t c = k < in.size() ? uint8_t(in[k]) : 7;
+        const qsizetype n = 1 + c % 64;
+        pieces.push_back({at, line.mid(p, n)});
+        p += n;
+        at += (c >> 6) * 200;  // 0 to 600 ms: some pauses cut a frame in progress
+    }
+    *all = line;
+    return pieces;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -59,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         CheckReading(direct.reading);
     }
 
-    test::PollRig rig;
+    Pieces script;
     qsizetype p = 0;
     qint64 at = 0;
     QByteArray sent;
@@ -67,10 +163,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         at += uint8_t(all[p]) * 8;
         const qsizetype n = uint8_t(all[p + 1]);
         const QByteArray chunk = all.mid(p + 2, n);
-        rig.port.at(at, chunk);
+        script.push_back({at, chunk});
         sent += chunk;
         p += 2 + n;
     }
+
+    LiveState scanned;
+    Scan(script, scanned);
+    CheckWithoutPauses(sent, script, scanned);
+    QByteArray line;
+    const Pieces framed = WithFrames(all, &line);
+    Scan(framed, scanned);
+    CheckWithoutPauses(line, framed, scanned);
+
+    test::PollRig rig;
+    for (const auto& [ms, chunk] : script) rig.port.at(ms, chunk);
     const int starts = int(sent.count(QByteArray("\xFF\xAA", 2)));
     rig.meterAnswers = size % 2 == 0;
     rig.clock.setStepMs(10);

@@ -39,24 +39,46 @@ NoDataResult Poll::runNoData(int generation) {
     return NoDataRoutine(ctx);
 }
 
-// One read attempt: wait half a second, drop what came, then gather for up to a second.
-Poll::Collected Poll::collect(QByteArray& s, int generation) {
-    s.clear();
+// One read attempt: wait half a second, drop what came, then look for frames in what arrives
+// for up to a second. The newest whole frame of a read is taken; bytes before it, and broken
+// frames, are passed over. Rejected frames count in `rejected`; at kPollRejectedFrames the
+// attempt ends at once.
+Poll::Collected Poll::collect(LiveFrame& frame, int& rejected, int generation) {
     clock_.delay(0.5);
     if (leaving(generation)) return Collected::Leave;
     if (port_.failed() || !port_.isOpen()) return Collected::Failed;
     port_.readAll();
     if (hooks_.setComCaption) hooks_.setComCaption(PortCaption(state_.PortId));
     port_.clear();
+    scanner_.reset();
     const qint64 t0 = clock_.nowMs();
+    qint64 received = 0;
+    int rejectedHere = 0;
     do {
-        s += port_.readAll();
-        if (s.size() >= kLiveFrameLength) break;
+        const QByteArray in = port_.readAll();
+        if (!in.isEmpty()) {
+            received += in.size();
+            const FrameScan scan = scanner_.consume(in, clock_.nowMs());
+            framesRejected_ += scan.rejected;
+            rejectedHere += scan.rejected;
+            rejected += scan.rejected;
+            if (!scan.frames.empty()) {
+                frame = scan.frames.back();
+                return Collected::Frame;
+            }
+            if (rejected >= kPollRejectedFrames) return Collected::Rejected;
+        }
         clock_.pump();
         if (leaving(generation)) return Collected::Leave;
         if (port_.failed()) return Collected::Failed;
     } while (clock_.nowMs() - t0 < 1000);
-    return s.size() >= kLiveFrameLength ? Collected::Enough : Collected::Short;
+    if (received < kLiveFrameLength) return Collected::Short;
+    if (rejectedHere == 0) {
+        // A second of bytes without a frame start: as broken as a frame with a wrong end.
+        ++framesRejected_;
+        ++rejected;
+    }
+    return Collected::Rejected;
 }
 
 void Poll::tickBody() {
@@ -66,9 +88,9 @@ void Poll::tickBody() {
     }
     int retries = 0;
     int rejected = 0;
-    QByteArray s;
+    LiveFrame frame{};
     for (;;) {
-        switch (collect(s, generation)) {
+        switch (collect(frame, rejected, generation)) {
             case Collected::Leave:
                 return;
             case Collected::Failed:
@@ -82,18 +104,18 @@ void Poll::tickBody() {
                 // The fourth attempt came back short too: the meter is silent.
                 if (runNoData(generation) == NoDataResult::Online) port_.readAll();
                 return;
-            case Collected::Enough:
+            case Collected::Rejected:
+                // The meter sends, but nothing that passes the check: a new attempt at once.
+                retries = 0;
+                state_.link.MeterOnline = true;
+                if (rejected < kPollRejectedFrames) continue;
+                if (runNoData(generation) == NoDataResult::Online) port_.readAll();
+                return;
+            case Collected::Frame:
                 break;
         }
-        retries = 0;
         state_.link.MeterOnline = true;
-        if (!IsLiveFrameValid(s)) {
-            ++framesRejected_;
-            if (++rejected < kPollRejectedFrames) continue;  // a new attempt at once
-            if (runNoData(generation) == NoDataResult::Online) port_.readAll();
-            return;
-        }
-        DecodeLiveFrame(ToLiveFrame(s), state_.live);
+        DecodeLiveFrame(frame, state_.live);
         ++framesShown_;
         if (hooks_.showValues) hooks_.showValues();
         if (state_.KeypadOpen && hooks_.updateReplica) hooks_.updateReplica();

@@ -3,9 +3,10 @@
 
 #include "core/AppState.h"
 #include "core/link/Clock.h"
-#include "core/link/SerialPort.h"
 #include "core/link/NoData.h"
 #include "core/link/PollHooks.h"
+#include "core/link/SerialPort.h"
+#include "core/meter/FrameScanner.h"
 
 namespace montira {
 
@@ -13,13 +14,14 @@ namespace montira {
 constexpr int kPollRetries = 3;
 // Frames in a row that fail their start/end check before the tick treats the link as lost
 // (a meter that only sends broken frames is as good as silent, and must not leave stale
-// values on the panel while a recording goes on).
+// values on the panel while a recording goes on). A read attempt that brings a frame's worth
+// of bytes or more without a frame start counts as one such frame.
 constexpr int kPollRejectedFrames = 8;
 
-// The work of the main window's poll timer (Timer1): collect one live frame from what the
-// meter transmits, check it, decode it into the shared state and have it shown; run
-// NoDataRoutine when the meter is silent. Works on the seams only, so tests drive it on the
-// virtual clock.
+// The work of the main window's poll timer (Timer1): find the live frames in what the meter
+// transmits (wherever they start), decode the newest into the shared state and have it
+// shown; run NoDataRoutine when the meter is silent. Works on the seams only, so tests drive it on
+// the virtual clock.
 class Poll {
 public:
     Poll(SerialPort& port, Clock& clock, AppState& state);
@@ -40,8 +42,8 @@ public:
     int noDataRuns() const { return noDataRuns_; }
 
 private:
-    enum class Collected { Enough, Short, Leave, Failed };
-    Collected collect(QByteArray& s, int generation);
+    enum class Collected { Frame, Short, Rejected, Leave, Failed };
+    Collected collect(LiveFrame& frame, int& rejected, int generation);
     NoDataResult runNoData(int generation);
     void errorPath();
     void tickBody();
@@ -51,6 +53,7 @@ private:
     Clock& clock_;
     AppState& state_;
     PollHooks hooks_;
+    FrameScanner scanner_;
     bool running_ = false;
     int interruptions_ = 0;
     int framesShown_ = 0;
