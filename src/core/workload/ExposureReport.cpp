@@ -8,11 +8,11 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cmath>
 
 #include "core/workload/ExposurePlot.h"
 #include "core/workload/ReportFormat.h"
+#include "core/workload/ReportPdf.h"
 
 #ifndef MONTIRA_VERSION
 #define MONTIRA_VERSION "dev"
@@ -395,28 +395,12 @@ int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureRep
 }
 
 bool WriteExposurePdf(const QString& path, const ExposureReport& r, QString* why) {
-    QSaveFile target(path);
-    target.setDirectWriteFallback(false);
-    if (!target.open(QIODevice::WriteOnly)) {
-        if (why) *why = target.errorString();
-        return false;
-    }
-    {
-        QPdfWriter pdf(&target);
-        pdf.setTitle(ReportTitle());
-        pdf.setCreator(QStringLiteral("montira %1").arg(QLatin1String(MONTIRA_VERSION)));
-        pdf.setResolution(600);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        QPainter painter(&pdf);
-        DrawExposureReport(painter, pdf, r);
-        painter.end();
-    }
-    if (!target.commit()) {
-        if (why) *why = target.errorString();
-        return false;
-    }
-    return true;
+    return WriteReportPdf(
+        path, ReportTitle(),
+        [&](QPainter& painter, QPagedPaintDevice& device) {
+            DrawExposureReport(painter, device, r);
+        },
+        why);
 }
 
 }  // namespace montira::exposure

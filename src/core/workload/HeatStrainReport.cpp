@@ -4,10 +4,10 @@
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
+
+#include "core/workload/ReportPdf.h"
 
 namespace montira::heatstrain {
 
@@ -314,27 +314,12 @@ int DrawHeatStrainReport(QPainter& p, QPagedPaintDevice& device, const HeatStrai
 }
 
 bool WriteHeatStrainPdf(const QString& path, const HeatStrainReport& r, QString* why) {
-    QSaveFile target(path);
-    target.setDirectWriteFallback(false);
-    if (!target.open(QIODevice::WriteOnly)) {
-        if (why) *why = target.errorString();
-        return false;
-    }
-    {
-        QPdfWriter pdf(&target);
-        pdf.setTitle(ReportTitle());
-        pdf.setResolution(600);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        QPainter painter(&pdf);
-        DrawHeatStrainReport(painter, pdf, r);
-        painter.end();
-    }
-    if (!target.commit()) {
-        if (why) *why = target.errorString();
-        return false;
-    }
-    return true;
+    return WriteReportPdf(
+        path, ReportTitle(),
+        [&](QPainter& painter, QPagedPaintDevice& device) {
+            DrawHeatStrainReport(painter, device, r);
+        },
+        why);
 }
 
 }  // namespace montira::heatstrain

@@ -6,6 +6,7 @@
 #include "ui/common/Icons.h"
 #include "ui/tables/TableIcons.h"
 #include "ui/workload/OpenEvaluation.h"
+#include "ui/workload/OpenHeatStrain.h"
 
 namespace montira {
 
@@ -18,12 +19,17 @@ List::List(AppState& state, LiveListFeed& feed, QWidget* panel)
     addAction("CelFah", tr("Celsius / Fahenheit"), CelFahIcon());
     addAction("Exportar planilha", tr("Exportar planilha"), SpreadsheetIcon());
     addAction("Evaluation", tr("Avaliação"), EvaluationIcon());
+    addAction("HeatStrain", tr("Tensão térmica (ISO 7933)"), HeatStrainIcon());
     connect(action("Save"), &QAction::triggered, this, [this] { save(); });
     connect(action("Print"), &QAction::triggered, this, [this] { print(); });
     connect(action("CelFah"), &QAction::triggered, this, [this] { switchTables(); });
     connect(action("Exportar planilha"), &QAction::triggered, this, [this] { exportSheet(); });
     connect(action("Evaluation"), &QAction::triggered, this, [this] {
         OpenEvaluation(this, visibleModel(),
+                       {TxtName->text(), TxtSector->text(), TxtCompany->text()});
+    });
+    connect(action("HeatStrain"), &QAction::triggered, this, [this] {
+        OpenHeatStrain(this, visibleModel(),
                        {TxtName->text(), TxtSector->text(), TxtCompany->text()});
     });
     addBoxes();

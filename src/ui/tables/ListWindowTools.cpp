@@ -11,6 +11,7 @@
 #include "ui/tables/PrintPreview.h"
 #include "ui/tables/TableIcons.h"
 #include "ui/workload/OpenEvaluation.h"
+#include "ui/workload/OpenHeatStrain.h"
 
 namespace montira {
 
@@ -53,8 +54,14 @@ void AttachTableTools(DataList* w, CsvChoice* choice) {
     QObject::connect(evaluate, &QAction::triggered, w, [w, visible] {
         OpenEvaluation(w, visible(), Boxes(w->TxtName, w->TxtSector, w->TxtCompany));
     });
-    // This toolbar shows texts only: without one the two buttons would be blank.
-    for (QAction* a : {sheet, evaluate}) a->setText(a->toolTip());
+    QAction* strain = AddKeyedAction(
+        w->toolbar(), "HeatStrain",
+        Tr(QT_TRANSLATE_NOOP("ListWindowTools", "Tensão térmica (ISO 7933)")), HeatStrainIcon());
+    QObject::connect(strain, &QAction::triggered, w, [w, visible] {
+        OpenHeatStrain(w, visible(), Boxes(w->TxtName, w->TxtSector, w->TxtCompany));
+    });
+    // This toolbar shows texts only: without one the buttons would be blank.
+    for (QAction* a : {sheet, evaluate, strain}) a->setText(a->toolTip());
 }
 
 void AttachTableTools(FileList* w, CsvChoice* choice) {
@@ -71,6 +78,12 @@ void AttachTableTools(FileList* w, CsvChoice* choice) {
                        Tr(QT_TRANSLATE_NOOP("ListWindowTools", "Avaliação")), EvaluationIcon());
     QObject::connect(evaluate, &QAction::triggered, w, [w] {
         OpenEvaluation(w, *w->model(), Boxes(w->TxtName, w->TxtSector, w->TxtCompany));
+    });
+    QAction* strain = AddKeyedAction(
+        w->toolbar(), "HeatStrain",
+        Tr(QT_TRANSLATE_NOOP("ListWindowTools", "Tensão térmica (ISO 7933)")), HeatStrainIcon());
+    QObject::connect(strain, &QAction::triggered, w, [w] {
+        OpenHeatStrain(w, *w->model(), Boxes(w->TxtName, w->TxtSector, w->TxtCompany));
     });
 }
 

@@ -25,7 +25,9 @@
 #include <cmath>
 
 #include "core/workload/SurveyFile.h"
+#include "ui/common/ReportPreview.h"
 #include "ui/workload/ExposurePlotView.h"
+#include "ui/workload/OpenHeatStrain.h"
 
 namespace montira::ui {
 
@@ -135,9 +137,10 @@ Evaluation::Evaluation(const QStringList& heading, const TextTable& rows, const 
     QPushButton* open = Button("CmdOpenSurvey", tr("Abrir avaliação..."), this);
     QPushButton* saveSurvey = Button("CmdSaveSurvey", tr("Salvar avaliação..."), this);
     QPushButton* data = Button("CmdReportData", tr("Dados do laudo..."), this);
+    QPushButton* strain = Button("CmdHeatStrain", tr("Tensão térmica (ISO 7933)..."), this);
     QPushButton* print = Button("CmdPrint", tr("Imprimir relatório"), this);
     QPushButton* save = Button("CmdSavePdf", tr("Salvar PDF"), this);
-    for (QPushButton* b : {open, saveSurvey, data}) buttons->addWidget(b);
+    for (QPushButton* b : {open, saveSurvey, data, strain}) buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(print);
     buttons->addWidget(save);
@@ -145,6 +148,7 @@ Evaluation::Evaluation(const QStringList& heading, const TextTable& rows, const 
     connect(print, &QPushButton::clicked, this, [this] { PrintReport(); });
     connect(save, &QPushButton::clicked, this, [this] { SavePdf(); });
     connect(data, &QPushButton::clicked, this, [this] { EditReportData(); });
+    connect(strain, &QPushButton::clicked, this, [this] { OpenStrain(); });
     connect(open, &QPushButton::clicked, this, [this] {
         const QString path = chooseSurveyToOpen();
         if (!path.isEmpty()) openSurvey(path);
@@ -822,16 +826,21 @@ void Evaluation::EditReportData() {
 }
 
 void Evaluation::PrintReport() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(tr(kCaption));
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(tr(kCaption));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [this](QPrinter* p) {
-        QPainter painter(p);
-        DrawExposureReport(painter, *p, report_);
+    PreviewReport(this, tr(kCaption), [this](QPainter& painter, QPagedPaintDevice& device) {
+        DrawExposureReport(painter, device, report_);
     });
-    preview.exec();
+}
+
+// The predicted heat strain over the chosen situation's evaluated hour (its measured height),
+// or for typed values when that situation was typed.
+void Evaluation::OpenStrain() {
+    const HeaderTexts header{survey_.worker, survey_.sector, survey_.company};
+    const exposure::HeightResult* h = shownHeight();
+    if (h && h->source) {
+        OpenHeatStrain(this, h->source->heading, h->source->rows, h->series, h->hour, header);
+        return;
+    }
+    OpenHeatStrain(this, {}, TextTable(), exposure::WbgtSeries(), exposure::ExposureHour(), header);
 }
 
 void Evaluation::SavePdf() {

@@ -96,6 +96,7 @@ private:
     void EditReportData();
     void PrintReport();
     void SavePdf();
+    void OpenStrain();
 
     exposure::Survey survey_;
     exposure::ExposureReport report_;

@@ -17,6 +17,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "ui/common/ReportPreview.h"
+
 namespace montira::ui {
 
 using namespace montira::heatstrain;
@@ -339,16 +341,9 @@ void HeatStrain::PrintReport() {
         QMessageBox::warning(this, tr(kCaption), LblProblem->text());
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(tr(kCaption));
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(tr(kCaption));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [this](QPrinter* p) {
-        QPainter painter(p);
-        DrawHeatStrainReport(painter, *p, *report_);
+    PreviewReport(this, tr(kCaption), [this](QPainter& painter, QPagedPaintDevice& device) {
+        DrawHeatStrainReport(painter, device, *report_);
     });
-    preview.exec();
 }
 
 void HeatStrain::SavePdf() {

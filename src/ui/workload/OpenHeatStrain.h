@@ -1,4 +1,5 @@
 #pragma once
+#include <QIcon>
 #include <QStringList>
 
 #include "core/tables/TableLines.h"
@@ -21,5 +22,8 @@ void OpenHeatStrain(QWidget* from, const QStringList& heading, const TextTable& 
 
 // The same over the worst hour of indoor WBGT of the table a list window shows.
 void OpenHeatStrain(QWidget* from, const TableModel& table, const HeaderTexts& header);
+
+// The list windows' "HeatStrain" button: a drop of sweat beside a thermometer.
+QIcon HeatStrainIcon();
 
 }  // namespace montira
