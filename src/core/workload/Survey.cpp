@@ -96,10 +96,7 @@ bool LoadSurveyFiles(Survey& survey, QString* why) {
             QString reason;
             const std::optional<QByteArray> bytes = ReadDataFileBytes(path, &reason);
             if (!bytes) return Fail(why, place() + QStringLiteral(": ") + reason);
-            if (!IsTextBytes(*bytes))
-                return Fail(why,
-                            place() + QStringLiteral(": ") +
-                                QCoreApplication::translate("Survey", "não é um arquivo de dados"));
+            // A binary file has no data file heading: the heading check below refuses it.
             DataFileContents c = ReadDataFile(*bytes);
             if (!IsDataFileHeading(c.heading))
                 return Fail(why,
