@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <cmath>
 
+#include "cli/Usage.h"
 #include "core/tables/HeaderFile.h"
 
 namespace montira::cli {
@@ -27,11 +28,8 @@ Options HeaderOptions(const Options& o) {
 }  // namespace
 
 bool ParsePrintArgs(const QStringList& args, PrintArgs& a, QString& message) {
-    const QString usage = QStringLiteral(
-        "uso: montira-cli print ARQUIVO --pdf SAIDA [--table | --listing] [--name T --sector T "
-        "--company T] [--font FAMILIA --size PT] [--landscape] [--paper A4|Letter]\n");
     if (args.isEmpty() || args.first().startsWith(QStringLiteral("--"))) {
-        message = usage;
+        message = RefusalText("print", {});
         return false;
     }
     Options o;
@@ -40,7 +38,7 @@ bool ParsePrintArgs(const QStringList& args, PrintArgs& a, QString& message) {
                       {"--pdf", "--name", "--sector", "--company", "--font", "--size", "--paper"},
                       {"--table", "--listing", "--landscape"}, o, error) ||
         !o.has("--pdf") || (o.flags.contains("--table") && o.flags.contains("--listing"))) {
-        message = (error.isEmpty() ? QString() : Complaint("print", error)) + usage;
+        message = RefusalText("print", error);
         return false;
     }
     a.hasSize = o.has("--size");
@@ -60,9 +58,8 @@ bool ParsePrintArgs(const QStringList& args, PrintArgs& a, QString& message) {
         } else if (paper.compare(QStringLiteral("Letter"), Qt::CaseInsensitive) == 0) {
             a.letter = true;
         } else {
-            message =
-                Complaint("print", QStringLiteral("papel inválido: %1 (A4 ou Letter)").arg(paper)) +
-                usage;
+            message = RefusalText("print",
+                                  QStringLiteral("papel inválido: %1 (A4 ou Letter)").arg(paper));
             return false;
         }
     }
@@ -81,8 +78,7 @@ bool ParseExportArgs(const QStringList& args, ExportArgs& a, QString& message) {
     QString error;
     if (args.isEmpty() || args.first().startsWith(QStringLiteral("--")) ||
         !ParseOptions(args.mid(1), {"--csv"}, {"--point"}, o, error) || !o.has("--csv")) {
-        message = (error.isEmpty() ? QString() : Complaint("export", error)) +
-                  QStringLiteral("uso: montira-cli export ARQUIVO --csv SAIDA [--point]\n");
+        message = RefusalText("export", error);
         return false;
     }
     a.input = args.first();
@@ -97,10 +93,7 @@ bool ParseHeaderArgs(const QStringList& args, HeaderArgs& a, QString& message) {
     const bool parsed =
         ParseOptions(args, {"--save", "--show", "--name", "--sector", "--company"}, {}, o, error);
     if (!parsed || o.has("--save") == o.has("--show")) {
-        message = (error.isEmpty() ? QString() : Complaint("header", error)) +
-                  QStringLiteral(
-                      "uso: montira-cli header --save SAIDA --name T --sector T --company T | "
-                      "--show ARQUIVO\n");
+        message = RefusalText("header", error);
         return false;
     }
     a.show = o.has("--show");
@@ -157,9 +150,7 @@ bool ReadChannels(const QString& list, ChannelFlags& flags, QString& error) {
 
 bool ParsePlotArgs(const QStringList& args, PlotArgs& a, QString& message) {
     if (args.isEmpty() || args[0].startsWith(QStringLiteral("--"))) {
-        message = QStringLiteral(
-            "uso: montira-cli plot ARQUIVO --out PNG|PDF|- [--from A --to B] "
-            "[--width L --height A] [--channels LISTA] [--format png|pdf]\n");
+        message = RefusalText("plot", {});
         return false;
     }
     Options o;
@@ -260,15 +251,7 @@ bool ParseEvaluateArgs(const QStringList& args, EvaluateArgs& a, QString& messag
     bool hasIndex = false, hasCloth = false;
     QString cloth;
     if (const QString c = ReadEvaluateKeys(args, a, hasIndex, hasCloth, cloth); !c.isEmpty()) {
-        message = Complaint("evaluate", c) +
-                  QStringLiteral(
-                      "uso: montira-cli evaluate ARQUIVO --index IBUTGi|IBUTGo --period "
-                      "MIN:W[:TEXTO] ...\n"
-                      "                          [--cloth VALOR|NOME] [--hood] [--start "
-                      "\"AA/MM/DD hh:mm:ss\"] [--pdf SAIDA]\n"
-                      "       montira-cli evaluate AVALIACAO.json [--pdf SAIDA]\n"
-                      "                          [--name T --sector T --company T]\n"
-                      "  os períodos somam 60 minutos; W: taxa metabólica em watts\n");
+        message = RefusalText("evaluate", c);
         return false;
     }
     if (!ParseWbgtIndex(a.indexText, a.index)) {

@@ -1,17 +1,12 @@
 #include "cli/MeterArgs.h"
 
 #include "cli/Options.h"
+#include "cli/Usage.h"
 #include "core/memory/MeterSettings.h"
 
 namespace montira::cli {
 
 namespace {
-
-// "montira-cli COMMAND: ERROR\n" and the usage text.
-QString Refusal(const char* command, const QString& error, const char* usage) {
-    return QStringLiteral("montira-cli %1: %2\n%3")
-        .arg(QLatin1String(command), error, QString::fromUtf8(usage));
-}
 
 // The table's options, then --timeout and a --port that is not empty.
 bool ParseMeterOptions(const QStringList& args, const QStringList& values, const QStringList& flags,
@@ -32,8 +27,7 @@ bool ParseClockArgs(const QStringList& args, ClockArgs& a, QString& message) {
     Options o;
     QString error;
     if (!ParseMeterOptions(args, {"--port", "--timeout"}, {"--set"}, o, a.timeout, error)) {
-        message = Refusal("clock", error,
-                          "uso: montira-cli clock --port DISPOSITIVO [--set] [--timeout S]\n");
+        message = RefusalText("clock", error);
         return false;
     }
     a.port = o.value("--port");
@@ -59,9 +53,7 @@ bool ParseSamplingArgs(const QStringList& args, SamplingArgs& a, QString& messag
         a.value = answer.value;
     }
     if (!ok) {
-        message = Refusal("sampling", error,
-                          "uso: montira-cli sampling --port DISPOSITIVO [--minutes N | --seconds "
-                          "N] [--timeout S]\n");
+        message = RefusalText("sampling", error);
         return false;
     }
     a.port = o.value("--port");
@@ -80,8 +72,7 @@ bool ParsePowerOffArgs(const QStringList& args, PowerOffArgs& a, QString& messag
         a.seconds = answer.value;
     }
     if (!ok) {
-        message = Refusal("poweroff", error,
-                          "uso: montira-cli poweroff --port DISPOSITIVO [--set N] [--timeout S]\n");
+        message = RefusalText("poweroff", error);
         return false;
     }
     a.port = o.value("--port");
@@ -96,8 +87,7 @@ bool ParseEraseArgs(const QStringList& args, EraseArgs& a, QString& message) {
         ok = false,
         error = QStringLiteral("todos os dados da memória serão apagados: confirme com --yes");
     if (!ok) {
-        message = Refusal("erase", error,
-                          "uso: montira-cli erase --port DISPOSITIVO --yes [--timeout S]\n");
+        message = RefusalText("erase", error);
         return false;
     }
     a.port = o.value("--port");
@@ -122,9 +112,7 @@ bool ParseKeyArgs(const QStringList& args, KeyArgs& a, QString& message) {
               ParseMeterOptions(optionArgs, {"--port", "--timeout"}, {}, o, a.timeout, error);
     if (ok && a.keys.empty()) ok = false, error = QStringLiteral("nenhuma tecla");
     if (!ok) {
-        message = Refusal("key", error,
-                          "uso: montira-cli key --port DISPOSITIVO [--timeout S] TECLA...\n"
-                          "     TECLA: CF Down Escape Hold MaxMin Mem Mode Read RunStop Time Up\n");
+        message = RefusalText("key", error);
         return false;
     }
     a.port = o.value("--port");
@@ -139,9 +127,7 @@ bool ParseManualArgs(const QStringList& args, ManualArgs& a, QString& message) {
     if (ok && (o.value("--port").isEmpty() || o.value("--out").isEmpty()))
         ok = false, error = QStringLiteral("--port e --out são obrigatórios");
     if (!ok) {
-        message = Refusal("manual", error,
-                          "uso: montira-cli manual --port DISPOSITIVO --out ARQUIVO "
-                          "[--fahrenheit] [--timeout S]\n");
+        message = RefusalText("manual", error);
         return false;
     }
     a.port = o.value("--port");

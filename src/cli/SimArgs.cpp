@@ -1,14 +1,8 @@
 #include "cli/SimArgs.h"
 
+#include "cli/Usage.h"
+
 namespace montira::cli {
-
-namespace {
-
-const char kUsageText[] =
-    "uso: montira-cli sim [--pty] [--period SEGUNDOS] [--paced] [--empty-logger]\n"
-    "                     [--full-logger] [--no-manual] [--link CAMINHO] [--control]\n";
-
-}  // namespace
 
 bool ParseSimArgs(const QStringList& args, SimArgs& a, QString& message) {
     for (int i = 0; i < args.size(); ++i) {
@@ -28,8 +22,7 @@ bool ParseSimArgs(const QStringList& args, SimArgs& a, QString& message) {
             a.link = args[++i];
         } else if (k == "--period") {
             if (i + 1 >= args.size()) {
-                message = QStringLiteral("montira-cli sim: --period quer um valor em segundos\n") +
-                          QString::fromUtf8(kUsageText);
+                message = RefusalText("sim", QStringLiteral("--period quer um valor em segundos"));
                 return false;
             }
             bool ok = false;
@@ -41,8 +34,7 @@ bool ParseSimArgs(const QStringList& args, SimArgs& a, QString& message) {
                 return false;
             }
         } else {
-            message = QStringLiteral("montira-cli sim: argumento desconhecido: %1\n").arg(k) +
-                      QString::fromUtf8(kUsageText);
+            message = RefusalText("sim", QStringLiteral("argumento desconhecido: %1").arg(k));
             return false;
         }
     }

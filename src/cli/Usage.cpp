@@ -1,7 +1,10 @@
 #include "cli/Usage.h"
 
 #include <QString>
+#include <cstdio>
 #include <cstring>
+
+#include "cli/Commands.h"
 
 namespace montira::cli {
 
@@ -127,25 +130,33 @@ const std::vector<CommandHelp>& CommandHelps() {
          "                    o tamanho em pixels (padrão 800 x 600; no mínimo 400 x 391)\n"
          "  --channels LISTA  os canais, separados por vírgula: Seco, Orvalho, Úmido, I.C.,\n"
          "                    IBUTGi, IBUTGo, Globo, Velocidade, Twc\n"},
-        {"evaluate", "avalia a exposição ao calor da pior hora de um arquivo de dados",
+        {"evaluate", "exposição ao calor de um arquivo de dados ou de uma avaliação salva",
          "uso: montira-cli evaluate ARQUIVO --index IBUTGi|IBUTGo --period "
          "MIN:W[:TEXTO] ...\n"
-         "                          [--cloth VALOR|NOME] [--start \"AA/MM/DD "
-         "hh:mm:ss\"] [--pdf SAIDA]\n"
+         "                          [--cloth VALOR|NOME] [--hood] [--start "
+         "\"AA/MM/DD hh:mm:ss\"] [--pdf SAIDA]\n"
          "                          [--name T --sector T --company T]\n"
+         "     montira-cli evaluate AVALIACAO.json [--pdf SAIDA]\n"
          "  os períodos somam 60 minutos; W: taxa metabólica em watts\n",
          "  --index           IBUTGi (interno) ou IBUTGo (externo)\n"
          "  --period MIN:W[:TEXTO]\n"
          "                    MIN minutos da hora com taxa metabólica W watts (repita)\n"
          "  --cloth VALOR|NOME\n"
-         "                    ajuste da vestimenta em °C, ou o nome de uma vestimenta da\n"
-         "                    janela de avaliação\n"
+         "                    ajuste da vestimenta em °C, ou a chave ou o nome de uma\n"
+         "                    vestimenta do quadro da NR-9 (uniforme, macacao_sms,\n"
+         "                    \"Macacão de poliolefina\", ...)\n"
+         "  --hood            com capuz: soma 1 °C ao ajuste da vestimenta\n"
          "  --start \"AA/MM/DD hh:mm:ss\"\n"
          "                    avalia a hora que começa nesta leitura (padrão: a pior hora)\n"
          "  --pdf SAIDA       grava também o relatório em PDF\n"
          "  --name T, --sector T, --company T\n"
          "                    nome, setor e empresa no relatório (padrão: os do arquivo)\n"
-         "  imprime um objeto JSON: a hora, o IBUTG médio, M, o limite e o veredito\n"},
+         "  AVALIACAO.json    uma avaliação salva pela janela de avaliação (situações,\n"
+         "                    atividades, vestimenta); com ela só se aceita --pdf\n"
+         "  imprime um objeto JSON: Start e End (a hora avaliada, só com ARQUIVO), MeanWbgt,\n"
+         "  Partial, M, ClothingAdjustment, Exposure, Limit, LimitFormula, ActionLevel,\n"
+         "  ActionLevelFormula, Verdict, Margin e Situations (de cada situação Description,\n"
+         "  Minutes, Wbgt, Start e End)\n"},
         {"phs", "tensão térmica prevista (ISO 7933): tempos de exposição admissíveis, em JSON",
          "uso: montira-cli phs --ta C (--tr C | --tg C [--globe-diameter M]) (--rh % | --pa KPA)\n"
          "                     --va M/S --met MET --clo CLO [--posture "
@@ -180,6 +191,29 @@ const CommandHelp* FindCommandHelp(const char* name) {
     for (const CommandHelp& c : CommandHelps())
         if (std::strcmp(c.name, name) == 0) return &c;
     return nullptr;
+}
+
+const char* CommandUsage(const char* name) {
+    const CommandHelp* c = FindCommandHelp(name);
+    return c ? c->usage : "";
+}
+
+QString RefusalText(const char* command, const QString& complaint) {
+    const QString usage = QString::fromUtf8(CommandUsage(command));
+    if (complaint.isEmpty()) return usage;
+    return QStringLiteral("montira-cli %1: %2\n").arg(QLatin1String(command), complaint) + usage;
+}
+
+int Refuse(const char* command, const QString& complaint) {
+    std::fputs(qPrintable(RefusalText(command, complaint)), stderr);
+    return kUsage;
+}
+
+QByteArray ShortUsage() {
+    QByteArray names;
+    for (const CommandHelp& c : CommandHelps())
+        names += (names.isEmpty() ? "" : "|") + QByteArray(c.name);
+    return "uso: montira-cli " + names + " ...\n     montira-cli --help\n";
 }
 
 QByteArray OverallHelp() {

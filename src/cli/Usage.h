@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QString>
 #include <vector>
 
 namespace montira::cli {
@@ -16,7 +17,16 @@ struct CommandHelp {
 
 const std::vector<CommandHelp>& CommandHelps();
 const CommandHelp* FindCommandHelp(const char* name);
+// The usage lines of a command of the list, as its refusals print them after their complaint.
+const char* CommandUsage(const char* name);
+// A refusal: "montira-cli COMMAND: COMPLAINT\n" (left out when there is no complaint), then
+// the command's usage.
+QString RefusalText(const char* command, const QString& complaint);
+// Prints that on standard error; returns the usage exit code.
+int Refuse(const char* command, const QString& complaint);
 
+// What `montira-cli` alone prints: the commands on one line, and where the help is.
+QByteArray ShortUsage();
 // `montira-cli --help`: the usage line, the commands with their summaries, the exit codes.
 QByteArray OverallHelp();
 // `montira-cli COMMAND --help`: its usage, its summary and its options.

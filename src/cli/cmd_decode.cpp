@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "cli/Usage.h"
 #include "core/meter/LiveFrame.h"
 
 namespace montira::cli {
@@ -47,10 +48,7 @@ QJsonObject ToJson(const LiveState& st) {
 // montira-cli decode HEX [HEX...]: decodes each 47-byte frame in order on one fresh state and
 // prints one JSON object per frame.
 int RunDecode(const QStringList& args) {
-    if (args.isEmpty()) {
-        std::fputs("uso: montira-cli decode HEX [HEX...] (94 dígitos hexadecimais cada)\n", stderr);
-        return kUsage;
-    }
+    if (args.isEmpty()) return Refuse("decode", {});
     QList<QByteArray> frames;
     for (int i = 0; i < args.size(); ++i) {
         const QString& h = args[i];

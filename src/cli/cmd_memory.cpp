@@ -4,6 +4,7 @@
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
+#include "cli/Usage.h"
 #include "core/AppState.h"
 #include "core/link/DeadlineClock.h"
 #include "core/link/EventLoopClock.h"
@@ -17,10 +18,6 @@
 namespace montira::cli {
 
 namespace {
-
-constexpr const char* kUsageText =
-    "uso: montira-cli memory --port DISPOSITIVO [--timeout S] "
-    "[--set N --out ARQUIVO [--fahrenheit]]\n";
 
 // The main window's start: wait for a valid live frame (NoDataRoutine, with its clock
 // check) and decode one, which also gives the probe calibration the stored records need.
@@ -38,10 +35,7 @@ bool WaitForMeter(SerialPort& port, Clock& clock, AppState& state, double timeou
 int RunMemory(const QStringList& args) {
     MemoryArgs a;
     QString error;
-    if (!ParseMemoryArgs(args, a, error)) {
-        std::fprintf(stderr, "montira-cli memory: %s\n%s", qPrintable(error), kUsageText);
-        return kUsage;
-    }
+    if (!ParseMemoryArgs(args, a, error)) return Refuse("memory", error);
 
     AppState state;
     state.PortId = a.port;

@@ -158,11 +158,7 @@ double Round(double v, int decimals) {
 int RunPhs(const QStringList& args) {
     PhsInput in;
     const QString complaint = Parse(args, in);
-    if (!complaint.isEmpty()) {
-        std::fprintf(stderr, "montira-cli phs: %s\n", qPrintable(complaint));
-        std::fputs(FindCommandHelp("phs")->usage, stderr);
-        return kUsage;
-    }
+    if (!complaint.isEmpty()) return Refuse("phs", complaint);
     const PhsResult r = PredictHeatStrain(in);
     if (!r.inRange)
         std::fputs("montira-cli phs: caso fora do campo de validade do modelo (ISO 7933)\n",

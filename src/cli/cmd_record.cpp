@@ -9,6 +9,7 @@
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
+#include "cli/Usage.h"
 #include "core/AppState.h"
 #include "core/link/EventLoopClock.h"
 #include "core/link/Poll.h"
@@ -16,13 +17,7 @@
 
 namespace montira::cli {
 
-namespace {
-
-constexpr const char* kUsageText =
-    "uso: montira-cli record --port DISPOSITIVO --out ARQUIVO --samples K [--interval N] "
-    "[--fahrenheit] [--timeout S]\n";
-
-}  // namespace
+namespace {}  // namespace
 
 // montira-cli record: the main window's start sequence (wait for a valid frame, check the
 // meter's clock), then K samples written by the same recorder and sample tick as the main
@@ -30,10 +25,7 @@ constexpr const char* kUsageText =
 int RunRecord(const QStringList& args) {
     RecordArgs a;
     QString error;
-    if (!ParseRecordArgs(args, a, error)) {
-        std::fprintf(stderr, "montira-cli record: %s\n%s", qPrintable(error), kUsageText);
-        return kUsage;
-    }
+    if (!ParseRecordArgs(args, a, error)) return Refuse("record", error);
 
     AppState state;
     state.PortId = a.port;

@@ -8,6 +8,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Options.h"
+#include "cli/Usage.h"
 #include "core/workload/WorkLoadSheet.h"
 #include "core/workload/WorkLoadTables.h"
 
@@ -16,16 +17,6 @@ namespace montira::cli {
 namespace {
 
 using namespace montira::workload;
-
-const char kUsageText[] =
-    "uso: montira-cli workload --age A --weight KG [--cloth TEXTO] [--minutes I=M ...]\n"
-    "                          [--wbgt-in X] [--wbgt-out Y]\n"
-    "  I: atividade 0..12 (0..9 tipos de trabalho, 10..12 posições), M: minutos/hora 0..60\n";
-
-int Bad(const QString& message) {
-    std::fprintf(stderr, "montira-cli workload: %s\n", qPrintable(message));
-    return kUsage;
-}
 
 bool ParseWhole(const QString& text, int low, int high, int& out) {
     bool ok = false;
@@ -145,17 +136,10 @@ void Fill(WorkLoadSheet& s, const WorkloadOptions& o) {
 // montira-cli workload: evaluates a work load as the work-load window does and prints one
 // JSON object.
 int RunWorkload(const QStringList& args) {
-    if (args.isEmpty()) {
-        std::fputs(kUsageText, stderr);
-        return kUsage;
-    }
+    if (args.isEmpty()) return Refuse("workload", {});
     WorkloadOptions o;
     const QString complaint = Parse(args, o);
-    if (!complaint.isEmpty()) {
-        Bad(complaint);
-        std::fputs(kUsageText, stderr);
-        return kUsage;
-    }
+    if (!complaint.isEmpty()) return Refuse("workload", complaint);
     WbgtAverages averages;
     averages.AvgWbgtIndoor = o.wbgtIn;
     averages.AvgWbgtOutdoor = o.wbgtOut;

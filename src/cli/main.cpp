@@ -44,11 +44,8 @@ int main(int argc, char** argv) {
     QStringList args = app->arguments();
     args.removeFirst();
     if (args.isEmpty()) {
-        std::fputs(
-            "uso: montira-cli decode|sim|record|memory|workload|clock|sampling|poweroff|erase|"
-            "key|manual|print|export|header|plot|evaluate ...\n"
-            "     montira-cli --help\n",
-            stderr);
+        const QByteArray t = montira::cli::ShortUsage();
+        std::fwrite(t.constData(), 1, size_t(t.size()), stderr);
         return montira::cli::kUsage;
     }
     const QString verb = args.takeFirst();

@@ -62,6 +62,17 @@ TEST(Help, eachCommandsHelpShowsTheUsageItsRefusalsPrint) {
     }
 }
 
+TEST(Help, noArgumentsNamesEveryCommandAndExitsTwo) {
+    const RunResult r = Cli({});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    const QString first = r.errText().section(u'\n', 0, 0);
+    const QStringList named =
+        first.section(u' ', 2, 2).split(u'|');  // "uso: montira-cli a|b|c ..."
+    for (const CommandCase& c : kCommands)
+        EXPECT_TRUE(named.contains(QString::fromLatin1(c.name))) << c.name << qPrintable(first);
+}
+
 TEST(Help, helpAfterOtherArgumentsStillHelpsAndTouchesNothing) {
     const RunResult r = Cli({"record", "--port", "/nonexistent/tty", "--out", "/nonexistent/x.plv",
                              "--samples", "1", "--help"});
