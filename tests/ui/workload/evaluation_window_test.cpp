@@ -16,6 +16,7 @@
 #include "ui/tables/FileList.h"
 #include "ui/tables/ListWindowTools.h"
 #include "ui/workload/Evaluation.h"
+#include "ui/workload/HeatStrain.h"
 
 using montira::HeaderTexts;
 using montira::TextTable;
@@ -105,6 +106,35 @@ TEST(EvaluationWindow, opensFromTheFileWindowsToolbarOverItsTable) {
     EXPECT_EQ(w->report().survey.company.toStdString(), "Acme");
     EXPECT_EQ(w->shownHeight()->hour.first, 60);
     w->close();
+}
+
+// The heat strain of the evaluated hour, from the evaluation and from a list window alike.
+TEST(EvaluationWindow, heatStrainOpensOverTheEvaluatedHourFromTheWindowAndTheList) {
+    const auto strainOf = [](QObject& owner) {
+        montira::ui::HeatStrain* w = nullptr;
+        for (QObject* o : owner.children())
+            if (auto* h = dynamic_cast<montira::ui::HeatStrain*>(o)) w = h;
+        return w;
+    };
+    Evaluation e(kHeading, Rows(), HeaderTexts{"Ana", "Forno", "Acme"});
+    e.findChild<QPushButton*>("CmdHeatStrain")->click();
+    montira::ui::HeatStrain* fromEvaluation = strainOf(e);
+    ASSERT_TRUE(fromEvaluation);
+    EXPECT_FALSE(fromEvaluation->TxtTa->text().isEmpty());  // the hour's mean, not typed
+    EXPECT_TRUE(fromEvaluation->report());
+
+    montira::CsvChoice choice;
+    montira::FileList list;
+    montira::AttachTableTools(&list, &choice);
+    list.setHeading(kHeading);
+    list.setRows(Rows());
+    for (QAction* a : list.toolbar()->actions())
+        if (a->data().toString() == "HeatStrain") a->trigger();
+    montira::ui::HeatStrain* fromList = strainOf(list);
+    ASSERT_TRUE(fromList);
+    EXPECT_EQ(fromList->TxtTa->text(), fromEvaluation->TxtTa->text());  // the same worst hour
+    fromList->close();
+    fromEvaluation->close();
 }
 
 TEST(EvaluationWindow, aRateTypedOverAListedActivityRenamesIt) {
