@@ -47,15 +47,22 @@ protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 len) override {
         if (!cause_.isEmpty()) return -1;
+        // A whole chunk from a writer that gathers its own goes out without another copy.
+        if (pending_.isEmpty() && len >= kChunk) return put(data, len) ? len : -1;
         pending_.append(data, len);
-        if (pending_.size() >= (1 << 16) && !drain()) return -1;
+        if (pending_.size() >= kChunk && !drain()) return -1;
         return len;
     }
 
 private:
+    static constexpr qint64 kChunk = 1 << 16;
+
     bool drain() {
-        const char* p = pending_.constData();
-        qsizetype left = pending_.size();
+        if (!put(pending_.constData(), pending_.size())) return false;
+        pending_.clear();
+        return true;
+    }
+    bool put(const char* p, qint64 left) {
         while (left > 0) {
             const ssize_t n = ::write(fd_, p, size_t(left));
             if (n < 0 && errno == EINTR) continue;
@@ -67,7 +74,6 @@ private:
             p += n;
             left -= n;
         }
-        pending_.clear();
         return true;
     }
 
