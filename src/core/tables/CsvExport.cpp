@@ -104,15 +104,15 @@ public:
     // store; anything else goes to cell().
     const char* field(const char* p, const char* end, const char* readable, bool utf8, int col) {
         const qsizetype left = end - p;
-        if (readable - p < 8) return slowField(p, end, utf8, col);
+        if (readable - p < 9) return slowField(p, end, utf8, col);
         uint64_t w;
         std::memcpy(&w, p, 8);
         const uint64_t tabs = ZeroBytes(w ^ Bytes(0x09));
         qsizetype n = tabs ? qsizetype(CountTrailingZeros(tabs) >> 3) : 8;
         if (n >= left) {
             n = left;
-        } else if (n == 8) {
-            return slowField(p, end, utf8, col);  // a field of 8 bytes or more
+        } else if (n == 8 && p[8] != '\t') {
+            return slowField(p, end, utf8, col);  // a field of more than 8 bytes
         }
         if (n > 0) {
             const uint64_t keep = n == 8 ? ~uint64_t(0) : (uint64_t(1) << (8 * n)) - 1;
