@@ -131,6 +131,16 @@ public:
                 o_ += n;
                 return p + n;
             }
+            // A plain ASCII text (a time): nothing to guard, quote or turn round.
+            const uint64_t special =
+                (ZeroBytes(w ^ Bytes(uint8_t(sep_))) | ZeroBytes(w ^ Bytes('"')) |
+                 ZeroBytes(w ^ Bytes('\n')) | ZeroBytes(w ^ Bytes('\r')) | (w & Bytes(0x80))) &
+                keep;
+            if (special == 0 && col != kDateColumn && !StartsLikeFormula(p, n)) {
+                std::memcpy(o_, &w, 8);
+                o_ += n;
+                return p + n;
+            }
         }
         cell(p, n, utf8, col);
         return p + n;
