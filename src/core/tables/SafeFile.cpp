@@ -37,7 +37,12 @@ QString Cause(int err) {
 // (ENOSPC: "No space left on device"), which Qt's file classes lose on the last flush.
 class CheckedWriter : public QIODevice {
 public:
-    explicit CheckedWriter(int fd) : fd_(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    // `earlyWriteback`: the file is synced at the end, so its pages are sent to the disk as
+    // they are written rather than all at that sync.
+    explicit CheckedWriter(int fd, bool earlyWriteback = false)
+        : fd_(fd), earlyWriteback_(earlyWriteback) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
     bool isSequential() const override { return true; }
     // Everything written reached the system.
     bool finish() { return cause_.isEmpty() && drain(); }
@@ -47,15 +52,22 @@ protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 len) override {
         if (!cause_.isEmpty()) return -1;
+        // A whole chunk from a writer that gathers its own goes out without another copy.
+        if (pending_.isEmpty() && len >= kChunk) return put(data, len) ? len : -1;
         pending_.append(data, len);
-        if (pending_.size() >= (1 << 16) && !drain()) return -1;
+        if (pending_.size() >= kChunk && !drain()) return -1;
         return len;
     }
 
 private:
+    static constexpr qint64 kChunk = 1 << 16;
+
     bool drain() {
-        const char* p = pending_.constData();
-        qsizetype left = pending_.size();
+        if (!put(pending_.constData(), pending_.size())) return false;
+        pending_.clear();
+        return true;
+    }
+    bool put(const char* p, qint64 left) {
         while (left > 0) {
             const ssize_t n = ::write(fd_, p, size_t(left));
             if (n < 0 && errno == EINTR) continue;
@@ -66,12 +78,24 @@ private:
             }
             p += n;
             left -= n;
+            written_ += n;
         }
-        pending_.clear();
+#ifdef Q_OS_LINUX
+        // Only starts the disk writes (the final fsync still waits for them all); a file
+        // system that cannot do this just leaves them to that fsync.
+        if (earlyWriteback_ && written_ - sentToDisk_ >= kWritebackBytes) {
+            ::sync_file_range(fd_, sentToDisk_, written_ - sentToDisk_, SYNC_FILE_RANGE_WRITE);
+            sentToDisk_ = written_;
+        }
+#endif
         return true;
     }
 
+    static constexpr qint64 kWritebackBytes = 1 << 22;
+
     int fd_;
+    bool earlyWriteback_;
+    qint64 written_ = 0, sentToDisk_ = 0;
     QByteArray pending_;
     QString cause_;
 };
@@ -100,14 +124,23 @@ SaveOutcome SaveIntoSpecialFile(const QString& path, const WriteContents& write,
 
 #ifdef Q_OS_UNIX
 
-SaveOutcome WriteIntoDescriptor(int fd, const QString& name, const WriteContents& write,
-                                QString* error) {
-    CheckedWriter out(fd);
+namespace {
+
+SaveOutcome WriteChecked(int fd, const QString& name, const WriteContents& write, QString* error,
+                         bool earlyWriteback) {
+    CheckedWriter out(fd, earlyWriteback);
     const bool written = write(out);
     if (!out.cause().isEmpty()) return Fail(name, out.cause(), error);
     if (!written) return SaveOutcome::Cancelled;
     if (!out.finish()) return Fail(name, out.cause(), error);
     return SaveOutcome::Saved;
+}
+
+}  // namespace
+
+SaveOutcome WriteIntoDescriptor(int fd, const QString& name, const WriteContents& write,
+                                QString* error) {
+    return WriteChecked(fd, name, write, error, false);
 }
 
 SaveOutcome SaveFileSafely(const QString& path, const WriteContents& write, QString* error) {
@@ -123,7 +156,7 @@ SaveOutcome SaveFileSafely(const QString& path, const WriteContents& write, QStr
     // cannot be made; that would leave a half-written file behind on a failure, so refuse.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) return Fail(path, file.errorString(), error);
-    const SaveOutcome written = WriteIntoDescriptor(file.handle(), path, write, error);
+    const SaveOutcome written = WriteChecked(file.handle(), path, write, error, true);
     if (written != SaveOutcome::Saved) {
         file.cancelWriting();
         return written;

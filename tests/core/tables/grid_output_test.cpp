@@ -161,6 +161,85 @@ TEST(CsvExport, textsThatAreNotNumbersStayText) {
     for (const auto& [text, col, cell] : cases) EXPECT_EQ(CsvCell(text, col, comma), cell) << text;
 }
 
+// Cells of a data file as the export reads them from the stored lines, short ones a word at a
+// time: text, decimal-comma cell, point cell.
+const std::tuple<const char*, const char*, const char*> kStoredCells[] = {
+    {"5", "5", "5"},
+    {"25.3", "25,3", "25.3"},
+    {"-5", "-5", "-5"},
+    {"-3.25", "-3,25", "-3.25"},
+    {"+7.5", "7,5", "7.5"},
+    {"-.5", "'-.5", "'-.5"},
+    {".5", ".5", ".5"},
+    {"5.", "5.", "5."},
+    {"-", "'-", "'-"},
+    {"5-5", "5-5", "5-5"},
+    {"1.2.3", "1.2.3", "1.2.3"},
+    {"-1.2.3", "'-1.2.3", "'-1.2.3"},
+    {"12345678", "12345678", "12345678"},     // eight bytes: one whole word
+    {"123456.8", "123456,8", "123456.8"},     // eight bytes with a point
+    {"-1234.56", "-1234,56", "-1234.56"},     // eight bytes with both
+    {"1234567.9", "1234567,9", "1234567.9"},  // longer than a word
+    {"-12345678901.5", "-12345678901,5", "-12345678901.5"},
+    {"10:00:01", "10:00:01", "10:00:01"},
+    {"24/03/07", "24/03/07", "24/03/07"},  // a date is turned round only in its own column
+    {"\"x\"", "\"\"\"x\"\"\"", "\"\"\"x\"\"\""},
+    {"ab,c", "ab,c", "\"ab,c\""},
+    {"@x", "'@x", "'@x"},
+    {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9"},
+    {"1;5", "\"1;5\"", "1;5"},
+    {"1,5", "1,5", "\"1,5\""},
+    {"=1", "'=1", "'=1"},
+    {"- - -", "", ""},
+    {"", "", ""},
+};
+
+TEST(CsvExport, storedLinesGiveEveryCellAsWrittenAloneInAnyColumnAndAtTheEnd) {
+    QByteArray plv =
+        "*****\r\n*****\r\n*****\r\n"
+        "(\260C)\tData\tHora\tSeco\tOrvalho\t\332mido\tI.C.\tIBUTGi\tIBUTGo\t"
+        "Globo\tm/s\tTwc\t\r\n";
+    for (const auto& [text, comma, point] : kStoredCells) {
+        plv += "1\t24/03/07\t10:00:00";
+        for (int c = 3; c < 12; ++c) plv += QByteArray("\t") + text;
+        plv += "\r\n";  // no TAB after the last field; the last line ends the buffer
+    }
+    plv.chop(2);
+    const DataFileContents d = ReadDataFile(plv);
+    ASSERT_EQ(d.rows.rowCount(), int(std::size(kStoredCells)));
+    for (const bool decimalComma : {true, false}) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        CsvStyle style;
+        style.decimalComma = decimalComma;
+        ASSERT_TRUE(WriteCsv(out, HeadedTable(d.heading, d.rows), {}, style));
+        const QList<QByteArray> lines = out.data().split('\n');
+        ASSERT_EQ(lines.size(), int(std::size(kStoredCells)) + 2);
+        const char sep = decimalComma ? ';' : ',';
+        for (int i = 0; i < int(std::size(kStoredCells)); ++i) {
+            const auto& [text, comma, point] = kStoredCells[size_t(i)];
+            QByteArray want = decimalComma ? "1;07/03/2024;10:00:00" : "1,2024-03-07,10:00:00";
+            for (int c = 3; c < 12; ++c) want += sep + QByteArray(decimalComma ? comma : point);
+            EXPECT_EQ(lines[i + 1], want + '\r') << text << " comma " << decimalComma;
+        }
+    }
+}
+
+TEST(CsvExport, lineLongerThanAChunkIsWrittenWhole) {
+    TextTable rows;
+    rows.appendRow({"1", "24/03/07", "10:00:00", QString(200000, '"'), "25.5"});
+    rows.appendRow({"2", "24/03/07"});
+    const HeadedTable grid(kHeading, rows);
+    ASSERT_TRUE(grid.records());
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(WriteCsv(out, grid, {}, CsvStyle{}));
+    const QList<QByteArray> lines = out.data().split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[1], "1;07/03/2024;10:00:00;\"" + QByteArray(400000, '"') + "\";25,5;;;;;;;\r");
+    EXPECT_EQ(lines[2], "2;07/03/2024;;;;;;;;;;\r");
+}
+
 // The cells of the first sheet of a spreadsheet file in gnumeric's own XML: row, column, value
 // type (40 number, 60 text; none for a formula) and the text.
 struct SheetCell {
