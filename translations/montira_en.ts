@@ -485,6 +485,10 @@ Limit: %4 (formula %5)</translation>
         <source>Observações:</source>
         <translation>Notes:</translation>
     </message>
+    <message>
+        <source>Tensão térmica (ISO 7933)...</source>
+        <translation>Heat strain (ISO 7933)...</translation>
+    </message>
 </context>
 <context>
     <name>Exposure</name>
@@ -1307,6 +1311,10 @@ Limit: %4 (formula %5)</translation>
         <source>%1 gravações completas</source>
         <translation>%1 records complete</translation>
     </message>
+    <message>
+        <source>Tensão térmica (ISO 7933)</source>
+        <translation>Heat strain (ISO 7933)</translation>
+    </message>
 </context>
 <context>
     <name>ListPlot1</name>
@@ -1340,6 +1348,10 @@ Limit: %4 (formula %5)</translation>
     <message>
         <source>Avaliação</source>
         <translation>Evaluation</translation>
+    </message>
+    <message>
+        <source>Tensão térmica (ISO 7933)</source>
+        <translation>Heat strain (ISO 7933)</translation>
     </message>
 </context>
 <context>
