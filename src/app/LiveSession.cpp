@@ -9,7 +9,7 @@ LiveSession::LiveSession(AppState& state, SerialPort& port, Clock& clock, QObjec
       state_(state),
       port_(port),
       clock_(clock),
-      poll_(port, clock, state),
+      poll_(port, clock, state.link, state.live),
       link_(port, clock, state.link),
       recorder_(state),
       ticker_(state, recorder_),

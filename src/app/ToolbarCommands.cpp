@@ -1,7 +1,6 @@
 #include "app/ToolbarCommands.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -64,10 +63,6 @@ void ToolbarCommands::runPlugged(ToolbarCommand c) {
     if (it != plugged_.constEnd() && *it) (*it)();
 }
 
-void ToolbarCommands::rememberFolder(const QString& path) {
-    if (!path.isEmpty()) state_.LastDialogFolder = QFileInfo(path).absolutePath();
-}
-
 void ToolbarCommands::save() {
     if (state_.Recording) {
         recorder_.stop();
@@ -78,7 +73,6 @@ void ToolbarCommands::save() {
     // A cancelled dialog starts nothing, even when an earlier save left a file chosen.
     if (!accepted) return;
     recorder_.applySaveDialog(true, path);
-    rememberFolder(path);
     if (!recorder_.FileChosen) return;
     // Why it could not start: the file and the cause (a folder that is gone, a file that
     // another recording holds).
@@ -93,7 +87,6 @@ void ToolbarCommands::open() {
     }
     QString path;
     if (!host_.openDataDialog(&path) || path.isEmpty()) return;
-    rememberFolder(path);
     openFile(path);
 }
 

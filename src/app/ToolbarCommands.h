@@ -115,7 +115,6 @@ public:
 
 private:
     void runPlugged(ToolbarCommand c);
-    void rememberFolder(const QString& path);
 
     AppState& state_;
     MeterLink& link_;

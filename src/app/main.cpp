@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     if (options.selftestAcceptPort) QTimer::singleShot(0, &port, &montira::Port::ok);
     if (port.exec() != QDialog::Accepted) return 0;
 
-    montira::MeterConnection meter = montira::MakeMeterConnection(state.PortId, clock);
+    montira::MeterConnection meter = montira::MakeMeterConnection(state.link.PortId, clock);
     montira::Panel panel(state, *meter.port, clock);
     auto* toolbar = new montira::ToolbarWiring(panel);  // owned by the panel
     montira::PlugWindows(panel, *toolbar);

@@ -16,7 +16,7 @@ int MeterSession::start(const char* command, double timeoutSeconds) {
 
 bool MeterSession::refresh(double timeoutSeconds) {
     DeadlineClock limited(clock, qint64(timeoutSeconds * 1000));
-    Poll poll(port, limited, state);
+    Poll poll(port, limited, state.link, state.live);
     while (poll.framesShown() == 0 && !limited.stopping()) poll.tick();
     return poll.framesShown() > 0;
 }

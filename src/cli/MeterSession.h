@@ -11,7 +11,7 @@ namespace montira::cli {
 // window's start (wait for a valid live frame, which also gives the status flags and the
 // probe calibration).
 struct MeterSession {
-    explicit MeterSession(const QString& device) : port(device) { state.PortId = device; }
+    explicit MeterSession(const QString& device) : port(device) { state.link.PortId = device; }
 
     // Opens and waits up to `timeoutSeconds` for the meter. Returns kDone, or the exit code
     // (kFailure: the port did not open; kNoMeter: no frame came) after printing why.

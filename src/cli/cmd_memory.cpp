@@ -23,7 +23,7 @@ namespace {
 // check) and decode one, which also gives the probe calibration the stored records need.
 bool WaitForMeter(SerialPort& port, Clock& clock, AppState& state, double timeoutSeconds) {
     DeadlineClock limited(clock, qint64(timeoutSeconds * 1000));
-    Poll poll(port, limited, state);
+    Poll poll(port, limited, state.link, state.live);
     while (poll.framesShown() == 0 && !limited.stopping()) poll.tick();
     return poll.framesShown() > 0;
 }
@@ -38,7 +38,7 @@ int RunMemory(const QStringList& args) {
     if (!ParseMemoryArgs(args, a, error)) return Refuse("memory", error);
 
     AppState state;
-    state.PortId = a.port;
+    state.link.PortId = a.port;
     EventLoopClock clock;
     QtSerialPort port(a.port);
     if (!OpenMeterDevice(port, "memory")) return kFailure;

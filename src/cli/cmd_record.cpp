@@ -28,7 +28,7 @@ int RunRecord(const QStringList& args) {
     if (!ParseRecordArgs(args, a, error)) return Refuse("record", error);
 
     AppState state;
-    state.PortId = a.port;
+    state.link.PortId = a.port;
     state.CelsiusMode = !a.fahrenheit;
     state.SampleInterval = a.interval;
     state.SampleTick = 0;

@@ -11,20 +11,16 @@ namespace montira {
 // it uses in its own objects (the live list's rows and count, the work-load averages, the
 // windows' own open state); what is here is read or written across areas.
 struct AppState {
-    LinkState link;
+    LinkState link;  // the port, the meter's presence, the exchange in progress, the keypad
     LiveState live;  // Reading, status flags, calibration of the last live frame
 
-    // Panel
-    QString PortId;  // identifier after "COM  " in the port list ("3", "/dev/ttyUSB0", "SIM")
     bool CelsiusMode = true;  // True: °C and m/s; False: °F and ft/m
-    bool KeypadOpen = false;
 
     // Recorder and sample tick
     bool Recording = false;
-    int SampleInterval = 2;    // Timer2 ticks between samples, 1..86400
-    int SampleTick = 0;        // 0: the next tick samples
-    bool HeaderOn = false;     // the name/sector/company window is open
-    QString LastDialogFolder;  // folder of the last file dialog the user used
+    int SampleInterval = 2;  // Timer2 ticks between samples, 1..86400
+    int SampleTick = 0;      // 0: the next tick samples
+    bool HeaderOn = false;   // the name/sector/company window is open
 };
 
 }  // namespace montira

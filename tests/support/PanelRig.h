@@ -28,7 +28,7 @@ struct PanelRig {
     QTemporaryDir dir;
 
     explicit PanelRig(Parts parts = Bare) {
-        state.PortId = "SIM";
+        state.link.PortId = "SIM";
         panel.setQuitOnClose(false);
         if (parts != Bare) wiring = new ToolbarWiring(panel);
         if (parts == Windows) PlugWindows(panel, *wiring);

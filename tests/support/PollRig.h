@@ -19,7 +19,7 @@ struct PollRig {
     VirtualClock clock;
     FakePort port{&clock};
     AppState state;
-    Poll poll{port, clock, state};
+    Poll poll{port, clock, state.link, state.live};
     QByteArray clockReply = QByteArray("\x1a\x0c\x06\x0a\x14\x1e", 6);  // 26/12/06 10:20:30
     bool meterAnswers = true;
     QStringList captions;     // LblCOM captions, repeats folded
@@ -31,7 +31,7 @@ struct PollRig {
         clock.addListener([this](qint64 now) {
             if (now > 600000) clock.requestStop();
         });
-        state.PortId = "3";
+        state.link.PortId = "3";
         state.link.LinkLost = false;
         port.answerDelayMs = 5;
         port.answer = [this](const QByteArray& b) -> QByteArray {
@@ -46,6 +46,8 @@ struct PollRig {
             if (captions.isEmpty() || captions.back() != t) captions << t;
         };
         h.setTimerEnabled = [this](bool on) { ++(on ? timerOn : timerOff); };
+        // The main window's recorder: a recording the silence ends is over.
+        h.stopRecording = [this] { state.Recording = false; };
     }
 
     // Everything written after the first `letter`, one write per element.

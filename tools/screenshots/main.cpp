@@ -33,6 +33,7 @@
 #include "core/link/NoData.h"
 #include "core/record/DataFile.h"
 #include "core/record/DataFileOpen.h"
+#include "core/workload/HourClimate.h"
 #include "support/PanelRig.h"
 #include "ui/graphs/ListPlot1.h"
 #include "ui/graphs/RealTime24.h"
@@ -54,7 +55,6 @@
 #include "ui/tables/TableTools.h"
 #include "ui/workload/Evaluation.h"
 #include "ui/workload/HeatStrain.h"
-#include "core/workload/HourClimate.h"
 #include "ui/workload/Reference.h"
 #include "ui/workload/WorkLoad.h"
 
@@ -118,7 +118,7 @@ bool PanelDialogs(const QDir& dir) {
     rig.panel.show();
     rig.panel.widgets().LblCOM->setText(NoLinkCaption());  // as while the meter is silent
     ok = Save(rig.panel, dir, "panel-nolink.png") && ok;
-    ToolbarDialogs dialogs(&rig.panel, rig.state);
+    ToolbarDialogs dialogs(&rig.panel, rig.panel.panelState());
     QString answer;
     grabNext("noport.png");
     MakeNoPortMessage(

@@ -35,7 +35,7 @@ bool BoundedHandshake(NoDataContext& ctx) {
     // The clock check cannot hold the program for the 500 s of the handshake's 10000 attempts
     // when the meter went quiet right after its frame.
     DeadlineClock bounded(ctx.clock, kClockCheckHandshakeMs, &ctx.port);
-    return AttentionHandshake(ctx.port, bounded, ctx.state.link);
+    return AttentionHandshake(ctx.port, bounded, ctx.link);
 }
 
 }  // namespace
@@ -58,7 +58,7 @@ QString NoLinkCaption() {
 
 NoDataResult NoDataRoutine(NoDataContext& ctx) {
     const PollHooks& h = ctx.hooks;
-    LinkState& link = ctx.state.link;
+    LinkState& link = ctx.link;
     if (h.setTimerEnabled) h.setTimerEnabled(false);
     bool visible = true;
     qint64 lastOpenTry = ctx.clock.nowMs() - kReopenEveryMs;
@@ -67,7 +67,6 @@ NoDataResult NoDataRoutine(NoDataContext& ctx) {
         if (h.setComCaption) h.setComCaption(NoLinkCaption());
         Call(h.closeLiveWindows);
         Call(h.stopRecording);
-        ctx.state.Recording = false;
         do {
             if (MustLeave(ctx)) return Leave(ctx, Why(ctx));
             if (ctx.port.failed()) ctx.port.close();  // adapter pulled out: reopen below
@@ -109,7 +108,7 @@ NoDataResult NoDataRoutine(NoDataContext& ctx) {
         break;
     }
     if (h.setComVisible) h.setComVisible(true);
-    if (h.setComCaption) h.setComCaption(PortCaption(ctx.state.PortId));
+    if (h.setComCaption) h.setComCaption(PortCaption(ctx.link.PortId));
     link.MeterOnline = true;
     link.LinkLost = false;
     if (h.setTimerEnabled) h.setTimerEnabled(true);

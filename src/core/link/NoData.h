@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
-#include "core/AppState.h"
 #include "core/link/Clock.h"
+#include "core/link/LinkState.h"
 #include "core/link/PollHooks.h"
 #include "core/link/SerialPort.h"
 
@@ -26,7 +26,7 @@ constexpr int kClockCheckHandshakeMs = 5000;
 struct NoDataContext {
     SerialPort& port;
     Clock& clock;
-    AppState& state;
+    LinkState& link;
     const PollHooks& hooks;
     // True once someone else took the port; the routine then gives up at its next wait.
     std::function<bool()> interrupted;

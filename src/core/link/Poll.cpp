@@ -7,8 +7,8 @@
 
 namespace montira {
 
-Poll::Poll(SerialPort& port, Clock& clock, AppState& state)
-    : port_(port), clock_(clock), state_(state) {}
+Poll::Poll(SerialPort& port, Clock& clock, LinkState& link, LiveState& live)
+    : port_(port), clock_(clock), link_(link), live_(live) {}
 
 bool Poll::leaving(int generation) const {
     return clock_.stopping() || generation != interruptions_;
@@ -26,15 +26,15 @@ void Poll::tick() {
 }
 
 void Poll::errorPath() {
-    state_.link.LinkLost = true;
-    state_.link.MeterOnline = false;
+    link_.LinkLost = true;
+    link_.MeterOnline = false;
     if (port_.isOpen()) port_.close();
     if (hooks_.setTimerEnabled && !clock_.stopping()) hooks_.setTimerEnabled(true);
 }
 
 NoDataResult Poll::runNoData(int generation) {
     ++noDataRuns_;
-    NoDataContext ctx{port_, clock_, state_, hooks_,
+    NoDataContext ctx{port_, clock_, link_, hooks_,
                       [this, generation] { return generation != interruptions_; }};
     return NoDataRoutine(ctx);
 }
@@ -48,7 +48,7 @@ Poll::Collected Poll::collect(LiveFrame& frame, int& rejected, int generation) {
     if (leaving(generation)) return Collected::Leave;
     if (port_.failed() || !port_.isOpen()) return Collected::Failed;
     port_.readAll();
-    if (hooks_.setComCaption) hooks_.setComCaption(PortCaption(state_.PortId));
+    if (hooks_.setComCaption) hooks_.setComCaption(PortCaption(link_.PortId));
     port_.clear();
     scanner_.reset();
     const qint64 t0 = clock_.nowMs();
@@ -83,7 +83,7 @@ Poll::Collected Poll::collect(LiveFrame& frame, int& rejected, int generation) {
 
 void Poll::tickBody() {
     const int generation = interruptions_;
-    if (state_.link.LinkLost) {
+    if (link_.LinkLost) {
         if (runNoData(generation) != NoDataResult::Online) return;
     }
     int retries = 0;
@@ -107,18 +107,18 @@ void Poll::tickBody() {
             case Collected::Rejected:
                 // The meter sends, but nothing that passes the check: a new attempt at once.
                 retries = 0;
-                state_.link.MeterOnline = true;
+                link_.MeterOnline = true;
                 if (rejected < kPollRejectedFrames) continue;
                 if (runNoData(generation) == NoDataResult::Online) port_.readAll();
                 return;
             case Collected::Frame:
                 break;
         }
-        state_.link.MeterOnline = true;
-        DecodeLiveFrame(frame, state_.live);
+        link_.MeterOnline = true;
+        DecodeLiveFrame(frame, live_);
         ++framesShown_;
         if (hooks_.showValues) hooks_.showValues();
-        if (state_.KeypadOpen && hooks_.updateReplica) hooks_.updateReplica();
+        if (link_.KeypadOpen && hooks_.updateReplica) hooks_.updateReplica();
         return;
     }
 }

@@ -1,12 +1,13 @@
 #pragma once
 #include <QByteArray>
 
-#include "core/AppState.h"
 #include "core/link/Clock.h"
+#include "core/link/LinkState.h"
 #include "core/link/NoData.h"
 #include "core/link/PollHooks.h"
 #include "core/link/SerialPort.h"
 #include "core/meter/FrameScanner.h"
+#include "core/meter/LiveFrame.h"
 
 namespace montira {
 
@@ -19,12 +20,12 @@ constexpr int kPollRetries = 3;
 constexpr int kPollRejectedFrames = 8;
 
 // The work of the main window's poll timer (Timer1): find the live frames in what the meter
-// transmits (wherever they start), decode the newest into the shared state and have it
-// shown; run NoDataRoutine when the meter is silent. Works on the seams only, so tests drive it on
-// the virtual clock.
+// transmits (wherever they start), decode the newest into `live` and have it shown; run
+// NoDataRoutine when the meter is silent. Works on the seams only, so tests drive it on the
+// virtual clock.
 class Poll {
 public:
-    Poll(SerialPort& port, Clock& clock, AppState& state);
+    Poll(SerialPort& port, Clock& clock, LinkState& link, LiveState& live);
 
     // One Timer1 tick. Never re-enters itself: a tick that is already running (waiting
     // inside a delay) makes further calls return at once.
@@ -51,7 +52,8 @@ private:
 
     SerialPort& port_;
     Clock& clock_;
-    AppState& state_;
+    LinkState& link_;
+    LiveState& live_;
     PollHooks hooks_;
     FrameScanner scanner_;
     bool running_ = false;

@@ -149,7 +149,7 @@ void Port::ok() {
     // was, and the panel then reports that no port could be opened.
     const QString id = ChosenPortId(txtCom_->currentText());
     if (!id.isEmpty()) {
-        state_.PortId = IsSimulatedPort(id) ? QString::fromLatin1(kSimulatedPortId) : id;
+        state_.link.PortId = IsSimulatedPort(id) ? QString::fromLatin1(kSimulatedPortId) : id;
         bool number = false;
         const int n = id.toInt(&number);
         state_.link.CommPortNumber = number ? n : 0;

@@ -112,7 +112,7 @@ MeterBtn::MeterBtn(AppState& state, SerialPort& port, Clock& clock, PollPause po
 }
 
 MeterBtn::~MeterBtn() {
-    state_.KeypadOpen = false;
+    state_.link.KeypadOpen = false;
 }
 
 QPushButton* MeterBtn::button(MeterKey key) const {
@@ -153,12 +153,12 @@ void MeterBtn::readAll() {
 }
 
 void MeterBtn::showEvent(QShowEvent* e) {
-    state_.KeypadOpen = true;
+    state_.link.KeypadOpen = true;
     QWidget::showEvent(e);
 }
 
 void MeterBtn::closeEvent(QCloseEvent* e) {
-    state_.KeypadOpen = false;
+    state_.link.KeypadOpen = false;
     QWidget::closeEvent(e);
 }
 

@@ -46,7 +46,7 @@ QPointer<DataList> OpenSetInDataList(AppState& state, const LoggerMemory& memory
     lease.release();
     if (panel) {
         if (auto* com = panel->findChild<QLabel*>(QStringLiteral("LblCOM")))
-            com->setText(PortCaption(state.PortId));
+            com->setText(PortCaption(state.link.PortId));
     }
     return list;
 }

@@ -49,7 +49,7 @@ Panel::~Panel() {
 
 bool Panel::load(QString* reason) {
     move(0, 0);
-    if (state_.PortId.isEmpty()) {
+    if (state_.link.PortId.isEmpty()) {
         if (reason)
             *reason =
                 tr("Nenhuma porta foi escolhida: escolha uma entrada da lista, "
@@ -61,7 +61,7 @@ bool Panel::load(QString* reason) {
         if (reason) *reason = why;
         return false;
     }
-    w_.LblCOM->setText(PortCaption(state_.PortId));
+    w_.LblCOM->setText(PortCaption(state_.link.PortId));
     setWindowTitle(caption(false));
 
     state_.Recording = false;
@@ -126,7 +126,7 @@ void Panel::showStateIndicators() {
 QString Panel::caption(bool withBuild) const {
     const QString c = tr(withBuild ? kCaptionWithBuild : kCaption);
     // Values from the simulated meter are never taken for measured ones.
-    return IsSimulatedPort(state_.PortId) ? tr("%1 - SIMULADOR").arg(c) : c;
+    return IsSimulatedPort(state_.link.PortId) ? tr("%1 - SIMULADOR").arg(c) : c;
 }
 
 void Panel::toggleCaption() {

@@ -9,6 +9,7 @@
 #include "core/meter/DisplayReplica.h"
 #include "ui/panel/PanelLayout.h"
 #include "ui/panel/PanelStartOptions.h"
+#include "ui/panel/PanelState.h"
 
 class QTimer;
 
@@ -35,6 +36,7 @@ public:
     bool load(QString* reason = nullptr);
 
     AppState& state() { return state_; }
+    PanelState& panelState() { return panelState_; }
     SerialPort& port() { return port_; }
     Clock& clock() { return clock_; }
     LiveSession& session() { return session_; }
@@ -85,6 +87,7 @@ private:
     void showStateIndicators();
 
     AppState& state_;
+    PanelState panelState_;
     SerialPort& port_;
     Clock& clock_;
     LiveSession session_;

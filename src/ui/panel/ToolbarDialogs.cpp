@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -14,11 +15,16 @@ ToolbarDialogs::~ToolbarDialogs() {
     delete fileList_;
 }
 
+void ToolbarDialogs::rememberFolder(const QString& path) {
+    state_.LastDialogFolder = QFileInfo(path).absolutePath();
+}
+
 bool ToolbarDialogs::saveDataDialog(QString* path) {
     // The dialog asks before it replaces an existing file.
     const QString p = AskSaveFileName(mainWindow_, QString(), state_.LastDialogFolder,
                                       tr(kDataFilter), QStringLiteral("plv"));
     if (p.isEmpty()) return false;
+    rememberFolder(p);
     *path = p;
     return true;
 }
@@ -27,6 +33,7 @@ bool ToolbarDialogs::openDataDialog(QString* path) {
     const QString p = QFileDialog::getOpenFileName(mainWindow_, QString(), state_.LastDialogFolder,
                                                    tr(kDataFilter));
     if (p.isEmpty()) return false;
+    rememberFolder(p);
     *path = p;
     return true;
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/ToolbarCommands.h"
+#include "ui/panel/PanelState.h"
 #include "ui/tables/FileList.h"
 
 namespace montira {
@@ -18,8 +19,9 @@ public:
     static constexpr const char* kTitle = QT_TR_NOOP("MONTIRA DE STRESS TERMICO");
     static constexpr const char* kDataFilter = QT_TR_NOOP("Data Files (*.plv);;All Files (*)");
 
-    // `state` gives the folder the file dialogs start in (the last one the user used).
-    ToolbarDialogs(QWidget* mainWindow, const AppState& state)
+    // The file dialogs start in `state`'s folder (the last one the user used) and keep the
+    // folder of the file the user chose there.
+    ToolbarDialogs(QWidget* mainWindow, PanelState& state)
         : mainWindow_(mainWindow), state_(state) {}
     ~ToolbarDialogs() override;
 
@@ -48,8 +50,10 @@ public:
     std::function<void(bool)> unitShown;      // ImaC / ImaF
 
 private:
+    void rememberFolder(const QString& path);
+
     QWidget* mainWindow_;
-    const AppState& state_;
+    PanelState& state_;
     QPointer<FileList> fileList_;
 };
 

@@ -13,7 +13,7 @@ ToolbarWiring::ToolbarWiring(Panel& panel)
       panel_(panel),
       session_(panel.session()),
       dispatch_(panel.state().link),
-      dialogs_(&panel, panel.state()),
+      dialogs_(&panel, panel.panelState()),
       commands_(panel.state(), session_.link(), session_.recorder(), session_.liveList(), dialogs_),
       toolbar_(new Toolbar(panel.toolbar(), dispatch_)) {
     commands_.registerWith(dispatch_);

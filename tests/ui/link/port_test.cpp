@@ -73,7 +73,7 @@ TEST(Port, autoScanWithoutARealPortNeverPicksTheSimulatorButOffersIt) {
         EXPECT_EQ(rig.combo()->currentIndex(), chosen);
     }
     rig.click("CmdOK");
-    EXPECT_EQ(rig.state.PortId, "SIM");
+    EXPECT_EQ(rig.state.link.PortId, "SIM");
 }
 
 TEST(Port, okTakesTheTextAfterTheTwoSpacesAndKeepsTheNumberOtherwise) {
@@ -82,16 +82,16 @@ TEST(Port, okTakesTheTextAfterTheTwoSpacesAndKeepsTheNumberOtherwise) {
     rig.combo()->setEditText("COM1");  // typed by hand, without the two spaces
     rig.click("CmdOK");
     EXPECT_EQ(rig.state.link.CommPortNumber, 5);
-    EXPECT_TRUE(rig.state.PortId.isEmpty());
+    EXPECT_TRUE(rig.state.link.PortId.isEmpty());
     EXPECT_EQ(rig.dialog->result(), QDialog::Accepted);
 
     rig.combo()->setCurrentIndex(11);
     rig.dialog->ok();
     EXPECT_EQ(rig.state.link.CommPortNumber, 12);
-    EXPECT_EQ(rig.state.PortId, "12");
+    EXPECT_EQ(rig.state.link.PortId, "12");
     rig.combo()->setEditText("COM  /dev/ttyACM0");
     rig.dialog->ok();
-    EXPECT_EQ(rig.state.PortId, "/dev/ttyACM0");
+    EXPECT_EQ(rig.state.link.PortId, "/dev/ttyACM0");
     EXPECT_EQ(rig.state.link.CommPortNumber, 0);
 }
 
@@ -105,5 +105,5 @@ TEST(Port, portOptionPreselectsItsEntryOrAddsIt) {
     EXPECT_EQ(rig.combo()->currentText(), "COM  /dev/pts/9");
     EXPECT_EQ(rig.combo()->count(), 18);
     rig.dialog->ok();
-    EXPECT_EQ(rig.state.PortId, "/dev/pts/9");
+    EXPECT_EQ(rig.state.link.PortId, "/dev/pts/9");
 }

@@ -16,7 +16,7 @@ TEST(Panel, loadFailsWithAReasonWhenThePortCannotBeOpened) {
     sim::SimSerialPort port{meter, clock};
     port.setAvailable(false);
     AppState state, none;  // none: no port chosen at all
-    state.PortId = "SIM";
+    state.link.PortId = "SIM";
     for (AppState* s : {&state, &none}) {
         Panel panel(*s, port, clock);
         panel.setQuitOnClose(false);

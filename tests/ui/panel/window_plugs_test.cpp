@@ -122,7 +122,8 @@ TEST(WindowPlugs, keypadReadAllFillsTheManualRecordsAndThePollRunsAgain) {
 TEST(WindowPlugs, liveListAutoSaveCountsInTheCaptionUnderTheWaitCursorIntoTheCurrentFolder) {
     AppRig rig;
     QTemporaryDir elsewhere;
-    rig.state.LastDialogFolder = elsewhere.path();  // the last dialog's folder is not the place
+    rig.panel.panelState().LastDialogFolder =
+        elsewhere.path();  // the last dialog's folder is not the place
     const QString kept = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(rig.dir.path()));
     rig.click(ToolbarCommand::List);
