@@ -25,8 +25,8 @@ inline QByteArray PrintPdf(int dpi, const std::function<void(QPainter&, QPdfWrit
     return buf.data();
 }
 
-// The text of every page (pdftotext's form feed splits them), laid out as printed.
-inline QStringList PdfPages(const QByteArray& pdf) {
+// What pdftotext prints for a PDF given as bytes, with `option` ("-layout", "-bbox").
+inline QString PdfToText(const QByteArray& pdf, const char* option) {
     QTemporaryDir dir;
     const QString in = dir.filePath("p.pdf");
     QFile f(in);
@@ -34,9 +34,14 @@ inline QStringList PdfPages(const QByteArray& pdf) {
     f.write(pdf);
     f.close();
     QProcess p;
-    p.start("pdftotext", {"-layout", in, "-"});
+    p.start("pdftotext", {QString::fromLatin1(option), in, "-"});
     p.waitForFinished(60000);
-    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The text of every page (pdftotext's form feed splits them), laid out as printed.
+inline QStringList PdfPages(const QByteArray& pdf) {
+    QStringList pages = PdfToText(pdf, "-layout").split(u'\f');
     if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.removeLast();
     return pages;
 }
@@ -49,16 +54,7 @@ struct PdfWord {
 };
 
 inline QList<PdfWord> PdfWords(const QByteArray& pdf) {
-    QTemporaryDir dir;
-    const QString in = dir.filePath("p.pdf");
-    QFile f(in);
-    f.open(QIODevice::WriteOnly);
-    f.write(pdf);
-    f.close();
-    QProcess p;
-    p.start("pdftotext", {"-bbox", in, "-"});
-    p.waitForFinished(60000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    const QString html = PdfToText(pdf, "-bbox");
     static const QRegularExpression page(
         QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">"));
     static const QRegularExpression word(QStringLiteral(
