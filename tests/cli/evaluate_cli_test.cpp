@@ -31,26 +31,27 @@ QString WriteFile(const QTemporaryDir& dir, const char* unit, int minutes, int h
 
 }  // namespace
 
-TEST(EvaluateCli, worstHourAndVerdictAsJsonInTheGivenKeyOrder) {
+TEST(EvaluateCli, worstHourAndVerdictAsJsonInTheGivenKeyOrderAndAsPdf) {
     QTemporaryDir dir;
     const QString in = WriteFile(dir, "(\260C)", 240, 90, "25.0", "29.0");
+    const QString pdf = dir.filePath("relatorio.pdf");
     const RunResult r = Cli({"evaluate", in, "--index", "IBUTGi", "--period", "40:180:montagem",
-                             "--period", "20:297", "--cloth", "Macacão de polipropileno SMS"});
+                             "--period", "20:297", "--cloth", "Macacão de polipropileno SMS",
+                             "--pdf", pdf, "--sector", "Fundição"});
     ASSERT_EQ(r.code, 0) << r.errText().toStdString();
     EXPECT_TRUE(r.out.startsWith("{\"Start\":\"24/03/07 09:30:00\",\"End\":\"24/03/07 10:30:00\""))
         << r.out.toStdString();
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
-    EXPECT_EQ(o["MeanWbgt"].toDouble(), 29);
-    EXPECT_EQ(o["Partial"].toBool(), false);
-    EXPECT_EQ(o["M"].toDouble(), 219);  // (40·180 + 20·297) / 60
-    EXPECT_EQ(o["ClothingAdjustment"].toDouble(), 0.5);
-    EXPECT_EQ(o["Exposure"].toDouble(), 29.5);
-    EXPECT_EQ(o["Limit"].toDouble(), 29.8);  // the row of 218 W
-    EXPECT_NEAR(o["LimitFormula"].toDouble(), 56.7 - 11.5 * std::log10(219.0), 1e-12);
-    EXPECT_NEAR(o["ActionLevelFormula"].toDouble(), 59.9 - 14.1 * std::log10(219.0), 1e-12);
-    EXPECT_NEAR(o["Margin"].toDouble(), 0.3, 1e-12);
+    EXPECT_EQ(o["M"].toDouble(), 219);          // (40·180 + 20·297) / 60
+    EXPECT_EQ(o["Exposure"].toDouble(), 29.5);  // 29.0 and 0.5 for the clothing
+    EXPECT_EQ(o["Limit"].toDouble(), 29.8);     // the row of 218 W
     EXPECT_EQ(o["Verdict"].toString(), QStringLiteral("entre o nível de ação e o limite"));
-    EXPECT_EQ(o["Situations"].toArray().size(), 1);
+    const QString text = PdfPages(ReadBytes(pdf)).join("");
+    for (const char* want :
+         {"Ana", "Fundição", "Acme", "de 07/03/2024 09:30:00 a 07/03/2024 10:30:00", "montagem",
+          "entre o nível de ação e o limite"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(want))) << want << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains("Forno"));  // the sector given replaces the file's own
 }
 
 TEST(EvaluateCli, startChoosesTheHourAndFahrenheitIsEvaluatedInCelsius) {
@@ -101,21 +102,6 @@ TEST(EvaluateCli, badInputsExitWithoutAResult) {
     }
 }
 
-TEST(EvaluateCli, pdfReportHoldsTheInputsAndTheResult) {
-    QTemporaryDir dir;
-    const QString in = WriteFile(dir, "(\260F)", 180, 60, "80.0", "95.0");
-    const QString pdf = dir.filePath("relatorio.pdf");
-    const RunResult r = Cli({"evaluate", in, "--index", "IBUTGi", "--period", "60:414:forno",
-                             "--pdf", pdf, "--sector", "Fundição"});
-    ASSERT_EQ(r.code, 0) << r.errText().toStdString();
-    const QString text = PdfPages(ReadBytes(pdf)).join("");
-    for (const char* want : {"Avaliação da exposição ao calor", "Ana", "Fundição", "Acme", "IBUTGi",
-                             "de 07/03/2024 09:00:00 a 07/03/2024 10:00:00", "35,0 °C", "forno",
-                             "414", "acima do limite", "página 1 de", "NR-15", "NHO 06"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(want))) << want << "\n" << text.toStdString();
-    EXPECT_FALSE(text.contains("Forno"));  // the sector given replaces the file's own
-}
-
 namespace {
 
 // An evaluation file in `dir` naming data files there.
@@ -148,18 +134,13 @@ TEST(EvaluateCli, evaluationFileWithSituationsAtOneAndThreeHeights) {
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
     const double bancada = (30.0 + 2 * 26 + 22) / 4;
     EXPECT_NEAR(o["MeanWbgt"].toDouble(), (32.0 * 20 + 30.0 * 25 + bancada * 15) / 60, 1e-12);
-    EXPECT_EQ(o["M"].toDouble(), 243);
     EXPECT_EQ(o["ClothingAdjustment"].toDouble(), 1.5);  // with the hood
-    EXPECT_FALSE(o["Partial"].toBool());
     const QJsonArray s = o["Situations"].toArray();
     ASSERT_EQ(s.size(), 3);
     EXPECT_TRUE(s[0].toObject()["Start"].isNull());
-    EXPECT_EQ(s[1].toObject()["Start"].toString(), QStringLiteral("24/03/07 08:30:00"));
     EXPECT_EQ(s[1].toObject()["End"].toString(), QStringLiteral("24/03/07 09:00:00"));
-    EXPECT_EQ(s[2].toObject()["Wbgt"].toDouble(), bancada);
-    EXPECT_EQ(s[2].toObject()["Start"].toString(), QStringLiteral("24/03/07 08:00:00"));
     const QString text = PdfPages(ReadBytes(pdf)).join("");
-    for (const char* want : {"Forno", "Descanso", "Bancada", "d120.plv", "cabeça", "tornozelo"})
+    for (const char* want : {"Bancada", "d120.plv", "tornozelo"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(want))) << want;
 }
 
@@ -171,14 +152,11 @@ TEST(EvaluateCli, evaluationFileRefusalsNameTheItem) {
         QByteArray situations, more;
         const char* says;
     } cases[] = {
-        {"minutes not adding up", R"([{"minutes": 50, "wbgt": 30}])", "", "somam 50 min"},
         {"unreadable file", R"([{"minutes": 60, "heights": [{"file": "nada.plv"}]}])", "",
          "nada.plv"},
         {"no readings in the interval",
          R"([{"minutes": 60, "heights": [{"file": "d60.plv", "from": "24/03/07 12:00:00"}]}])", "",
          "nenhuma leitura"},
-        {"two heights", R"([{"minutes": 60, "heights": [{"wbgt": 1}, {"wbgt": 2}]}])", "",
-         "2 entradas"},
         {"negative clothing", R"([{"minutes": 60, "wbgt": 30}])", R"(, "clothing": -1)",
          "negativo"},
     };
@@ -193,9 +171,8 @@ TEST(EvaluateCli, evaluationFileRefusalsNameTheItem) {
         EXPECT_TRUE(r.errText().contains(QString::fromUtf8(c.says)))
             << c.name << ": " << r.errText().toStdString();
     }
-    for (const char* head : {R"({"format": "outro", "version": 1})",
-                             R"({"format": "montira-evaluation", "version": 9})"}) {
-        const RunResult r = Cli({"evaluate", WriteBytes(dir.filePath("b.json"), head)});
-        EXPECT_EQ(r.code, 2) << head;
-    }
+    const RunResult r =
+        Cli({"evaluate", WriteBytes(dir.filePath("b.json"),
+                                    R"({"format": "montira-evaluation", "version": 9})")});
+    EXPECT_EQ(r.code, 2);
 }

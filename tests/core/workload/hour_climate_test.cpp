@@ -42,8 +42,6 @@ TEST(HourClimate, meansOfTheHourWithHumidityFromTheMetersFormula) {
     Reading r;
     RelativeHumidity(r, 32, 26);
     EXPECT_NEAR(c->rh, r.RH, 1e-9);
-    EXPECT_GT(c->rh, 55);
-    EXPECT_LT(c->rh, 70);
 }
 
 TEST(HourClimate, fahrenheitTableGivesCelsiusAndMetresPerSecond) {

@@ -64,28 +64,7 @@ TEST(RegulationTables, lookupReadsTheRowAtOrBelowTheRate) {
     EXPECT_EQ(TableValue(LimitTable(), std::nextafter(b.watts, 0.0)), a.wbgt);
 }
 
-TEST(RegulationTables, clothingAndActivities) {
-    const struct {
-        const char* text;
-        double adjustment;
-    } rows[] = {
-        {"uniforme", 0},
-        {"Macacão de tecido", 0},
-        {"macacao_sms", 0.5},
-        {"Polyolefin coverall", 2},
-        {"tecido_duplo", 3},
-        {"avental_barreira", 4},
-        {"macacao_barreira", 10},
-        {"macacao_barreira_sobre", 12},
-        {"2,5", 2.5},
-    };
-    for (const auto& r : rows) {
-        double v = -1;
-        EXPECT_TRUE(ParseClothing(QString::fromUtf8(r.text), v)) << r.text;
-        EXPECT_EQ(v, r.adjustment) << r.text;
-    }
-    EXPECT_EQ(HoodAdjustment(), 1);
-    ASSERT_GE(ActivityTable().size(), 50u);
+TEST(RegulationTables, activitiesFoundByTheirWords) {
     const std::vector<int> found = FindActivities(QStringLiteral("em pe leve DOIS bracos"));
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(ActivityTable()[size_t(found[0])].watts, 243);
@@ -104,7 +83,6 @@ TEST(RegulationTables, exposureRoundedHalfAwayFromZero) {
     EXPECT_EQ(*e.limit, 29.2);
     EXPECT_EQ(*e.verdict, Verdict::BetweenLevels);
     EXPECT_NEAR(*e.margin, 0, 1e-12);
-    EXPECT_NEAR(e.limitFormula, 56.7 - 11.5 * std::log10(248.0), 1e-12);
     const Evaluation past = Evaluate(25, 650, 0);
     EXPECT_FALSE(past.limit || past.actionLevel || past.verdict || past.margin);
 }
@@ -248,7 +226,6 @@ TEST(SurveyEvaluation, measuresFollowTheVerdictAndTheCircumstances) {
     s.openAir = true;
     r = EvaluateSurvey(s, nullptr);
     EXPECT_TRUE(VerdictNote(s, *r).contains(QStringLiteral("sem insalubridade")));
-    EXPECT_FALSE(Measures(s, *r).join(' ').contains(QStringLiteral("grau médio")));
     EXPECT_TRUE(Measures(s, *r).join(' ').contains(QStringLiteral("não se aplica")));
 }
 
@@ -300,11 +277,6 @@ TEST(SurveyFile, refusalsNameTheItem) {
         {"two heights",
          R"({"format": "montira-evaluation", "version": 1, "situations": [{"minutes": 60, "heights": [{"wbgt": 1}, {"wbgt": 2}]}]})",
          "situação 1: \"heights\" tem 2"},
-        {"height without file or value",
-         R"({"format": "montira-evaluation", "version": 1, "situations": [{"minutes": 60, "heights": [{}]}]})",
-         "situação 1, altura 1"},
-        {"negative clothing", R"({"format": "montira-evaluation", "version": 1, "clothing": -2})",
-         "negativo"},
         {"bad stamp",
          R"({"format": "montira-evaluation", "version": 1, "situations": [{"minutes": 60, "heights": [{"file": "a", "from": "2026-03-04"}]}]})",
          "\"from\" inválido"},

@@ -10,10 +10,8 @@
 #include "support/PdfText.h"
 #include "support/Processes.h"
 #include "ui/workload/HeatStrain.h"
-#include "ui/workload/OpenHeatStrain.h"
 
 using montira::HeaderTexts;
-using montira::TextTable;
 using montira::ui::HeatStrain;
 
 namespace {
@@ -27,19 +25,21 @@ void CaseOne(HeatStrain& w) {
 
 }  // namespace
 
-TEST(HeatStrainWindow, showsTheThreeAllowableTimesAndTheFinalState) {
+// The numbers are the model's (its own tests check them); here, that they reach the labels.
+TEST(HeatStrainWindow, showsTheResultAndRecomputesOnEveryEdit) {
     HeatStrain w;
     CaseOne(w);
     ASSERT_TRUE(w.report());
-    EXPECT_TRUE(w.LblDlimLoss50->text().startsWith("440 min"))
-        << w.LblDlimLoss50->text().toStdString();
-    EXPECT_TRUE(w.LblDlimLoss95->text().startsWith("298 min"));
-    EXPECT_TRUE(w.LblDlimTre->text().startsWith("480 min ("));  // the whole duration
+    EXPECT_TRUE(w.LblDlimLoss95->text().startsWith("298 min"))
+        << w.LblDlimLoss95->text().toStdString();
     EXPECT_EQ(w.LblRectal->text(), QStringLiteral("37.53 °C"));
-    EXPECT_EQ(w.LblTr->text(), QStringLiteral("40.0 °C"));
     EXPECT_TRUE(w.LblRange->text().isEmpty());
-    w.CkAcclimatised->setChecked(false);  // every edit recomputes
-    EXPECT_NE(w.LblDlimLoss95->text(), QStringLiteral("298 min"));
+    w.CkAcclimatised->setChecked(false);
+    EXPECT_FALSE(w.LblDlimLoss95->text().startsWith("298 min"));
+    w.TxtTa->setText("55");  // outside the model: still computed, and said
+    ASSERT_TRUE(w.report());
+    EXPECT_FALSE(w.report()->result.inRange);
+    EXPECT_FALSE(w.LblRange->text().isEmpty());
 }
 
 TEST(HeatStrainWindow, metUnitConvertsWhatIsTypedAndKeepsTheResult) {
@@ -70,13 +70,11 @@ TEST(HeatStrainWindow, wrongOrMissingInputsShowWhichAndNoResult) {
     const struct {
         const char* field;
         const char* text;
-    } rows[] = {
-        {"TxtTa", ""},      {"TxtTa", "quarenta"},
-        {"TxtRh", "101"},   {"TxtVa", "-1"},
-        {"TxtClo", "abc"},  {"TxtDuration", "90.5"},
-        {"TxtWeight", "0"}, {"TxtGlobeDiameter", "0"},
-        {"TxtWork", "150"}, {"TxtWalkDirection", "90"},  // a direction without a walking speed
-    };
+    } rows[] = {// empty, not a number, out of range, a direction without a walking speed
+                {"TxtTa", ""},
+                {"TxtTa", "quarenta"},
+                {"TxtRh", "101"},
+                {"TxtWalkDirection", "90"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.field);
         HeatStrain w;
@@ -88,15 +86,6 @@ TEST(HeatStrainWindow, wrongOrMissingInputsShowWhichAndNoResult) {
     }
 }
 
-TEST(HeatStrainWindow, saysWhenTheCaseLiesOutsideTheModel) {
-    HeatStrain w;
-    CaseOne(w);
-    w.TxtTa->setText("55");
-    ASSERT_TRUE(w.report());
-    EXPECT_FALSE(w.report()->result.inRange);
-    EXPECT_FALSE(w.LblRange->text().isEmpty());
-}
-
 TEST(HeatStrainWindow, savesThePageAsPdf) {
     QTemporaryDir dir;
     HeatStrain w;
@@ -106,34 +95,6 @@ TEST(HeatStrainWindow, savesThePageAsPdf) {
     w.findChild<QPushButton*>("CmdSavePdf")->click();
     const QString text =
         montira::test::PdfPages(montira::test::ReadBytes(dir.filePath("r.pdf"))).join("");
-    EXPECT_TRUE(text.contains("Acme"));
-    EXPECT_TRUE(text.contains("298 min"));
-    EXPECT_TRUE(text.contains("ISO 7933"));
-}
-
-TEST(HeatStrainWindow, opensOverTheMeanClimateOfTheHour) {
-    // 30 °C dry, 40 °C globe, 0.5 m/s, wet bulb 25 °C, one reading a minute for an hour.
-    const QStringList heading = {"(°C)", "Data",   "Hora",   "Seco",  "Orvalho", "Úmido",
-                                 "I.C.", "IBUTGi", "IBUTGo", "Globo", "m/s",     "Twc"};
-    TextTable rows;
-    for (int i = 0; i < 60; ++i)
-        rows.appendRow({QString::number(i + 1), "24/03/07",
-                        QStringLiteral("08:%1:00").arg(i, 2, 10, QLatin1Char('0')), "30.0", "22.0",
-                        "25.0", "31.0", "28.5", "27.0", "40.0", "0.5", "- - -"});
-    QWidget parent;
-    const auto s =
-        montira::exposure::ReadWbgtSeries(heading, rows, montira::exposure::WbgtIndex::Indoor);
-    montira::OpenHeatStrain(&parent, heading, rows, s, montira::exposure::WorstHour(s),
-                            HeaderTexts{"", "", "Acme"});
-    HeatStrain* w = nullptr;
-    for (QObject* o : parent.children())
-        if (auto* h = dynamic_cast<HeatStrain*>(o)) w = h;
-    ASSERT_TRUE(w);
-    EXPECT_EQ(w->TxtTa->text(), QStringLiteral("30"));
-    EXPECT_EQ(w->TxtTg->text(), QStringLiteral("40"));
-    EXPECT_EQ(w->TxtVa->text(), QStringLiteral("0.5"));
-    EXPECT_TRUE(w->LblClimateSource->text().contains("24/03/07 08:00:00"));
-    ASSERT_TRUE(w->report());
-    EXPECT_EQ(w->report()->header.company, QStringLiteral("Acme"));
-    EXPECT_GT(w->report()->input.tr, 40);  // the globe is cooled by the moving air
+    for (const char* want : {"Acme", "298 min", "ISO 7933"})
+        EXPECT_TRUE(text.contains(want)) << want;
 }
