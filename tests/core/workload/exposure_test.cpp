@@ -33,13 +33,9 @@ TEST(ExposureFormulas, evaluationAddsClothingAndJudgesByTheTables) {
     EXPECT_LT(*Evaluate(27.5, 178, 10).margin, 0);
 }
 
-TEST(WorkPeriods, meanRateWeighsByMinutes) {
-    const auto m = MeanMetabolicRate({{40, 180, "montagem"}, {20, 297, "transporte"}}, nullptr);
-    ASSERT_TRUE(m);
-    EXPECT_DOUBLE_EQ(*m, (40 * 180 + 20 * 297) / 60.0);
-}
-
-TEST(WorkPeriods, refusedPeriods) {
+TEST(WorkPeriods, meanRateWeighsByMinutesAndRefusesOtherThanAnHour) {
+    EXPECT_DOUBLE_EQ(*MeanMetabolicRate({{40, 180, "montagem"}, {20, 297, "transporte"}}, nullptr),
+                     (40 * 180 + 20 * 297) / 60.0);
     const std::pair<const char*, std::vector<WorkPeriod>> cases[] = {
         {"none", {}},
         {"short of an hour", {{30, 180, ""}, {20, 297, ""}}},
@@ -57,14 +53,13 @@ TEST(WorkPeriods, refusedPeriods) {
 
 // Presets by their shown name, their file key or their English name, and numbers.
 TEST(Clothing, presetNamesKeysAndNumbers) {
-    const std::pair<const char*, double> rows[] = {{"uniforme", 0},
-                                                   {"Macacão de tecido", 0},
-                                                   {"macacao_sms", 0.5},
-                                                   {"Polyolefin coverall", 2},
-                                                   {"macacao_barreira_sobre", 12},
-                                                   {"2,5", 2.5},
-                                                   {" 11 ", 11}};
-    for (const auto& [text, value] : rows) {
+    for (auto [text, value] : {std::pair{"uniforme", 0.0},
+                               {"Macacão de tecido", 0.0},
+                               {"macacao_sms", 0.5},
+                               {"Polyolefin coverall", 2.0},
+                               {"macacao_barreira_sobre", 12.0},
+                               {"2,5", 2.5},
+                               {" 11 ", 11.0}}) {
         double v = -1;
         EXPECT_TRUE(ParseClothing(QString::fromUtf8(text), v)) << text;
         EXPECT_EQ(v, value) << text;
@@ -222,8 +217,8 @@ TEST(WorstHour, irregularSamplingWeighsEachValueByHowLongItHolds) {
     EXPECT_EQ(Minute(h.start), 23);
     EXPECT_EQ(h.first, 2);                    // the reading of minute 20 holds at 23
     EXPECT_NEAR(h.meanC, 1718.0 / 60, 1e-9);  // 40·7 + 20·20 + 20·10 + 24·12 + 50·11
-    EXPECT_NEAR(HourAt(s, runs, 0).meanC, 1550.0 / 60, 1e-9);
-    EXPECT_NEAR(HourAt(s, runs, 1).meanC, 1570.0 / 60, 1e-9);
+    EXPECT_NEAR(HourAt(s, runs, 1).meanC, 1570.0 / 60,
+                1e-9);                         // 30·15 + 40·10 + 20·20 + 20·10 + 24·5
     EXPECT_FALSE(HourAt(s, runs, 3).valid());  // 30 + 60 > 83
 }
 

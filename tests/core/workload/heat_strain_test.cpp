@@ -127,11 +127,8 @@ TEST(PredictedHeatStrain, withoutFreeDrinkingBothLossLimitsAreThreePercentOfBody
 TEST(PredictedHeatStrain, outsideTheValidityRangeItStillComputesAndSaysSo) {
     const std::pair<const char*, void (*)(PhsInput&)> rows[] = {
         {"air 51 °C", [](PhsInput& in) { in.ta = in.tr = 51; }},
-        {"radiant below air", [](PhsInput& in) { in.tr = in.ta - 1; }},
-        {"air speed 3.1 m/s", [](PhsInput& in) { in.va = 3.1; }},
         {"99 W/m²", [](PhsInput& in) { in.met = 99; }},
-        {"1.1 clo", [](PhsInput& in) { in.clo = 1.1; }},
-        {"4.6 kPa", [](PhsInput& in) { in.pa = 4.6; }},
+        {"radiant below air", [](PhsInput& in) { in.tr = in.ta - 1; }},
     };
     for (const auto& [name, change] : rows) {
         SCOPED_TRACE(name);

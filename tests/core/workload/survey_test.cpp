@@ -153,7 +153,6 @@ TEST(SurveyEvaluation, threeHeightsWeighTheAbdomenTwice) {
     const auto r = EvaluateSurvey(s, nullptr);
     ASSERT_TRUE(r);
     EXPECT_DOUBLE_EQ(r->situations[1].wbgtC, (30.0 + 2 * 26 + 22) / 4);
-    EXPECT_TRUE(r->situations[1].hasSpan);
     EXPECT_EQ(StampText(r->situations[1].start), QStringLiteral("26/03/04 08:00:00"));
 }
 
