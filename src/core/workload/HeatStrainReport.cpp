@@ -7,7 +7,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/workload/ReportFormat.h"
 #include "core/workload/ReportPdf.h"
+
+#ifndef MONTIRA_VERSION
+#define MONTIRA_VERSION "dev"
+#endif
 
 namespace montira::heatstrain {
 
@@ -23,8 +28,9 @@ QString ReportTitle() {
     return Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Tensão térmica prevista (ISO 7933)"));
 }
 
+// Numbers as the evaluation report writes them: a decimal comma in Portuguese.
 QString Num(double v, int decimals) {
-    return QString::number(v, 'f', decimals);
+    return exposure::ReportNumber(v, decimals);
 }
 
 // A round step for about `want` grid lines over `span`.
@@ -48,7 +54,8 @@ public:
     double width() const { return d_.width(); }
     int pages() const { return pages_; }
     void need(double h) {
-        if (y_ + h <= d_.height() || y_ == 0) return;
+        if (y_ + h <= d_.height() - lh_ * 1.6 || y_ == 0) return;  // the footer's room kept
+        footer();
         d_.newPage();
         ++pages_;
         y_ = 0;
@@ -64,6 +71,18 @@ public:
         p_.drawText(QRectF(0, y_, width(), h), Qt::AlignLeft | Qt::AlignVCenter, t);
         p_.setFont(base_);
         y_ += h;
+    }
+    // The program and its version at the foot of the page, so a printed page can be traced.
+    void footer() {
+        QFont f = base_;
+        f.setPointSizeF(8);
+        p_.save();
+        p_.setFont(f);
+        p_.setPen(Qt::darkGray);
+        p_.drawText(
+            QRectF(0, d_.height() - lh_, width(), lh_), Qt::AlignLeft | Qt::AlignVCenter,
+            QStringLiteral("montira %1 — %2").arg(QLatin1String(MONTIRA_VERSION), ReportTitle()));
+        p_.restore();
     }
     // A paragraph wrapped to the width.
     void paragraph(const QString& t, QColor color = Qt::black) {
@@ -310,6 +329,7 @@ int DrawHeatStrainReport(QPainter& p, QPagedPaintDevice& device, const HeatStrai
                         "ar 0 a 60 °C, ar 0 a 3 m/s, 100 a 450 W/m², 0,1 a 1,0 clo, vapor 0 a "
                         "4,5 kPa): os resultados são só indicativos.")),
                     QColor(200, 0, 0));
+    w.footer();
     return w.pages();
 }
 

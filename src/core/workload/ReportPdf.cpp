@@ -7,6 +7,10 @@
 
 #include "core/tables/SafeFile.h"
 
+#ifndef MONTIRA_VERSION
+#define MONTIRA_VERSION "dev"
+#endif
+
 namespace montira {
 
 bool WriteReportPdf(const QString& path, const QString& title, const DrawReport& draw,
