@@ -182,10 +182,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             });
             break;
         case 14:
-            Exercise(ParsePlotArgs, args, [](const PlotArgs& a) {
+            Exercise(ParsePlotArgs, args, [&](const PlotArgs& a) {
+                // The kind is the name's extension unless --format names it; "-" (standard
+                // output) is PNG without --format.
                 const QString out = a.out.toLower();
-                return !a.input.startsWith("--") && out.endsWith(a.pdf ? ".pdf" : ".png") &&
-                       a.width >= 1 && a.width <= 20000 && a.height >= 1 && a.height <= 20000;
+                const bool kindShown = args.contains("--format") || (out == "-" && !a.pdf) ||
+                                       out.endsWith(a.pdf ? ".pdf" : ".png");
+                return !a.input.startsWith("--") && kindShown && a.width >= 1 && a.width <= 20000 &&
+                       a.height >= 1 && a.height <= 20000;
             });
             break;
         case 15:
