@@ -124,6 +124,22 @@ TEST(MeterDisplayReplica, indicatorsKeepTheirPlacesAndTheKeypadItsSize) {
     EXPECT_EQ(w.size(), size);
 }
 
+// In the Portuguese interface no key's tool tip is the command line's English key name.
+TEST(MeterBtnWindow, keyToolTipsAreNotTheCommandLinesKeyNames) {
+    Rig r;
+    MeterBtn w(r.state, r.port, r.clock, r.pause);
+    const std::pair<MeterKey, const char*> keys[] = {
+        {MeterKey::CF, "CF"},     {MeterKey::Down, "Down"},     {MeterKey::Escape, "Escape"},
+        {MeterKey::Hold, "Hold"}, {MeterKey::MaxMin, "MaxMin"}, {MeterKey::Mem, "Mem"},
+        {MeterKey::Mode, "Mode"}, {MeterKey::Read, "Read"},     {MeterKey::RunStop, "RunStop"},
+        {MeterKey::Time, "Time"}, {MeterKey::Up, "Up"}};
+    for (const auto& [key, name] : keys) {
+        const QString tip = w.button(key)->toolTip();
+        EXPECT_FALSE(tip.isEmpty()) << name;
+        EXPECT_NE(tip.compare(QLatin1String(name), Qt::CaseInsensitive), 0) << name;
+    }
+}
+
 // The manual-records window chooses its table from the panel's unit before "T" is sent, and
 // shows that one alone while the records arrive.
 TEST(MeterBtnWindow, manualDownloadShowsOnlyThePanelsUnitTable) {
