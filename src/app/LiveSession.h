@@ -24,13 +24,12 @@ struct RecordingStop {
     qint64 records = 0;
 };
 
-// The live session that the main window and `montira-cli record` share: the poll on Timer1
-// (150 ms) that collects and decodes the frames, the sample tick on Timer2 (980 ms) that
-// records them and hands them to the windows that follow the readings, and the one owner of
-// the meter link that pauses the poll around every exchange.
+// The live session that the main window and `montira-cli record` share: the one owner of
+// the meter link, with the poll reading the frames between exchanges as they arrive, and the
+// sample tick on Timer2 (980 ms) that records them and hands them to the windows that follow
+// the readings.
 class LiveSession : public QObject {
 public:
-    static constexpr int kPollMs = 150;
     static constexpr int kSampleMs = 980;
 
     LiveSession(AppState& state, SerialPort& port, Clock& clock, QObject* parent = nullptr);
@@ -44,24 +43,18 @@ public:
     Recorder& recorder() { return recorder_; }
     SampleTicker& ticker() { return ticker_; }
     LiveListFeed& liveList() { return list_; }
-    QTimer* timer1() { return &timer1_; }
     QTimer* timer2() { return &timer2_; }
 
-    // Both timers run, the poll first waiting for the meter (LinkLost).
+    // The poll and Timer2 run, the poll first waiting for the meter (LinkLost).
     void start();
-    // Both timers stop and every wait in progress returns (the program is closing).
+    // Both stop and the exchange in progress ends (the program is closing).
     void stop();
 
-    // Timer1. While an exchange holds the link the poll stays stopped.
-    void startPoll();
-    void stopPoll();
     // Timer2.
     void startSampling();
     void stopSampling();
 
-    // One tick of each timer (the timers call them; tests call them on the virtual clock).
-    void timer1Tick() { poll_.tick(); }
-    // A sample tick at `now`, unless one is already running.
+    // One sample tick at `now` (the timer calls it; tests call it on the virtual clock).
     void timer2Tick(const QDateTime& now = QDateTime::currentDateTime());
 
     // The meter went silent during a recording, which is now stopped (it does not resume by
@@ -74,13 +67,12 @@ private:
     AppState& state_;
     SerialPort& port_;
     Clock& clock_;
-    Poll poll_;
     MeterLink link_;
+    Poll poll_;
     Recorder recorder_;
     SampleTicker ticker_;
     LiveListFeed list_;
-    QTimer timer1_, timer2_;
-    bool inTimer2_ = false;
+    QTimer timer2_;
 };
 
 }  // namespace montira

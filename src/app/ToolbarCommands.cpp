@@ -91,7 +91,6 @@ void ToolbarCommands::open() {
 }
 
 bool ToolbarCommands::openFile(const QString& path) {
-    if (opening_) return false;
     QString why;
     std::optional<QByteArray> bytes = ReadDataFileBytes(path, &why);
     if (!bytes) {
@@ -100,26 +99,19 @@ bool ToolbarCommands::openFile(const QString& path) {
     }
     FileListTarget* target = host_.reopenFileList();
     if (!target) return false;
-    opening_ = true;
     const QString title = FileTitle(path);
-    target->setCaption(title);
-    // The poll and the sample tick wait while the file is read (events run meanwhile).
-    MeterLink::Lease lease = link_.take();
-    host_.setSampleRunning(false);
+    // The file is read in one go (a 20 MB file takes some 30 ms); the caption counts as it
+    // goes, for whoever looks at it from a hook.
     DataFileContents d = ReadDataFile(std::move(*bytes), [&](qsizetype n) {
         target->setCaption(tr("%1 gravações completas").arg(n));
-        host_.processEvents();
-        return !link_.clock().stopping();
+        return true;
     });
     const bool ok = d.complete;
     const int cut = d.cutLines;
     target->setHeaderTexts(d.name, d.sector, d.company);
     if (!d.heading.isEmpty()) target->setHeading(d.heading);
     target->setRows(std::move(d.rows));
-    lease.release();
-    host_.setSampleRunning(true);
     target->setCaption(title);
-    opening_ = false;
     if (cut > 0) host_.fileProblem(CutLinesMessage(path, cut));
     return ok;
 }
@@ -170,8 +162,7 @@ void ToolbarCommands::powerOff() {
         host_.busyMessage();
         return;
     }
-    if (!plugged(ToolbarCommand::PowerOff)) return;
-    const MeterLink::Lease lease = link_.take();
+    // The power-off window holds the meter link from its reading to its setting.
     runPlugged(ToolbarCommand::PowerOff);
 }
 
@@ -187,9 +178,7 @@ void ToolbarCommands::setTime() {
         host_.busyMessage();
         return;
     }
-    if (!plugged(ToolbarCommand::SetTime)) return;
-    const MeterLink::Lease lease = link_.take();
-    runPlugged(ToolbarCommand::SetTime);  // the clock window is modal
+    runPlugged(ToolbarCommand::SetTime);  // the clock window holds the link while it is open
 }
 
 void ToolbarCommands::environment() {
@@ -210,7 +199,9 @@ void ToolbarCommands::erase() {
     if (state_.live.flags.FlagRun) return;
     if (!host_.confirmErase()) return;
     if (closeMemoryWindow) closeMemoryWindow();
-    EraseLogger(link_);
+    if (link_.busy()) return;
+    erase_ = std::make_unique<EraseLogger>(state_.link);
+    link_.run(*erase_);
 }
 
 }  // namespace montira

@@ -8,7 +8,10 @@
 
 #include "app/ToolbarDispatch.h"
 #include "core/AppState.h"
+#include <memory>
+
 #include "core/link/MeterLink.h"
+#include "core/memory/LoggerDownload.h"
 #include "core/record/DataFile.h"
 #include "core/record/LiveListFeed.h"
 #include "core/record/Recorder.h"
@@ -42,13 +45,10 @@ public:
     // An input box; false on Cancel.
     virtual bool inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                           QString* answer) = 0;
-    virtual void setSampleRunning(bool on) = 0;  // Timer2
     // The panel shows ImaC or ImaF after the unit changed.
     virtual void unitChanged(bool celsius) = 0;
     // Closes the file window if it is open and opens it again, empty with its headings.
     virtual FileListTarget* reopenFileList() = 0;
-    // Lets pending window events run (between parts of a long file read).
-    virtual void processEvents() = 0;
     // Says why a file could not be opened, or what was wrong in one that was.
     virtual void fileProblem(const QString& message) = 0;
 };
@@ -122,7 +122,7 @@ private:
     LiveListFeed& list_;
     ToolbarHost& host_;
     QHash<int, std::function<void()>> plugged_;
-    bool opening_ = false;
+    std::unique_ptr<EraseLogger> erase_;  // the last erase, while it runs
 };
 
 }  // namespace montira

@@ -12,6 +12,11 @@ SimSerialPort::SimSerialPort(SimMeter& meter, Clock& clock) : meter_(meter), clo
     if (auto* v = dynamic_cast<VirtualClock*>(&clock)) {
         virtual_ = v;
         listenerId_ = v->addListener([this](qint64) { catchUp(); });
+    } else {
+        // On the real clock the meter wakes when it has something to do (its next frame, a
+        // reply that is due) and says so like a serial port: nothing runs in between.
+        alarm_ = clock.alarm([this] { catchUp(); });
+        alarm_->at(meter_.nextEventMs());
     }
 }
 
@@ -33,9 +38,15 @@ void SimSerialPort::close() {
 }
 
 void SimSerialPort::catchUp() {
+    if (catching_) return;
+    catching_ = true;
     meter_.advanceTo(clock_.nowMs());
     const QByteArray b = meter_.take();
-    if (open_) inbox_ += b;  // bytes sent to a closed port are lost, as on a wire
+    if (alarm_) alarm_->at(meter_.nextEventMs());
+    catching_ = false;
+    if (!open_ || b.isEmpty()) return;  // bytes sent to a closed port are lost, as on a wire
+    inbox_ += b;
+    notifyReadyRead();
 }
 
 int SimSerialPort::bytesWaiting() {
@@ -55,6 +66,7 @@ void SimSerialPort::write(const QByteArray& bytes) {
     catchUp();
     written_ += bytes;
     meter_.receive(bytes);
+    if (alarm_) alarm_->at(meter_.nextEventMs());
 }
 
 void SimSerialPort::clear() {

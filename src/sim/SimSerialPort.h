@@ -1,17 +1,19 @@
 #pragma once
+#include <memory>
+
+#include "core/link/Clock.h"
 #include "core/link/SerialPort.h"
 #include "sim/SimMeter.h"
 
 namespace montira {
 class VirtualClock;
-class Clock;
 }  // namespace montira
 
 namespace montira::sim {
 
 // The serial seam in front of a SimMeter, in the same process. The meter's time follows the
-// given clock: on a VirtualClock the port listens to every step; on the EventLoopClock the
-// meter is brought up to the clock's time whenever the PC looks at the port or writes to it.
+// given clock: on a VirtualClock the port listens to every step; on the real clock an alarm
+// wakes it when the meter has something to send. New bytes are announced through readyRead.
 class SimSerialPort : public SerialPort {
 public:
     // The clock must outlive the port.
@@ -40,6 +42,8 @@ private:
     SimMeter& meter_;
     Clock& clock_;
     VirtualClock* virtual_ = nullptr;
+    std::unique_ptr<Alarm> alarm_;
+    bool catching_ = false;
     int listenerId_ = 0;
     bool open_ = false;
     bool available_ = true;

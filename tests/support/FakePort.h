@@ -2,22 +2,30 @@
 // The serial port of every test that scripts the meter's side byte by byte. Bytes reach the
 // computer in three ways: at once as the reply to a write (the "Q" script, or `answer` for
 // any write, optionally `answerDelayMs` later on the clock), at set times of the clock (`at`,
-// `every`), or as a stream handed out `chunk` bytes per read (a logger dump). Bytes sent to a
-// closed port are lost. Everything written is kept, whole and write by write.
+// `every`), or as a stream of `chunk` bytes every millisecond (a logger dump). Each arrival is
+// announced through readyRead, as a real port does. Bytes sent to a closed port are lost.
+// Everything written is kept, whole and write by write.
 #include <QByteArray>
 #include <QList>
 #include <functional>
 #include <utility>
 #include <vector>
 
-#include "core/link/Clock.h"
+#include "core/link/VirtualClock.h"
 #include "core/link/SerialPort.h"
 
 namespace montira::test {
 
 class FakePort : public SerialPort {
 public:
-    explicit FakePort(const Clock* clock = nullptr) : clock_(clock) {}
+    explicit FakePort(VirtualClock* clock = nullptr) : clock_(clock) {
+        if (clock_) listener_ = clock_->addListener([this](qint64) { tick(); });
+    }
+    ~FakePort() override {
+        if (clock_) clock_->removeListener(listener_);
+    }
+    FakePort(const FakePort&) = delete;
+    FakePort& operator=(const FakePort&) = delete;
 
     // --- the meter's side
     QList<QByteArray> qReplies;  // replies to the next "Q"s, in order
@@ -27,13 +35,15 @@ public:
     qint64 answerDelayMs = 0;  // > 0: the reply arrives that much later on the clock
 
     void arrive(const QByteArray& b) {
-        if (open_) inbox_ += b;
+        if (!open_ || b.isEmpty()) return;
+        inbox_ += b;
+        notifyReadyRead();
     }
     void at(qint64 ms, const QByteArray& b) { due_.push_back({ms, b}); }
     void every(qint64 fromMs, qint64 toMs, qint64 periodMs, const QByteArray& b) {
         for (qint64 t = fromMs; t <= toMs; t += periodMs) at(t, b);
     }
-    // From now on each read also takes the next `chunk` bytes of `bytes`.
+    // From now on `chunk` bytes of `bytes` arrive every millisecond.
     void stream(const QByteArray& bytes, int chunk) {
         stream_ = bytes;
         streamAt_ = 0;
@@ -49,6 +59,11 @@ public:
     std::vector<QByteArray> writes;
 
     void closeNow() { open_ = false; }
+    // The device fails under the program (adapter pulled out).
+    void failNow() {
+        failedFlag = true;
+        notifyReadyRead();
+    }
 
     OpenOutcome open(QString* reason = nullptr) override {
         ++opens;
@@ -62,17 +77,10 @@ public:
     }
     void close() override { open_ = false; }
     bool isOpen() const override { return open_; }
-    int bytesWaiting() override {
-        release();
-        return int(inbox_.size()) + std::min<int>(chunk_, int(stream_.size()) - streamAt_);
-    }
+    int bytesWaiting() override { return int(inbox_.size()); }
     QByteArray readAll() override {
-        release();
         QByteArray b;
         b.swap(inbox_);
-        const int n = std::max(0, std::min<int>(chunk_, int(stream_.size()) - streamAt_));
-        b += stream_.mid(streamAt_, n);
-        streamAt_ += n;
         return b;
     }
     void write(const QByteArray& bytes) override {
@@ -91,26 +99,32 @@ public:
         else
             arrive(reply);
     }
-    void clear() override {
-        release();
-        inbox_.clear();
-    }
+    void clear() override { inbox_.clear(); }
     bool failed() const override { return failedFlag; }
 
 private:
-    void release() {
-        if (!clock_) return;
+    void tick() {
+        // Taken out first: an arrival may lead to a write whose reply is due later.
         const qint64 now = clock_->nowMs();
+        QByteArray b;
         for (auto it = due_.begin(); it != due_.end();) {
             if (it->first <= now) {
-                arrive(it->second);
+                b += it->second;
                 it = due_.erase(it);
             } else {
                 ++it;
             }
         }
+        arrive(b);
+        const int n = std::max(0, std::min<int>(chunk_, int(stream_.size()) - streamAt_));
+        if (n > 0) {
+            const QByteArray b = stream_.mid(streamAt_, n);
+            streamAt_ += n;
+            arrive(b);
+        }
     }
-    const Clock* clock_;
+    VirtualClock* clock_;
+    int listener_ = 0;
     bool open_ = true;
     QByteArray inbox_;
     std::vector<std::pair<qint64, QByteArray>> due_;

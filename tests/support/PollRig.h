@@ -1,12 +1,14 @@
 #pragma once
-// A poll on a fake port whose bytes arrive at set times of the virtual clock, with its window
-// effects recorded.
+// The poll as the live reader of a meter link on a fake port whose bytes arrive at set times
+// of the virtual clock, with its window effects recorded. start() sets it going; the test
+// then advances the clock.
 #include <QByteArray>
 #include <QStringList>
 #include <functional>
 #include <vector>
 
 #include "core/AppState.h"
+#include "core/link/MeterLink.h"
 #include "core/link/Poll.h"
 #include "core/link/VirtualClock.h"
 #include "support/FakePort.h"
@@ -19,12 +21,12 @@ struct PollRig {
     VirtualClock clock;
     FakePort port{&clock};
     AppState state;
-    Poll poll{port, clock, state.link, state.live};
+    MeterLink link{port, clock, state.link};
+    Poll poll{link, state.link, state.live};
     QByteArray clockReply = QByteArray("\x1a\x0c\x06\x0a\x14\x1e", 6);  // 26/12/06 10:20:30
     bool meterAnswers = true;
     QStringList captions;     // LblCOM captions, repeats folded
     QStringList allCaptions;  // every caption set
-    int timerOn = 0, timerOff = 0;
 
     PollRig() {
         // A test that goes wrong ends instead of waiting for a frame forever.
@@ -45,9 +47,16 @@ struct PollRig {
             allCaptions << t;
             if (captions.isEmpty() || captions.back() != t) captions << t;
         };
-        h.setTimerEnabled = [this](bool on) { ++(on ? timerOn : timerOff); };
         // The main window's recorder: a recording the silence ends is over.
         h.stopRecording = [this] { state.Recording = false; };
+    }
+
+    ~PollRig() { link.setLive(nullptr); }
+    void start() { link.setLive(&poll); }
+    // Starts and advances until `n` frames were shown (false after `limitMs`).
+    bool showFrames(int n, qint64 limitMs = 60000) {
+        if (!link.liveRunning()) start();
+        return clock.advanceUntil([&] { return poll.framesShown() >= n; }, limitMs);
     }
 
     // Everything written after the first `letter`, one write per element.

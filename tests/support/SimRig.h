@@ -1,22 +1,22 @@
 #pragma once
 #include "core/AppState.h"
+#include "core/link/MeterLink.h"
 #include "core/link/VirtualClock.h"
-#include "core/memory/Exchange.h"
 #include "sim/SimMeter.h"
 #include "sim/SimSerialPort.h"
 
 namespace montira::test {
 
 // The simulated meter behind an open in-process port on the virtual clock, with steady values,
-// and the program's side of an exchange: its state and a poll pause that counts.
+// and the program's side: its state and the meter link, whose exchanges run as the clock is
+// advanced.
 struct SimRig {
     sim::SimMeter meter;
     VirtualClock clock;
     sim::SimSerialPort port{meter, clock};
     AppState state;
     LinkState& link = state.link;
-    int stops = 0, starts = 0;
-    PollPause pause{[this] { ++stops; }, [this] { ++starts; }};
+    MeterLink meterLink{port, clock, state.link};
 
     SimRig() {
         meter.setDrift(false);
@@ -27,7 +27,12 @@ struct SimRig {
         clock.advance(1000);
         link.MeterOnline = true;
     }
-    // Everything the meter sends during the next `ms` milliseconds, read every millisecond.
+    // Runs `ex` on the link until it ends (false: refused, or still running after `limitMs`).
+    bool run(Exchange& ex, qint64 limitMs = 600000) {
+        if (!meterLink.run(ex)) return false;
+        return clock.advanceUntil([&ex] { return ex.finished(); }, limitMs);
+    }
+    // Everything the meter sends during the next `ms` milliseconds.
     QByteArray collect(qint64 ms) {
         QByteArray b;
         for (qint64 t = 0; t < ms; ++t) {

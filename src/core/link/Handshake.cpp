@@ -1,50 +1,58 @@
 #include "core/link/Handshake.h"
 
-#include "core/meter/Commands.h"
-
 namespace montira {
 
-namespace {
+SendCommand::SendCommand(LinkState& link, char letter, qint64 silenceMs)
+    : Exchange(link), letter_(letter), silenceMs_(silenceMs) {}
 
-// A port that is closed or whose device vanished cannot carry a handshake: trying 10000
-// times would only keep the window waiting for 500 s.
-bool PortUsable(const SerialPort& port) {
-    return port.isOpen() && !port.failed();
-}
-
-}  // namespace
-
-bool AttentionHandshake(SerialPort& port, Clock& clock, LinkState& state) {
-    state.MeterOnline = true;
-    for (int n = 1;; ++n) {
-        port.readAll();  // whatever arrived so far (tail of a live frame) is dropped
-        port.write(QByteArray(1, cmd::Attention));
-        clock.delay(0.05);
-        const QByteArray s = port.readAll();
-        if (n > kHandshakeAttempts || clock.stopping() || !PortUsable(port)) {
-            state.MeterOnline = false;
-            return false;  // no final wait
-        }
-        // Only the last byte counts: "…J" is ready, "J\r" is not.
-        if (!s.isEmpty() && s.back() == cmd::AttentionReply) break;
+void SendCommand::step(qint64 now) {
+    switch (state()) {
+        case Begin:
+            boundSilence(now, silenceMs_);
+            handshake(now, Letter);
+            return;
+        case Letter:
+            online_ = answered();
+            write(letter_);  // sent even when the meter did not answer
+            wait(now, kByteGapMs, Done);
+            return;
+        default:
+            finish();
     }
-    clock.delay(0.05);
-    return true;
 }
 
-bool SendCommand(SerialPort& port, Clock& clock, LinkState& state, char letter) {
-    AttentionHandshake(port, clock, state);
-    port.write(QByteArray(1, letter));  // sent even when the meter did not answer
-    clock.delay(0.05);
-    return state.MeterOnline;
-}
+QueryCommand::QueryCommand(LinkState& link, char letter, int minBytes, bool repeat,
+                           qint64 silenceMs)
+    : Exchange(link), letter_(letter), minBytes_(minBytes), repeat_(repeat),
+      silenceMs_(silenceMs) {}
 
-QByteArray QueryCommand(SerialPort& port, Clock& clock, LinkState& state, char letter) {
-    AttentionHandshake(port, clock, state);
-    port.readAll();
-    port.write(QByteArray(1, letter));
-    clock.delay(0.05);
-    return port.readAll();
+void QueryCommand::step(qint64 now) {
+    switch (state()) {
+        case Begin:
+            if (!link().MeterOnline) return finish();
+            boundSilence(now, silenceMs_);
+            [[fallthrough]];
+        case Ask:
+            drop();
+            handshake(now, Letter);
+            return;
+        case Letter:
+            online_ = answered();
+            if (!online_) return finish();
+            drop();
+            write(letter_);
+            wait(now, kByteGapMs, Read);
+            return;
+        default: {
+            QByteArray r = take();
+            if (r.size() >= minBytes_ || !repeat_) {
+                if (r.size() >= minBytes_) reply_ = std::move(r);
+                return finish();
+            }
+            if (quiet(now) || !link().MeterOnline) return finish();
+            go(Ask, now);
+        }
+    }
 }
 
 }  // namespace montira

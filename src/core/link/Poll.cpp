@@ -1,125 +1,157 @@
 #include "core/link/Poll.h"
 
-#include <exception>
-
+#include "core/link/MeterLink.h"
 #include "core/link/PortName.h"
-#include "core/meter/LiveFrame.h"
+#include "core/meter/Commands.h"
 
 namespace montira {
 
-Poll::Poll(SerialPort& port, Clock& clock, LinkState& link, LiveState& live)
-    : port_(port), clock_(clock), link_(link), live_(live) {}
+namespace {
 
-bool Poll::leaving(int generation) const {
-    return clock_.stopping() || generation != interruptions_;
+void Call(const std::function<void()>& f) {
+    if (f) f();
 }
 
-void Poll::tick() {
-    if (running_ || clock_.stopping()) return;
-    running_ = true;
-    try {
-        tickBody();
-    } catch (const std::exception&) {
-        errorPath();
-    }
-    running_ = false;
+}  // namespace
+
+Poll::Poll(MeterLink& meter, LinkState& link, LiveState& live)
+    : Exchange(link), meter_(meter), live_(live) {}
+
+void Poll::suspended() {
+    haveNewest_ = false;
+    // A command took the link while the meter was awaited: the caption stays readable.
+    if (state() >= NoDataRoutine && hooks_.setComVisible) hooks_.setComVisible(true);
 }
 
-void Poll::errorPath() {
-    link_.LinkLost = true;
-    link_.MeterOnline = false;
-    if (port_.isOpen()) port_.close();
-    if (hooks_.setTimerEnabled && !clock_.stopping()) hooks_.setTimerEnabled(true);
-}
-
-NoDataResult Poll::runNoData(int generation) {
-    ++noDataRuns_;
-    NoDataContext ctx{port_, clock_, link_, hooks_,
-                      [this, generation] { return generation != interruptions_; }};
-    return NoDataRoutine(ctx);
-}
-
-// One read attempt: wait half a second, drop what came, then look for frames in what arrives
-// for up to a second. The newest whole frame of a read is taken; bytes before it, and broken
-// frames, are passed over. Rejected frames count in `rejected`; at kPollRejectedFrames the
-// attempt ends at once.
-Poll::Collected Poll::collect(LiveFrame& frame, int& rejected, int generation) {
-    clock_.delay(0.5);
-    if (leaving(generation)) return Collected::Leave;
-    if (port_.failed() || !port_.isOpen()) return Collected::Failed;
-    port_.readAll();
-    if (hooks_.setComCaption) hooks_.setComCaption(PortCaption(link_.PortId));
-    port_.clear();
+void Poll::listen(qint64 now) {
     scanner_.reset();
-    const qint64 t0 = clock_.nowMs();
-    qint64 received = 0;
-    int rejectedHere = 0;
-    do {
-        const QByteArray in = port_.readAll();
-        if (!in.isEmpty()) {
-            received += in.size();
-            const FrameScan scan = scanner_.consume(in, clock_.nowMs());
-            framesRejected_ += scan.rejected;
-            rejectedHere += scan.rejected;
-            rejected += scan.rejected;
-            if (!scan.frames.empty()) {
-                frame = scan.frames.back();
-                return Collected::Frame;
-            }
-            if (rejected >= kPollRejectedFrames) return Collected::Rejected;
-        }
-        clock_.pump();
-        if (leaving(generation)) return Collected::Leave;
-        if (port_.failed()) return Collected::Failed;
-    } while (clock_.nowMs() - t0 < 1000);
-    if (received < kLiveFrameLength) return Collected::Short;
-    if (rejectedHere == 0) {
-        // A second of bytes without a frame start: as broken as a frame with a wrong end.
-        ++framesRejected_;
-        ++rejected;
-    }
-    return Collected::Rejected;
+    drop();
+    if (hooks_.setComCaption) hooks_.setComCaption(PortCaption(link().PortId));
+    rejected_ = skipped_ = 0;
+    silentAt_ = now + kPollSilenceMs;
+    haveNewest_ = false;
+    lastShownAt_ = now - kPollShowEveryMs;
+    go(Listen, now);
 }
 
-void Poll::tickBody() {
-    const int generation = interruptions_;
-    if (link_.LinkLost) {
-        if (runNoData(generation) != NoDataResult::Online) return;
-    }
-    int retries = 0;
-    int rejected = 0;
-    LiveFrame frame{};
-    for (;;) {
-        switch (collect(frame, rejected, generation)) {
-            case Collected::Leave:
-                return;
-            case Collected::Failed:
-                errorPath();
-                return;
-            case Collected::Short:
-                if (retries < kPollRetries) {
-                    ++retries;
-                    continue;
-                }
-                // The fourth attempt came back short too: the meter is silent.
-                if (runNoData(generation) == NoDataResult::Online) port_.readAll();
-                return;
-            case Collected::Rejected:
-                // The meter sends, but nothing that passes the check: a new attempt at once.
-                retries = 0;
-                link_.MeterOnline = true;
-                if (rejected < kPollRejectedFrames) continue;
-                if (runNoData(generation) == NoDataResult::Online) port_.readAll();
-                return;
-            case Collected::Frame:
-                break;
+void Poll::arrived(qint64 now) {
+    if (state() == Listen || state() == Show) {
+        if (portGone()) return lost(now);
+        const FrameScan scan = scanner_.consume(take(), now);
+        framesRejected_ += scan.rejected;
+        rejected_ += scan.rejected;
+        if (!scan.frames.empty()) {
+            newest_ = scan.frames.back();
+            haveNewest_ = true;
+            rejected_ = skipped_ = 0;
+            silentAt_ = now + kPollSilenceMs;
+            link().MeterOnline = true;
+            if (now - lastShownAt_ >= kPollShowEveryMs) return show(now);
+            return wait(now, lastShownAt_ + kPollShowEveryMs - now, Show);
         }
-        link_.MeterOnline = true;
-        DecodeLiveFrame(frame, live_);
-        ++framesShown_;
-        if (hooks_.showValues) hooks_.showValues();
-        if (link_.KeypadOpen && hooks_.updateReplica) hooks_.updateReplica();
+        // A frame's worth of bytes without a frame start is as broken as a frame with a wrong
+        // end byte.
+        skipped_ += scan.skipped;
+        while (skipped_ >= kLiveFrameLength) {
+            skipped_ -= kLiveFrameLength;
+            if (scan.rejected == 0) {
+                ++rejected_;
+                ++framesRejected_;
+            }
+        }
+        if (rejected_ >= kPollRejectedFrames) return lost(now);
         return;
+    }
+    if (state() == WaitForFrame) {
+        const FrameScan scan = scanner_.consume(take(), now);
+        if (!scan.frames.empty()) go(ClockHandshake, now);  // the meter is there
+    }
+}
+
+void Poll::show(qint64 now) {
+    lastShownAt_ = now;
+    if (haveNewest_) {
+        haveNewest_ = false;
+        DecodeLiveFrame(newest_, live_);
+        ++framesShown_;
+        Call(hooks_.showValues);
+        if (link().KeypadOpen) Call(hooks_.updateReplica);
+    }
+    wait(now, silentAt_ - now, Listen);
+}
+
+void Poll::lost(qint64 now) {
+    link().LinkLost = true;
+    link().MeterOnline = false;
+    go(NoDataRoutine, now);
+}
+
+void Poll::blink(qint64 now) {
+    if (port().failed()) meter_.close();  // adapter pulled out: reopen below
+    if (!port().isOpen() && now - lastOpenTry_ >= kReopenEveryMs) {
+        lastOpenTry_ = now;
+        meter_.open();
+    }
+    visible_ = !visible_;
+    if (hooks_.setComVisible) hooks_.setComVisible(visible_);
+    Call(hooks_.closeKeypad);
+    link().MeterOnline = false;
+    wait(now, kByteGapMs, WaitForFrame);
+}
+
+void Poll::step(qint64 now) {
+    switch (state()) {
+        case Begin:
+            if (link().LinkLost) return go(NoDataRoutine, now);
+            return listen(now);
+        case Listen:  // no valid frame for kPollSilenceMs
+            return lost(now);
+        case Show:
+            return show(now);
+        case NoDataRoutine:
+            ++noDataRuns_;
+            visible_ = true;
+            lastOpenTry_ = now - kReopenEveryMs;
+            [[fallthrough]];
+        case AwaitMeter:
+            if (hooks_.setComCaption) hooks_.setComCaption(NoLinkCaption());
+            Call(hooks_.closeLiveWindows);
+            Call(hooks_.stopRecording);
+            scanner_.reset();
+            drop();
+            return blink(now);
+        case WaitForFrame:  // 50 ms passed without a valid frame
+            return blink(now);
+        case ClockHandshake:
+            // The clock check cannot hold the program for the 500 s of the handshake's 10000
+            // attempts when the meter went quiet right after its frame.
+            boundSilence(now, kClockCheckHandshakeMs);
+            return handshake(now, ClockLetter);
+        case ClockLetter:
+            if (!answered()) return go(AwaitMeter, now);  // quiet again: wait anew
+            drop();
+            write(cmd::ReadClock);
+            return wait(now, kByteGapMs, ClockRead);
+        case ClockRead:
+            clockReply_ = take();
+            if (!ClockNeedsSetting(clockReply_)) return go(Online, now);
+            boundSilence(now, kClockCheckHandshakeMs);
+            return handshake(now, ClockSetAnswered);
+        case ClockSetAnswered:
+            if (!answered()) return go(AwaitMeter, now);
+            return wait(now, kByteGapMs, ClockSetLetter);
+        case ClockSetLetter:
+            write(cmd::SetClock);
+            return wait(now, kByteGapMs, ClockSetBytes);
+        case ClockSetBytes:
+            write(ClockRepairBytes(clockReply_));
+            [[fallthrough]];
+        default:  // Online
+            boundSilence(now, kNever);
+            if (hooks_.setComVisible) hooks_.setComVisible(true);
+            link().MeterOnline = true;
+            link().LinkLost = false;
+            return listen(now);
     }
 }
 

@@ -9,7 +9,6 @@ namespace montira {
 struct PollHooks {
     std::function<void(const QString&)> setComCaption;  // LblCOM.Caption
     std::function<void(bool)> setComVisible;            // LblCOM.Visible (the blink)
-    std::function<void(bool)> setTimerEnabled;          // Timer1.Enabled, by NoDataRoutine
     std::function<void()> showValues;                   // a frame was decoded: show it
     std::function<void()> updateReplica;                // keypad open: mirror the display
     std::function<void()> closeLiveWindows;             // the chart and the live list

@@ -34,9 +34,12 @@ OpenOutcome PermissionOutcome(const QString& device) {
 QtSerialPort::QtSerialPort(QString deviceName, qint32 baud)
     : device_(std::move(deviceName)), baud_(baud) {
     QObject::connect(&port_, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::ResourceError || e == QSerialPort::DeviceNotFoundError)
+        if (e == QSerialPort::ResourceError || e == QSerialPort::DeviceNotFoundError) {
             failed_ = true;
+            notifyReadyRead();  // the link learns of it now, not at its next deadline
+        }
     });
+    QObject::connect(&port_, &QSerialPort::readyRead, [this] { notifyReadyRead(); });
 }
 
 OpenOutcome QtSerialPort::open(QString* reason) {
@@ -99,12 +102,8 @@ void QtSerialPort::checkHangUp() {
 }
 
 void QtSerialPort::pull() {
-    if (!port_.isOpen()) return;
-    // Without a running event loop QSerialPort only fills its buffer when asked; with one,
-    // this finds nothing new and returns at once.
-    port_.waitForReadyRead(0);
-    if (port_.error() == QSerialPort::TimeoutError) port_.clearError();
-    checkHangUp();
+    // QSerialPort fills its buffer from the event loop and says so with readyRead.
+    if (port_.isOpen()) checkHangUp();
 }
 
 int QtSerialPort::bytesWaiting() {
@@ -123,10 +122,9 @@ void QtSerialPort::write(const QByteArray& bytes) {
         failed_ = true;
         return;
     }
-    // Without an event loop the bytes leave only when we wait for them; at 19200 baud a
-    // command letter takes half a millisecond.
-    port_.waitForBytesWritten(100);
-    if (port_.error() == QSerialPort::TimeoutError) port_.clearError();
+    // Out now rather than at the event loop's next turn: the pauses between the bytes are the
+    // meter's, and at 19200 baud a letter takes half a millisecond.
+    port_.flush();
     checkHangUp();
 }
 

@@ -6,8 +6,8 @@
 namespace montira {
 
 // The serial seam over QSerialPort, at 19200,n,8,1 (or another baud rate for the probe).
-// Works with a running event loop (QSerialPort's notifier fills its buffer) and without one
-// (every read polls the line). A device that vanishes while open is reported by failed().
+// QSerialPort's notifier fills its buffer from the event loop and readyRead tells the link.
+// A device that vanishes while open is reported by failed() (and a readyRead).
 class QtSerialPort : public SerialPort {
 public:
     explicit QtSerialPort(QString deviceName, qint32 baud = 19200);

@@ -6,7 +6,12 @@ namespace montira {
 
 RelocatingPort::RelocatingPort(QString device, Factory make, const PortDirectory& directory)
     : device_(std::move(device)), make_(std::move(make)), directory_(directory) {
-    port_ = make_(device_);
+    adopt(make_(device_));
+}
+
+void RelocatingPort::adopt(std::unique_ptr<SerialPort> port) {
+    port_ = std::move(port);
+    port_->readyRead = [this] { notifyReadyRead(); };
 }
 
 OpenOutcome RelocatingPort::open(QString* reason) {
@@ -26,7 +31,7 @@ OpenOutcome RelocatingPort::open(QString* reason) {
         if (where != device_) {
             port_->close();
             device_ = where;
-            port_ = make_(device_);
+            adopt(make_(device_));
         }
     }
     const OpenOutcome out = port_->open(reason);

@@ -29,6 +29,7 @@ public:
     const PortIdentity& identity() const { return meter_; }
 
 private:
+    void adopt(std::unique_ptr<SerialPort> port);
     QString device_;
     Factory make_;
     const PortDirectory& directory_;

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace montira {
 
@@ -28,6 +29,15 @@ public:
     virtual void clear() = 0;
     // True once the device failed under us (adapter pulled out); the poll treats it as an error.
     virtual bool failed() const { return false; }
+
+    // Called when bytes arrived (readyRead) or the device failed; the meter link sets it and
+    // reads then, so nothing polls the port while nothing happens.
+    std::function<void()> readyRead;
+
+protected:
+    void notifyReadyRead() {
+        if (readyRead) readyRead();
+    }
 };
 
 }  // namespace montira

@@ -32,16 +32,13 @@ std::optional<MeterKey> KeyByName(const QString& name) {
     return std::nullopt;
 }
 
-KeyOutcome PressKey(SerialPort& port, Clock& clock, AppState& state, MeterKey key,
-                    const PollPause& poll) {
-    const KeyInfo& k = InfoOf(key);
+KeyOutcome KeyAllowed(const AppState& state, MeterKey key) {
     if (state.link.KeypadBusy) return KeyOutcome::RefusedBusy;
-    if (state.live.flags.FlagRun && !k.duringRun) return KeyOutcome::RefusedRun;
-    const PausedPoll paused(poll);  // started again after KeypadBusy is cleared
-    const FlagGuard busy(state.link.KeypadBusy);
-    DeadlineClock quiet(clock, kExchangeSilenceMs);
-    SendCommand(port, quiet, state.link, k.letter);
+    if (state.live.flags.FlagRun && !InfoOf(key).duringRun) return KeyOutcome::RefusedRun;
     return KeyOutcome::Sent;
 }
+
+PressKey::PressKey(LinkState& link, MeterKey key)
+    : SendCommand(link, InfoOf(key).letter, kExchangeSilenceMs) {}
 
 }  // namespace montira

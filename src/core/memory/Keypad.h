@@ -4,9 +4,7 @@
 #include <optional>
 
 #include "core/AppState.h"
-#include "core/link/Clock.h"
-#include "core/link/SerialPort.h"
-#include "core/memory/Exchange.h"
+#include "core/link/Handshake.h"
 
 namespace montira {
 
@@ -28,11 +26,14 @@ std::optional<MeterKey> KeyByName(const QString& name);
 
 enum class KeyOutcome { Sent, RefusedRun, RefusedBusy };
 
-// A key press: refused (silently) while another exchange runs, or during a logging run for
-// the keys that the meter ignores then. Otherwise KeypadBusy is set, the poll stops, the
-// handshake runs, the letter goes out, Delay(0.05), and KeypadBusy clears and the poll starts
-// again however the exchange ended.
-KeyOutcome PressKey(SerialPort& port, Clock& clock, AppState& state, MeterKey key,
-                    const PollPause& poll = {});
+// Whether a key may be pressed now: refused (silently) while another exchange runs, or during
+// a logging run for the keys that the meter ignores then.
+KeyOutcome KeyAllowed(const AppState& state, MeterKey key);
+
+// A key press: the handshake (given up after 10 s of silence), the letter, then 50 ms.
+class PressKey : public SendCommand {
+public:
+    PressKey(LinkState& link, MeterKey key);
+};
 
 }  // namespace montira

@@ -1,8 +1,10 @@
 #pragma once
 #include <functional>
+#include <optional>
 
 #include "core/AppState.h"
-#include "core/link/MeterLink.h"
+#include "core/link/Exchange.h"
+#include "core/memory/DumpReceiver.h"
 #include "core/meter/LoggerSets.h"
 #include "core/meter/MemoryStatus.h"
 
@@ -27,25 +29,53 @@ struct DownloadHooks {
     std::function<void(const MemoryStatus&)> begin;
     // Bytes received so far (capped at expected) and expected, after every read.
     std::function<void(qint64 received, qint64 expected)> progress;
-    // True when the user closed the window: the download aborts at once.
-    std::function<bool()> cancelled;
-    // The logger is empty: shown before the poll starts again.
+    // The logger is empty.
     std::function<void()> nothingStored;
     // Every reply loop gives up after this long without progress.
     qint64 silenceMs = kLoggerSilenceMs;
 };
 
-// The logger download of the toolbar's "Memory": "c" until a well-formed status reply, then
-// "C" and the dump, split into sets into `out`. It holds the meter link from the status query
-// to the end (the poll pauses), with KeypadBusy True; at every end but Offline/Refused
-// KeypadBusy is False again and the poll runs. hooks.silenceMs bounds every wait for the meter.
-// The dump ends where a live frame begins inside it (DumpReceiver), never at a pause.
-DownloadOutcome DownloadLogger(MeterLink& link, AppState& state, LoggerMemory& out,
-                               const DownloadHooks& hooks = {});
+// Offline or Refused when the download may not start now (the meter is not answering, it
+// logs, or another exchange runs); nothing otherwise.
+std::optional<DownloadOutcome> DownloadRefusal(const AppState& state);
 
-// The one erase exchange of the toolbar, the memory window and the command line: holding the
-// link, the attention handshake (given up after `silenceMs` of silence), then "D" — sent only
-// to a meter that answered. No reply is read. True when "D" went out.
-bool EraseLogger(MeterLink& link, qint64 silenceMs = kLoggerSilenceMs);
+// The logger download of the toolbar's "Memory": "c" until a well-formed status reply, then
+// "C" and the dump, split into sets into `out`. The dump ends where a live frame begins
+// inside it (DumpReceiver), never at a pause. Abandoned (window closed, program closing):
+// Aborted.
+class DownloadLogger : public Exchange {
+public:
+    DownloadLogger(LinkState& link, LoggerMemory& out, DownloadHooks hooks = {});
+    DownloadOutcome outcome() const { return outcome_; }
+
+protected:
+    void step(qint64 now) override;
+    void arrived(qint64 now) override;
+
+private:
+    enum { Begin, Status, StatusLetter, StatusRead, DumpLetter, Receive };
+    void end(DownloadOutcome o);
+    void check(qint64 now);
+    LoggerMemory& out_;
+    DownloadHooks hooks_;
+    std::optional<DumpReceiver> dump_;
+    DownloadOutcome outcome_ = DownloadOutcome::Aborted;
+};
+
+// The one erase exchange of the toolbar, the memory window and the command line: the
+// attention handshake (given up after `silenceMs` of silence), then "D" — sent only to a
+// meter that answered. No reply is read. sent() when "D" went out.
+class EraseLogger : public Exchange {
+public:
+    explicit EraseLogger(LinkState& link, qint64 silenceMs = kLoggerSilenceMs);
+    bool sent() const { return sent_; }
+
+protected:
+    void step(qint64 now) override;
+
+private:
+    qint64 silenceMs_;
+    bool sent_ = false;
+};
 
 }  // namespace montira

@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "core/link/Handshake.h"
-#include "core/memory/DumpReceiver.h"
 #include "core/meter/Commands.h"
 #include "core/meter/LiveFrame.h"
 #include "core/meter/Protocol.h"
@@ -28,74 +26,94 @@ QString Joined(const QByteArray& b, qsizetype at, QChar sep) {
            TwoDigits(Byte(b, at + 2));
 }
 
-enum class Query { Stored, None, Silent };
+}  // namespace
 
-// "S" until the first byte is 'Z', or 'Y' with the count after it; other replies repeat it.
-Query AskForRecords(SerialPort& port, DeadlineClock& quiet, LinkState& link, int& count) {
-    for (;;) {
-        const QByteArray r = AskMeter(port, quiet, link, cmd::ManualQuery);
-        if (!link.MeterOnline) return Query::Silent;
-        const char flag = r.isEmpty() ? 0 : r[reply::kManualFlag];
-        if (flag == reply::kManualNone) return Query::None;
-        // 'Y' without its count is a reply cut short, not an answer of no records.
-        if (flag == reply::kManualStored && r.size() > reply::kManualCount) {
-            count = Byte(r, reply::kManualCount);
-            return Query::Stored;
+std::optional<ManualOutcome> ManualRefusal(const AppState& state) {
+    if (state.live.flags.FlagRun || state.link.KeypadBusy) return ManualOutcome::Refused;
+    if (!state.link.MeterOnline) return ManualOutcome::Offline;
+    return std::nullopt;
+}
+
+DownloadManual::DownloadManual(AppState& state, ManualHooks hooks)
+    : Exchange(state.link), run_(state.live.flags.FlagRun), hooks_(std::move(hooks)) {}
+
+void DownloadManual::end(ManualOutcome o) {
+    outcome_ = o;
+    if (dump_) out_.bytes = dump_->dump();
+    run_ = false;
+    finish();
+}
+
+void DownloadManual::abandoning() {
+    outcome_ = dump_ ? ManualOutcome::Incomplete : ManualOutcome::NoAnswer;
+    if (dump_) out_.bytes = dump_->dump();
+    run_ = false;
+}
+
+void DownloadManual::step(qint64 now) {
+    switch (state()) {
+        case Begin:
+            run_ = true;
+            out_ = ManualDump{};
+            boundSilence(now, kExchangeSilenceMs);
+            [[fallthrough]];
+        case Ask:
+            // "S" until the first byte is 'Z', or 'Y' with the count after it; other replies
+            // ask again.
+            handshake(now, Letter);
+            return;
+        case Letter:
+            if (!answered()) return end(ManualOutcome::NoAnswer);
+            drop();
+            write(cmd::ManualQuery);
+            wait(now, kByteGapMs, Read);
+            return;
+        case Read: {
+            const QByteArray r = take();
+            const char flag = r.isEmpty() ? 0 : r[reply::kManualFlag];
+            if (flag == reply::kManualNone) return end(ManualOutcome::NothingStored);
+            // 'Y' without its count is a reply cut short, not an answer of no records.
+            if (flag != reply::kManualStored || r.size() <= reply::kManualCount) {
+                if (quiet(now)) return end(ManualOutcome::NoAnswer);
+                return go(Ask, now);
+            }
+            out_.count = Byte(r, reply::kManualCount);
+            if (hooks_.begin) hooks_.begin(out_.count);
+            dump_.emplace(qint64(out_.count) * reply::kManualRecordBytes);
+            progress(now, kExchangeSilenceMs);
+            handshake(now, DumpLetter);
+            return;
         }
-        if (quiet.stopping()) return Query::Silent;
+        case DumpLetter:
+            if (!answered()) return end(ManualOutcome::Incomplete);
+            drop();
+            write(cmd::ManualDump);
+            wait(now, kByteGapMs, Receive);
+            return;
+        default:  // Receive: the first look after the letter's pause, or the silence bound
+            if (!quiet(now)) progress(now, kExchangeSilenceMs);
+            check(now);
     }
 }
 
-}  // namespace
+void DownloadManual::arrived(qint64 now) {
+    if (state() == Receive && dump_) check(now);
+}
 
-ManualOutcome DownloadManual(SerialPort& port, Clock& clock, AppState& state, ManualDump& out,
-                             const ManualHooks& hooks) {
-    LinkState& link = state.link;
-    bool& run = state.live.flags.FlagRun;
-    if (run || link.KeypadBusy) return ManualOutcome::Refused;
-    const PausedPoll paused(hooks.poll);  // started again after both marks are cleared
-    const FlagGuard busy(link.KeypadBusy);
-    if (!link.MeterOnline) return ManualOutcome::Offline;
-    const FlagGuard downloading(run);
-
-    DeadlineClock quiet(clock, kExchangeSilenceMs);
-    out = ManualDump{};
-    switch (AskForRecords(port, quiet, link, out.count)) {
-        case Query::None:
-            return ManualOutcome::NothingStored;
-        case Query::Silent:
-            return ManualOutcome::NoAnswer;
-        case Query::Stored:
-            break;
+void DownloadManual::check(qint64 now) {
+    const QByteArray chunk = take();
+    if (!chunk.isEmpty()) {
+        dump_->add(chunk);
+        progress(now, kExchangeSilenceMs);
     }
-    if (hooks.begin) hooks.begin(out.count);
-
-    const qint64 expected = qint64(out.count) * reply::kManualRecordBytes;
-    DumpReceiver dump(expected);
-    const auto end = [&](ManualOutcome o) {
-        out.bytes = dump.dump();
-        return o;
-    };
-    quiet.progressed();
-    dump.add(AskMeter(port, quiet, link, cmd::ManualDump));
-    if (!link.MeterOnline) return end(ManualOutcome::Incomplete);
-    quiet.progressed();
-    for (;;) {
-        if (hooks.progress) hooks.progress(dump.received(), expected);
-        if (dump.complete()) return end(ManualOutcome::Done);
-        // Live frames where records should go on: the meter stopped the dump there.
-        if (dump.cut()) return end(ManualOutcome::Incomplete);
-        // Silent or gone. A dump whose bytes all came is whole: the start bytes of a frame
-        // among its last ones, never confirmed by an end byte, make no frame.
-        if (quiet.stopping() || port.failed())
-            return end(dump.filled() ? ManualOutcome::Done : ManualOutcome::Incomplete);
-        clock.pump();
-        const QByteArray chunk = port.readAll();
-        if (!chunk.isEmpty()) {
-            dump.add(chunk);
-            quiet.progressed();
-        }
-    }
+    if (hooks_.progress) hooks_.progress(dump_->received(), dump_->expected());
+    if (dump_->complete()) return end(ManualOutcome::Done);
+    // Live frames where records should go on: the meter stopped the dump there.
+    if (dump_->cut()) return end(ManualOutcome::Incomplete);
+    // Silent or gone. A dump whose bytes all came is whole: the start bytes of a frame among
+    // its last ones, never confirmed by an end byte, make no frame.
+    if (quiet(now)) return end(dump_->filled() ? ManualOutcome::Done : ManualOutcome::Incomplete);
+    untilQuiet(Receive);
 }
 
 int DecodeManualRows(const ManualDump& dump, const ProbeCalibration& calibration,

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/link/Handshake.h"
-#include "core/memory/Exchange.h"
 #include "core/meter/Commands.h"
 #include "core/meter/Protocol.h"
 
@@ -20,25 +18,6 @@ QString TwoDigits(int v) {
 
 int Byte(const QByteArray& b, int i) {
     return i < b.size() ? int(uint8_t(b[i])) : 0;
-}
-
-// Drop, handshake, drop, letter, wait, read; repeated until the reply holds at least
-// `minBytes` bytes. Empty when the meter is offline or stays silent for the limit.
-QByteArray QueryUntil(SerialPort& port, Clock& clock, LinkState& link, char letter, int minBytes) {
-    if (!link.MeterOnline) return {};
-    DeadlineClock quiet(clock, kExchangeSilenceMs);
-    for (;;) {
-        port.readAll();
-        const QByteArray reply = AskMeter(port, quiet, link, letter);
-        if (reply.size() >= minBytes) return reply;
-        if (quiet.stopping() || !link.MeterOnline) return {};
-    }
-}
-
-// After a setting's last write: the meter answered the handshake and every byte left through
-// a port that is still there. A port that failed or closed mid-exchange lost the parameters.
-bool Delivered(const SerialPort& port, const LinkState& link) {
-    return link.MeterOnline && port.isOpen() && !port.failed();
 }
 
 }  // namespace
@@ -62,22 +41,34 @@ QByteArray ClockBytes(const QDateTime& t) {
     return b;
 }
 
-QByteArray ReadMeterClock(SerialPort& port, Clock& clock, LinkState& link) {
-    const QByteArray r = QueryUntil(port, clock, link, cmd::ReadClock, reply::kClockBytes);
-    return r.left(reply::kClockBytes);
-}
+ReadMeterClock::ReadMeterClock(LinkState& link)
+    : QueryCommand(link, cmd::ReadClock, reply::kClockBytes) {}
 
-bool SetMeterClock(SerialPort& port, Clock& clock, LinkState& link, const QDateTime& now) {
-    if (!link.MeterOnline) return false;
-    DeadlineClock quiet(clock, kExchangeSilenceMs);
-    port.readAll();
-    if (!AttentionHandshake(port, quiet, link)) return false;
-    quiet.delay(0.05);
-    port.readAll();
-    port.write(QByteArray(1, cmd::SetClock));
-    quiet.delay(0.05);
-    port.write(ClockBytes(now));
-    return Delivered(port, link);
+SetMeterClock::SetMeterClock(LinkState& link, const QDateTime& now)
+    : Exchange(link), bytes_(ClockBytes(now)) {}
+
+void SetMeterClock::step(qint64 now) {
+    switch (state()) {
+        case Begin:
+            if (!link().MeterOnline) return finish();
+            boundSilence(now, kExchangeSilenceMs);
+            drop();
+            handshake(now, Answered);
+            return;
+        case Answered:
+            if (!answered()) return finish();
+            wait(now, kByteGapMs, Letter);
+            return;
+        case Letter:
+            drop();
+            write(cmd::SetClock);
+            wait(now, kByteGapMs, Bytes);
+            return;
+        default:
+            write(bytes_);
+            sent_ = delivered();
+            finish();
+    }
 }
 
 RangedAnswer ParseRangedAnswer(const QString& text, int max) {
@@ -92,31 +83,43 @@ RangedAnswer ParseRangedAnswer(const QString& text, int max) {
     return {RangedAnswer::Value, int(std::clamp(r, 1.0, double(max)))};
 }
 
-std::optional<SamplingSetting> ReadSampling(SerialPort& port, Clock& clock, LinkState& link) {
-    // Asked again only while the reply is empty: one byte is a reply. A reply cut after the
-    // minutes leaves the seconds unknown, never read as 0.
-    const QByteArray r = QueryUntil(port, clock, link, cmd::ReadSampling, 1);
+// Asked again only while the reply is empty: one byte is a reply.
+ReadSampling::ReadSampling(LinkState& link) : QueryCommand(link, cmd::ReadSampling, 1) {}
+
+std::optional<SamplingSetting> ReadSampling::setting() const {
+    const QByteArray& r = reply();
     if (r.isEmpty()) return std::nullopt;
+    // A reply cut after the minutes leaves the seconds unknown, never read as 0.
     SamplingSetting s{Byte(r, reply::kSamplingMinutes), std::nullopt};
     if (r.size() > reply::kSamplingSeconds) s.seconds = Byte(r, reply::kSamplingSeconds);
     return s;
 }
 
-std::optional<int> SetSampling(SerialPort& port, Clock& clock, LinkState& link, bool byMinutes,
-                               int value) {
-    const int v = std::clamp(value, 1, byMinutes ? kMaxSamplingMinutes : kMaxSamplingSeconds);
-    DeadlineClock quiet(clock, kExchangeSilenceMs);
-    AttentionHandshake(port, quiet, link);
-    if (byMinutes) {
-        port.write(QByteArray(1, cmd::SetMinutes));
-    } else {
-        quiet.delay(0.05);
-        port.write(QByteArray(1, cmd::SetSeconds));
+SetSampling::SetSampling(LinkState& link, bool byMinutes, int value)
+    : Exchange(link),
+      byMinutes_(byMinutes),
+      value_(std::clamp(value, 1, byMinutes ? kMaxSamplingMinutes : kMaxSamplingSeconds)) {}
+
+void SetSampling::step(qint64 now) {
+    switch (state()) {
+        case Begin:
+            boundSilence(now, kExchangeSilenceMs);
+            handshake(now, Answered);
+            return;
+        case Answered:
+            if (!byMinutes_) return wait(now, kByteGapMs, Letter);
+            write(cmd::SetMinutes);
+            wait(now, kByteGapMs, Value);
+            return;
+        case Letter:
+            write(cmd::SetSeconds);
+            wait(now, kByteGapMs, Value);
+            return;
+        default:
+            write(char(value_));
+            if (delivered()) sent_ = value_;
+            finish();
     }
-    quiet.delay(0.05);
-    port.write(QByteArray(1, char(v)));
-    if (!Delivered(port, link)) return std::nullopt;
-    return v;
 }
 
 namespace {
@@ -143,32 +146,43 @@ QString SamplingTitle() {
     return QCoreApplication::translate("MeterSettings", "Definir taxa de amostragem");
 }
 
-std::optional<int> ReadPowerOff(SerialPort& port, Clock& clock, LinkState& link) {
-    if (!link.MeterOnline) return std::nullopt;
-    DeadlineClock quiet(clock, kExchangeSilenceMs);
-    port.readAll();
-    const QByteArray r = AskMeter(port, quiet, link, cmd::ReadPowerOff);  // read once
-    if (!link.MeterOnline) return std::nullopt;
+// Read once, never asked again, so that the closing "E" or "A" always follows.
+ReadPowerOff::ReadPowerOff(LinkState& link)
+    : QueryCommand(link, cmd::ReadPowerOff, reply::kPowerOffBytes, false) {}
+
+std::optional<int> ReadPowerOff::seconds() const {
+    if (!online()) return std::nullopt;
+    const QByteArray& r = reply();
     if (r.size() < reply::kPowerOffBytes) return kPowerOffUnknown;
     return Byte(r, reply::kPowerOffHigh) * 256 + Byte(r, reply::kPowerOffLow);
 }
 
-bool SetPowerOff(SerialPort& port, Clock& clock, LinkState& link, int seconds) {
-    const int v = std::clamp(seconds, 1, kMaxPowerOffSeconds);
-    DeadlineClock quiet(clock, kExchangeSilenceMs);
-    AttentionHandshake(port, quiet, link);
-    port.write(QByteArray(1, cmd::SetPowerOff));
-    quiet.delay(0.05);
-    port.write(QByteArray(1, char(v / 256)));
-    quiet.delay(0.05);
-    port.write(QByteArray(1, char(v % 256)));
-    return Delivered(port, link);
+SetPowerOff::SetPowerOff(LinkState& link, int seconds)
+    : Exchange(link), value_(std::clamp(seconds, 1, kMaxPowerOffSeconds)) {}
+
+void SetPowerOff::step(qint64 now) {
+    switch (state()) {
+        case Begin:
+            boundSilence(now, kExchangeSilenceMs);
+            handshake(now, Letter);
+            return;
+        case Letter:
+            write(cmd::SetPowerOff);
+            wait(now, kByteGapMs, High);
+            return;
+        case High:
+            write(char(value_ / 256));
+            wait(now, kByteGapMs, Low);
+            return;
+        default:
+            write(char(value_ % 256));
+            sent_ = delivered();
+            finish();
+    }
 }
 
-void KeepPowerOff(SerialPort& port, Clock& clock, LinkState& link) {
-    DeadlineClock quiet(clock, kExchangeSilenceMs);
-    SendCommand(port, quiet, link, cmd::KeepPowerOff);
-}
+KeepPowerOff::KeepPowerOff(LinkState& link)
+    : SendCommand(link, cmd::KeepPowerOff, kExchangeSilenceMs) {}
 
 QString PowerOffPrompt() {
     return Prompt(QT_TRANSLATE_NOOP(

@@ -4,9 +4,8 @@
 #include <QString>
 #include <optional>
 
-#include "core/link/Clock.h"
+#include "core/link/Handshake.h"
 #include "core/link/LinkState.h"
-#include "core/link/SerialPort.h"
 
 namespace montira {
 
@@ -29,14 +28,30 @@ QString ComputerClockText(const QDateTime& t);
 // number itself (year 26 is the byte 0x1A).
 QByteArray ClockBytes(const QDateTime& t);
 
-// Handshake, "G", then the reply. Empty when the meter is offline or did not answer with six
-// bytes within the silence limit.
-QByteArray ReadMeterClock(SerialPort& port, Clock& clock, LinkState& link);
+// Handshake, "G", then the reply; asked again until six bytes came. clock() is empty when
+// the meter is offline or did not answer with six bytes within the silence limit.
+class ReadMeterClock : public QueryCommand {
+public:
+    explicit ReadMeterClock(LinkState& link);
+    QByteArray clock() const { return reply().left(6); }
+};
 
 // Sets the meter's clock from `now`: drop what came in, handshake, wait, drop, "F", wait, the
 // six bytes. Sends nothing when the meter is offline or the handshake went unanswered.
-// Returns whether the bytes were sent: false too when the port failed or closed on the way.
-bool SetMeterClock(SerialPort& port, Clock& clock, LinkState& link, const QDateTime& now);
+// sent() says whether the bytes went out: false too when the port failed or closed on the way.
+class SetMeterClock : public Exchange {
+public:
+    SetMeterClock(LinkState& link, const QDateTime& now);
+    bool sent() const { return sent_; }
+
+protected:
+    void step(qint64 now) override;
+
+private:
+    enum { Begin, Answered, Letter, Bytes };
+    QByteArray bytes_;
+    bool sent_ = false;
+};
 
 // ---- Answers typed in the settings' input boxes ----
 
@@ -61,14 +76,30 @@ struct SamplingSetting {
 
 // "J" repeated until the reply holds at least one byte; nothing when the meter stays silent
 // for the silence limit (or is offline). A one-byte reply gives the minutes only.
-std::optional<SamplingSetting> ReadSampling(SerialPort& port, Clock& clock, LinkState& link);
+class ReadSampling : public QueryCommand {
+public:
+    explicit ReadSampling(LinkState& link);
+    std::optional<SamplingSetting> setting() const;
+};
 
 // Sets the interval: handshake, "H", wait, the minutes byte; or handshake, wait, "I", wait,
-// the seconds byte. The value is clamped to 1..60 or 1..59 first. Returns the byte sent;
+// the seconds byte. The value is clamped to 1..60 or 1..59 first. sent() is the byte sent;
 // nothing when the handshake went unanswered or the port failed or closed on the way (the
 // letter and the byte are written all the same, as the meter program always did).
-std::optional<int> SetSampling(SerialPort& port, Clock& clock, LinkState& link, bool byMinutes,
-                               int value);
+class SetSampling : public Exchange {
+public:
+    SetSampling(LinkState& link, bool byMinutes, int value);
+    std::optional<int> sent() const { return sent_; }
+
+protected:
+    void step(qint64 now) override;
+
+private:
+    enum { Begin, Answered, Letter, Value };
+    bool byMinutes_;
+    int value_;
+    std::optional<int> sent_;
+};
 
 // Prompts of the sampling input box (the title is the same for both).
 QString SamplingPrompt(bool byMinutes);
@@ -82,12 +113,31 @@ constexpr int kMaxPowerOffSeconds = 65535;
 // or "A" always follows). Nothing when the handshake went unanswered; kPowerOffUnknown when
 // the reply held fewer than two bytes.
 constexpr int kPowerOffUnknown = -1;
-std::optional<int> ReadPowerOff(SerialPort& port, Clock& clock, LinkState& link);
+class ReadPowerOff : public QueryCommand {
+public:
+    explicit ReadPowerOff(LinkState& link);
+    std::optional<int> seconds() const;
+};
 // Handshake, "A", wait, high byte, wait, low byte (no wait after it). Clamped to 1..65535.
-// False when the handshake went unanswered or the port failed or closed on the way.
-bool SetPowerOff(SerialPort& port, Clock& clock, LinkState& link, int seconds);
+// sent() is false when the handshake went unanswered or the port failed or closed on the way.
+class SetPowerOff : public Exchange {
+public:
+    SetPowerOff(LinkState& link, int seconds);
+    bool sent() const { return sent_; }
+
+protected:
+    void step(qint64 now) override;
+
+private:
+    enum { Begin, Letter, High, Low };
+    int value_;
+    bool sent_ = false;
+};
 // The user left the setting alone: handshake, "E", wait.
-void KeepPowerOff(SerialPort& port, Clock& clock, LinkState& link);
+class KeepPowerOff : public SendCommand {
+public:
+    explicit KeepPowerOff(LinkState& link);
+};
 
 QString PowerOffPrompt();
 QString PowerOffTitle();
