@@ -10,7 +10,7 @@
 #include "app/Language.h"
 #include "app/QuitSignals.h"
 #include "core/AppState.h"
-#include "core/link/EventLoopClock.h"
+#include "core/link/SteadyClock.h"
 #include "ui/link/MeterConnection.h"
 #include "ui/link/NoPortMessage.h"
 #include "ui/link/Port.h"
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     };
 
     montira::AppState state;
-    montira::EventLoopClock clock;
+    montira::SteadyClock clock;
 
     montira::Port port(state);
     if (!options.port.isEmpty()) port.preselect(options.port);
@@ -158,6 +158,6 @@ int main(int argc, char** argv) {
                            [toolbar, path = options.openFile] { toolbar->openFile(path); });
     }
     const int rc = app.exec();
-    panel.port().close();
+    panel.link().close();
     return rc;
 }

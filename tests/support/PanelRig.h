@@ -14,8 +14,9 @@
 namespace montira::test {
 
 // The main window on the virtual clock with the simulated meter in the same process, loaded
-// with its timers stopped: the tests tick it by hand. Bare is the panel alone; Toolbar wires
-// the toolbar's commands; Windows also plugs the windows in, as the program does.
+// with Timer2 stopped: the tests move the clock (the poll runs as it does) and tick Timer2 by
+// hand. Bare is the panel alone; Toolbar wires the toolbar's commands; Windows also plugs the
+// windows in, as the program does.
 struct PanelRig {
     enum Parts { Bare, Toolbar, Windows };
 
@@ -33,15 +34,16 @@ struct PanelRig {
         if (parts != Bare) wiring = new ToolbarWiring(panel);
         if (parts == Windows) PlugWindows(panel, *wiring);
         loaded = panel.load();
-        panel.timer1()->stop();
         panel.timer2()->stop();
     }
-    ~PanelRig() { clock.requestStop(); }
 
-    // The first tick: waits for the meter, checks its clock and shows a frame.
+    // The poll waits for the meter, checks its clock and shows a frame.
     bool connect() {
-        panel.timer1Tick();
-        return state.link.MeterOnline;
+        return clock.advanceUntil([this] { return panel.poll().framesShown() > 0; }, 20000);
+    }
+    // Moves the clock until `done` holds (false after `limitMs`).
+    bool until(const std::function<bool()>& done, qint64 limitMs = 20000) {
+        return clock.advanceUntil(done, limitMs);
     }
     bool click(ToolbarCommand c) { return wiring->dispatch().dispatch(c); }
     QLabel* label(const char* name) { return panel.findChild<QLabel*>(name); }

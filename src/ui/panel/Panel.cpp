@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "core/link/OpenMeterPort.h"
 #include "core/link/PortName.h"
 #include "ui/common/PanelFonts.h"
 #include "ui/panel/StoppedNotice.h"
@@ -15,7 +14,7 @@
 namespace montira {
 
 Panel::Panel(AppState& state, SerialPort& port, Clock& clock, QWidget* parent)
-    : QMainWindow(parent), state_(state), port_(port), clock_(clock), session_(state, port, clock) {
+    : QMainWindow(parent), state_(state), clock_(clock), session_(state, port, clock) {
     setObjectName(QStringLiteral("Panel"));
     setWindowTitle(tr(kCaption));
     setFont(ArialFont(10));
@@ -43,8 +42,8 @@ Panel::Panel(AppState& state, SerialPort& port, Clock& clock, QWidget* parent)
 }
 
 Panel::~Panel() {
-    clock_.requestStop();
-    port_.close();
+    session_.stop();
+    link().close();
 }
 
 bool Panel::load(QString* reason) {
@@ -57,7 +56,7 @@ bool Panel::load(QString* reason) {
         return false;
     }
     QString why;
-    if (OpenMeterPort(port_, &why) != OpenOutcome::Opened) {
+    if (link().open(&why) != OpenOutcome::Opened) {
         if (reason) *reason = why;
         return false;
     }
@@ -143,10 +142,9 @@ bool Panel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Panel::closeEvent(QCloseEvent* e) {
-    // Every wait and every loop that talks to the meter returns at once; the tick or the
-    // NoDataRoutine that may be running below us unwinds, and the port is released.
+    // The exchange in progress ends, the poll stops, and the port is released.
     session_.stop();
-    port_.close();
+    link().close();
     e->accept();
     if (quitOnClose_) QCoreApplication::quit();
 }

@@ -15,9 +15,9 @@ class QTimer;
 
 namespace montira {
 
-// The main window: opens the meter's port, runs the live session (the poll on Timer1, the
-// sample tick on Timer2), shows the values and blinks "Sem comunicação" while the meter is
-// silent. Closing it ends the program and releases the port.
+// The main window: opens the meter's port, runs the live session (the poll reading the frames
+// as they arrive, the sample tick on Timer2), shows the values and blinks "Sem comunicação"
+// while the meter is silent. Closing it ends the program and releases the port.
 class Panel : public QMainWindow {
     Q_OBJECT
 public:
@@ -30,14 +30,13 @@ public:
     ~Panel() override;
 
     // The load: window to the top-left corner, port opened at 19200,n,8,1, defaults set, the
-    // timers started with LinkLost so that the first tick waits for the meter. False (with
+    // poll and Timer2 started with LinkLost so that the poll waits for the meter. False (with
     // the reason for the user) when the port cannot be opened; the caller then shows
     // "Não há porta COM disponível" and ends the program.
     bool load(QString* reason = nullptr);
 
     AppState& state() { return state_; }
     PanelState& panelState() { return panelState_; }
-    SerialPort& port() { return port_; }
     Clock& clock() { return clock_; }
     LiveSession& session() { return session_; }
     Poll& poll() { return session_.poll(); }
@@ -46,11 +45,6 @@ public:
     QToolBar* toolbar() const { return w_.Toolbar1; }
     StartOptions& startOptions() { return options_; }
 
-    // Timer1, the poll. An exchange with the meter takes the link (link().take()) and the
-    // poll stops and starts again by itself; these are for the poll's own callers.
-    void startPoll() { session_.startPoll(); }
-    void stopPoll() { session_.stopPoll(); }
-    QTimer* timer1() { return session_.timer1(); }
     // Timer2, 980 ms, started by the load.
     QTimer* timer2() { return session_.timer2(); }
 
@@ -59,8 +53,7 @@ public:
     std::function<void()> onCloseKeypad;       // NoDataRoutine: the keypad, when visible
     std::function<void(const ReplicaView&)> onReplica;  // KeypadOpen: the display replica
 
-    // One tick of each timer (the timers call them; tests call them on the virtual clock).
-    void timer1Tick() { session_.timer1Tick(); }
+    // One sample tick (the timer calls it; tests call it on the virtual clock).
     void timer2Tick() { session_.timer2Tick(); }
     // Shows the decoded values in °C or °F as CelsiusMode says.
     void showValues();
@@ -88,7 +81,6 @@ private:
 
     AppState& state_;
     PanelState panelState_;
-    SerialPort& port_;
     Clock& clock_;
     LiveSession session_;
     PanelWidgets w_;

@@ -76,10 +76,6 @@ FileListTarget* ToolbarDialogs::reopenFileList() {
     return fileList_;
 }
 
-void ToolbarDialogs::processEvents() {
-    QCoreApplication::processEvents();
-}
-
 void ToolbarDialogs::fileProblem(const QString& message) {
     QMessageBox::warning(mainWindow_, tr(kTitle), message);
 }

@@ -31,14 +31,10 @@ public:
     bool confirmErase() override;
     bool inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                   QString* answer) override;
-    void setSampleRunning(bool on) override {
-        if (sampleRunning) sampleRunning(on);
-    }
     void unitChanged(bool celsius) override {
         if (unitShown) unitShown(celsius);
     }
     FileListTarget* reopenFileList() override;
-    void processEvents() override;
     void fileProblem(const QString& message) override;
 
     // The file window of the last "Open" (null before the first).
@@ -46,7 +42,6 @@ public:
     // Called with each new file window (the data plot and the print service plug in there).
     std::function<void(FileList*)> fileListOpened;
 
-    std::function<void(bool)> sampleRunning;  // Timer2
     std::function<void(bool)> unitShown;      // ImaC / ImaF
 
 private:

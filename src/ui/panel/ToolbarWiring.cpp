@@ -19,9 +19,6 @@ ToolbarWiring::ToolbarWiring(Panel& panel)
     commands_.registerWith(dispatch_);
     session_.recorder().changed = [this] { showRecorder(); };
     session_.ticker().recordError = [this](const QString& m) { ShowRecordingError(&panel_, m); };
-    dialogs_.sampleRunning = [this](bool on) {
-        on ? session_.startSampling() : session_.stopSampling();
-    };
     dialogs_.unitShown = [this](bool) { panel_.showUnitMarkers(); };
     showRecorder();
 }

@@ -26,16 +26,17 @@ TEST(Panel, loadFailsWithAReasonWhenThePortCannotBeOpened) {
     }
 }
 
-// The first tick's clock check and frame wait are checked on the poll (PollNoData).
-TEST(Panel, firstTickShowsTheValuesInBothUnits) {
+// The poll's clock check and frame wait are checked on the poll itself.
+TEST(Panel, firstFrameShowsTheValuesInBothUnits) {
     PanelRig rig;
     ASSERT_TRUE(rig.loaded);
-    rig.panel.timer1Tick();
+    ASSERT_TRUE(rig.connect());
     const Reading& r = rig.state.live.reading;
     EXPECT_EQ(rig.text("LblTemperature"), r.DryText);
     rig.state.CelsiusMode = false;
     rig.panel.showUnitMarkers();
-    rig.panel.timer1Tick();
+    const int shown = rig.panel.poll().framesShown();
+    ASSERT_TRUE(rig.until([&] { return rig.panel.poll().framesShown() > shown; }));
     EXPECT_EQ(rig.text("LblWind"), r.AirSpeedTextFtMin);
     EXPECT_EQ(rig.text("LblTemperature"), r.DryTextF);
     EXPECT_TRUE(rig.label("ImaF")->isVisibleTo(&rig.panel));
@@ -43,73 +44,57 @@ TEST(Panel, firstTickShowsTheValuesInBothUnits) {
 
 TEST(Panel, silentMeterBlinksSemComunicacaoStopsRecordingAndClosesLiveWindows) {
     PanelRig rig;
-    rig.panel.timer1Tick();
+    ASSERT_TRUE(rig.connect());
     int closes = 0, keypadCloses = 0, toggles = 0;
     bool lastVisible = true;
     rig.panel.onCloseLiveWindows = [&] { ++closes; };
     rig.panel.onCloseKeypad = [&] { ++keypadCloses; };
     rig.state.Recording = true;
-    rig.meter.faults().silentAfterMs = rig.clock.nowMs();
-    rig.clock.addListener([&](qint64 now) {
+    const qint64 silentFrom = rig.clock.nowMs();
+    rig.meter.faults().silentAfterMs = silentFrom;
+    rig.clock.addListener([&](qint64) {
         QLabel* com = rig.label("LblCOM");
         if (com->isVisibleTo(&rig.panel) != lastVisible) {
             lastVisible = !lastVisible;
             ++toggles;
             EXPECT_EQ(com->text(), "Sem comunicação");
         }
-        if (now > 60000) rig.meter.faults().silentAfterMs = -1;  // the meter comes back
     });
-    rig.panel.timer1Tick();
+    rig.clock.advance(60000);
+    rig.meter.faults().silentAfterMs = -1;  // the meter comes back
+    ASSERT_TRUE(rig.until([&] { return rig.state.link.MeterOnline && !rig.state.link.LinkLost; }));
     EXPECT_GE(closes, 1);
     EXPECT_GE(keypadCloses, 1);
     EXPECT_FALSE(rig.state.Recording);
-    EXPECT_GT(toggles, 100);  // every 50 ms for about a minute
+    EXPECT_GT(toggles, 100);  // every 50 ms for most of a minute
     EXPECT_EQ(rig.text("LblCOM"), "SIMULADOR");
     EXPECT_TRUE(rig.label("LblCOM")->isVisibleTo(&rig.panel));
-    EXPECT_TRUE(rig.state.link.MeterOnline);
 }
 
-// How the poll waits, reopens and gives up is checked on the poll (PollNoData); here that
-// closing the window releases the port and a pulled adapter leaves the timer running.
-TEST(Panel, closingWhileWaitingForTheMeterEndsTheTickAndReleasesThePort) {
+TEST(Panel, closingWhileWaitingForTheMeterStopsThePollAndReleasesThePort) {
     PanelRig rig;
     rig.meter.faults().silentAfterMs = 0;
-    rig.clock.addListener([&](qint64 now) {
-        if (now == 2000) rig.panel.close();
-    });
-    rig.panel.timer1Tick();
-    EXPECT_LT(rig.clock.nowMs(), 3000);
+    rig.clock.advance(2000);
+    rig.panel.close();
     EXPECT_FALSE(rig.port.isOpen());
-    EXPECT_FALSE(rig.panel.timer1()->isActive());
+    EXPECT_FALSE(rig.panel.link().liveRunning());
     EXPECT_FALSE(rig.panel.timer2()->isActive());
+    const int toggles = rig.panel.poll().noDataRuns();
+    rig.clock.advance(5000);  // nothing runs any more
+    EXPECT_EQ(rig.panel.poll().noDataRuns(), toggles);
+    EXPECT_FALSE(rig.port.isOpen());
 }
 
-TEST(Panel, vanishedPortKeepsTheTimerAndResumesWhenItReturns) {
+TEST(Panel, vanishedPortIsReopenedAndTheValuesComeBack) {
     PanelRig rig;
-    rig.panel.timer1Tick();
+    ASSERT_TRUE(rig.connect());
     rig.port.setAvailable(false);  // adapter pulled out
-    rig.panel.timer1Tick();
-    EXPECT_TRUE(rig.state.link.LinkLost);
-    EXPECT_TRUE(rig.panel.timer1()->isActive());
+    ASSERT_TRUE(rig.until([&] { return rig.state.link.LinkLost; }));
+    rig.clock.advance(3000);
+    EXPECT_FALSE(rig.port.isOpen());
     rig.port.setAvailable(true);
-    rig.panel.timer1Tick();
+    const int shown = rig.panel.poll().framesShown();
+    ASSERT_TRUE(rig.until([&] { return rig.panel.poll().framesShown() > shown; }));
     EXPECT_FALSE(rig.state.link.LinkLost);
-    EXPECT_EQ(rig.panel.poll().framesShown(), 2);
-}
-
-TEST(Panel, stopPollLetsACommandTakeThePortFromARunningTick) {
-    PanelRig rig;
-    rig.panel.timer1Tick();
-    const int before = rig.panel.poll().framesShown();
-    bool stopped = false;
-    rig.clock.addListener([&](qint64) {
-        if (!stopped && rig.panel.poll().running()) {
-            stopped = true;
-            rig.panel.stopPoll();
-        }
-    });
-    rig.panel.timer1Tick();
-    EXPECT_TRUE(stopped);
-    EXPECT_EQ(rig.panel.poll().framesShown(), before);
-    EXPECT_FALSE(rig.panel.timer1()->isActive());
+    EXPECT_TRUE(rig.port.isOpen());
 }

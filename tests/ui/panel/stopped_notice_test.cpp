@@ -16,15 +16,14 @@ using montira::test::PanelRig;
 
 namespace {
 
-// The meter falls silent now and comes back a minute of virtual time later; one tick of the
-// poll runs through the no-data routine until it does.
+// The meter falls silent now and comes back a minute of virtual time later; the poll runs
+// through the no-data routine until it does and shows its frames again.
 void SilentForAMinute(PanelRig& rig) {
-    const qint64 from = rig.clock.nowMs();
-    rig.meter.faults().silentAfterMs = from;
-    rig.clock.addListener([&rig, from](qint64 now) {
-        if (now > from + 60000) rig.meter.faults().silentAfterMs = -1;
-    });
-    rig.panel.timer1Tick();
+    rig.meter.faults().silentAfterMs = rig.clock.nowMs();
+    rig.clock.advance(60000);
+    rig.meter.faults().silentAfterMs = -1;
+    const int shown = rig.panel.poll().framesShown();
+    rig.until([&rig, shown] { return rig.panel.poll().framesShown() > shown; });
 }
 
 }  // namespace
@@ -57,7 +56,7 @@ TEST(StoppedNotice, silentMeterStopsTheRecordingAndTheNoticeStaysUntilOk) {
     EXPECT_TRUE(text.contains("3 registro(s)")) << qPrintable(text);
     EXPECT_TRUE(text.contains(file)) << qPrintable(text);
 
-    rig.panel.timer1Tick();  // later frames leave it where it is
+    rig.clock.advance(2000);  // later frames leave it where it is
     EXPECT_TRUE(rig.shows(notice));
     notice->CmdStoppedOK->click();
     EXPECT_FALSE(rig.shows(notice));

@@ -68,6 +68,6 @@ TEST(ToolbarOnPanel, openingAFileWithHeaderLinesFillsTheFileWindowAndRestartsThe
     EXPECT_EQ(fl->windowTitle(), "medicao.plv");
     EXPECT_EQ(fl->TxtSector->text(), "Forno 2");
     EXPECT_EQ(fl->model()->rowCount(), 2);
-    EXPECT_TRUE(rig.panel.timer1()->isActive());
+    EXPECT_TRUE(rig.panel.link().liveRunning());
     EXPECT_TRUE(rig.panel.timer2()->isActive());
 }
