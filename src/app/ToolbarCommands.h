@@ -4,12 +4,11 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "app/ToolbarDispatch.h"
 #include "core/AppState.h"
-#include <memory>
-
 #include "core/link/MeterLink.h"
 #include "core/memory/LoggerDownload.h"
 #include "core/record/DataFile.h"

@@ -23,7 +23,10 @@ void SendCommand::step(qint64 now) {
 
 QueryCommand::QueryCommand(LinkState& link, char letter, int minBytes, bool repeat,
                            qint64 silenceMs)
-    : Exchange(link), letter_(letter), minBytes_(minBytes), repeat_(repeat),
+    : Exchange(link),
+      letter_(letter),
+      minBytes_(minBytes),
+      repeat_(repeat),
       silenceMs_(silenceMs) {}
 
 void QueryCommand::step(qint64 now) {

@@ -88,7 +88,7 @@ private:
     Exchange* live_ = nullptr;
     bool liveOn_ = false;
     int leases_ = 0;
-    bool inside_ = false;   // an exchange is being called; bytes it causes are read after
+    bool inside_ = false;  // an exchange is being called; bytes it causes are read after
     bool readPending_ = false;
 };
 

@@ -31,7 +31,7 @@ void Poll::listen(qint64 now) {
     silentAt_ = now + kPollSilenceMs;
     haveNewest_ = false;
     lastShownAt_ = now - kPollShowEveryMs;
-    go(Listen, now);
+    wait(now, kPollSilenceMs, Listen);
 }
 
 void Poll::arrived(qint64 now) {
@@ -114,6 +114,7 @@ void Poll::step(qint64 now) {
             lastOpenTry_ = now - kReopenEveryMs;
             [[fallthrough]];
         case AwaitMeter:
+            boundSilence(now, kNever);  // the blink's waits are real, port or no port
             if (hooks_.setComCaption) hooks_.setComCaption(NoLinkCaption());
             Call(hooks_.closeLiveWindows);
             Call(hooks_.stopRecording);

@@ -91,7 +91,8 @@ void DownloadLogger::check(qint64 now) {
     end(DownloadOutcome::Done);
 }
 
-EraseLogger::EraseLogger(LinkState& link, qint64 silenceMs) : Exchange(link), silenceMs_(silenceMs) {}
+EraseLogger::EraseLogger(LinkState& link, qint64 silenceMs)
+    : Exchange(link), silenceMs_(silenceMs) {}
 
 void EraseLogger::step(qint64 now) {
     if (state() == 0) {

@@ -6,12 +6,10 @@ SampleTicker::SampleTicker(AppState& state, Recorder& recorder)
     : state_(state), recorder_(recorder) {}
 
 bool SampleTicker::tick(const QDateTime& now) {
-    if (inTick_) return false;
     if (state_.SampleTick != 0 && state_.SampleTick < state_.SampleInterval) {
         ++state_.SampleTick;
         return false;
     }
-    inTick_ = true;
     const Reading& r = state_.live.reading;
     const QString stamp = TimeStampText(now);
     const QStringList celsius = SampleFields(stamp, r, true);
@@ -29,7 +27,6 @@ bool SampleTicker::tick(const QDateTime& now) {
     }
     samples_.notify(Sample{now, r, celsius, fahrenheit, withHeader ? &header : nullptr});
     state_.SampleTick = 1;
-    inTick_ = false;
     return true;
 }
 

@@ -50,7 +50,6 @@ private:
     AppState& state_;
     Recorder& recorder_;
     Subscribers<const Sample&> samples_;
-    bool inTick_ = false;
 };
 
 }  // namespace montira

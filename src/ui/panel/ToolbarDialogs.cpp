@@ -43,6 +43,15 @@ void ShowRecordingError(QWidget* parent, const QString& text) {
                           text.isEmpty() ? SampleTicker::RecordErrorText() : text);
 }
 
+void ShowRecordingErrorWithoutWaiting(QWidget* parent, const QString& text) {
+    // Shown and left: the sample tick that found the error returns at once, so the live
+    // values and the poll go on while the box is open.
+    auto* box = new QMessageBox(QMessageBox::Critical, ToolbarDialogs::tr(ToolbarDialogs::kTitle),
+                                text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 void ToolbarDialogs::busyMessage() {
     ShowRecordingError(mainWindow_);
 }

@@ -42,7 +42,7 @@ public:
     // Called with each new file window (the data plot and the print service plug in there).
     std::function<void(FileList*)> fileListOpened;
 
-    std::function<void(bool)> unitShown;      // ImaC / ImaF
+    std::function<void(bool)> unitShown;  // ImaC / ImaF
 
 private:
     void rememberFolder(const QString& path);
@@ -55,5 +55,7 @@ private:
 // "Erro!Registrando!" (or `text`: it with the file and the cause) with the critical icon and
 // the program's title.
 void ShowRecordingError(QWidget* parent, const QString& text = QString());
+// The same box, shown without waiting for it to be closed.
+void ShowRecordingErrorWithoutWaiting(QWidget* parent, const QString& text);
 
 }  // namespace montira

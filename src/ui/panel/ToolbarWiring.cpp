@@ -18,7 +18,9 @@ ToolbarWiring::ToolbarWiring(Panel& panel)
       toolbar_(new Toolbar(panel.toolbar(), dispatch_)) {
     commands_.registerWith(dispatch_);
     session_.recorder().changed = [this] { showRecorder(); };
-    session_.ticker().recordError = [this](const QString& m) { ShowRecordingError(&panel_, m); };
+    session_.ticker().recordError = [this](const QString& m) {
+        ShowRecordingErrorWithoutWaiting(&panel_, m);
+    };
     dialogs_.unitShown = [this](bool) { panel_.showUnitMarkers(); };
     showRecorder();
 }
