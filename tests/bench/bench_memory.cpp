@@ -6,11 +6,13 @@
 //    (goal: under 0.3 s).
 
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 #include "bench/BenchData.h"
 #include "core/AppState.h"
-#include "core/link/EventLoopClock.h"
 #include "core/link/QtSerialPort.h"
+#include "core/link/SteadyClock.h"
 #include "core/link/VirtualClock.h"
 #include "core/memory/LoggerDownload.h"
 #include "core/meter/LiveFrame.h"
@@ -41,15 +43,27 @@ void BM_FullLoggerDownloadAt19200(benchmark::State& st) {
             st.SkipWithError("cannot open the pseudo-terminal");
             return;
         }
-        EventLoopClock clock;
-        clock.delay(0.3);  // the meter is transmitting its frames
+        SteadyClock clock;
         AppState state;
+        MeterLink link(port, clock, state.link);
+        {
+            // The meter is transmitting its frames.
+            QEventLoop settle;
+            QTimer::singleShot(300, &settle, &QEventLoop::quit);
+            settle.exec();
+        }
         state.link.MeterOnline = true;
         LoggerMemory memory;
+        DownloadLogger download(state.link, memory);
+        QEventLoop loop;
         QElapsedTimer t;
         t.start();
-        MeterLink link(port, clock, state.link);
-        const DownloadOutcome outcome = DownloadLogger(link, state, memory);
+        if (!link.run(download, [&loop] { loop.quit(); })) {
+            st.SkipWithError("the link refused the download");
+            return;
+        }
+        loop.exec();
+        const DownloadOutcome outcome = download.outcome();
         const double seconds = t.nsecsElapsed() / 1e9;
         st.SetIterationTime(seconds);
         if (outcome != DownloadOutcome::Done || memory.MemoryDump.size() != dumpBytes) {

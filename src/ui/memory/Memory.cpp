@@ -125,9 +125,60 @@ Memory::Memory(AppState& state, MeterLink& link, QWidget* panel)
         box.setObjectName(QStringLiteral("EraseQuestion"));
         return box.exec() == QMessageBox::Ok;
     };
+    message = [panel](const QString& objectName, const QString& text) {
+        QMessageBox box(QMessageBox::Critical,
+                        QCoreApplication::translate("MemoryDownload", "MONTIRA DE STRESS TERMICO"),
+                        text, QMessageBox::Ok, panel);
+        box.setObjectName(objectName);
+        box.exec();
+    };
 }
 
-Memory::~Memory() {}
+Memory::~Memory() {
+    closing_ = true;
+    stopExchanges();
+}
+
+void Memory::stopExchanges() {
+    if (download_ && !download_->finished()) link_.cancel(*download_);
+    if (erase_ && !erase_->finished()) link_.cancel(*erase_);
+}
+
+bool Memory::download(std::function<void(DownloadOutcome)> ended) {
+    if (link_.busy()) return false;
+    loading_ = std::make_shared<LoggerMemory>();
+    DownloadHooks h;
+    h.begin = [this](const MemoryStatus&) { show(); };
+    h.progress = [this](qint64 received, qint64 expected) { showProgress(received, expected); };
+    download_ = std::make_unique<DownloadLogger>(state_.link, *loading_, h);
+    ended_ = std::move(ended);
+    if (link_.run(*download_, [this] { downloaded(); })) return true;
+    download_.reset();
+    ended_ = nullptr;
+    return false;
+}
+
+void Memory::downloaded() {
+    const DownloadOutcome outcome = download_->outcome();
+    const auto ended = std::move(ended_);
+    ended_ = nullptr;
+    if (outcome == DownloadOutcome::Done && !closing_) {
+        restoreCaption();
+        showMemory(std::move(loading_));
+    } else if (!closing_) {
+        close();
+        deleteLater();  // a window that never showed
+        if (outcome == DownloadOutcome::NothingStored)
+            message(QStringLiteral("NothingStoredMessage"),
+                    QCoreApplication::translate("MemoryDownload",
+                                                "Não há dados armazenados na memória!"));
+        // The meter stopped in the middle of the dump: say so, not just close the window.
+        if (outcome == DownloadOutcome::Cut)
+            message(QStringLiteral("DumpCutMessage"),
+                    QCoreApplication::translate("MemoryDownload", "Sem comunicação"));
+    }
+    if (ended) ended(outcome);
+}
 
 void Memory::applyHeadings() {
     const QFontMetrics fm(font());
@@ -178,16 +229,17 @@ void Memory::openSetOfRow(int row) {
 
 void Memory::askErase() {
     if (!confirmErase || !confirmErase()) return;
-    // The handshake lets events run: the user may close the window meanwhile.
-    QPointer<Memory> self(this);
-    EraseLogger(link_);
-    if (self) close();
+    if (link_.busy()) return;
+    erase_ = std::make_unique<EraseLogger>(state_.link);
+    link_.run(*erase_, [this] {
+        if (!closing_) close();
+    });
 }
 
 void Memory::closeEvent(QCloseEvent* e) {
-    // A download in progress aborts and clears KeypadBusy itself; otherwise the window's
-    // unload clears it.
-    if (!downloading_) state_.link.KeypadBusy = false;
+    // A download or erase still running ends with the window.
+    closing_ = true;
+    stopExchanges();
     QWidget::closeEvent(e);
 }
 

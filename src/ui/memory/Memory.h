@@ -6,6 +6,7 @@
 
 #include "core/AppState.h"
 #include "core/link/MeterLink.h"
+#include "core/memory/LoggerDownload.h"
 #include "core/meter/LoggerSets.h"
 #include "ui/memory/FloodPanel.h"
 #include "ui/memory/SetListModel.h"
@@ -47,10 +48,12 @@ public:
     QTableView* Grid = nullptr;
     SetListModel* sets() const { return sets_; }
 
-    // A download fills this window: while it runs, closing the window leaves KeypadBusy to
-    // the download, which aborts and clears it itself.
-    void setDownloading(bool on) { downloading_ = on; }
-    bool downloading() const { return downloading_; }
+    // Downloads the logger into this window, which shows once the status says there are
+    // data and lists the sets at the end; closing it aborts the download. Any other end
+    // closes the window (an empty logger and a dump cut short say so first). `ended` learns
+    // how it ended. False when the link refused it.
+    bool download(std::function<void(DownloadOutcome)> ended = {});
+    bool downloading() const { return download_ && !download_->finished(); }
     void showProgress(qint64 received, qint64 expected);
     void restoreCaption();
     // The downloaded memory: fill of MSize and one GridSet row per set.
@@ -65,17 +68,27 @@ public:
     // The erase question, then "D" and the window closes; Cancel leaves everything.
     void askErase();
     std::function<bool()> confirmErase;  // the question; true for OK
+    // The message boxes of a download that ended short (critical icon, the program's title,
+    // objectName); replaced in tests.
+    std::function<void(const QString& objectName, const QString& text)> message;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:
+    void downloaded();
+    void stopExchanges();
+
     AppState& state_;
     MeterLink& link_;
     QWidget* panel_;
     SetListModel* sets_;
-    bool downloading_ = false;
+    std::shared_ptr<LoggerMemory> loading_;
+    std::unique_ptr<DownloadLogger> download_;
+    std::function<void(DownloadOutcome)> ended_;
+    std::unique_ptr<EraseLogger> erase_;
+    bool closing_ = false;
     qint64 shownHundredths_ = -1;
 };
 

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/memory/ManualDownload.h"
 #include "ui/memory/KeyIcons.h"
 
 namespace montira {
@@ -54,12 +53,8 @@ QString KeyTip(MeterKey key) {
 
 }  // namespace
 
-MeterBtn::MeterBtn(AppState& state, SerialPort& port, Clock& clock, PollPause poll, QWidget* panel)
-    : QWidget(panel, Qt::Window),
-      state_(state),
-      port_(port),
-      clock_(clock),
-      poll_(std::move(poll)) {
+MeterBtn::MeterBtn(AppState& state, MeterLink& link, QWidget* panel)
+    : QWidget(panel, Qt::Window), state_(state), link_(link) {
     setObjectName(QStringLiteral("MeterBtn"));
     setWindowTitle(caption());
     message = [this](const QString& text) {
@@ -112,7 +107,13 @@ MeterBtn::MeterBtn(AppState& state, SerialPort& port, Clock& clock, PollPause po
 }
 
 MeterBtn::~MeterBtn() {
+    closing_ = true;
+    stopExchange();
     state_.link.KeypadOpen = false;
+}
+
+void MeterBtn::stopExchange() {
+    if (busy()) link_.cancel(*running_);
 }
 
 QPushButton* MeterBtn::button(MeterKey key) const {
@@ -120,31 +121,43 @@ QPushButton* MeterBtn::button(MeterKey key) const {
 }
 
 KeyOutcome MeterBtn::press(MeterKey key) {
-    return PressKey(port_, clock_, state_, key, poll_);
+    const KeyOutcome allowed = KeyAllowed(state_, key);
+    if (allowed != KeyOutcome::Sent) return allowed;
+    if (link_.busy()) return KeyOutcome::RefusedBusy;
+    key_ = std::make_unique<PressKey>(state_.link, key);
+    if (!link_.run(*key_)) return KeyOutcome::RefusedBusy;
+    running_ = key_.get();
+    return KeyOutcome::Sent;
 }
 
 void MeterBtn::readAll() {
-    if (state_.live.flags.FlagRun || state_.link.KeypadBusy) return;
-    QPushButton* read = button(MeterKey::Read);
-    read->setEnabled(false);
+    const std::optional<ManualOutcome> refused = ManualRefusal(state_);
+    if (refused == ManualOutcome::Refused || link_.busy()) return;
     if (closeManual) closeManual();
-    bool opened = false;
+    if (refused) return;  // a silent meter: nothing is sent
+    manualOpened_ = false;
     ManualHooks hooks;
-    hooks.poll = poll_;
-    hooks.begin = [&](int count) {
-        opened = true;
+    hooks.begin = [this](int count) {
+        manualOpened_ = true;
         if (openManual) openManual(count);
     };
-    hooks.progress = [&](qint64 got, qint64 expected) {
+    hooks.progress = [this](qint64 got, qint64 expected) {
         if (manualCaption) manualCaption(ManualProgressCaption(got, expected));
     };
-    ManualDump dump;
-    const ManualOutcome outcome = DownloadManual(port_, clock_, state_, dump, hooks);
-    read->setEnabled(true);
-    if (opened && restoreManualCaption) restoreManualCaption();
+    manual_ = std::make_unique<DownloadManual>(state_, hooks);
+    if (!link_.run(*manual_, [this] { manualEnded(); })) return;
+    running_ = manual_.get();
+    button(MeterKey::Read)->setEnabled(false);
+}
+
+void MeterBtn::manualEnded() {
+    button(MeterKey::Read)->setEnabled(true);
+    if (manualOpened_ && restoreManualCaption) restoreManualCaption();
+    if (closing_) return;
+    const ManualOutcome outcome = manual_->outcome();
     if (outcome == ManualOutcome::Done || outcome == ManualOutcome::Incomplete) {
         TextTable celsius, fahrenheit;
-        DecodeManualRows(dump, state_.live.calibration, celsius, fahrenheit);
+        DecodeManualRows(manual_->dump(), state_.live.calibration, celsius, fahrenheit);
         if (manualRows) manualRows(celsius, fahrenheit);
     }
     if (outcome == ManualOutcome::NothingStored) message(NothingStoredText());
@@ -153,11 +166,15 @@ void MeterBtn::readAll() {
 }
 
 void MeterBtn::showEvent(QShowEvent* e) {
+    closing_ = false;
     state_.link.KeypadOpen = true;
     QWidget::showEvent(e);
 }
 
 void MeterBtn::closeEvent(QCloseEvent* e) {
+    // Closing the window ends the key press or the download it started.
+    closing_ = true;
+    stopExchange();
     state_.link.KeypadOpen = false;
     QWidget::closeEvent(e);
 }

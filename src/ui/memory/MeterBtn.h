@@ -2,12 +2,12 @@
 #include <QCoreApplication>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "core/AppState.h"
-#include "core/link/Clock.h"
-#include "core/link/SerialPort.h"
-#include "core/memory/Exchange.h"
+#include "core/link/MeterLink.h"
 #include "core/memory/Keypad.h"
+#include "core/memory/ManualDownload.h"
 #include "core/meter/DisplayReplica.h"
 #include "core/tables/TextTable.h"
 #include "ui/memory/MeterDisplay.h"
@@ -24,10 +24,9 @@ class MeterBtn : public QWidget {
     Q_DECLARE_TR_FUNCTIONS(MeterBtn)
 
 public:
-    // `poll` stops and starts the main window's poll around every exchange. `panel` places
-    // the window just right of it.
-    MeterBtn(AppState& state, SerialPort& port, Clock& clock, PollPause poll,
-             QWidget* panel = nullptr);
+    // `panel` places the window just right of it.
+    MeterBtn(AppState& state, MeterLink& link, QWidget* panel = nullptr);
+    // A key press or download still running ends here.
     ~MeterBtn() override;
 
     static QString caption() { return tr("Painel de controle"); }
@@ -41,8 +40,11 @@ public:
 
     // A click on a key button: the key, with its guard.
     KeyOutcome press(MeterKey key);
-    // A click on CmdReadAll: the manual-record download.
+    // A click on CmdReadAll: starts the manual-record download (nothing while the meter logs
+    // or another exchange runs).
     void readAll();
+    // A key press or the download runs.
+    bool busy() const { return running_ && !running_->finished(); }
 
     // The manual-records window, as the lead wires it. All optional.
     std::function<void()> closeManual;                  // unload the window if it is shown
@@ -59,10 +61,16 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void manualEnded();
+    void stopExchange();
+
     AppState& state_;
-    SerialPort& port_;
-    Clock& clock_;
-    PollPause poll_;
+    MeterLink& link_;
+    std::unique_ptr<PressKey> key_;
+    std::unique_ptr<DownloadManual> manual_;
+    Exchange* running_ = nullptr;  // the one of them that runs
+    bool manualOpened_ = false;
+    bool closing_ = false;  // the window closed: a download it ended says nothing
 };
 
 }  // namespace montira

@@ -39,8 +39,8 @@ QString PCTitle() {
 
 }  // namespace
 
-Setup::Setup(AppState& state, SerialPort& port, Clock& clock, PollPause poll, QWidget* panel)
-    : QDialog(panel), state_(state), port_(port), clock_(clock), poll_(std::move(poll)) {
+Setup::Setup(AppState& state, MeterLink& link, QWidget* panel)
+    : QDialog(panel), state_(state), link_(link) {
     setObjectName(QStringLiteral("Setup"));
     setWindowTitle(tr("Setup"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -96,30 +96,44 @@ Setup::Setup(AppState& state, SerialPort& port, Clock& clock, PollPause poll, QW
 }
 
 Setup::~Setup() {
-    if (open_ && poll_.start) poll_.start();
+    open_ = false;
+    stopExchange();
+}
+
+bool Setup::busy() const {
+    return (read_ && !read_->finished()) || (set_ && !set_->finished());
+}
+
+void Setup::stopExchange() {
+    if (read_ && !read_->finished()) link_.cancel(*read_);
+    if (set_ && !set_->finished()) link_.cancel(*set_);
 }
 
 void Setup::tick() {
-    // A tick that is still waiting for the meter lets the next one pass.
-    if (ticking_) return;
+    // The clock asked at the last tick is still on its way: this tick passes.
+    if (busy()) return;
     if (state_.live.flags.FlagRun || state_.link.KeypadBusy || !open_ || !state_.link.MeterOnline) {
         done(QDialog::Rejected);
         return;
     }
-    ticking_ = true;
     if (meterShown_) {
-        const QString t = MeterClockText(ReadMeterClock(port_, clock_, state_.link));
-        // A silent meter leaves the title; the next tick closes the window.
-        LblMeterTime->setText(t.isEmpty() ? MeterTitle() : t);
+        read_ = std::make_unique<ReadMeterClock>(state_.link);
+        if (!link_.run(*read_, [this] { clockRead(); })) read_.reset();
     } else {
         LblMeterTime->setText(MeterTitle());
     }
     LblPCTime->setText(pcShown_ ? ComputerClockText(now()) : PCTitle());
-    ticking_ = false;
+}
+
+void Setup::clockRead() {
+    if (!open_ || !meterShown_) return;
+    const QString t = MeterClockText(read_->clock());
+    // A silent meter leaves the title; the next tick closes the window.
+    LblMeterTime->setText(t.isEmpty() ? MeterTitle() : t);
 }
 
 void Setup::clickMeterTime() {
-    if (poll_.stop) poll_.stop();
+    if (!lease_) lease_.emplace(link_.take());
     meterShown_ = !meterShown_;
 }
 
@@ -133,20 +147,33 @@ void Setup::setTime() {
         return;  // a window closed for a silent meter sends nothing
     }
     Timer1->stop();
-    if (!SetMeterClock(port_, clock_, state_.link, now())) {
+    // The clock being read gives way to the clock being set.
+    if (read_ && !read_->finished()) link_.cancel(*read_);
+    set_ = std::make_unique<SetMeterClock>(state_.link, now());
+    if (!link_.run(*set_, [this] { clockSet(); })) {
+        // Another exchange runs: the next tick closes the window.
+        set_.reset();
+        if (open_) Timer1->start();
+    }
+}
+
+void Setup::clockSet() {
+    if (!open_) return;
+    if (!set_->sent()) {
         // The meter hung up or the port failed on the way: the clock was not set.
         message(tr("Sem comunicação"));
         done(QDialog::Rejected);
         return;
     }
-    if (open_) Timer1->start();
+    Timer1->start();
 }
 
 void Setup::done(int r) {
     if (!open_) return;
     open_ = false;
     Timer1->stop();
-    if (poll_.start) poll_.start();
+    stopExchange();
+    lease_.reset();
     QDialog::done(r);
 }
 

@@ -3,11 +3,12 @@
 #include <QDateTime>
 #include <QDialog>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "core/AppState.h"
-#include "core/link/Clock.h"
-#include "core/link/SerialPort.h"
-#include "core/memory/Exchange.h"
+#include "core/link/MeterLink.h"
+#include "core/memory/MeterSettings.h"
 
 class QGroupBox;
 class QLabel;
@@ -19,16 +20,14 @@ namespace montira {
 // The clock window "Setup": a click on LblMeterTime shows the meter's running clock (a "G"
 // exchange every 200 ms), a click on LblPCTime the computer's; CmdSetTime sets the meter's
 // clock from the computer's. It closes itself when the meter stops answering, starts logging
-// or another exchange begins. Opened modally (exec()).
+// or another exchange begins. Opened modally (exec()). Once the meter clock is shown the
+// window keeps the live reader stopped until it closes.
 class Setup : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(Setup)
 
 public:
-    // `poll` is the main window's poll: stopped when the meter clock is first shown, started
-    // again when the window closes.
-    Setup(AppState& state, SerialPort& port, Clock& clock, PollPause poll,
-          QWidget* panel = nullptr);
-    // A window destroyed without closing still starts the poll again.
+    Setup(AppState& state, MeterLink& link, QWidget* panel = nullptr);
+    // A window destroyed without closing ends its exchange and lets the live reader run.
     ~Setup() override;
 
     QGroupBox* FrameTime = nullptr;
@@ -50,17 +49,23 @@ public:
     void setTime();
     bool meterClockShown() const { return meterShown_; }
     bool windowOpen() const { return open_; }
+    // An exchange of the window runs.
+    bool busy() const;
 
     void done(int r) override;
 
 private:
+    void clockRead();
+    void clockSet();
+    void stopExchange();
+
     AppState& state_;
-    SerialPort& port_;
-    Clock& clock_;
-    PollPause poll_;
+    MeterLink& link_;
+    std::unique_ptr<ReadMeterClock> read_;
+    std::unique_ptr<SetMeterClock> set_;
+    std::optional<MeterLink::Lease> lease_;
     bool meterShown_ = false, pcShown_ = false;
     bool open_ = true;
-    bool ticking_ = false;
 };
 
 }  // namespace montira

@@ -4,10 +4,11 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <memory>
+#include <optional>
 
 #include "app/ToolbarDispatch.h"
 #include "core/graphs/ChartSettings.h"
-#include "core/memory/Exchange.h"
 #include "core/memory/MeterSettings.h"
 #include "ui/graphs/ListPlot1.h"
 #include "ui/graphs/RealTime24.h"
@@ -70,9 +71,15 @@ void PlugManual(Panel& panel, MeterBtn& keypad,
         m->setWindowFlag(Qt::Window);
         QObject::connect(m->action(QStringLiteral("Plot")), &QAction::triggered, m,
                          [m, plots] { plots->open(m->visibleModel(), m->headerTexts()); });
-        // The listing's print stops the poll while it runs.
+        // The listing's print keeps the live reader stopped while it runs.
         MeterLink* link = &panel.link();
-        m->poll = [link](bool run) { run ? link->resume() : link->pause(); };
+        auto lease = std::make_shared<std::optional<MeterLink::Lease>>();
+        m->poll = [link, lease](bool run) {
+            if (run)
+                lease->reset();
+            else if (!*lease)
+                lease->emplace(link->take());
+        };
         fitOut(m);
         *manual = m;
         m->show();
@@ -95,7 +102,7 @@ void PlugManual(Panel& panel, MeterBtn& keypad,
 void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
     ToolbarCommands& commands = wiring.commands();
 
-    // "Memory": the download keeps its own guards and busy mark, and holds the meter link.
+    // "Memory": the download keeps its own guards; the link marks it busy.
     // One spreadsheet setting for the whole run, shared by every list window's export.
     auto csv = std::make_shared<CsvChoice>();
     auto plots = std::make_shared<PlotOpener>(panel);
@@ -201,28 +208,25 @@ void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
         w->show();
     });
 
-    // The meter's settings. Each exchange pauses the poll through the one owner of the link.
-    const PollPause pause = PauseOf(panel.link());
-    auto settings = std::make_shared<SettingsContext>(
-        SettingsContext{panel.state(), panel.port(), panel.clock(), pause, &panel, {}, {}, {}});
-    UseDesktopDialogs(*settings);
+    // The meter's settings: each a flow of exchanges on the one owner of the link.
+    auto settings = std::make_shared<SettingsFlows>(panel.state(), panel.link(), &panel);
     commands.samplingChoice = [&panel, settings] {
         SamplingChoice d(settings->sampling, &panel);
         d.exec();
         return settings->sampling.SamplingByPC;
     };
-    commands.plug(ToolbarCommand::Sample, [settings] { RunMeterSampling(*settings); });
-    commands.plug(ToolbarCommand::PowerOff, [settings] { RunPowerOff(*settings); });
-    commands.plug(ToolbarCommand::SetTime, [&panel, pause] {
-        Setup d(panel.state(), panel.port(), panel.clock(), pause, &panel);
+    commands.plug(ToolbarCommand::Sample, [settings] { settings->runMeterSampling(); });
+    commands.plug(ToolbarCommand::PowerOff, [settings] { settings->runPowerOff(); });
+    commands.plug(ToolbarCommand::SetTime, [&panel] {
+        Setup d(panel.state(), panel.link(), &panel);
         d.exec();
     });
 
     // "Btn": one keypad window, mirroring the meter's display while it is open.
     auto keypad = std::make_shared<QPointer<MeterBtn>>();
-    commands.plug(ToolbarCommand::Btn, [&panel, keypad, pause, fitOut, plots] {
+    commands.plug(ToolbarCommand::Btn, [&panel, keypad, fitOut, plots] {
         if (!*keypad) {
-            auto* k = new MeterBtn(panel.state(), panel.port(), panel.clock(), pause, &panel);
+            auto* k = new MeterBtn(panel.state(), panel.link(), &panel);
             k->setWindowFlag(Qt::Window);
             PlugManual(panel, *k, fitOut, plots);
             *keypad = k;

@@ -4,9 +4,7 @@
 #include <QTableView>
 #include <QTest>
 
-#include "core/link/VirtualClock.h"
 #include "core/meter/LiveFrame.h"
-#include "sim/SimSerialPort.h"
 #include "support/ModalAnswer.h"
 #include "support/SimRig.h"
 #include "ui/memory/Memory.h"
@@ -17,28 +15,33 @@ using montira::test::ModalAnswer;
 
 namespace {
 
-// The main window's part in a download: the simulated meter, the one owner of the link, and
-// its poll as a flag.
+// The main window's part in a download: the simulated meter on the virtual clock with the one
+// owner of the link, and a parent for the windows.
 struct Bench : test::SimRig {
-    MeterLink meterLink{port, clock, link};
     QWidget panel;
-    bool pollRunning = true;
+    std::optional<DownloadOutcome> outcome;
 
     Bench() {
-        meterLink.pollSwitch = [this](bool on) {
-            starts += on ? 1 : 0;
-            pollRunning = on;
-        };
-        clock.setProcessEvents(true);
-        link.MeterOnline = true;
+        online();
         DecodeLiveFrame(ToLiveFrame(meter.currentFrame()), state.live);
-        // The meter runs on every virtual millisecond so that paced bytes leave it on time.
-        clock.addListener([this](qint64) { port.bytesWaiting(); });
     }
     ~Bench() {
         for (QWidget* w : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) delete w;
     }
-    DownloadOutcome download() { return RunMemoryDownload(state, meterLink, &panel); }
+    // Starts the download; its outcome arrives as the clock runs.
+    std::optional<DownloadOutcome> start() {
+        outcome.reset();
+        return RunMemoryDownload(state, meterLink, &panel, {},
+                                 [this](DownloadOutcome o) { outcome = o; });
+    }
+    // The whole download, or the refusal.
+    DownloadOutcome download() {
+        if (const auto refused = start()) return *refused;
+        if (!clock.advanceUntil([this] { return outcome.has_value(); }, 120000))
+            return DownloadOutcome::Aborted;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return *outcome;
+    }
     Memory* memory() { return FindMemoryWindow(&panel); }
     int rows() { return memory()->GridSet->model()->rowCount(); }
 };
@@ -52,7 +55,19 @@ TEST(MemoryWindow, emptyLoggerSaysSoAndOpensNoWindow) {
     EXPECT_EQ(b.download(), DownloadOutcome::NothingStored);
     EXPECT_EQ(answer.text, "Não há dados armazenados na memória!");
     EXPECT_EQ(b.memory(), nullptr);
-    EXPECT_TRUE(b.pollRunning);
+    EXPECT_TRUE(b.panel.findChildren<Memory*>().isEmpty());
+    EXPECT_FALSE(b.meterLink.busy());
+}
+
+TEST(MemoryWindow, refusedWhileOfflineLoggingOrBusy) {
+    Bench b;
+    b.state.live.flags.FlagRun = true;
+    EXPECT_EQ(b.download(), DownloadOutcome::Refused);
+    b.state.live.flags.FlagRun = false;
+    b.state.link.MeterOnline = false;
+    EXPECT_EQ(b.download(), DownloadOutcome::Offline);
+    EXPECT_TRUE(b.meter.commandLog().isEmpty());
+    EXPECT_TRUE(b.panel.findChildren<Memory*>().isEmpty());
 }
 
 TEST(MemoryWindow, secondDownloadReplacesTheOpenWindowWithAFreshOne) {
@@ -61,23 +76,13 @@ TEST(MemoryWindow, secondDownloadReplacesTheOpenWindowWithAFreshOne) {
     QPointer<Memory> first = b.memory();
     const int firstRows = b.rows();
     b.meter.sets().removeLast();
+    ASSERT_FALSE(b.start());
+    EXPECT_FALSE(first && first->isVisible());
     // Look at the new window as soon as it shows, before the sets are listed.
-    int rowsAtStart = -1;
-    bool firstOpenMeanwhile = true;
-    QTimer spy;
-    spy.setInterval(0);
-    QObject::connect(&spy, &QTimer::timeout, [&] {
-        Memory* m = b.memory();
-        if (m && m != first && rowsAtStart < 0) {
-            rowsAtStart = m->GridSet->model()->rowCount();
-            firstOpenMeanwhile = first && first->isVisible();
-        }
-    });
-    spy.start();
-    ASSERT_EQ(b.download(), DownloadOutcome::Done);
-    spy.stop();
-    EXPECT_EQ(rowsAtStart, 0);
-    EXPECT_FALSE(firstOpenMeanwhile);
+    ASSERT_TRUE(b.clock.advanceUntil([&] { return b.memory() != nullptr; }, 20000));
+    EXPECT_EQ(b.rows(), 0);
+    ASSERT_TRUE(b.clock.advanceUntil([&] { return b.outcome.has_value(); }, 60000));
+    EXPECT_EQ(b.outcome, DownloadOutcome::Done);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
     EXPECT_EQ(b.rows(), firstRows - 1);
@@ -87,19 +92,17 @@ TEST(MemoryWindow, closingTheWindowDuringTheDownloadAbortsIt) {
     Bench b;
     b.meter.fillLogger(40000);
     b.meter.faults().pacedAt19200 = true;
-    QTimer closer;
-    closer.setInterval(1);
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        Memory* m = b.memory();
-        if (m && m->MBar->value() >= 5) m->close();
-    });
-    closer.start();
     const qint64 t0 = b.clock.nowMs();
-    EXPECT_EQ(b.download(), DownloadOutcome::Aborted);
+    ASSERT_FALSE(b.start());
+    ASSERT_TRUE(
+        b.clock.advanceUntil([&] { return b.memory() && b.memory()->MBar->value() >= 5; }, 20000));
+    EXPECT_FALSE(b.outcome);
+    b.memory()->close();
+    EXPECT_EQ(b.outcome, DownloadOutcome::Aborted);
     EXPECT_LT(b.clock.nowMs() - t0, 15000);  // the full dump takes 20 s on the wire
     EXPECT_EQ(b.memory(), nullptr);
     EXPECT_FALSE(b.state.link.KeypadBusy);
-    EXPECT_TRUE(b.pollRunning);
+    EXPECT_FALSE(b.meterLink.busy());
 }
 
 TEST(MemoryErase, cancelSendsNothingAndOkSendsOneDAfterTheHandshake) {
@@ -114,15 +117,14 @@ TEST(MemoryErase, cancelSendsNothingAndOkSendsOneDAfterTheHandshake) {
     }
     EXPECT_EQ(b.port.written(), before);
 
-    const int starts = b.starts;
     ModalAnswer answer(QMessageBox::Ok);
     QTest::mouseClick(b.memory()->SSPanel3, Qt::LeftButton);
     EXPECT_EQ(answer.seen, 1);
+    ASSERT_TRUE(b.clock.advanceUntil([&] { return !b.meterLink.busy(); }, 20000));
     const QByteArray sent = b.port.written().mid(before.size());
     // Q until the J, then exactly one D and nothing else.
     EXPECT_TRUE(sent.endsWith("QD"));
     EXPECT_EQ(sent.count('Q'), sent.size() - 1);
     EXPECT_EQ(b.memory(), nullptr);
-    EXPECT_EQ(b.starts, starts + 1);
     EXPECT_TRUE(b.meter.sets().isEmpty());
 }

@@ -1,8 +1,10 @@
 // The keypad, clock and settings windows against the simulated meter on the virtual clock.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTimeZone>
 
 #include "core/meter/StatusFlags.h"
@@ -27,6 +29,8 @@ QByteArray Bytes(std::initializer_list<int> v) {
 struct Rig : test::SimRig {
     QStringList messages;
     Rig() { online(); }
+    // Runs the virtual clock until `done` holds (a minute at most).
+    bool until(const std::function<bool()>& done) { return clock.advanceUntil(done, 60000); }
 };
 
 // The program's windows declare no meta-object of their own: found by their C++ type.
@@ -93,7 +97,7 @@ TEST(MeterDisplayReplica, valueLinesShowOnlyWhenTheirFlagsSaySo) {
 
 TEST(MeterDisplayReplica, indicatorsKeepTheirPlacesAndTheKeypadItsSize) {
     Rig r;
-    MeterBtn w(r.state, r.port, r.clock, r.pause);
+    MeterBtn w(r.state, r.meterLink);
     w.show();
     w.showReplica(AllLit());
     QCoreApplication::processEvents();
@@ -127,7 +131,7 @@ TEST(MeterDisplayReplica, indicatorsKeepTheirPlacesAndTheKeypadItsSize) {
 // In the Portuguese interface no key's tool tip is the command line's English key name.
 TEST(MeterBtnWindow, keyToolTipsAreNotTheCommandLinesKeyNames) {
     Rig r;
-    MeterBtn w(r.state, r.port, r.clock, r.pause);
+    MeterBtn w(r.state, r.meterLink);
     const std::pair<MeterKey, const char*> keys[] = {
         {MeterKey::CF, "CF"},     {MeterKey::Down, "Down"},     {MeterKey::Escape, "Escape"},
         {MeterKey::Hold, "Hold"}, {MeterKey::MaxMin, "MaxMin"}, {MeterKey::Mem, "Mem"},
@@ -159,6 +163,7 @@ TEST(MeterBtnWindow, manualDownloadShowsOnlyThePanelsUnitTable) {
                 shown << std::pair(m->GridC->isVisible(), m->GridF->isVisible());
         };
         keypad->readAll();
+        ASSERT_TRUE(rig.clock.advanceUntil([&] { return !keypad->busy(); }, 60000));
         ASSERT_FALSE(shown.isEmpty());
         for (const auto& [c, f] : shown) EXPECT_EQ(std::pair(c, f), std::pair(celsius, !celsius));
     }
@@ -167,48 +172,98 @@ TEST(MeterBtnWindow, manualDownloadShowsOnlyThePanelsUnitTable) {
 // What a key sends during a run is checked on the exchange (Keypad); here the window's wiring.
 TEST(MeterBtnWindow, keysReachTheMeterAndReadAllIsRefusedDuringARun) {
     Rig r;
-    MeterBtn w(r.state, r.port, r.clock, r.pause);
+    MeterBtn w(r.state, r.meterLink);
     w.button(MeterKey::Hold)->click();
+    EXPECT_TRUE(r.state.link.KeypadBusy);
+    // A second key while the first is on its way is refused, not queued.
+    EXPECT_EQ(w.press(MeterKey::Mode), KeyOutcome::RefusedBusy);
+    ASSERT_TRUE(r.until([&] { return !w.busy(); }));
     EXPECT_EQ(r.meter.commandLog(), "L");
     r.state.live.flags.FlagRun = true;
     w.CmdReadAll->click();
+    r.clock.advance(1000);
     EXPECT_EQ(r.meter.commandLog(), "L");
 }
 
 TEST(MeterBtnWindow, readAllWithNoRecordsStoredSaysSoAndFreesTheKeys) {
     Rig r;
-    MeterBtn w(r.state, r.port, r.clock, r.pause);
+    MeterBtn w(r.state, r.meterLink);
     w.message = [&](const QString& m) { r.messages << m; };
     r.meter.clearManualRecords();
     w.CmdReadAll->click();
+    EXPECT_FALSE(w.button(MeterKey::Read)->isEnabled());
+    ASSERT_TRUE(r.until([&] { return !w.busy(); }));
     EXPECT_EQ(r.messages, QStringList{"Não há dados armazenados na memória!"});
     EXPECT_TRUE(w.button(MeterKey::Read)->isEnabled());
     EXPECT_FALSE(r.state.link.KeypadBusy);
 }
 
+// Closing the keypad ends its download at once and says nothing about it.
+TEST(MeterBtnWindow, closingTheKeypadEndsItsDownloadQuietly) {
+    Rig r;
+    MeterBtn w(r.state, r.meterLink);
+    w.message = [&](const QString& m) { r.messages << m; };
+    w.show();
+    w.CmdReadAll->click();
+    r.clock.advance(30);
+    ASSERT_TRUE(w.busy());
+    w.close();
+    EXPECT_FALSE(w.busy());
+    EXPECT_FALSE(r.state.link.KeypadBusy);
+    EXPECT_FALSE(r.state.live.flags.FlagRun);
+    EXPECT_TRUE(r.messages.isEmpty());
+}
+
 // The bytes of the clock exchange are checked on the exchange (MeterClock).
 TEST(SetupWindow, setTimeSendsTheComputerClockAndNothingWhenOffline) {
     Rig r;
-    montira::Setup w(r.state, r.port, r.clock, r.pause);
+    montira::Setup w(r.state, r.meterLink);
     w.now = [] { return QDateTime(QDate(2026, 3, 4), QTime(9, 5, 7), QTimeZone::utc()); };
     r.markNow();
     w.CmdSetTime->click();
+    ASSERT_TRUE(r.until([&] { return !w.busy(); }));
     EXPECT_TRUE(r.sent().endsWith(Bytes({'F', 26, 3, 4, 9, 5, 7})));
+    EXPECT_TRUE(w.windowOpen());
 
     r.state.link.MeterOnline = false;
     r.markNow();
     w.CmdSetTime->click();
+    r.clock.advance(1000);
     EXPECT_TRUE(r.sent().isEmpty());
     EXPECT_FALSE(w.windowOpen());
 }
 
+// Showing the meter's clock keeps the live reader stopped until the window closes; a tick
+// while the last "G" is on its way neither asks again nor closes the window.
+TEST(SetupWindow, meterClockHoldsTheLinkUntilTheWindowCloses) {
+    Rig r;
+    montira::Setup w(r.state, r.meterLink);
+    w.clickMeterTime();
+    EXPECT_TRUE(r.meterLink.taken());
+    w.tick();
+    ASSERT_TRUE(w.busy());
+    w.tick();
+    EXPECT_TRUE(w.windowOpen());
+    ASSERT_TRUE(r.until([&] { return !w.busy(); }));
+    EXPECT_EQ(r.meter.commandLog().count('G'), 1);
+    EXPECT_TRUE(
+        w.LblMeterTime->text().contains(QRegularExpression("^\\d\\d/\\d\\d/\\d\\d \\d\\d:")))
+        << w.LblMeterTime->text().toStdString();
+    w.tick();
+    w.CmdExit->click();  // the "G" in progress ends with the window
+    EXPECT_FALSE(w.windowOpen());
+    EXPECT_FALSE(r.meterLink.busy());
+    EXPECT_FALSE(r.meterLink.taken());
+}
+
 TEST(SettingsWindows, secondsReplyPreselectsSecondsAndTextIsAskedAgain) {
     Rig r;
-    SettingsContext c{r.state, r.port, r.clock, r.pause, nullptr, {}, {}, {}};
+    SettingsFlows c(r.state, r.meterLink);
     QStringList answers{"um", "0"}, defaults;
-    bool secondsPreselected = false;
+    bool secondsPreselected = false, heldAtTheBox = false;
     c.inputBox = [&](const QString&, const QString&, const QString& def, QString* a) {
         defaults << def;
+        heldAtTheBox = r.meterLink.taken();
         if (answers.isEmpty()) return false;
         *a = answers.takeFirst();
         return true;
@@ -220,22 +275,50 @@ TEST(SettingsWindows, secondsReplyPreselectsSecondsAndTextIsAskedAgain) {
     };
     c.message = [&](const QString& m) { r.messages << m; };
     r.markNow();
-    RunMeterSampling(c);
+    c.runMeterSampling();
+    ASSERT_TRUE(r.until([&] { return !c.running(); }));
     EXPECT_TRUE(secondsPreselected);
+    EXPECT_TRUE(heldAtTheBox);
+    EXPECT_FALSE(r.meterLink.taken());
     EXPECT_EQ(defaults, (QStringList{"2", "2"}));  // byte 2 of the "J" reply
     EXPECT_TRUE(r.sent().endsWith(Bytes({'I', 1})));
+    EXPECT_TRUE(r.messages.isEmpty());
 
     r.state.link.KeypadBusy = true;
-    RunMeterSampling(c);
+    c.runMeterSampling();
     EXPECT_EQ(r.messages, QStringList{"Erro!Registrando!"});
 }
 
-TEST(SettingsWindows, cancelledPowerOffSendsEOnly) {
-    Rig r;
-    SettingsContext c{r.state, r.port, r.clock, r.pause, nullptr, {}, {}, {}};
-    c.inputBox = [](const QString&, const QString&, const QString&, QString*) { return false; };
-    r.markNow();
-    RunPowerOff(c);
-    EXPECT_EQ(r.sent().right(1), "E");
-    EXPECT_EQ(r.sent().count('A'), 0);
+// After "B" the meter waits for "A" or "E": the link stays held across the input box.
+TEST(SettingsWindows, powerOffEndsWithAOrEAndHoldsTheLinkMeanwhile) {
+    const struct {
+        const char* name;
+        bool ok;
+        const char* answer;
+        QByteArray tail;
+    } rows[] = {{"cancelled", false, "", "E"},
+                {"empty", true, "", "E"},
+                {"value", true, "300", Bytes({'A', 1, 44})},
+                {"clampedHigh", true, "70000", Bytes({'A', 255, 255})}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Rig r;
+        SettingsFlows c(r.state, r.meterLink);
+        bool held = false;
+        c.inputBox = [&](const QString&, const QString&, const QString&, QString* a) {
+            held = r.meterLink.taken() && !r.meterLink.liveRunning();
+            *a = row.answer;
+            return row.ok;
+        };
+        c.message = [&](const QString& m) { r.messages << m; };
+        r.markNow();
+        c.runPowerOff();
+        ASSERT_TRUE(r.until([&] { return !c.running(); }));
+        EXPECT_TRUE(held);
+        EXPECT_FALSE(r.meterLink.taken());
+        EXPECT_TRUE(r.sent().endsWith(row.tail)) << r.sent().toHex().toStdString();
+        EXPECT_EQ(r.sent().count('B'), 1);
+        EXPECT_EQ(r.sent().count('A') + r.sent().count('E'), 1);
+        EXPECT_TRUE(r.messages.isEmpty());
+    }
 }
