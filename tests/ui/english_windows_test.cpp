@@ -234,6 +234,8 @@ TEST_F(EnglishWindows, mainWindowAndEveryWindowItOpensSpeakEnglish) {
          {ToolbarCommand::AddText, ToolbarCommand::List, ToolbarCommand::Graph,
           ToolbarCommand::Environment, ToolbarCommand::Btn, ToolbarCommand::Memory})
         rig.click(c);
+    rig.until([&] { return !rig.panel.link().busy(); }, 120000);  // the download
+    QCoreApplication::processEvents();
     for (ToolbarCommand c : {ToolbarCommand::SetTime, ToolbarCommand::Sample,
                              ToolbarCommand::PowerOff, ToolbarCommand::Erase})
         lookAtModal([&] { rig.click(c); });
@@ -242,6 +244,7 @@ TEST_F(EnglishWindows, mainWindowAndEveryWindowItOpensSpeakEnglish) {
         emit m->GridSet->clicked(m->GridSet->model()->index(0, 0));
     for (QObject* o : rig.panel.children())
         if (auto* keypad = dynamic_cast<MeterBtn*>(o)) keypad->readAll();
+    rig.until([&] { return !rig.panel.link().busy(); }, 120000);
     QCoreApplication::processEvents();
     // The plots and evaluations of the list windows, the work-load reference.
     for (QWidget* w : QApplication::allWidgets()) {

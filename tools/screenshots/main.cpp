@@ -324,6 +324,8 @@ bool MemoryWindows(const QDir& dir) {
     if (!rig.connect()) return false;
     bool ok = true;
     rig.click(ToolbarCommand::Memory);
+    rig.until([&rig] { return !rig.panel.link().busy(); }, 120000);
+    QCoreApplication::processEvents();
     Memory* memory = FindMemoryWindow(&rig.panel);
     if (!memory) return false;
     ok = Save(*memory, dir, "memory.png") && ok;

@@ -44,6 +44,10 @@ Panel::Panel(AppState& state, SerialPort& port, Clock& clock, QWidget* parent)
 Panel::~Panel() {
     session_.stop();
     link().close();
+    // The windows that run exchanges go before the link they hold does (they are children,
+    // which QWidget would only delete after the session).
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isWindow()) delete w;
 }
 
 bool Panel::load(QString* reason) {

@@ -129,7 +129,7 @@ void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
         if (!*chart) {
             auto* c = new RealTime24(*chartSettings, &panel, &panel);
             c->setWindowFlag(Qt::Window);
-            c->setPollInterval(LiveSession::kPollMs);
+            c->setPollInterval(150);  // the main window's poll tick, as the chart always ran
             QObject::connect(&panel, &Panel::valuesShown, c,
                              [c, &panel] { c->addSample(panel.state().live.reading); });
             *chart = c;
