@@ -4,7 +4,6 @@
 
 #include <QElapsedTimer>
 #include <QTest>
-#include <QThread>
 
 #include "core/link/Handshake.h"
 #include "core/link/MeterLink.h"
@@ -53,22 +52,27 @@ TEST(LinkPty, framesHandshakeAndClockQueryThroughQSerialPort) {
     QtPortProbe probe;
     EXPECT_EQ(probe.probe(sim.path()), OpenOutcome::Busy);
 
-    // Without an event loop: every read polls the line.
+    // QSerialPort's notifier fills the buffer from the event loop and the port announces it.
+    int announced = 0;
+    port.readyRead = [&] { ++announced; };
     QByteArray buf, frame;
     QElapsedTimer t;
     t.start();
     while (frame.isEmpty() && t.elapsed() < 5000) {
-        QThread::msleep(20);
+        QTest::qWait(20);
         buf += port.readAll();
         frame = FindFrame(buf);
     }
     ASSERT_FALSE(frame.isEmpty()) << buf.size();
+    EXPECT_GT(announced, 0);
+    port.readyRead = nullptr;
     LiveState st;
     DecodeLiveFrame(ToLiveFrame(frame), st);
     EXPECT_NE(st.reading.GlobeText, "- - -");
 
     // Through the meter link, woken by the port's readyRead and its alarms.
     LinkState link;
+    link.MeterOnline = true;  // its frame came, as the poll would have marked it
     QueryCommand query(link, 'G', 6);
     ASSERT_TRUE(RunFor(port, link, query, 15000));
     EXPECT_TRUE(query.online());
@@ -77,7 +81,7 @@ TEST(LinkPty, framesHandshakeAndClockQueryThroughQSerialPort) {
     ASSERT_EQ(g.size(), 6) << g.toHex().toStdString();
     EXPECT_EQ(g.left(4), QByteArray("\x1A\x01\x01\x0C", 4));  // 26/01/01 12 h
 
-    // Frames come back after the exchange, read through the event loop this time.
+    // Frames come back after the exchange.
     buf.clear();
     frame.clear();
     for (int i = 0; i < 100 && frame.isEmpty(); ++i) {
@@ -104,6 +108,7 @@ TEST(LinkPty, aVanishedMeterIsReportedAsAFailedPort) {
     EXPECT_TRUE(port.failed());
     LinkState link;
     // No silence bound: only the failed port ends the handshake's 10000 attempts.
+    link.MeterOnline = true;  // as it was while the frames came
     QueryCommand query(link, 'G', 1, true, Exchange::kNever);
     EXPECT_TRUE(RunFor(port, link, query, 2000));  // at once, not after 500 s
     EXPECT_FALSE(query.online());
