@@ -3,9 +3,8 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "cli/LinkLoop.h"
 #include "cli/Options.h"
-#include "core/link/DeadlineClock.h"
-#include "core/link/Poll.h"
 
 namespace montira::cli {
 
@@ -15,10 +14,12 @@ int MeterSession::start(const char* command, double timeoutSeconds) {
 }
 
 bool MeterSession::refresh(double timeoutSeconds) {
-    DeadlineClock limited(clock, qint64(timeoutSeconds * 1000));
-    Poll poll(port, limited, state.link, state.live);
-    while (poll.framesShown() == 0 && !limited.stopping()) poll.tick();
-    return poll.framesShown() > 0;
+    return AwaitFrame(link, poll, qint64(timeoutSeconds * 1000));
+}
+
+void MeterSession::run(Exchange& ex) {
+    // Nothing else runs on this link, so it never refuses.
+    RunExchange(link, ex);
 }
 
 int MeterSession::refuseDuringRun(const char* command) const {

@@ -22,14 +22,18 @@ int RunClock(const QStringList& args) {
     if (const int code = m.refuseDuringRun("clock"); code != kDone) return code;
     if (a.set) {
         const QDateTime now = QDateTime::currentDateTime();
-        if (!SetMeterClock(m.port, m.clock, m.state.link, now)) {
+        SetMeterClock set(m.state.link, now);
+        m.run(set);
+        if (!set.sent()) {
             std::fputs("montira-cli clock: a hora não chegou ao medidor\n", stderr);
             return NoMeter();
         }
         std::printf("%s\n", qPrintable(ComputerClockText(now)));
         return kDone;
     }
-    const QString text = MeterClockText(ReadMeterClock(m.port, m.clock, m.state.link));
+    ReadMeterClock read(m.state.link);
+    m.run(read);
+    const QString text = MeterClockText(read.clock());
     if (text.isEmpty()) return NoMeter();
     std::printf("%s\n", qPrintable(text));
     return kDone;

@@ -19,8 +19,9 @@ int RunErase(const QStringList& args) {
     MeterSession m(a.port);
     if (const int code = m.start("erase", a.timeout); code != kDone) return code;
     if (const int code = m.refuseDuringRun("erase"); code != kDone) return code;
-    MeterLink link(m.port, m.clock, m.state.link);
-    return EraseLogger(link, qint64(a.timeout * 1000)) ? kDone : NoMeter();
+    EraseLogger erase(m.state.link, qint64(a.timeout * 1000));
+    m.run(erase);
+    return erase.sent() ? kDone : NoMeter();
 }
 
 }  // namespace montira::cli

@@ -23,12 +23,14 @@ int RunKey(const QStringList& args) {
     int result = kDone;
     for (size_t i = 0; i < a.keys.size(); ++i) {
         const KeyInfo& k = InfoOf(a.keys[i]);
-        if (PressKey(m.port, m.clock, m.state, a.keys[i]) == KeyOutcome::RefusedRun) {
+        if (KeyAllowed(m.state, a.keys[i]) == KeyOutcome::RefusedRun) {
             std::fprintf(stderr, "montira-cli key: %s recusada: o medidor está registrando\n",
                          k.name);
             result = kFailure;  // not bad input: the meter said no
             continue;
         }
+        PressKey press(m.state.link, a.keys[i]);
+        m.run(press);
         if (!m.state.link.MeterOnline) return NoMeter();
         // The next key's guard needs the flags as the meter shows them after this one.
         if (i + 1 < a.keys.size() && !m.refresh(a.timeout)) return NoMeter();

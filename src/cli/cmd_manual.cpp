@@ -54,8 +54,11 @@ int RunManual(const QStringList& args) {
     MeterSession m(a.port);
     if (const int code = m.start("manual", a.timeout); code != kDone) return code;
 
-    ManualDump dump;
-    const ManualOutcome outcome = DownloadManual(m.port, m.clock, m.state, dump);
+    const std::optional<ManualOutcome> refused = ManualRefusal(m.state);
+    DownloadManual download(m.state);
+    if (!refused) m.run(download);
+    const ManualOutcome outcome = refused ? *refused : download.outcome();
+    const ManualDump& dump = download.dump();
     switch (outcome) {
         case ManualOutcome::Done:
         case ManualOutcome::Incomplete:
@@ -70,7 +73,7 @@ int RunManual(const QStringList& args) {
         case ManualOutcome::NoAnswer:
             return NoMeter();
     }
-    m.port.close();
+    m.link.close();
     TextTable celsius, fahrenheit;
     const int rows = DecodeManualRows(dump, m.state.live.calibration, celsius, fahrenheit);
     const TextTable& shown = a.fahrenheit ? fahrenheit : celsius;

@@ -3,32 +3,16 @@
 
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
+#include "cli/MeterSession.h"
 #include "cli/Options.h"
 #include "cli/Usage.h"
 #include "core/AppState.h"
-#include "core/link/DeadlineClock.h"
-#include "core/link/EventLoopClock.h"
-#include "core/link/Poll.h"
-#include "core/link/QtSerialPort.h"
 #include "core/memory/LoggerDownload.h"
 #include "core/memory/SetDecoder.h"
 #include "core/record/SetFile.h"
 #include "core/tables/SafeFile.h"
 
 namespace montira::cli {
-
-namespace {
-
-// The main window's start: wait for a valid live frame (NoDataRoutine, with its clock
-// check) and decode one, which also gives the probe calibration the stored records need.
-bool WaitForMeter(SerialPort& port, Clock& clock, AppState& state, double timeoutSeconds) {
-    DeadlineClock limited(clock, qint64(timeoutSeconds * 1000));
-    Poll poll(port, limited, state.link, state.live);
-    while (poll.framesShown() == 0 && !limited.stopping()) poll.tick();
-    return poll.framesShown() > 0;
-}
-
-}  // namespace
 
 // montira-cli memory: lists the logger's sets (number TAB mm:ss TAB records); with --set N
 // --out FILE also writes set N as the downloaded-data list's "Save" writes it.
@@ -37,21 +21,18 @@ int RunMemory(const QStringList& args) {
     QString error;
     if (!ParseMemoryArgs(args, a, error)) return Refuse("memory", error);
 
-    AppState state;
-    state.link.PortId = a.port;
-    EventLoopClock clock;
-    QtSerialPort port(a.port);
-    if (!OpenMeterDevice(port, "memory")) return kFailure;
-    if (!WaitForMeter(port, clock, state, a.timeout)) {
-        std::fputs("Sem comunicação\n", stderr);
-        return kNoMeter;
-    }
+    // The main window's start: a valid live frame (after NoDataRoutine, with its clock check)
+    // also gives the probe calibration the stored records need.
+    MeterSession m(a.port);
+    if (const int code = m.start("memory", a.timeout); code != kDone) return code;
 
     LoggerMemory memory;
-    MeterLink link(port, clock, state.link);
     DownloadHooks hooks;
     hooks.silenceMs = qint64(a.timeout * 1000);
-    switch (DownloadLogger(link, state, memory, hooks)) {
+    DownloadLogger download(m.state.link, memory, hooks);
+    const std::optional<DownloadOutcome> refused = DownloadRefusal(m.state);
+    if (!refused) m.run(download);
+    switch (refused ? *refused : download.outcome()) {
         case DownloadOutcome::Done:
             break;
         case DownloadOutcome::NothingStored:
@@ -68,7 +49,7 @@ int RunMemory(const QStringList& args) {
             std::fputs("Sem comunicação\n", stderr);
             return kNoMeter;
     }
-    port.close();
+    m.link.close();
 
     for (size_t i = 0; i < memory.sets.size(); ++i) {
         const QStringList row = SetListRow(int(i + 1), memory.sets[i]);
@@ -85,7 +66,7 @@ int RunMemory(const QStringList& args) {
     }
     TextTable celsius, fahrenheit;
     Reading stored;
-    DecodeSetRows(*set, state.live.calibration, stored, celsius, fahrenheit);
+    DecodeSetRows(*set, m.state.live.calibration, stored, celsius, fahrenheit);
     const SaveOutcome saved = SaveFileSafely(
         a.out,
         [&](QIODevice& f) {

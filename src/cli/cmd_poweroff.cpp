@@ -21,17 +21,22 @@ int RunPowerOff(const QStringList& args) {
     if (const int code = m.start("poweroff", a.timeout); code != kDone) return code;
     if (const int code = m.refuseDuringRun("poweroff"); code != kDone) return code;
     if (a.set) {
-        if (!SetPowerOff(m.port, m.clock, m.state.link, a.seconds)) {
+        SetPowerOff set(m.state.link, a.seconds);
+        m.run(set);
+        if (!set.sent()) {
             std::fputs("montira-cli poweroff: o valor não chegou ao medidor\n", stderr);
             return NoMeter();
         }
         std::printf("%d\n", a.seconds);
         return kDone;
     }
-    const auto seconds = ReadPowerOff(m.port, m.clock, m.state.link);
+    ReadPowerOff read(m.state.link);
+    m.run(read);
+    const auto seconds = read.seconds();
     if (!seconds) return NoMeter();
     // As the window does when its input box is cancelled: the setting stays as it is.
-    KeepPowerOff(m.port, m.clock, m.state.link);
+    KeepPowerOff keep(m.state.link);
+    m.run(keep);
     if (*seconds == kPowerOffUnknown) {  // the reply was cut short
         std::fputs("montira-cli poweroff: resposta incompleta do medidor\n", stderr);
         return NoMeter();

@@ -11,13 +11,11 @@
 #include "cli/Options.h"
 #include "cli/Usage.h"
 #include "core/AppState.h"
-#include "core/link/EventLoopClock.h"
 #include "core/link/Poll.h"
 #include "core/link/QtSerialPort.h"
+#include "core/link/SteadyClock.h"
 
 namespace montira::cli {
-
-namespace {}  // namespace
 
 // montira-cli record: the main window's start sequence (wait for a valid frame, check the
 // meter's clock), then K samples written by the same recorder and sample tick as the main
@@ -32,7 +30,7 @@ int RunRecord(const QStringList& args) {
     state.CelsiusMode = !a.fahrenheit;
     state.SampleInterval = a.interval;
     state.SampleTick = 0;
-    EventLoopClock clock;
+    SteadyClock clock;
     QtSerialPort port(a.port);
     if (!OpenMeterDevice(port, "record")) return kFailure;
 
@@ -49,7 +47,7 @@ int RunRecord(const QStringList& args) {
         if (!message.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(message));
         exitCode = code;
         watchdog.stop();
-        session.stop();  // a wait in progress returns at once
+        session.stop();  // an exchange in progress ends at once
         QCoreApplication::exit(code);
     };
 
@@ -91,10 +89,11 @@ int RunRecord(const QStringList& args) {
                                  .arg(QLatin1String(SignalName(signal)), kept));
     };
 
-    session.startPoll();
+    session.start();
+    session.stopSampling();  // the sample tick starts with the first frame
     watchdog.start();
     QCoreApplication::exec();
-    port.close();
+    session.link().close();
     return exitCode;
 }
 

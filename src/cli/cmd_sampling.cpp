@@ -29,7 +29,9 @@ int RunSampling(const QStringList& args) {
     if (const int code = m.start("sampling", a.timeout); code != kDone) return code;
     if (const int code = m.refuseDuringRun("sampling"); code != kDone) return code;
     if (a.set) {
-        const auto sent = SetSampling(m.port, m.clock, m.state.link, a.byMinutes, a.value);
+        SetSampling set(m.state.link, a.byMinutes, a.value);
+        m.run(set);
+        const auto sent = set.sent();
         if (!sent) {
             std::fputs("montira-cli sampling: o valor não chegou ao medidor\n", stderr);
             return NoMeter();
@@ -37,7 +39,9 @@ int RunSampling(const QStringList& args) {
         Print(a.byMinutes, *sent);
         return kDone;
     }
-    const auto s = ReadSampling(m.port, m.clock, m.state.link);
+    ReadSampling read(m.state.link);
+    m.run(read);
+    const auto s = read.setting();
     if (!s) return NoMeter();
     if (s->byMinutes()) {
         Print(true, s->minutes);
