@@ -160,7 +160,10 @@ protected:
         if (!windows_.contains(name)) windows_ << name;
     }
     // Looks at the modal dialog `open` starts, then closes it.
-    void lookAtModal(const std::function<void()>& open) {
+    // `settle` moves the clock until the exchanges around the dialog are over (a setting read
+    // from the meter before its input box shows).
+    void lookAtModal(const std::function<void()>& open,
+                     const std::function<void(const std::function<bool()>&)>& settle = {}) {
         int seen = 0;
         QTimer poll;
         poll.setInterval(5);
@@ -176,6 +179,7 @@ protected:
         });
         poll.start();
         open();
+        if (settle) settle([&] { return seen > 0; });
         EXPECT_GT(seen, 0) << "no dialog opened";
     }
 
@@ -238,7 +242,12 @@ TEST_F(EnglishWindows, mainWindowAndEveryWindowItOpensSpeakEnglish) {
     QCoreApplication::processEvents();
     for (ToolbarCommand c : {ToolbarCommand::SetTime, ToolbarCommand::Sample,
                              ToolbarCommand::PowerOff, ToolbarCommand::Erase})
-        lookAtModal([&] { rig.click(c); });
+        lookAtModal([&] { rig.click(c); },
+                    [&](const std::function<bool()>& seen) {
+                        rig.until([&] {
+                            return seen() && !rig.panel.link().busy() && !rig.panel.link().taken();
+                        });
+                    });
     rig.wiring->openFile(file);
     if (Memory* m = FindMemoryWindow(&rig.panel))
         emit m->GridSet->clicked(m->GridSet->model()->index(0, 0));

@@ -72,7 +72,7 @@ bool Save(QWidget& w, const QDir& dir, const char* name) {
 bool PanelWindow(const QDir& dir) {
     test::PanelRig rig(test::PanelRig::Toolbar);
     rig.panel.show();
-    rig.panel.timer1Tick();
+    rig.connect();
     rig.wiring->recorder().applySaveDialog(true, rig.dir.filePath("ensaio.plv"));
     rig.wiring->recorder().start();
     rig.state.SampleInterval = 1;
@@ -227,7 +227,7 @@ bool Desktop(QWidget& panel, QWidget& w, const QDir& dir, const char* name) {
 bool ToolbarWindows(const QDir& dir) {
     test::PanelRig rig(test::PanelRig::Windows);
     rig.panel.show();
-    rig.panel.timer1Tick();
+    rig.connect();
     bool ok = true;
     rig.click(ToolbarCommand::AddText);
     auto* header = ChildOf<AddText>(rig.panel);
@@ -240,7 +240,7 @@ bool ToolbarWindows(const QDir& dir) {
     rig.click(ToolbarCommand::Graph);
     rig.state.SampleInterval = 1;
     for (int i = 0; i < 12; ++i) {
-        rig.panel.timer1Tick();
+        rig.clock.advance(1000);
         rig.panel.timer2Tick();
     }
     if (auto* list = ChildOf<List>(rig.panel)) {
@@ -255,9 +255,10 @@ bool ToolbarWindows(const QDir& dir) {
     rig.click(ToolbarCommand::Btn);
     auto* keypad = ChildOf<MeterBtn>(rig.panel);
     if (!keypad) return false;
-    rig.panel.timer1Tick();
+    rig.clock.advance(1000);
     ok = Save(*keypad, dir, "meterbtn.png") && ok;
     keypad->readAll();
+    rig.until([&rig] { return !rig.panel.link().busy(); }, 120000);
     QCoreApplication::processEvents();
     if (auto* manual = ChildOf<Manual>(rig.panel)) {
         ok = Desktop(rig.panel, *manual, dir, "desktop_manual.png") && ok;
@@ -444,7 +445,7 @@ bool GraphWindows(const QDir& dir) {
 bool ReplicaStates(const QDir& dir) {
     test::PanelRig rig(test::PanelRig::Windows);
     rig.panel.show();
-    rig.panel.timer1Tick();
+    rig.connect();
     rig.click(ToolbarCommand::Btn);
     auto* keypad = ChildOf<MeterBtn>(rig.panel);
     if (!keypad) return false;
