@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/link/VirtualClock.h"
 #include "core/link/SerialPort.h"
+#include "core/link/VirtualClock.h"
 
 namespace montira::test {
 

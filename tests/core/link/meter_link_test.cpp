@@ -1,8 +1,7 @@
-#include "core/link/MeterLink.h"
-
 #include <gtest/gtest.h>
 
 #include "core/link/Handshake.h"
+#include "core/link/MeterLink.h"
 #include "core/link/VirtualClock.h"
 #include "support/FakePort.h"
 

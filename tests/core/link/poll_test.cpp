@@ -51,7 +51,9 @@ TEST(PollRead, theNewestFrameIsFoundWhateverCameBeforeInsideOrBetween) {
         {"garbageInsideAFrame", {{100, f10.left(20) + "junk" + f10.mid(20)}, {300, kFrame30}}, 1},
         {"garbageBetween", {{100, f10 + "xy" + kFrame30}}, 0},
         {"splitAroundGarbage",
-         {{100, "garbage" + kFrame30.left(10)}, {150, kFrame30.mid(10, 30)}, {400, kFrame30.mid(40)}},
+         {{100, "garbage" + kFrame30.left(10)},
+          {150, kFrame30.mid(10, 30)},
+          {400, kFrame30.mid(40)}},
          0},
         {"byteByByte", {}, 0},
         {"brokenFramesBetween", {{100, f10}, {250, Broken(20.0)}, {400, kFrame30}}, 1},
@@ -78,36 +80,35 @@ TEST(PollRead, theNewestFrameIsShownAtMostEveryHalfSecond) {
     rig.clock.advance(2050);
     EXPECT_EQ(rig.poll.framesShown(), 4);  // at 100, 600, 1100 and 1600 ms
     EXPECT_EQ(rig.state.live.reading.DryText, "16.0");
-    rig.clock.advance(100);  // the frames of 1700-2000 ms, shown at 2100 ms
+    rig.clock.advance(100);  // the newest of 1700-2000 ms, shown at 2100 ms
     EXPECT_EQ(rig.poll.framesShown(), 5);
-    EXPECT_EQ(rig.state.live.reading.DryText, "21.0");
+    EXPECT_EQ(rig.state.live.reading.DryText, "20.0");
 }
 
 TEST(PollRead, silenceOrRejectedFramesHandOverToNoDataRoutineAndStopRecording) {
+    struct Every {
+        qint64 from, to, period;
+        QByteArray bytes;
+    };
     const QByteArray noStart(47, '\x11');
-    const std::tuple<const char*, Arrivals, qint64> rows[] = {
+    const std::tuple<const char*, std::vector<Every>, qint64> rows[] = {
         {"silent", {}, 6000},
-        {"silentAfterAFrame", {{3000, kFrame30}}, 9000},
+        {"silentAfterAFrame", {{3000, 3000, 1, kFrame30}}, 9000},
         // The eighth broken frame, or 47 bytes without a start, arrives at 1850 ms.
-        {"brokenEndBytes", {{100, Broken(10.0)}}, 1850},
-        {"noFrameStart", {{100, noStart}}, 1850},
-        {"brokenFrameThenGarbageInOneRead", {{100, Broken(10.0) + noStart + noStart}}, 1350},
+        {"brokenEndBytes", {{100, 9000, 250, Broken(10.0)}}, 1850},
+        {"noFrameStart", {{100, 9000, 250, noStart}}, 1850},
+        {"twentyBytesWithoutAStart", {{100, 9000, 100, QByteArray(20, '\x11')}}, 1900},
+        {"brokenFrameAndGarbageInOneRead", {{100, 9000, 250, Broken(10.0) + noStart}}, 850},
         // Seven broken frames, a valid one, seven more: silence 6 s after the valid one.
-        {"aValidFrameStartsTheCountAgain", {{100, Broken(1)}, {1700, kFrame30}}, 7700},
+        {"aValidFrameStartsTheCountAgain",
+         {{100, 1600, 250, Broken(1)}, {1700, 1700, 1, kFrame30}, {1800, 3300, 250, Broken(1)}},
+         7700},
     };
     for (const auto& [name, arrivals, silentAt] : rows) {
         SCOPED_TRACE(name);
         PollRig rig;
         rig.state.Recording = true;
-        for (const auto& [ms, bytes] : arrivals) {
-            if (bytes.size() == kFrame30.size() && bytes != kFrame30) {
-                for (int i = 0; i < (ms == 100 && silentAt == 7700 ? 7 : 8); ++i)
-                    rig.port.at(ms + 250 * i, bytes);
-                if (silentAt == 7700) rig.port.every(1800, 3300, 250, bytes);
-            } else {
-                rig.port.at(ms, bytes);
-            }
-        }
+        for (const Every& e : arrivals) rig.port.every(e.from, e.to, e.period, e.bytes);
         rig.start();
         rig.clock.advance(silentAt + 100);
         EXPECT_EQ(rig.silentAt, silentAt);
