@@ -90,8 +90,7 @@ struct Download {
         ex = std::make_unique<DownloadLogger>(state.link, memory, h);
         int done = 0;
         if (stopping) link.stop();
-        if (link.run(*ex, [&] { ++done; }))
-            clock.advanceUntil([&] { return done > 0; }, 600000);
+        if (link.run(*ex, [&] { ++done; })) clock.advanceUntil([&] { return done > 0; }, 600000);
         EXPECT_LE(done, 1);
         starts = live.starts - before;
         link.setLive(nullptr);
