@@ -24,16 +24,15 @@ const QByteArray kFrame30 = Frame(30.0);
 struct NoDataRig : PollRig {
     NoDataRig() { state.link.LinkLost = true; }
     void framesFrom(qint64 fromMs) { port.every(fromMs, fromMs + 30000, 250, kFrame30); }
-    // The writes from the first "Q" on, and their times from that "Q".
+    // The writes from the first "Q" on, with their times from that "Q".
     std::vector<std::pair<qint64, QByteArray>> clockCheck() const {
         std::vector<std::pair<qint64, QByteArray>> out;
+        qint64 t0 = -1;
         for (size_t i = 0; i < port.writes.size(); ++i) {
-            if (out.empty() && port.writes[i] != "Q") continue;
-            const qint64 t0 = out.empty() ? port.writeTimes[i] : out[0].first;
-            out.push_back({out.empty() ? t0 : port.writeTimes[i], port.writes[i]});
+            if (t0 < 0 && port.writes[i] != "Q") continue;
+            if (t0 < 0) t0 = port.writeTimes[i];
+            out.push_back({port.writeTimes[i] - t0, port.writes[i]});
         }
-        for (size_t i = 1; i < out.size(); ++i) out[i].first -= out[0].first;
-        if (!out.empty()) out[0].first = 0;
         return out;
     }
 };
