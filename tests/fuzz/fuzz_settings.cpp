@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "core/link/MeterLink.h"
 #include "core/link/VirtualClock.h"
 #include "core/memory/MeterSettings.h"
 #include "support/FakePort.h"
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     VirtualClock clock;
     clock.setStepMs(5);
-    test::FakePort port;
+    test::FakePort port(&clock);
     port.qDefault = (data[0] & 1) ? QByteArray("J") : QByteArray(1, char(data[0]));
     qsizetype p = 0;
     port.answer = [&](const QByteArray&) {
@@ -28,31 +29,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return r;
     };
     LinkState link;
-    link.MeterOnline = true;
-    auto bounded = [&](qint64 t0) {
-        if (clock.nowMs() - t0 > 12000) std::abort();
+    MeterLink meterLink(port, clock, link);
+    // Each read runs on the link and ends within its silence bound.
+    auto run = [&](Exchange& ex) {
         link.MeterOnline = true;
+        if (!meterLink.run(ex)) std::abort();
+        if (!clock.advanceUntil([&] { return ex.finished() && !meterLink.busy(); }, 12000))
+            std::abort();
     };
 
-    qint64 t0 = clock.nowMs();
-    const QByteArray c = ReadMeterClock(port, clock, link);
-    bounded(t0);
+    ReadMeterClock readClock(link);
+    run(readClock);
+    const QByteArray c = readClock.clock();
     if (c.size() > 6) std::abort();
     const QString text = MeterClockText(c);
     if (!text.isEmpty() && text.size() != 17) std::abort();
     if (MeterClockText(all).size() != (all.size() >= 6 ? 17 : 0)) std::abort();
 
-    t0 = clock.nowMs();
-    if (const auto s = ReadSampling(port, clock, link))
+    ReadSampling sampling(link);
+    run(sampling);
+    if (const auto s = sampling.setting())
         if (s->minutes < 0 || s->minutes > 255 ||
             (s->seconds && (*s->seconds < 0 || *s->seconds > 255)))
             std::abort();
-    bounded(t0);
 
-    t0 = clock.nowMs();
-    if (const auto s = ReadPowerOff(port, clock, link))
+    ReadPowerOff powerOff(link);
+    run(powerOff);
+    if (const auto s = powerOff.seconds())
         if ((*s < 0 && *s != kPowerOffUnknown) || *s > 65535) std::abort();
-    bounded(t0);
 
     const QString typed = QString::fromUtf8(all.left(64));
     for (int max : {59, 60, 65535}) {

@@ -57,6 +57,7 @@ public:
     int attentions = 0;  // "Q"s written
     QByteArray written;
     std::vector<QByteArray> writes;
+    std::vector<qint64> writeTimes;  // the clock's time of each write (with a clock)
 
     void closeNow() { open_ = false; }
     // The device fails under the program (adapter pulled out).
@@ -87,6 +88,7 @@ public:
         if (!open_) return;
         written += bytes;
         writes.push_back(bytes);
+        if (clock_) writeTimes.push_back(clock_->nowMs());
         if (bytes == "Q") ++attentions;
         if (bytes == "Q" && (!qReplies.isEmpty() || !qDefault.isEmpty())) {
             arrive(qReplies.isEmpty() ? qDefault : qReplies.takeFirst());

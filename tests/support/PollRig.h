@@ -27,11 +27,12 @@ struct PollRig {
     bool meterAnswers = true;
     QStringList captions;     // LblCOM captions, repeats folded
     QStringList allCaptions;  // every caption set
+    qint64 silentAt = -1;     // when "Sem comunicação" was first shown
 
     PollRig() {
         // A test that goes wrong ends instead of waiting for a frame forever.
         clock.addListener([this](qint64 now) {
-            if (now > 600000) clock.requestStop();
+            if (now > 600000 && !clock.stopping()) link.stop();
         });
         state.link.PortId = "3";
         state.link.LinkLost = false;
@@ -45,6 +46,7 @@ struct PollRig {
         PollHooks& h = poll.hooks();
         h.setComCaption = [this](const QString& t) {
             allCaptions << t;
+            if (silentAt < 0 && t == "Sem comunicação") silentAt = clock.nowMs();
             if (captions.isEmpty() || captions.back() != t) captions << t;
         };
         // The main window's recorder: a recording the silence ends is over.

@@ -63,6 +63,12 @@ protected:
     // Runs step() again `ms` from now in state `next`. While the exchange is quiet (its
     // silence bound passed) every wait is over at once, as before.
     void wait(qint64 now, qint64 ms, int next);
+    // Runs step() again `ms` from now in state `next`, quiet or not: a wait for a meter or a
+    // port to come back, which a gone port must not turn into a loop that never lets time pass.
+    void pause(qint64 now, qint64 ms, int next) {
+        state_ = next;
+        deadline_ = now + ms;
+    }
     // Runs step() in state `next` once the silence bound passes (bytes may come first).
     void untilQuiet(int next) {
         state_ = next;

@@ -1,5 +1,7 @@
 #include "core/link/Poll.h"
 
+#include <algorithm>
+
 #include "core/link/MeterLink.h"
 #include "core/link/PortName.h"
 #include "core/meter/Commands.h"
@@ -50,14 +52,12 @@ void Poll::arrived(qint64 now) {
             return wait(now, lastShownAt_ + kPollShowEveryMs - now, Show);
         }
         // A frame's worth of bytes without a frame start is as broken as a frame with a wrong
-        // end byte.
-        skipped_ += scan.skipped;
+        // end byte. The bytes of a rejected frame are among the skipped ones: they count once.
+        skipped_ += std::max(0, scan.skipped - scan.rejected * kLiveFrameLength);
         while (skipped_ >= kLiveFrameLength) {
             skipped_ -= kLiveFrameLength;
-            if (scan.rejected == 0) {
-                ++rejected_;
-                ++framesRejected_;
-            }
+            ++rejected_;
+            ++framesRejected_;
         }
         if (rejected_ >= kPollRejectedFrames) return lost(now);
         return;
@@ -96,7 +96,7 @@ void Poll::blink(qint64 now) {
     if (hooks_.setComVisible) hooks_.setComVisible(visible_);
     Call(hooks_.closeKeypad);
     link().MeterOnline = false;
-    wait(now, kByteGapMs, WaitForFrame);
+    pause(now, kByteGapMs, WaitForFrame);
 }
 
 void Poll::step(qint64 now) {
@@ -114,7 +114,8 @@ void Poll::step(qint64 now) {
             lastOpenTry_ = now - kReopenEveryMs;
             [[fallthrough]];
         case AwaitMeter:
-            boundSilence(now, kNever);  // the blink's waits are real, port or no port
+            // A clock check that gave up left its bound behind: the wait for frames has none.
+            boundSilence(now, kNever);
             if (hooks_.setComCaption) hooks_.setComCaption(NoLinkCaption());
             Call(hooks_.closeLiveWindows);
             Call(hooks_.stopRecording);

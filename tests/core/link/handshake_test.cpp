@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
-#include <limits>
-
-#include "core/link/EventLoopClock.h"
+#include "core/link/MeterLink.h"
 #include "core/link/VirtualClock.h"
 #include "support/FakePort.h"
 
@@ -14,11 +11,23 @@ using montira::test::FakePort;
 
 namespace {
 
+// The exchange runs on a meter link; time moves 50 ms at a time, so waits end exactly.
 struct Rig {
-    FakePort port;
     VirtualClock clock;
+    FakePort port{&clock};
     LinkState state;
-    Rig() { clock.setStepMs(50); }
+    MeterLink link{port, clock, state};
+    Rig() {
+        clock.setStepMs(50);
+        state.MeterOnline = true;
+    }
+    // Runs `ex` to its end; the time it took.
+    qint64 run(Exchange& ex) {
+        const qint64 t0 = clock.nowMs();
+        EXPECT_TRUE(link.run(ex));
+        EXPECT_TRUE(clock.advanceUntil([&] { return ex.finished(); }, 1000000));
+        return clock.nowMs() - t0;
+    }
 };
 
 }  // namespace
@@ -30,20 +39,23 @@ TEST(Handshake, replyEndingInJEndsItAndJThenCarriageReturnEmptyOrStaleRepliesAre
         Rig r;
         r.port.arrive("J");  // a stale J from before the first Q does not count
         r.port.qReplies = replies;
-        EXPECT_TRUE(AttentionHandshake(r.port, r.clock, r.state));
+        SendCommand ex(r.state, 'K');
+        // Each reply's wait, the final wait, and the wait after the letter.
+        EXPECT_EQ(r.run(ex), (replies.size() + 2) * 50);
+        EXPECT_TRUE(ex.online());
         EXPECT_TRUE(r.state.MeterOnline);
-        EXPECT_EQ(r.port.written, QByteArray(replies.size(), 'Q'));
-        EXPECT_EQ(r.clock.nowMs(), (replies.size() + 1) * 50);  // each reply's and the final wait
+        EXPECT_EQ(r.port.written, QByteArray(replies.size(), 'Q') + "K");
     }
 }
 
 TEST(Handshake, silentMeterGivesUpOnThe10001stAttemptWithoutTheFinalWait) {
     Rig r;
-    r.state.MeterOnline = true;
-    EXPECT_FALSE(AttentionHandshake(r.port, r.clock, r.state));
+    SendCommand ex(r.state, 'D');
+    EXPECT_EQ(r.run(ex), 10001 * 50 + 50);
+    EXPECT_FALSE(ex.online());
     EXPECT_FALSE(r.state.MeterOnline);
     EXPECT_EQ(r.port.attentions, 10001);
-    EXPECT_EQ(r.clock.nowMs(), 10001 * 50);
+    EXPECT_TRUE(r.port.written.endsWith("QD"));  // the letter goes out all the same
 }
 
 TEST(Handshake, answerOnTheLastAttemptIsTooLate) {
@@ -51,29 +63,25 @@ TEST(Handshake, answerOnTheLastAttemptIsTooLate) {
         Rig r;
         for (int i = 0; i < silent; ++i) r.port.qReplies.append(QByteArray());
         r.port.qReplies.append("J");
-        EXPECT_EQ(AttentionHandshake(r.port, r.clock, r.state), silent == 9999);
+        SendCommand ex(r.state, 'K');
+        r.run(ex);
+        EXPECT_EQ(ex.online(), silent == 9999) << silent;
     }
 }
 
-TEST(Handshake, givesUpAtOnceWhenStoppingOrThePortIsGone) {
-    for (bool stopping : {true, false}) {
-        Rig r;
-        if (stopping) r.clock.requestStop();
-        r.port.failedFlag = !stopping;
-        EXPECT_FALSE(AttentionHandshake(r.port, r.clock, r.state));
-        EXPECT_LE(r.port.attentions, 1) << stopping;
-    }
-}
+TEST(Handshake, givesUpAtOnceWhenThePortIsGoneOrTheSilenceBoundPassed) {
+    Rig failed;
+    failed.port.failedFlag = true;
+    SendCommand a(failed.state, 'K');
+    EXPECT_EQ(failed.run(a), 0);
+    EXPECT_LE(failed.port.attentions, 1);
+    EXPECT_FALSE(a.online());
 
-TEST(Commands, sendCommandWritesTheLetterAfterTheHandshakeEvenWithoutAnAnswer) {
-    Rig r;
-    r.port.qReplies = {"J"};
-    EXPECT_TRUE(SendCommand(r.port, r.clock, r.state, 'K'));
-    EXPECT_EQ(r.port.written, "QK");
-    EXPECT_EQ(r.clock.nowMs(), 150);
-    Rig silent;
-    EXPECT_FALSE(SendCommand(silent.port, silent.clock, silent.state, 'D'));
-    EXPECT_TRUE(silent.port.written.endsWith("QD"));
+    Rig bounded;
+    SendCommand b(bounded.state, 'K', 10000);
+    EXPECT_EQ(bounded.run(b), 10000);
+    EXPECT_EQ(bounded.port.attentions, 200);
+    EXPECT_FALSE(b.online());
 }
 
 TEST(Commands, queryReturnsOnlyWhatFollowsTheLetter) {
@@ -84,43 +92,48 @@ TEST(Commands, queryReturnsOnlyWhatFollowsTheLetter) {
     r.clock.addListener([&](qint64 t) {
         if (t == 100) r.port.arrive("frame tail");  // after the handshake, before the letter
     });
-    EXPECT_EQ(QueryCommand(r.port, r.clock, r.state, 'G'), clock);
+    QueryCommand ex(r.state, 'G', 6);
+    EXPECT_EQ(r.run(ex), 150);
+    EXPECT_EQ(ex.reply(), clock);
     EXPECT_EQ(r.port.written, "QG");
 }
 
-TEST(EventLoopClock, delayLetsEventsRunAndWaitsAtLeastTheTimeAsked) {
-    EventLoopClock clock;
-    bool fired = false;
-    QTimer::singleShot(0, [&] { fired = true; });
-    const qint64 t0 = clock.nowMs();
-    clock.delay(0.05);
-    EXPECT_TRUE(fired);
-    EXPECT_GE(clock.nowMs() - t0, 50);
+TEST(Commands, queryAsksAgainFromTheHandshakeWhileTheReplyIsShortAndNothingWhenOffline) {
+    Rig r;
+    r.port.qDefault = "J";
+    int asked = 0;
+    r.port.answer = [&](const QByteArray& b) {
+        return b == "G" && ++asked == 3 ? QByteArray(6, '\1') : QByteArray(5, '\1');
+    };
+    QueryCommand ex(r.state, 'G', 6);
+    r.run(ex);
+    EXPECT_EQ(r.port.written, "QGQGQG");
+    EXPECT_EQ(ex.reply(), QByteArray(6, '\1'));
+
+    Rig offline;
+    offline.state.MeterOnline = false;
+    QueryCommand none(offline.state, 'G', 6);
+    EXPECT_EQ(offline.run(none), 0);
+    EXPECT_TRUE(offline.port.written.isEmpty());
 }
 
-TEST(EventLoopClock, stoppingEndsEveryWaitAtOnce) {
-    EventLoopClock clock;
-    QTimer::singleShot(10, [&] { clock.requestStop(); });
-    clock.delay(3600);  // would hang the test if the stop were not honoured
-    clock.delay(3600);
-    clock.delay(std::numeric_limits<double>::quiet_NaN());
-    clock.delay(-1);
-}
-
-TEST(VirtualClock, delayAdvancesTimeInStepsAndRunsListeners) {
+TEST(VirtualClock, alarmsRingOnceWhenDueAndNotAfterTheyAreCancelledOrGone) {
     VirtualClock clock(1000);
-    int calls = 0;
-    qint64 last = 0;
-    clock.addListener([&](qint64 t) {
-        ++calls;
-        last = t;
-    });
-    clock.delay(0.05);
-    EXPECT_EQ(calls, 50);
-    EXPECT_EQ(last, 1050);
-    clock.pump();
-    EXPECT_EQ(clock.nowMs(), 1051);
-    clock.delay(0);
-    clock.delay(-3);
-    EXPECT_EQ(clock.nowMs(), 1051);
+    std::vector<qint64> rang;
+    auto a = clock.alarm([&] { rang.push_back(clock.nowMs()); });
+    auto gone = clock.alarm([&] { rang.push_back(-1); });
+    auto cancelled = clock.alarm([&] { rang.push_back(-2); });
+    a->at(1050);
+    gone->at(1010);
+    gone.reset();
+    cancelled->at(1020);
+    cancelled->cancel();
+    int listened = 0;
+    clock.addListener([&](qint64) { ++listened; });
+    clock.advance(100);
+    EXPECT_EQ(rang, std::vector<qint64>{1050});
+    EXPECT_EQ(listened, 100);
+    a->at(900);  // already past: rings at the next step
+    clock.advance(1);
+    EXPECT_EQ(rang, (std::vector<qint64>{1050, 1101}));
 }

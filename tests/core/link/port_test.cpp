@@ -9,12 +9,12 @@ using namespace montira;
 
 namespace {
 
-test::FakePort ClosedPort(OpenOutcome outcome) {
-    test::FakePort port;
-    port.closeNow();
-    port.openOutcome = outcome;
-    return port;
-}
+struct ClosedPort : test::FakePort {
+    explicit ClosedPort(OpenOutcome outcome) {
+        closeNow();
+        openOutcome = outcome;
+    }
+};
 
 PortIdentity Usb(const QString& device, quint16 vendor, quint16 product, const QString& serial) {
     return {device, {}, true, vendor, product, serial};
@@ -34,12 +34,12 @@ struct Devices : PortDirectory {
 }  // namespace
 
 TEST(OpenMeterPort, opensOnlyAClosedPortAndSaysWhyItFailed) {
-    test::FakePort closed = ClosedPort(OpenOutcome::Opened);
+    ClosedPort closed(OpenOutcome::Opened);
     EXPECT_EQ(OpenMeterPort(closed), OpenOutcome::Opened);
     EXPECT_EQ(OpenMeterPort(closed), OpenOutcome::Opened);
     EXPECT_EQ(closed.opens, 1);
     for (OpenOutcome o : {OpenOutcome::Busy, OpenOutcome::Missing, OpenOutcome::Denied}) {
-        test::FakePort port = ClosedPort(o);
+        ClosedPort port(o);
         QString why;
         EXPECT_EQ(OpenMeterPort(port, &why), o);
         EXPECT_EQ(why, "porta ocupada");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/link/MeterLink.h"
 #include "core/link/VirtualClock.h"
 #include "core/memory/DumpReceiver.h"
 #include "core/memory/LoggerDownload.h"
@@ -43,18 +44,25 @@ QByteArray TwoSetDump() {
     return a.bytes() + b.bytes();
 }
 
-// A scripted logger on a fake port, downloaded by a link whose poll restarts are counted.
+// A scripted logger on a fake port, downloaded on a meter link whose live reader's restarts
+// are counted; the window may close (cancel) or the program stop on the way.
 struct Download {
+    struct Reader : Exchange {
+        using Exchange::Exchange;
+        int starts = 0;
+        void step(qint64) override { ++starts; }
+    };
     AppState state;
     VirtualClock clock;
     FakePort port{&clock};
     LoggerScript meter;
     LoggerMemory memory;
     const QByteArray dump = TwoSetDump();
-    int starts = 0, emptyMessages = 0;
+    int emptyMessages = 0;
     QList<qint64> progress;
-    bool closeAtHalf = false;
+    bool closeAtHalf = false, stopping = false;
     qint64 silenceMs = kLoggerSilenceMs;
+    int starts = 0;
 
     Download() {
         state.link.MeterOnline = true;
@@ -66,14 +74,27 @@ struct Download {
         meter.chunk = chunk;
     }
     DownloadOutcome go() {
+        if (const auto refused = DownloadRefusal(state)) return *refused;
         MeterLink link(port, clock, state.link);
-        link.pollSwitch = [this](bool on) { starts += on ? 1 : 0; };
+        Reader live(state.link);
+        link.setLive(&live);
+        const int before = live.starts;
         DownloadHooks h;
-        h.progress = [this](qint64 got, qint64) { progress << got; };
-        h.cancelled = [this] { return closeAtHalf && !progress.isEmpty() && progress.last() > 0; };
+        std::unique_ptr<DownloadLogger> ex;
+        h.progress = [&](qint64 got, qint64) {
+            progress << got;
+            if (closeAtHalf && got > 0) link.cancel(*ex);
+        };
         h.nothingStored = [this] { ++emptyMessages; };
         h.silenceMs = silenceMs;
-        return DownloadLogger(link, state, memory, h);
+        ex = std::make_unique<DownloadLogger>(state.link, memory, h);
+        int done = 0;
+        if (stopping) link.stop();
+        if (link.run(*ex, [&] { ++done; })) clock.advanceUntil([&] { return done > 0; }, 600000);
+        EXPECT_LE(done, 1);
+        starts = live.starts - before;
+        link.setLive(nullptr);
+        return ex->outcome();
     }
 };
 
@@ -113,7 +134,7 @@ TEST(LoggerDownload, refusedWhileLoggingOrBusyAndSilentWhenOffline) {
     EXPECT_EQ(run.go(), DownloadOutcome::Refused);
     EXPECT_TRUE(run.state.link.KeypadBusy);  // the other exchange keeps it
     run.state.link.KeypadBusy = false;
-    run.state.link.MeterOnline = false;
+    run.state.link.MeterOnline = false;  // refused before the link is asked
     EXPECT_EQ(run.go(), DownloadOutcome::Offline);
     EXPECT_TRUE(run.port.written.isEmpty());
     EXPECT_EQ(run.starts, 0);
@@ -138,7 +159,7 @@ TEST(LoggerDownload, silenceGarbageDeafnessClosingAndStoppingAbortWithinTheLimit
         if (deaf) run.meter.statusReplies.clear();
         run.meter.answersQ = !deaf;
         run.closeAtHalf = c == WindowClosed;
-        if (c == Stopping) run.clock.requestStop();
+        run.stopping = c == Stopping;
         if (c >= DeafIn2s) run.silenceMs = 2000;
         EXPECT_EQ(run.go(), outcome(c));
         EXPECT_LT(run.clock.nowMs(), c >= DeafIn2s ? 3000 : 12000);

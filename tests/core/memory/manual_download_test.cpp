@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "core/memory/ManualDownload.h"
 #include "support/FakePort.h"
 #include "support/FrameBuilder.h"
@@ -9,18 +11,36 @@ using namespace montira;
 
 namespace {
 
+// The download runs on a meter link (the rig's, or one on another port) whose live reader's
+// restarts are counted.
 struct Rig : test::SimRig {
+    struct Reader : Exchange {
+        using Exchange::Exchange;
+        int starts = 0;
+        void step(qint64) override { ++starts; }
+    };
     QStringList captions;
     ManualDump dump;
+    int starts = 0;
     Rig() { online(); }
     ManualOutcome go(SerialPort& p) {
+        if (const auto refused = ManualRefusal(state)) return *refused;
+        std::optional<MeterLink> other;
+        if (&p != &port) other.emplace(p, clock, state.link);
+        MeterLink& link = other ? *other : meterLink;
+        Reader live(state.link);
+        link.setLive(&live);
         ManualHooks h;
-        h.poll.start = [this] { ++starts; };
         h.progress = [this](qint64 got, qint64 expected) {
             const QString c = ManualProgressCaption(got, expected);
             if (captions.isEmpty() || captions.last() != c) captions << c;
         };
-        return DownloadManual(p, clock, state, dump, h);
+        DownloadManual ex(state, h);
+        if (link.run(ex)) clock.advanceUntil([&] { return ex.finished() && !link.busy(); }, 600000);
+        starts += live.starts - 1;
+        link.setLive(nullptr);
+        dump = ex.dump();
+        return ex.outcome();
     }
     ManualOutcome go() { return go(port); }
     void expectFinalState() const {

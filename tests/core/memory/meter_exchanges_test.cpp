@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTimeZone>
+#include <memory>
 
 #include "core/memory/Keypad.h"
 #include "core/memory/MeterSettings.h"
@@ -17,9 +18,52 @@ QByteArray Bytes(std::initializer_list<int> v) {
     return b;
 }
 
+// The live reader the link stops for each exchange: its restarts are counted.
+struct Reader : Exchange {
+    using Exchange::Exchange;
+    int starts = 0;
+    void step(qint64) override { ++starts; }
+};
+
 struct Rig : test::SimRig {
-    Rig() { online(); }
-    KeyOutcome press(MeterKey k) { return PressKey(port, clock, state, k, pause); }
+    Reader live{link};
+    Rig() {
+        online();
+        meterLink.setLive(&live);
+    }
+    ~Rig() { meterLink.setLive(nullptr); }
+    KeyOutcome press(MeterKey k) {
+        const KeyOutcome o = KeyAllowed(state, k);
+        if (o != KeyOutcome::Sent) return o;
+        PressKey ex(link, k);
+        EXPECT_TRUE(run(ex));
+        return o;
+    }
+    template <class Ex, class... Args>
+    std::unique_ptr<Ex> done(Args&&... args) {
+        auto ex = std::make_unique<Ex>(link, std::forward<Args>(args)...);
+        EXPECT_TRUE(run(*ex));
+        return ex;
+    }
+};
+
+// A meter scripted byte by byte on a link of its own.
+struct FakeLink {
+    VirtualClock clock;
+    test::FakePort port{&clock};
+    LinkState link;
+    MeterLink meterLink{port, clock, link};
+    FakeLink() {
+        link.MeterOnline = true;
+        port.qDefault = "J";
+    }
+    template <class Ex, class... Args>
+    std::unique_ptr<Ex> done(Args&&... args) {
+        auto ex = std::make_unique<Ex>(link, std::forward<Args>(args)...);
+        EXPECT_TRUE(meterLink.run(*ex));
+        EXPECT_TRUE(clock.advanceUntil([&] { return ex->finished(); }, 600000));
+        return ex;
+    }
 };
 
 }  // namespace
@@ -28,10 +72,9 @@ TEST(MeterClock, setSendsFThenTheComputerTimeAsSixNumbers) {
     Rig r;
     const QDateTime t(QDate(2026, 3, 4), QTime(9, 5, 7), QTimeZone::utc());
     r.markNow();
-    ASSERT_TRUE(SetMeterClock(r.port, r.clock, r.link, t));
+    ASSERT_TRUE(r.done<SetMeterClock>(t)->sent());
     EXPECT_TRUE(r.sent().endsWith(Bytes({'F', 26, 3, 4, 9, 5, 7}))) << r.sent().toHex().data();
-    EXPECT_TRUE(
-        MeterClockText(ReadMeterClock(r.port, r.clock, r.link)).startsWith("26/03/04 09:05"));
+    EXPECT_TRUE(MeterClockText(r.done<ReadMeterClock>()->clock()).startsWith("26/03/04 09:05"));
 }
 
 TEST(MeterClock, fieldsAreTheLastTwoDigitsOfEachByte) {
@@ -47,9 +90,9 @@ TEST(MeterClock, silentOrOfflineMeterIsSentNothing) {
         r.meter.faults().silentAfterMs = 0;
         r.markNow();
         const qint64 t0 = r.clock.nowMs();
-        EXPECT_FALSE(SetMeterClock(r.port, r.clock, r.link, QDateTime::currentDateTime()));
+        EXPECT_FALSE(r.done<SetMeterClock>(QDateTime::currentDateTime())->sent());
         EXPECT_EQ(r.sent().count('F'), 0);
-        EXPECT_TRUE(offline || ReadMeterClock(r.port, r.clock, r.link).isEmpty());
+        EXPECT_TRUE(offline || r.done<ReadMeterClock>()->clock().isEmpty());
         EXPECT_TRUE(!offline || r.sent().isEmpty());
         EXPECT_LT(r.clock.nowMs() - t0, 25000);  // two exchanges of about 10 s each
     }
@@ -72,15 +115,15 @@ TEST(SettingsAnswer, roundedHalfToEvenAndClampedToTheRange) {
 
 TEST(MeterSampling, readsTheUnitAndSetsClampedBytes) {
     Rig r;
-    const auto s = ReadSampling(r.port, r.clock, r.link);
+    const auto s = r.done<ReadSampling>()->setting();
     ASSERT_TRUE(s);
     EXPECT_FALSE(s->byMinutes());  // byte 1 = 0: by seconds
     EXPECT_EQ(s->seconds, 2);
     r.markNow();
-    EXPECT_EQ(SetSampling(r.port, r.clock, r.link, true, 75), 60);
+    EXPECT_EQ(r.done<SetSampling>(true, 75)->sent(), 60);
     EXPECT_EQ(r.meter.samplingMinutes(), 60);
     r.markNow();
-    EXPECT_EQ(SetSampling(r.port, r.clock, r.link, false, 0), 1);
+    EXPECT_EQ(r.done<SetSampling>(false, 0)->sent(), 1);
     EXPECT_TRUE(r.sent().endsWith(Bytes({'I', 1})));
     EXPECT_EQ(r.meter.samplingSeconds(), 1);
 }
@@ -88,15 +131,13 @@ TEST(MeterSampling, readsTheUnitAndSetsClampedBytes) {
 TEST(MeterSampling, oneByteReplyIsAReplyAndLeavesTheSecondsUnknown) {
     // "J" answered with nothing, then with the minutes byte alone (0: by seconds, or 5).
     for (char minutes : {'\0', '\5'}) {
-        test::FakePort port;
-        port.qDefault = "J";
+        FakeLink r;
         int asked = 0;
-        port.answer = [&](const QByteArray& b) {
+        r.port.answer = [&](const QByteArray& b) {
             if (b != "J") return QByteArray();
             return ++asked == 1 ? QByteArray() : QByteArray(1, minutes);
         };
-        Rig r;
-        const auto s = ReadSampling(port, r.clock, r.link);
+        const auto s = r.done<ReadSampling>()->setting();
         ASSERT_TRUE(s);
         EXPECT_EQ(asked, 2);
         EXPECT_EQ(s->minutes, int(minutes));
@@ -105,12 +146,12 @@ TEST(MeterSampling, oneByteReplyIsAReplyAndLeavesTheSecondsUnknown) {
 }
 
 TEST(MeterPowerOff, replyCutToOneByteIsReadOnceAndLeftUnknown) {
-    test::FakePort port;
-    port.qDefault = "J";
-    port.answer = [](const QByteArray& b) { return b == "B" ? QByteArray(1, '\4') : QByteArray(); };
-    Rig r;
-    EXPECT_EQ(ReadPowerOff(port, r.clock, r.link), kPowerOffUnknown);
-    EXPECT_EQ(port.written, "QB");
+    FakeLink r;
+    r.port.answer = [](const QByteArray& b) {
+        return b == "B" ? QByteArray(1, '\4') : QByteArray();
+    };
+    EXPECT_EQ(r.done<ReadPowerOff>()->seconds(), kPowerOffUnknown);
+    EXPECT_EQ(r.port.written, "QB");
 }
 
 TEST(MeterSettings, settingWhosePortFailsOrClosesAfterItsLetterIsNotReportedAsSent) {
@@ -119,9 +160,8 @@ TEST(MeterSettings, settingWhosePortFailsOrClosesAfterItsLetterIsNotReportedAsSe
     for (Which which : {ClockF, MinutesH, SecondsI, PowerOffA}) {
         for (bool closes : {false, true}) {
             SCOPED_TRACE(int(which) * 10 + closes);
-            Rig r;
-            test::FakePort port;
-            port.qDefault = "J";
+            FakeLink r;
+            test::FakePort& port = r.port;
             port.answer = [&](const QByteArray& b) {
                 if (b.size() == 1 && QByteArray("FHIA").contains(b[0])) {
                     if (closes)
@@ -134,37 +174,37 @@ TEST(MeterSettings, settingWhosePortFailsOrClosesAfterItsLetterIsNotReportedAsSe
             bool sent = true;
             switch (which) {
                 case ClockF:
-                    sent = SetMeterClock(port, r.clock, r.link, QDateTime::currentDateTime());
+                    sent = r.done<SetMeterClock>(QDateTime::currentDateTime())->sent();
                     break;
                 case MinutesH:
                 case SecondsI:
-                    sent = SetSampling(port, r.clock, r.link, which == MinutesH, 5).has_value();
+                    sent = r.done<SetSampling>(which == MinutesH, 5)->sent().has_value();
                     break;
                 case PowerOffA:
-                    sent = SetPowerOff(port, r.clock, r.link, 300);
+                    sent = r.done<SetPowerOff>(300)->sent();
                     break;
             }
             EXPECT_FALSE(sent);
         }
     }
     Rig r;
-    EXPECT_TRUE(SetMeterClock(r.port, r.clock, r.link, QDateTime::currentDateTime()));
-    EXPECT_TRUE(SetPowerOff(r.port, r.clock, r.link, 300));
+    EXPECT_TRUE(r.done<SetMeterClock>(QDateTime::currentDateTime())->sent());
+    EXPECT_TRUE(r.done<SetPowerOff>(300)->sent());
 }
 
 TEST(MeterPowerOff, setsHighThenLowByteAfterAAndCancelSendsE) {
     Rig r;
-    EXPECT_EQ(ReadPowerOff(r.port, r.clock, r.link), 1200);
+    EXPECT_EQ(r.done<ReadPowerOff>()->seconds(), 1200);
     for (auto [minutes, sent] :
          {std::pair{70000, Bytes({'A', 0xFF, 0xFF})}, std::pair{300, Bytes({'A', 0x01, 0x2C})}}) {
         r.markNow();
-        SetPowerOff(r.port, r.clock, r.link, minutes);
+        r.done<SetPowerOff>(minutes);
         EXPECT_TRUE(r.sent().endsWith(sent)) << minutes;
     }
     r.markNow();
-    KeepPowerOff(r.port, r.clock, r.link);
+    r.done<KeepPowerOff>();
     EXPECT_EQ(r.sent().count('E'), 1);
-    EXPECT_EQ(ReadPowerOff(r.port, r.clock, r.link), 300);
+    EXPECT_EQ(r.done<ReadPowerOff>()->seconds(), 300);
 }
 
 TEST(Keypad, duringALoggingRunOnlyRunStopUpDownAndReadAreSent) {
@@ -179,8 +219,7 @@ TEST(Keypad, duringALoggingRunOnlyRunStopUpDownAndReadAreSent) {
         if (allowed) expected += k.letter;
     }
     EXPECT_EQ(r.meter.commandLog(), expected);
-    EXPECT_EQ(r.stops, 4);
-    EXPECT_EQ(r.starts, 4);
+    EXPECT_EQ(r.live.starts, 1 + 4);  // the live reader starts again after each key
     EXPECT_FALSE(r.state.link.KeypadBusy);
 }
 
@@ -190,14 +229,12 @@ TEST(Keypad, letterIsCaseSensitiveAndAClickWhileBusyIsIgnored) {
     EXPECT_EQ(r.press(MeterKey::MaxMin), KeyOutcome::Sent);
     EXPECT_EQ(r.meter.commandLog(), "oO");
 
-    // A click that arrives while the handshake pumps events.
-    std::optional<KeyOutcome> second;
-    const int id = r.clock.addListener([&](qint64) {
-        if (!second) second = PressKey(r.port, r.clock, r.state, MeterKey::Mode, {});
-    });
-    EXPECT_EQ(r.press(MeterKey::Hold), KeyOutcome::Sent);
-    r.clock.removeListener(id);
-    EXPECT_EQ(second, KeyOutcome::RefusedBusy);
+    // A click that arrives while the handshake runs.
+    PressKey hold(r.link, MeterKey::Hold), mode(r.link, MeterKey::Mode);
+    ASSERT_TRUE(r.meterLink.run(hold));
+    EXPECT_EQ(KeyAllowed(r.state, MeterKey::Mode), KeyOutcome::RefusedBusy);
+    EXPECT_FALSE(r.meterLink.run(mode));
+    r.clock.advanceUntil([&] { return hold.finished(); }, 20000);
     EXPECT_EQ(r.meter.commandLog(), "oOL");
 }
 
@@ -205,6 +242,7 @@ TEST(Keypad, pollRunsAgainWhenTheExchangeFails) {
     Rig r;
     r.port.setAvailable(false);  // the adapter was pulled out
     r.press(MeterKey::Up);
-    EXPECT_EQ(r.starts, 1);
+    EXPECT_EQ(r.live.starts, 2);
+    EXPECT_TRUE(r.meterLink.liveRunning());
     EXPECT_FALSE(r.state.link.KeypadBusy);
 }
