@@ -26,7 +26,7 @@ namespace {
 struct Downloaded {
     AppState state;
     VirtualClock clock;
-    FakePort port;
+    FakePort port{&clock};
     LoggerScript meter;
     MeterLink link{port, clock, state.link};
     QWidget panel;
