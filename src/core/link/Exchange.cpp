@@ -46,9 +46,8 @@ void Exchange::abandon() {
 
 void Exchange::wait(qint64 now, qint64 ms, int next) {
     state_ = next;
-    // Within a silence bound that has passed (or on a port that is gone) the wait is over at
-    // once; without a bound every wait is real.
-    deadline_ = quietAt_ != kNever && quiet(now) ? now : now + ms;
+    // Once the silence bound passed, or on a port that is gone, the wait is over at once.
+    deadline_ = quiet(now) ? now : now + ms;
 }
 
 void Exchange::go(int next, qint64 now) {

@@ -88,7 +88,7 @@ bool QtSerialPort::isOpen() const {
     return port_.isOpen();
 }
 
-void QtSerialPort::checkHangUp() {
+void QtSerialPort::checkHangUp() const {
 #ifdef Q_OS_UNIX
     // A vanished adapter (or the far end of a pseudo-terminal closing) shows as a hang-up or
     // an error on the descriptor; QSerialPort only notices it when it happens to read.

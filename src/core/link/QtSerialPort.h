@@ -18,16 +18,21 @@ public:
     QByteArray readAll() override;
     void write(const QByteArray& bytes) override;
     void clear() override;
-    bool failed() const override { return failed_; }
+    // Looks at the line too: a hang-up shows only when somebody asks, and while the meter is
+    // silent nothing reads.
+    bool failed() const override {
+        checkHangUp();
+        return failed_;
+    }
     QString deviceName() const { return device_; }
 
 private:
     void pull();
-    void checkHangUp();
+    void checkHangUp() const;
     QString device_;
     qint32 baud_;
     QSerialPort port_;
-    bool failed_ = false;
+    mutable bool failed_ = false;
 };
 
 // Text for the user that explains why opening failed (permission, busy, missing).
