@@ -5,7 +5,8 @@
 # program's CPU time over LIVE_S seconds, then freezes the meter (SIGSTOP: the port stays,
 # nothing arrives) and measures SILENT_S seconds more. Then montira starts again twice, with
 # the chart (toolbar "Graph") and then the work-load window opened at the first values, and
-# each is measured over LIVE_S seconds. Goal: under 1 % of one core each.
+# each is measured over LIVE_S seconds. Goals: live and silent at most 0.2 % of one core,
+# the chart and the work-load window under 1 %.
 #   tools/cpu.sh [BUILD_DIR]        (default: build; LIVE_S=30 SILENT_S=30)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -61,7 +62,7 @@ measure() {  # seconds -> percent of one core
 
 live=$(measure "$LIVE_S")
 kill -STOP "$sim_pid"  # the meter falls silent; its port stays
-sleep 2                # the poll gives up and NoDataRoutine starts blinking
+sleep 8                # the poll gives up (6 s without a frame) and NoDataRoutine blinks
 silent=$(measure "$SILENT_S")
 kill -CONT "$sim_pid"
 kill -0 "$app_pid" 2>/dev/null || { echo "cpu.sh: montira ended early" >&2; exit 1; }
@@ -79,5 +80,6 @@ echo "montira CPU, Sem comunicação, ${SILENT_S} s: ${silent} % of one core"
 echo "montira CPU, live values with the real-time chart open, ${LIVE_S} s: ${chart} % of one core"
 echo "montira CPU, live values with the work-load window open, ${LIVE_S} s: ${workload} % of one core"
 awk -v a="$live" -v b="$silent" -v c="$chart" -v d="$workload" \
-    'BEGIN { exit !(a < 1 && b < 1 && c < 1 && d < 1) }' \
-    && echo "goal (< 1 % each): met" || { echo "goal (< 1 % each): NOT met"; exit 3; }
+    'BEGIN { exit !(a <= 0.2 && b <= 0.2 && c < 1 && d < 1) }' \
+    && echo "goals (live, silent <= 0.2 %; chart, work-load < 1 %): met" ||
+    { echo "goals (live, silent <= 0.2 %; chart, work-load < 1 %): NOT met"; exit 3; }

@@ -96,7 +96,10 @@ void Poll::blink(qint64 now) {
     if (hooks_.setComVisible) hooks_.setComVisible(visible_);
     Call(hooks_.closeKeypad);
     link().MeterOnline = false;
-    pause(now, kByteGapMs, WaitForFrame);
+    // The frames are looked for as they arrive, not at every turn: the turns only blink the
+    // caption (twice a second, under the three flashes a second that are safe to look at) and
+    // try the port again.
+    pause(now, kPollBlinkMs, WaitForFrame);
 }
 
 void Poll::step(qint64 now) {

@@ -19,8 +19,11 @@ class MeterLink;
 constexpr int kPollRejectedFrames = 8;
 // No valid frame for this long: the meter is silent and NoDataRoutine takes over.
 constexpr qint64 kPollSilenceMs = 6000;
-// The newest frame is shown at most this often; frames in between are passed over.
-constexpr qint64 kPollShowEveryMs = 500;
+// The newest frame is shown at most this often (about as often as the meter program showed
+// one); frames in between are passed over.
+constexpr qint64 kPollShowEveryMs = 1000;
+// While the meter is silent "Sem comunicação" turns on or off this often.
+constexpr qint64 kPollBlinkMs = 250;
 
 // The reader of the live frames, between exchanges: it finds the frames in whatever the
 // meter transmits (wherever they start), decodes the newest into `live` and has it shown, and

@@ -6,6 +6,8 @@ namespace montira {
 
 BlinkSlot::BlinkSlot(QWidget* child, QWidget* parent) : QWidget(parent), child_(child) {
     child_->setParent(this);
+    // Opaque: the child's blink draws this rectangle again, never the window behind it.
+    setAutoFillBackground(true);
     setSizePolicy(child_->sizePolicy());
     hint_ = child_->sizeHint().expandedTo(child_->minimumSize());
 }

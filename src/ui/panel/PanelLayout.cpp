@@ -72,7 +72,14 @@ PanelWidgets BuildPanelWidgets(QMainWindow* window) {
     w.LblCOM = MakeLabel(body, "LblCOM", noLink, ArialFont(12, true));
     w.LblCOM->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     w.LblCOM->setMinimumWidth(QFontMetrics(w.LblCOM->font()).horizontalAdvance(noLink) + 8);
-    w.LblCOM->setStyleSheet(QStringLiteral("color: #a4161a;"));
+    {
+        // A palette, not a style sheet, and its own background: it blinks twenty times a
+        // second, and each time only its own rectangle is drawn again.
+        QPalette p = w.LblCOM->palette();
+        p.setColor(QPalette::WindowText, QColor(0xa4, 0x16, 0x1a));
+        w.LblCOM->setPalette(p);
+        w.LblCOM->setAutoFillBackground(true);
+    }
     w.LblCOM2 = MakeLabel(body, "LblCOM2", QString(), ArialFont(7));
     w.LblCOM2->setFixedSize(14, 14);
     w.LblCOM2->setToolTip(PanelTr::tr("Versão"));

@@ -64,7 +64,7 @@ TEST(PollRead, theNewestFrameIsFoundWhateverCameBeforeInsideOrBetween) {
         if (arrivals.empty())
             for (int i = 0; i < kFrame30.size(); ++i) rig.port.at(100 + i, kFrame30.mid(i, 1));
         rig.start();
-        rig.clock.advance(1000);  // later frames show within half a second of the one before
+        rig.clock.advance(1500);  // later frames show within a second of the one before
         EXPECT_EQ(rig.state.live.reading.DryText, "30.0");
         EXPECT_EQ(rig.poll.framesRejected(), rejected);
         EXPECT_EQ(rig.poll.noDataRuns(), 0);
@@ -72,16 +72,16 @@ TEST(PollRead, theNewestFrameIsFoundWhateverCameBeforeInsideOrBetween) {
     }
 }
 
-TEST(PollRead, theNewestFrameIsShownAtMostEveryHalfSecond) {
+TEST(PollRead, theNewestFrameIsShownAtMostEverySecond) {
     PollRig rig;
-    for (int k = 1; k <= 20; ++k) rig.port.at(100 * k, Frame(k));
+    for (int k = 1; k <= 30; ++k) rig.port.at(100 * k, Frame(k));
     rig.start();
     rig.clock.advance(2050);
-    EXPECT_EQ(rig.poll.framesShown(), 4);  // at 100, 600, 1100 and 1600 ms
-    EXPECT_EQ(rig.state.live.reading.DryText, "16.0");
-    rig.clock.advance(100);  // the newest of 1700-2000 ms, shown at 2100 ms
-    EXPECT_EQ(rig.poll.framesShown(), 5);
-    EXPECT_EQ(rig.state.live.reading.DryText, "20.0");
+    EXPECT_EQ(rig.poll.framesShown(), 2);  // at 100 and 1100 ms
+    EXPECT_EQ(rig.state.live.reading.DryText, "11.0");
+    rig.clock.advance(100);  // the newest of 1200-2100 ms, shown at 2100 ms
+    EXPECT_EQ(rig.poll.framesShown(), 3);
+    EXPECT_EQ(rig.state.live.reading.DryText, "21.0");
 }
 
 TEST(PollRead, silenceOrRejectedFramesHandOverToNoDataRoutineAndStopRecording) {
