@@ -82,39 +82,3 @@ TEST(PhsCli, outsideTheModelsRangeItStillAnswersAndSaysSo) {
     EXPECT_FALSE(r.json["InRange"].toBool(true));
     EXPECT_TRUE(r.err.contains("fora do campo de validade")) << r.err.toStdString();
 }
-
-// One row per kind of fault: missing, given twice or in conflict, not a number, out of range,
-// not one of the words, meaningless without another option, no value, unknown option.
-TEST(PhsCli, badOrMissingValuesExitWithTwoNamingTheOption) {
-    auto without = [](const char* key) {
-        QStringList a = kCaseOne;
-        a.remove(a.indexOf(QLatin1String(key)), 2);
-        return a;
-    };
-    const struct {
-        const char* option;
-        QStringList args;
-    } bad[] = {
-        {"--ta", without("--ta")},
-        {"--tr", without("--tr")},
-        {"--tg", kCaseOne + QStringList{"--tg", "41"}},
-        {"--ta", kCaseOne + QStringList{"--ta", "41"}},
-        {"--ta", without("--ta") + QStringList{"--ta", "quarenta"}},
-        {"--ta", without("--ta") + QStringList{"--ta", "nan"}},
-        {"--rh", without("--rh") + QStringList{"--rh", "101"}},
-        {"--duration", kCaseOne + QStringList{"--duration", "90.5"}},
-        {"--posture", kCaseOne + QStringList{"--posture", "lying"}},
-        {"--walk-direction", kCaseOne + QStringList{"--walk-direction", "90"}},
-        {"--globe-diameter", kCaseOne + QStringList{"--globe-diameter", "0.15"}},
-        {"--tg",
-         {"--ta", "40", "--tg", "-40", "--va", "20", "--rh", "30", "--met", "2", "--clo", "0.5"}},
-        {"--weight", kCaseOne + QStringList{"--weight"}},
-        {"--speed", kCaseOne + QStringList{"--speed", "1"}},
-    };
-    for (const auto& b : bad) {
-        const CliRun r = Phs(b.args);
-        EXPECT_EQ(r.code, 2) << b.args.join(' ').toStdString();
-        EXPECT_TRUE(r.err.contains(b.option)) << b.option << ": " << r.err.toStdString();
-        EXPECT_TRUE(r.json.isEmpty());
-    }
-}
