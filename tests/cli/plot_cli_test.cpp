@@ -30,7 +30,7 @@ int Count(const QImage& img, QColor c) {
 
 }  // namespace
 
-TEST(PlotCli, drawsAnImageOfTheAskedSizeWithTheChosenChannels) {
+TEST(PlotCli, drawsAnImageOfTheAskedSizeWithTheChosenChannelsOrAPdfPage) {
     QTemporaryDir dir;
     const QString data = WriteDataFile(dir, 100);
     const QString png = dir.filePath("a.png");
@@ -49,11 +49,7 @@ TEST(PlotCli, drawsAnImageOfTheAskedSizeWithTheChosenChannels) {
     run = montira::test::Cli({"plot", data, "--out", png, "--from", "10", "--to", "20"});
     ASSERT_EQ(run.code, 0);
     EXPECT_EQ(QImage(png).size(), QSize(800, 600));
-}
-
-TEST(PlotCli, pdfHasOnePage) {
-    QTemporaryDir dir;
-    const QString data = WriteDataFile(dir, 50);
+    // A .pdf is one page.
     const QString pdf = dir.filePath("a.pdf");
     ASSERT_EQ(montira::test::Cli({"plot", data, "--out", pdf}).code, 0);
     const QByteArray bytes = montira::test::ReadBytes(pdf);
