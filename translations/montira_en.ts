@@ -596,14 +596,6 @@ Limit: %4 (formula %5)</translation>
         <translation>Result: %1</translation>
     </message>
     <message>
-        <source>montira %1 — %2</source>
-        <translation>montira %1 — %2</translation>
-    </message>
-    <message>
-        <source>página %1 de %2</source>
-        <translation>page %1 of %2</translation>
-    </message>
-    <message>
         <source>abdômen</source>
         <translation>abdomen</translation>
     </message>
@@ -1686,6 +1678,17 @@ Limit: %4 (formula %5)</translation>
         <source>,</source>
         <extracomment>The decimal separator of printed reports; English: a point.</extracomment>
         <translation>.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPages</name>
+    <message>
+        <source>montira %1 — %2</source>
+        <translation>montira %1 — %2</translation>
+    </message>
+    <message>
+        <source>página %1 de %2</source>
+        <translation>page %1 of %2</translation>
     </message>
 </context>
 <context>

@@ -60,25 +60,3 @@ TEST(CliDecode, framesShareOneStateInOrder) {
     EXPECT_DOUBLE_EQ(objs[1]["HeatIndexC"].toDouble(), objs[0]["HeatIndexC"].toDouble());
     EXPECT_DOUBLE_EQ(objs[1]["HumidexC"].toDouble(), objs[0]["HumidexC"].toDouble());
 }
-
-TEST(CliDecode, badInputIsRejectedWithAMessageThatSaysWhy) {
-    const QString good = FrameBuilder().hex();
-    struct Case {
-        QStringList args;
-        const char* says;
-    } cases[] = {
-        {{"decode"}, "uso"},
-        {{"decode", good.left(92)}, "comprimento"},
-        {{"decode", good, good.left(93) + "G"}, "hexadecimal"},
-        {{"decode", good.left(92) + QString::fromUtf8("é0")}, "hexadecimal"},
-        {{"decode", FrameBuilder().end(4).hex()}, "fim"},
-        {{"decode", FrameBuilder().set(2, 0xAB).hex()}, "início"},
-    };
-    for (const Case& c : cases) {
-        const RunResult r = Cli(c.args);
-        EXPECT_EQ(r.code, 2) << c.args.join(' ').toStdString();
-        EXPECT_TRUE(QString::fromUtf8(r.err).contains(QString::fromUtf8(c.says)))
-            << r.err.toStdString();
-        EXPECT_TRUE(r.out.isEmpty());
-    }
-}

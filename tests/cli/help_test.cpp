@@ -80,19 +80,6 @@ TEST(Help, helpAfterOtherArgumentsStillHelpsAndTouchesNothing) {
     EXPECT_TRUE(r.out.startsWith("uso: montira-cli record ")) << r.out.constData();
 }
 
-TEST(Help, unknownCommandsAreRefusedWithExitTwo) {
-    struct Row {
-        const char* name;
-        QStringList args;
-    } rows[] = {{"helpForUnknown", {"help", "bogus"}}, {"unknownWithHelp", {"bogus", "--help"}}};
-    for (const Row& row : rows) {
-        const RunResult r = Cli(row.args);
-        EXPECT_EQ(r.code, 2) << row.name;
-        EXPECT_TRUE(r.out.isEmpty()) << row.name;
-        EXPECT_TRUE(r.errText().contains("comando desconhecido: bogus")) << row.name;
-    }
-}
-
 TEST(Help, montiraHelpPrintsItsUsageWithoutADisplay) {
     for (const char* ask : {"--help", "-h"}) {
         const RunResult r = montira::test::Run(QStringLiteral(MONTIRA_APP_PATH), {ask});

@@ -24,41 +24,21 @@ const QStringList kCaseOne = {"--ta", "40",  "--tr",  "40",   "--rh",  "33.85",
 
 }  // namespace
 
-// Cases 1 and 4 as a user types them (relative humidity, met); the model's own tests hold
-// the other reference cases.
-TEST(PhsCli, printsTheReferenceCasesAsOneJsonObject) {
-    const struct {
-        const char* name;
-        QStringList args;
-        double rectal, waterLoss;
-        int dlim50, dlim95, dlimTre;
-    } cases[] = {
-        {"1 hot dry",
-         kCaseOne +
-             QStringList{"--posture", "standing", "--acclimatised", "yes", "--duration", "480"},
-         37.5, 6166, 440, 298, 480},
-        {"4 strong radiant unacclimatised",
-         {"--ta", "28", "--tr", "58", "--rh", "79.31", "--va", "0.3", "--met", "2.58", "--clo",
-          "0.5", "--acclimatised", "no"},
-         41.2,
-         5807,
-         466,
-         314,
-         57},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CliRun r = Phs(c.args);
-        ASSERT_EQ(r.code, 0) << r.err.toStdString();
-        EXPECT_EQ(r.json.keys(), (QStringList{"DlimLoss50", "DlimLoss95", "DlimTre", "InRange",
-                                              "RectalTemperature", "WaterLoss"}));
-        EXPECT_NEAR(r.json["RectalTemperature"].toDouble(), c.rectal, 0.1);
-        EXPECT_NEAR(r.json["WaterLoss"].toDouble(), c.waterLoss, 10);
-        EXPECT_EQ(r.json["DlimLoss50"].toInt(), c.dlim50);
-        EXPECT_EQ(r.json["DlimLoss95"].toInt(), c.dlim95);
-        EXPECT_EQ(r.json["DlimTre"].toInt(), c.dlimTre);
-        EXPECT_TRUE(r.json["InRange"].toBool(false));
-    }
+// Case 4 as a user types it (relative humidity, met, not acclimatised); the model's own tests
+// hold the reference cases, this the options and the keys.
+TEST(PhsCli, printsTheResultAsOneJsonObject) {
+    const CliRun r =
+        Phs({"--ta", "28", "--tr", "58", "--rh", "79.31", "--va", "0.3", "--met", "2.58", "--clo",
+             "0.5", "--acclimatised", "no", "--posture", "standing", "--duration", "480"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json.keys(), (QStringList{"DlimLoss50", "DlimLoss95", "DlimTre", "InRange",
+                                          "RectalTemperature", "WaterLoss"}));
+    EXPECT_NEAR(r.json["RectalTemperature"].toDouble(), 41.2, 0.1);
+    EXPECT_NEAR(r.json["WaterLoss"].toDouble(), 5807, 10);
+    EXPECT_EQ(r.json["DlimLoss50"].toInt(), 466);
+    EXPECT_EQ(r.json["DlimLoss95"].toInt(), 314);
+    EXPECT_EQ(r.json["DlimTre"].toInt(), 57);
+    EXPECT_TRUE(r.json["InRange"].toBool(false));
 }
 
 TEST(PhsCli, vapourPressureAndGlobeStandForHumidityAndRadiantTemperature) {
@@ -81,40 +61,4 @@ TEST(PhsCli, outsideTheModelsRangeItStillAnswersAndSaysSo) {
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_FALSE(r.json["InRange"].toBool(true));
     EXPECT_TRUE(r.err.contains("fora do campo de validade")) << r.err.toStdString();
-}
-
-// One row per kind of fault: missing, given twice or in conflict, not a number, out of range,
-// not one of the words, meaningless without another option, no value, unknown option.
-TEST(PhsCli, badOrMissingValuesExitWithTwoNamingTheOption) {
-    auto without = [](const char* key) {
-        QStringList a = kCaseOne;
-        a.remove(a.indexOf(QLatin1String(key)), 2);
-        return a;
-    };
-    const struct {
-        const char* option;
-        QStringList args;
-    } bad[] = {
-        {"--ta", without("--ta")},
-        {"--tr", without("--tr")},
-        {"--tg", kCaseOne + QStringList{"--tg", "41"}},
-        {"--ta", kCaseOne + QStringList{"--ta", "41"}},
-        {"--ta", without("--ta") + QStringList{"--ta", "quarenta"}},
-        {"--ta", without("--ta") + QStringList{"--ta", "nan"}},
-        {"--rh", without("--rh") + QStringList{"--rh", "101"}},
-        {"--duration", kCaseOne + QStringList{"--duration", "90.5"}},
-        {"--posture", kCaseOne + QStringList{"--posture", "lying"}},
-        {"--walk-direction", kCaseOne + QStringList{"--walk-direction", "90"}},
-        {"--globe-diameter", kCaseOne + QStringList{"--globe-diameter", "0.15"}},
-        {"--tg",
-         {"--ta", "40", "--tg", "-40", "--va", "20", "--rh", "30", "--met", "2", "--clo", "0.5"}},
-        {"--weight", kCaseOne + QStringList{"--weight"}},
-        {"--speed", kCaseOne + QStringList{"--speed", "1"}},
-    };
-    for (const auto& b : bad) {
-        const CliRun r = Phs(b.args);
-        EXPECT_EQ(r.code, 2) << b.args.join(' ').toStdString();
-        EXPECT_TRUE(r.err.contains(b.option)) << b.option << ": " << r.err.toStdString();
-        EXPECT_TRUE(r.json.isEmpty());
-    }
 }

@@ -30,7 +30,7 @@ int Count(const QImage& img, QColor c) {
 
 }  // namespace
 
-TEST(PlotCli, drawsAnImageOfTheAskedSizeWithTheChosenChannels) {
+TEST(PlotCli, drawsAnImageOfTheAskedSizeWithTheChosenChannelsOrAPdfPage) {
     QTemporaryDir dir;
     const QString data = WriteDataFile(dir, 100);
     const QString png = dir.filePath("a.png");
@@ -49,11 +49,7 @@ TEST(PlotCli, drawsAnImageOfTheAskedSizeWithTheChosenChannels) {
     run = montira::test::Cli({"plot", data, "--out", png, "--from", "10", "--to", "20"});
     ASSERT_EQ(run.code, 0);
     EXPECT_EQ(QImage(png).size(), QSize(800, 600));
-}
-
-TEST(PlotCli, pdfHasOnePage) {
-    QTemporaryDir dir;
-    const QString data = WriteDataFile(dir, 50);
+    // A .pdf is one page.
     const QString pdf = dir.filePath("a.pdf");
     ASSERT_EQ(montira::test::Cli({"plot", data, "--out", pdf}).code, 0);
     const QByteArray bytes = montira::test::ReadBytes(pdf);
@@ -61,33 +57,4 @@ TEST(PlotCli, pdfHasOnePage) {
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
                   bytes.count("/Type /Page/") + bytes.count("/Type /Page "),
               1);
-}
-
-TEST(PlotCli, refusedInputExitsWithTwo) {
-    QTemporaryDir dir;
-    const QString data = WriteDataFile(dir, 20);
-    const QString png = dir.filePath("a.png");
-    const QString invalid = QStringLiteral("Comando inválido, tente novamente!");
-    const QString bare = montira::test::WriteBytes(
-        dir.filePath("sem.plv"), "Registro\tData\tHora\r\n1\t24/03/07\t10:00:00\t20.0\r\n");
-    const struct {
-        const char* name;
-        QStringList args;
-        bool rangeMessage;
-    } rows[] = {
-        {"sameRecord", {data, "--out", png, "--from", "5", "--to", "5"}, true},
-        {"fromZero", {data, "--out", png, "--from", "0", "--to", "10"}, true},
-        {"beyondLast", {data, "--out", png, "--from", "1", "--to", "21"}, true},
-        {"notANumber", {data, "--out", png, "--from", "dois"}, true},
-        {"missingFile", {dir.filePath("nada.plv"), "--out", png}, false},
-        {"unknownChannel", {data, "--out", png, "--channels", "Seco,Humor"}, false},
-        {"noOut", {data}, false},
-        {"wrongKind", {data, "--out", dir.filePath("a.txt")}, false},
-        {"noUnitHeading", {bare, "--out", png}, false},
-    };
-    for (const auto& r : rows) {
-        const auto run = montira::test::Cli(QStringList{"plot"} + r.args);
-        EXPECT_EQ(run.code, 2) << r.name;
-        EXPECT_EQ(run.errText().contains(invalid), r.rangeMessage) << r.name;
-    }
 }

@@ -13,29 +13,6 @@
 using montira::test::Cli;
 using montira::test::RunResult;
 
-TEST(RecordAndMemoryCommandLine, missingOrBadArgumentsAreUsageErrors) {
-    const QStringList rec = {"record", "--port", "/dev/null", "--out", "x.plv", "--samples", "2"};
-    const QStringList mem = {"memory", "--port", "/dev/null"};
-    const QList<QStringList> bad = {
-        {"record"},
-        {"record", "--port", "/dev/null", "--out", "x.plv"},
-        rec + QStringList{"--interval", "86401"},
-        rec + QStringList{"--bogus"},
-        {"memory"},
-        mem + QStringList{"--set", "1"},      // no --out
-        mem + QStringList{"--out", "x.plv"},  // no --set
-        mem + QStringList{"--set", "0", "--out", "x"},
-        mem + QStringList{"--timeout", "0.5"},  // below what start-up needs
-        rec + QStringList{"--timeout", "0.2"},
-        mem + QStringList{"--port", "/dev/null"},
-        {"no-such-verb"},
-        {},
-    };
-    for (const QStringList& args : bad)
-        EXPECT_EQ(Cli(args).code, 2) << args.join(' ').toStdString();
-    EXPECT_TRUE(Cli(mem + QStringList{"--bogus"}).errText().contains("uso: montira-cli memory"));
-}
-
 TEST(RecordAndMemoryCommandLine, missingDeviceIsAFailure) {
     QTemporaryDir dir;
     const RunResult r = Cli({"record", "--port", dir.filePath("no-such-tty"), "--out",

@@ -51,10 +51,10 @@ TEST(PrintCli, tableAndListingGiveExtractablePdfs) {
     EXPECT_TRUE(PdfText(listing).contains(QString(116, '-')));
 }
 
+// Whether every column fits is the print's own test (TablePrint); here, that the options reach it.
 TEST(PrintCli, aTableWiderThanThePageIsPrintedSmallerWithAWordOnStandardError) {
     QTemporaryDir dir;
     const QString in = WriteDataFile(dir, 60);
-    const double margin = 6 / 25.4 * 72;  // the PDF's 6 mm margins, in points
     const struct {
         const char* name;
         QStringList options;
@@ -72,40 +72,7 @@ TEST(PrintCli, aTableWiderThanThePageIsPrintedSmallerWithAWordOnStandardError) {
         const QList<PdfWord> words = PdfWords(ReadBytes(pdf));
         ASSERT_FALSE(words.isEmpty()) << c.name;
         EXPECT_NEAR(words.first().pageWidth, c.pageWidth, 0.5) << c.name;
-        int twc = 0;
-        for (const PdfWord& w : words) {
-            EXPECT_LE(w.xMax, w.pageWidth - margin + 0.5) << c.name << " " << w.text.toStdString();
-            twc += w.text == "Twc";
-        }
-        EXPECT_GE(twc, 1) << c.name;
     }
-}
-
-TEST(PrintCli, badInputNamesTheFileAndLeavesNothingBehind) {
-    QTemporaryDir dir;
-    const QString good = WriteDataFile(dir, 3);
-    const QString text = WriteBytes(dir.filePath("texto.txt"), "uma carta\r\nqualquer\r\n");
-    const QString out = dir.filePath("out.pdf");
-    struct Case {
-        const char* name;
-        QStringList args;
-        int code;
-        QString named;
-    } cases[] = {
-        {"missingFile", {"print", dir.filePath("nada.plv"), "--pdf", out}, 2, "nada.plv"},
-        {"notADataFile", {"export", text, "--csv", out}, 2, "texto.txt"},
-        {"paperA3", {"print", good, "--pdf", out, "--paper", "A3"}, 2, "A3"},
-        {"unwritableTarget", {"print", good, "--pdf", dir.filePath("no/dir/x.pdf")}, 1, "x.pdf"},
-        {"unwritableCsv", {"export", good, "--csv", dir.filePath("no/dir/x.csv")}, 1, "x.csv"},
-        {"noTarget", {"print", good}, 2, "uso"},
-    };
-    for (const Case& c : cases) {
-        const RunResult r = Cli(c.args);
-        EXPECT_EQ(r.code, c.code) << c.name;
-        EXPECT_TRUE(r.errText().contains(c.named)) << c.name << r.errText().toStdString();
-        EXPECT_FALSE(QFile::exists(out)) << c.name;
-    }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 }
 
 TEST(ExportCli, writesBothSettings) {
@@ -133,22 +100,6 @@ TEST(HeaderCli, savesAndShowsTheThreeTexts) {
     EXPECT_EQ(shown.code, 0);
     EXPECT_EQ(QString::fromUtf8(shown.out), QStringLiteral("João\n\nAcme\n"));
     EXPECT_EQ(Cli({"header", "--show", dir.filePath("none.nse")}).code, 2);
-}
-
-TEST(HeaderCli, saveRefusesTextsThatWouldNotReadBackNamingTheOption) {
-    QTemporaryDir dir;
-    const QString nse = dir.filePath("a.nse");
-    const std::pair<QStringList, const char*> refused[] = {
-        {{"--name", "Ana\nMaria"}, "--name"},
-        {{"--company", "A\x01"}, "--company"},
-        {{"--company", QString(70000, 'a')}, "64 KB"},
-    };
-    for (const auto& [texts, named] : refused) {
-        const RunResult r = Cli(QStringList{"header", "--save", nse} + texts);
-        EXPECT_EQ(r.code, 2) << named;
-        EXPECT_TRUE(r.errText().contains(named)) << r.errText().toStdString();
-        EXPECT_FALSE(QFile::exists(nse)) << named;
-    }
 }
 
 namespace {

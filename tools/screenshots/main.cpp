@@ -407,6 +407,14 @@ TextTable HeatRows(int minutes = 180) {
 const QStringList kHeatHeading = {"(°C)", "Data",   "Hora",   "Seco",  "Orvalho", "Úmido",
                                   "I.C.", "IBUTGi", "IBUTGo", "Globo", "m/s",     "Twc"};
 
+// The dialog `name` that `owner` keeps hidden until asked for, shown and grabbed.
+bool SaveDialog(QWidget& owner, const char* name, const QDir& dir, const char* file) {
+    auto* d = owner.findChild<QDialog*>(name);
+    if (!d) return true;
+    d->show();
+    return Save(*d, dir, file);
+}
+
 // The data plot with its scale dialog and channel chooser, the live chart's scale dialog.
 bool GraphWindows(const QDir& dir) {
     bool ok = true;
@@ -418,25 +426,13 @@ bool GraphWindows(const QDir& dir) {
     plot.setCursorAt(plot.geometry().left + plot.geometry().width * 0.4);
     plot.update();
     ok = Save(plot, dir, "listplot1.png") && ok;
-    if (auto* range = plot.findChild<QDialog*>("PlotRange")) {
-        range->show();
-        ok = Save(*range, dir, "plotrange.png") && ok;
-    }
-    if (auto* chooser = plot.findChild<QDialog*>("PlotAll")) {
-        chooser->show();
-        ok = Save(*chooser, dir, "plotall.png") && ok;
-    }
+    ok = SaveDialog(plot, "PlotRange", dir, "plotrange.png") && ok;
+    ok = SaveDialog(plot, "PlotAll", dir, "plotall.png") && ok;
     ChartSettings settings;
     RealTime24 chart(settings);
     chart.openChart();
-    if (auto* range = chart.findChild<QDialog*>("RealTimeRange")) {
-        range->show();
-        ok = Save(*range, dir, "realtimerange.png") && ok;
-    }
-    if (auto* chooser = chart.findChild<QDialog*>("RealAll")) {
-        chooser->show();
-        ok = Save(*chooser, dir, "realall.png") && ok;
-    }
+    ok = SaveDialog(chart, "RealTimeRange", dir, "realtimerange.png") && ok;
+    ok = SaveDialog(chart, "RealAll", dir, "realall.png") && ok;
     return ok;
 }
 
@@ -457,28 +453,29 @@ bool ReplicaStates(const QDir& dir) {
           &lit.LblRun, &lit.LblM,        &lit.LblR,     &lit.UpF,     &lit.UpC,      &lit.DownF,
           &lit.DownC,  &lit.LblMax,      &lit.LblMin})
         *b = true;
-    lit.LcdUText = QStringLiteral("-5905");
-    lit.LcdDText = QStringLiteral("-199.9");
-    lit.LblNo = QStringLiteral("99");
-    lit.LblSign1 = lit.LblSign2 = QStringLiteral("/");
-    lit.LblHr = QStringLiteral("24"), lit.LblMn = QStringLiteral("03"),
-    lit.LblSc = QStringLiteral("07");
-    keypad->showReplica(lit);
-    QCoreApplication::processEvents();
-    std::printf("keypad with every indicator lit: %dx%d\n", keypad->width(), keypad->height());
-    bool ok = Save(*keypad, dir, "meterbtn-lit.png");
+    // The value texts, the record number, the clock's separators and the clock.
+    auto texts = [](ReplicaView v, const char* up, const char* down, const char* no,
+                    const char* sign, const char* hr, const char* mn, const char* sc) {
+        v.LcdUText = QString::fromLatin1(up), v.LcdDText = QString::fromLatin1(down);
+        v.LblNo = QString::fromLatin1(no);
+        v.LblSign1 = v.LblSign2 = QString::fromLatin1(sign);
+        v.LblHr = QString::fromLatin1(hr), v.LblMn = QString::fromLatin1(mn);
+        v.LblSc = QString::fromLatin1(sc);
+        return v;
+    };
+    auto shot = [&](const ReplicaView& v, const char* what, const char* file) {
+        keypad->showReplica(v);
+        QCoreApplication::processEvents();
+        std::printf("keypad with %s: %dx%d\n", what, keypad->width(), keypad->height());
+        return Save(*keypad, dir, file);
+    };
+    bool ok = shot(texts(lit, "-5905", "-199.9", "99", "/", "24", "03", "07"),
+                   "every indicator lit", "meterbtn-lit.png");
     ReplicaView few;
     few.LblDry = few.LcdU = few.LcdD = few.LblHi = few.LblH = true;
-    few.LcdUText = QStringLiteral("5.0");
-    few.LcdDText = QStringLiteral("- - -");
-    few.LblNo = QStringLiteral("00");
-    few.LblSign1 = few.LblSign2 = QStringLiteral(":");
-    few.LblHr = QStringLiteral("10"), few.LblMn = QStringLiteral("00"),
-    few.LblSc = QStringLiteral("00");
-    keypad->showReplica(few);
-    QCoreApplication::processEvents();
-    std::printf("keypad with a few indicators lit: %dx%d\n", keypad->width(), keypad->height());
-    return Save(*keypad, dir, "meterbtn-few.png") && ok;
+    return shot(texts(few, "5.0", "- - -", "00", ":", "10", "00", "00"), "a few indicators lit",
+                "meterbtn-few.png") &&
+           ok;
 }
 
 // The data plot of a °F list (ft/m labels), zoomed by the wheel as far as it goes, and zoomed

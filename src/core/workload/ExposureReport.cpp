@@ -1,22 +1,16 @@
 #include "core/workload/ExposureReport.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <cmath>
 
 #include "core/workload/ExposurePlot.h"
 #include "core/workload/ReportFormat.h"
+#include "core/workload/ReportPages.h"
 #include "core/workload/ReportPdf.h"
-
-#ifndef MONTIRA_VERSION
-#define MONTIRA_VERSION "dev"
-#endif
 
 namespace montira::exposure {
 
@@ -66,112 +60,6 @@ QString OrDash(const QString& t) {
     return t.trimmed().isEmpty() ? QStringLiteral("—") : t;
 }
 
-// Writes lines down the page, starting a new page when the next block does not fit, and a
-// footer on each page.
-class PageWriter {
-public:
-    PageWriter(QPainter& p, QPagedPaintDevice& d, int total) : p_(p), d_(d), total_(total) {
-        base_ = QFont(QStringLiteral("Arial"));
-        base_.setPointSizeF(10);
-        p_.setFont(base_);
-        lh_ = QFontMetricsF(base_, &d_).height() * 1.15;
-        width_ = d_.width();
-        bottom_ = d_.height() - lh_ * 1.6;  // room for the footer
-        y_ = 0;
-    }
-    ~PageWriter() { footer(); }
-    double lineHeight() const { return lh_; }
-    double width() const { return width_; }
-    int pages() const { return pages_; }
-
-    void need(double height) {
-        if (y_ + height <= bottom_ || y_ == 0) return;
-        footer();
-        d_.newPage();
-        ++pages_;
-        y_ = 0;
-    }
-    void text(const QString& t, double size = 10, bool bold = false, QColor color = Qt::black,
-              double indent = 0) {
-        QFont f = base_;
-        f.setPointSizeF(size);
-        f.setBold(bold);
-        p_.setFont(f);
-        const QRectF room(indent, 0, width_ - indent, 1e6);
-        const QRectF used = p_.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, t);
-        const double h = std::max(used.height(), QFontMetricsF(f, &d_).height()) * 1.1;
-        need(h);
-        p_.setPen(color);
-        p_.drawText(QRectF(indent, y_, width_ - indent, h), Qt::AlignLeft | Qt::TextWordWrap, t);
-        p_.setFont(base_);
-        y_ += h;
-    }
-    void heading(const QString& t) {
-        need(lh_ * 3);  // never alone at the foot of a page
-        gap(0.4);
-        text(t, 11.5, true);
-        rule();
-    }
-    // A row of cells at the given fractions of the width; the first `leftCells` left-aligned,
-    // the others right-aligned.
-    void row(const QStringList& cells, const std::vector<double>& at, bool bold = false,
-             int leftCells = 1) {
-        need(lh_);
-        QFont f = base_;
-        f.setBold(bold);
-        p_.setFont(f);
-        p_.setPen(Qt::black);
-        const QFontMetricsF fm(f, &d_);
-        for (int i = 0; i < cells.size() && i < int(at.size()); ++i) {
-            const double x0 = at[size_t(i)] * width_;
-            const double x1 = i + 1 < int(at.size()) ? at[size_t(i) + 1] * width_ : width_;
-            const double w = x1 - x0 - lh_ * 0.3;
-            p_.drawText(QRectF(x0, y_, w, lh_),
-                        (i < leftCells ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                        fm.elidedText(cells[i], Qt::ElideRight, w));
-        }
-        p_.setFont(base_);
-        y_ += lh_;
-    }
-    void rule() {
-        p_.setPen(QPen(Qt::gray, 0));
-        p_.drawLine(QPointF(0, y_ + lh_ * 0.2), QPointF(width_, y_ + lh_ * 0.2));
-        y_ += lh_ * 0.4;
-    }
-    void gap(double lines = 0.5) { y_ += lh_ * lines; }
-    QRectF block(double height) {
-        need(height);
-        const QRectF r(0, y_, width_, height);
-        y_ += height;
-        return r;
-    }
-
-private:
-    void footer() {
-        QFont f = base_;
-        f.setPointSizeF(8);
-        p_.save();
-        p_.setFont(f);
-        p_.setPen(Qt::darkGray);
-        const QRectF r(0, d_.height() - lh_, width_, lh_);
-        p_.drawText(r, Qt::AlignLeft | Qt::AlignVCenter,
-                    QCoreApplication::translate("ExposureReport", "montira %1 — %2")
-                        .arg(QLatin1String(MONTIRA_VERSION), ReportTitle()));
-        p_.drawText(r, Qt::AlignRight | Qt::AlignVCenter,
-                    QCoreApplication::translate("ExposureReport", "página %1 de %2")
-                        .arg(pages_)
-                        .arg(total_ > 0 ? total_ : pages_));
-        p_.restore();
-    }
-
-    QPainter& p_;
-    QPagedPaintDevice& d_;
-    int total_;
-    QFont base_;
-    double lh_ = 0, width_ = 0, bottom_ = 0, y_ = 0;
-    int pages_ = 1;
-};
-
 QString HeightLabel(size_t k, size_t count) {
     if (count != 3) return QCoreApplication::translate("ExposureReport", "abdômen");
     static const char* const names[] = {QT_TRANSLATE_NOOP("ExposureReport", "cabeça"),
@@ -181,7 +69,7 @@ QString HeightLabel(size_t k, size_t count) {
 }
 
 int Draw(QPainter& p, QPagedPaintDevice& device, const ExposureReport& r, int total) {
-    PageWriter w(p, device, total);
+    PageWriter w(p, device, ReportTitle(), total);
     const Survey& s = r.survey;
     w.text(ReportTitle(), 16, true);
     w.text(QCoreApplication::translate(
@@ -381,17 +269,12 @@ QString TemperatureText(double c, bool both, bool difference) {
 }
 
 int DrawExposureReport(QPainter& p, QPagedPaintDevice& device, const ExposureReport& r, int pages) {
-    if (pages <= 0) {
-        // Count the pages on a PDF of the same layout first.
-        QBuffer sink;
-        sink.open(QIODevice::WriteOnly);
-        QPdfWriter count(&sink);
-        count.setResolution(device.logicalDpiX());
-        count.setPageLayout(device.pageLayout());
-        QPainter cp(&count);
-        pages = Draw(cp, count, r, 0);
-    }
-    return Draw(p, device, r, pages);
+    return DrawCountingPages(
+        p, device,
+        [&](QPainter& painter, QPagedPaintDevice& d, int total) {
+            return Draw(painter, d, r, total);
+        },
+        pages);
 }
 
 bool WriteExposurePdf(const QString& path, const ExposureReport& r, QString* why) {

@@ -8,11 +8,8 @@
 #include <cmath>
 
 #include "core/workload/ReportFormat.h"
+#include "core/workload/ReportPages.h"
 #include "core/workload/ReportPdf.h"
-
-#ifndef MONTIRA_VERSION
-#define MONTIRA_VERSION "dev"
-#endif
 
 namespace montira::heatstrain {
 
@@ -42,84 +39,116 @@ double NiceStep(double span, int want) {
     return 10 * mag;
 }
 
-// Lines down the page in the measurement report's layout: 10 pt Arial, titles larger and bold.
-class Lines {
-public:
-    Lines(QPainter& p, QPagedPaintDevice& d) : p_(p), d_(d) {
-        base_ = QFont(QStringLiteral("Arial"));
-        base_.setPointSizeF(10);
-        p_.setFont(base_);
-        lh_ = QFontMetricsF(base_, &d_).height() * 1.15;
-    }
-    double width() const { return d_.width(); }
-    int pages() const { return pages_; }
-    void need(double h) {
-        if (y_ + h <= d_.height() - lh_ * 1.6 || y_ == 0) return;  // the footer's room kept
-        footer();
-        d_.newPage();
-        ++pages_;
-        y_ = 0;
-    }
-    void text(const QString& t, double size = 10, bool bold = false, QColor color = Qt::black) {
-        QFont f = base_;
-        f.setPointSizeF(size);
-        f.setBold(bold);
-        const double h = QFontMetricsF(f, &d_).height() * 1.15;
-        need(h);
-        p_.setFont(f);
-        p_.setPen(color);
-        p_.drawText(QRectF(0, y_, width(), h), Qt::AlignLeft | Qt::AlignVCenter, t);
-        p_.setFont(base_);
-        y_ += h;
-    }
-    // The program and its version at the foot of the page, so a printed page can be traced.
-    void footer() {
-        QFont f = base_;
-        f.setPointSizeF(8);
-        p_.save();
-        p_.setFont(f);
-        p_.setPen(Qt::darkGray);
-        p_.drawText(
-            QRectF(0, d_.height() - lh_, width(), lh_), Qt::AlignLeft | Qt::AlignVCenter,
-            QStringLiteral("montira %1 — %2").arg(QLatin1String(MONTIRA_VERSION), ReportTitle()));
-        p_.restore();
-    }
-    // A paragraph wrapped to the width.
-    void paragraph(const QString& t, QColor color = Qt::black) {
-        const QRectF box = p_.boundingRect(QRectF(0, 0, width(), 1e6), Qt::TextWordWrap, t);
-        need(box.height());
-        p_.setPen(color);
-        p_.drawText(QRectF(0, y_, width(), box.height()), Qt::TextWordWrap, t);
-        y_ += box.height();
-    }
-    // A label and its value, the value starting at `split` of the width.
-    void pair(const QString& label, const QString& value, bool bold = false, double split = 0.55) {
-        need(lh_);
-        QFont f = base_;
-        f.setBold(bold);
-        p_.setFont(f);
-        p_.setPen(Qt::black);
-        p_.drawText(QRectF(0, y_, width() * split, lh_), Qt::AlignLeft | Qt::AlignVCenter, label);
-        p_.drawText(QRectF(width() * split, y_, width() * (1 - split), lh_),
-                    Qt::AlignLeft | Qt::AlignVCenter, value);
-        p_.setFont(base_);
-        y_ += lh_;
-    }
-    void gap(double lines = 0.5) { y_ += lh_ * lines; }
-    QRectF block(double h) {
-        need(h);
-        const QRectF r(0, y_, width(), h);
-        y_ += h;
-        return r;
-    }
+// A label and its value, the value starting at `split` of the width.
+void Pair(PageWriter& w, const QString& label, const QString& value, bool bold = false,
+          double split = 0.55) {
+    w.row({label, value}, {0, split}, bold, 2);
+}
 
-private:
-    QPainter& p_;
-    QPagedPaintDevice& d_;
-    QFont base_;
-    double lh_ = 0, y_ = 0;
-    int pages_ = 1;
-};
+int Draw(QPainter& p, QPagedPaintDevice& device, const HeatStrainReport& r, int total) {
+    PageWriter w(p, device, ReportTitle(), total);
+    const PhsInput& in = r.input;
+    const PhsResult& res = r.result;
+    const int duration = in.duration;
+    w.text(ReportTitle(), 16, true);
+    w.gap(0.3);
+    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Nome: %1")).arg(r.header.name));
+    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Setor: %1")).arg(r.header.sector));
+    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Empresa: %1")).arg(r.header.company));
+    w.gap();
+    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Clima")), 11, true);
+    if (!r.climateSource.isEmpty()) w.text(r.climateSource);
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura do ar")),
+         Num(in.ta, 1) + QStringLiteral(" °C"));
+    if (r.globe)
+        Pair(w,
+             Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura de globo (globo de %1 m, ε %2)"))
+                 .arg(Num(r.globeDiameter, 3), Num(r.globeEmissivity, 2)),
+             Num(*r.globe, 1) + QStringLiteral(" °C"));
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura radiante média")),
+         Num(in.tr, 1) + QStringLiteral(" °C"));
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Velocidade do ar")),
+         Num(in.va, 2) + QStringLiteral(" m/s"));
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Umidade relativa")),
+         Num(r.rh, 1) + QStringLiteral(" %"));
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Pressão parcial de vapor")),
+         Num(in.pa, 2) + QStringLiteral(" kPa"));
+    if (r.humidityFromMeter)
+        w.text(Tr(QT_TRANSLATE_NOOP(
+                   "HeatStrainReport",
+                   "A umidade é a que o medidor deriva do bulbo úmido natural pela sua "
+                   "fórmula psicrométrica; em ar parado ou com calor radiante ela pode ler "
+                   "alta.")),
+               10, false, QColor(90, 90, 90));
+    w.gap();
+    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Trabalho e trabalhador")), 11, true);
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Taxa metabólica")),
+         Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 W/m² (%2 met)"))
+             .arg(Num(in.met, 0), Num(in.met / kWattsPerMet, 2)));
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Trabalho externo")),
+         Num(in.work, 0) + QStringLiteral(" W/m²"));
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Isolamento da vestimenta")),
+         Num(in.clo, 2) + QStringLiteral(" clo"));
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Postura")), PostureName(in.posture));
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Aclimatado")),
+         in.acclimatised ? Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "sim"))
+                         : Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "não")));
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Bebe água à vontade")),
+         in.drinkFreely ? Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "sim"))
+                        : Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "não")));
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Massa e altura")),
+         Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 kg, %2 m"))
+             .arg(Num(in.weight, 1), Num(in.height, 2)));
+    if (in.walkSpeed)
+        Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Marcha")),
+             in.walkDirection
+                 ? Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 m/s a %2° do vento"))
+                       .arg(Num(*in.walkSpeed, 2), Num(*in.walkDirection, 0))
+                 : Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 m/s, em todas as direções"))
+                       .arg(Num(*in.walkSpeed, 2)));
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Duração")),
+         Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 min")).arg(duration));
+    w.gap();
+    {
+        const QRectF area = w.block(w.width() * 0.45);
+        QFont f(QStringLiteral("Arial"));
+        f.setPointSizeF(8);
+        p.save();
+        p.setFont(f);
+        DrawHeatStrainPlot(p, area, in, res);
+        p.restore();
+    }
+    w.gap();
+    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Resultado")), 11, true);
+    const double split = 0.7;
+    Pair(w,
+         Tr(QT_TRANSLATE_NOOP("HeatStrainReport",
+                              "Exposição máxima pela perda de água, trabalhador médio (%1 g)"))
+             .arg(Num(WaterLimit50(in), 0)),
+         MinutesText(res.dlimLoss50, duration), true, split);
+    Pair(w,
+         Tr(QT_TRANSLATE_NOOP("HeatStrainReport",
+                              "Exposição máxima pela perda de água, 95 % dos trabalhadores (%1 g)"))
+             .arg(Num(WaterLimit95(in), 0)),
+         MinutesText(res.dlimLoss95, duration), true, split);
+    Pair(w,
+         Tr(QT_TRANSLATE_NOOP("HeatStrainReport",
+                              "Exposição máxima pela temperatura retal (38 °C)")),
+         MinutesText(res.dlimTre, duration), true, split);
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura retal ao fim")),
+         Num(res.rectalTemperature, 2) + QStringLiteral(" °C"), false, split);
+    Pair(w, Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Perda de água ao fim")),
+         Num(res.waterLoss, 0) + QStringLiteral(" g"), false, split);
+    w.gap(0.3);
+    if (!res.inRange)
+        w.text(Tr(QT_TRANSLATE_NOOP(
+                   "HeatStrainReport",
+                   "Caso fora do campo de validade do modelo (ar 15 a 50 °C, radiante menos "
+                   "ar 0 a 60 °C, ar 0 a 3 m/s, 100 a 450 W/m², 0,1 a 1,0 clo, vapor 0 a "
+                   "4,5 kPa): os resultados são só indicativos.")),
+               10, false, QColor(200, 0, 0));
+    return w.pages();
+}
 
 }  // namespace
 
@@ -230,107 +259,9 @@ void DrawHeatStrainPlot(QPainter& p, const QRectF& area, const PhsInput& in, con
 }
 
 int DrawHeatStrainReport(QPainter& p, QPagedPaintDevice& device, const HeatStrainReport& r) {
-    Lines w(p, device);
-    const PhsInput& in = r.input;
-    const PhsResult& res = r.result;
-    const int duration = in.duration;
-    w.text(ReportTitle(), 16, true);
-    w.gap(0.3);
-    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Nome: %1")).arg(r.header.name));
-    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Setor: %1")).arg(r.header.sector));
-    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Empresa: %1")).arg(r.header.company));
-    w.gap();
-    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Clima")), 11, true);
-    if (!r.climateSource.isEmpty()) w.text(r.climateSource);
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura do ar")),
-           Num(in.ta, 1) + QStringLiteral(" °C"));
-    if (r.globe)
-        w.pair(
-            Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura de globo (globo de %1 m, ε %2)"))
-                .arg(Num(r.globeDiameter, 3), Num(r.globeEmissivity, 2)),
-            Num(*r.globe, 1) + QStringLiteral(" °C"));
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura radiante média")),
-           Num(in.tr, 1) + QStringLiteral(" °C"));
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Velocidade do ar")),
-           Num(in.va, 2) + QStringLiteral(" m/s"));
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Umidade relativa")),
-           Num(r.rh, 1) + QStringLiteral(" %"));
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Pressão parcial de vapor")),
-           Num(in.pa, 2) + QStringLiteral(" kPa"));
-    if (r.humidityFromMeter)
-        w.paragraph(Tr(QT_TRANSLATE_NOOP(
-                        "HeatStrainReport",
-                        "A umidade é a que o medidor deriva do bulbo úmido natural pela sua "
-                        "fórmula psicrométrica; em ar parado ou com calor radiante ela pode ler "
-                        "alta.")),
-                    QColor(90, 90, 90));
-    w.gap();
-    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Trabalho e trabalhador")), 11, true);
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Taxa metabólica")),
-           Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 W/m² (%2 met)"))
-               .arg(Num(in.met, 0), Num(in.met / kWattsPerMet, 2)));
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Trabalho externo")),
-           Num(in.work, 0) + QStringLiteral(" W/m²"));
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Isolamento da vestimenta")),
-           Num(in.clo, 2) + QStringLiteral(" clo"));
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Postura")), PostureName(in.posture));
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Aclimatado")),
-           in.acclimatised ? Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "sim"))
-                           : Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "não")));
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Bebe água à vontade")),
-           in.drinkFreely ? Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "sim"))
-                          : Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "não")));
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Massa e altura")),
-           Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 kg, %2 m"))
-               .arg(Num(in.weight, 1), Num(in.height, 2)));
-    if (in.walkSpeed)
-        w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Marcha")),
-               in.walkDirection
-                   ? Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 m/s a %2° do vento"))
-                         .arg(Num(*in.walkSpeed, 2), Num(*in.walkDirection, 0))
-                   : Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 m/s, em todas as direções"))
-                         .arg(Num(*in.walkSpeed, 2)));
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Duração")),
-           Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "%1 min")).arg(duration));
-    w.gap();
-    {
-        const QRectF area = w.block(w.width() * 0.45);
-        QFont f(QStringLiteral("Arial"));
-        f.setPointSizeF(8);
-        p.save();
-        p.setFont(f);
-        DrawHeatStrainPlot(p, area, in, res);
-        p.restore();
-    }
-    w.gap();
-    w.text(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Resultado")), 11, true);
-    const double split = 0.7;
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport",
-                                "Exposição máxima pela perda de água, trabalhador médio (%1 g)"))
-               .arg(Num(WaterLimit50(in), 0)),
-           MinutesText(res.dlimLoss50, duration), true, split);
-    w.pair(
-        Tr(QT_TRANSLATE_NOOP("HeatStrainReport",
-                             "Exposição máxima pela perda de água, 95 % dos trabalhadores (%1 g)"))
-            .arg(Num(WaterLimit95(in), 0)),
-        MinutesText(res.dlimLoss95, duration), true, split);
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport",
-                                "Exposição máxima pela temperatura retal (38 °C)")),
-           MinutesText(res.dlimTre, duration), true, split);
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Temperatura retal ao fim")),
-           Num(res.rectalTemperature, 2) + QStringLiteral(" °C"), false, split);
-    w.pair(Tr(QT_TRANSLATE_NOOP("HeatStrainReport", "Perda de água ao fim")),
-           Num(res.waterLoss, 0) + QStringLiteral(" g"), false, split);
-    w.gap(0.3);
-    if (!res.inRange)
-        w.paragraph(Tr(QT_TRANSLATE_NOOP(
-                        "HeatStrainReport",
-                        "Caso fora do campo de validade do modelo (ar 15 a 50 °C, radiante menos "
-                        "ar 0 a 60 °C, ar 0 a 3 m/s, 100 a 450 W/m², 0,1 a 1,0 clo, vapor 0 a "
-                        "4,5 kPa): os resultados são só indicativos.")),
-                    QColor(200, 0, 0));
-    w.footer();
-    return w.pages();
+    return DrawCountingPages(p, device, [&](QPainter& painter, QPagedPaintDevice& d, int total) {
+        return Draw(painter, d, r, total);
+    });
 }
 
 bool WriteHeatStrainPdf(const QString& path, const HeatStrainReport& r, QString* why) {

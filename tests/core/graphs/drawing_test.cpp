@@ -46,8 +46,6 @@ QImage Draw(const TextTable& t, const ChannelFlags& flags, PlotDetail detail = P
     return img;
 }
 
-const QRect kLabelStrip(0, 353, 640, 16);
-
 Reading DryAt(double c, const QString& text) {
     Reading r;
     r.DryC = c, r.DryText = text;
@@ -80,23 +78,28 @@ TEST(PlotData, cellNumbersByLeadingNumberParsing) {
     EXPECT_TRUE(std::isnan(CellNumber(dashes, dashes + 5)));
 }
 
-TEST(PlotList, oneRecordDrawsNoLineButItsLabel) {
-    const QImage img = Draw(Table({"25.0"}), DryOnly());
-    EXPECT_EQ(CountColour(img, img.rect(), kDry), 0);
-    EXPECT_GT(CountDark(img, QRect(40, 353, 60, 16)), 0);
-}
-
-TEST(PlotList, unreadableTimesAndEmptyTablesDrawNoLabels) {
-    EXPECT_EQ(CountDark(Draw(Table({"25.0", "26.0", "27.0"}, "- - -"), DryOnly()), kLabelStrip), 0);
-    EXPECT_EQ(CountDark(Draw(Table({"25.0", "26.0"}, ""), DryOnly()), kLabelStrip), 0);
-    const QImage empty = Draw(TextTable(), DryOnly());
-    EXPECT_EQ(CountDark(empty, kLabelStrip), 0);
-    EXPECT_EQ(CountColour(empty, empty.rect(), kDry), 0);
-    // A view beyond the table (a stale range) draws nothing rather than reading past it.
-    PlotView stale;
+TEST(PlotList, whatIsNotThereIsNotDrawn) {
+    PlotView stale;  // a view beyond the table (a stale range): nothing read past it
     stale.from = 5, stale.to = 50;
-    const QImage beyond = Draw(Table({"25.0", "26.0"}), DryOnly(), PlotDetail::Summary, &stale);
-    EXPECT_EQ(CountColour(beyond, beyond.rect(), kDry), 0);
+    const struct {
+        const char* name;
+        TextTable table;
+        PlotView* view;
+        bool line, labels;
+    } cases[] = {
+        {"one record: its label only", Table({"25.0"}), nullptr, false, true},
+        {"unreadable times: no labels", Table({"25.0", "26.0", "27.0"}, "- - -"), nullptr, true,
+         false},
+        {"empty times: no labels", Table({"25.0", "26.0"}, ""), nullptr, true, false},
+        {"empty table", TextTable(), nullptr, false, false},
+        {"view beyond the table", Table({"25.0", "26.0"}), &stale, false, false},
+    };
+    for (const auto& c : cases) {
+        const QImage img = Draw(c.table, DryOnly(), PlotDetail::Summary, c.view);
+        EXPECT_EQ(CountColour(img, img.rect(), kDry) > 0, c.line) << c.name;
+        EXPECT_EQ(CountDark(img, QRect(0, 353, 640, 16)) > 0, c.labels)
+            << c.name;  // the time labels
+    }
 }
 
 TEST(PlotList, summaryDiffersFromEverySegmentInAtMostOnePercentOfTheArea) {

@@ -97,7 +97,7 @@ TEST(GridSave, failedOrCancelledSaveKeepsTheOldFileAndNamesTheTarget) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.plv"});
 }
 
-TEST(CsvExport, portugueseSettingByteForByte) {
+TEST(CsvExport, eachSettingByteForByteAndNoTextRowsWhenEmpty) {
     EXPECT_EQ(Csv({QStringLiteral("João"), "", "=Acme"}, true),
               "\xEF\xBB\xBF"
               "Nome:;Jo\xC3\xA3o\r\n"
@@ -106,17 +106,15 @@ TEST(CsvExport, portugueseSettingByteForByte) {
               "(\302\260C);Data;Hora;Seco;Orvalho;\xC3\x9Amido;I.C.;IBUTGi;IBUTGo;Globo;m/s;Twc\r\n"
               "1;07/03/2024;10:00:01;20,5;-3,2;22,1;;25,1;24,8;31,2;1,6;0,0\r\n"
               "2;31/12/1999;23:59:59;20,5;18,0;22,1;29,6;25,1;24,8;31,2;\"1;6\";\r\n");
+    EXPECT_EQ(Csv({}, false),
+              "\xEF\xBB\xBF(\302\260C),Data,Hora,Seco,Orvalho,\xC3\x9Amido,I.C.,IBUTGi,IBUTGo,"
+              "Globo,m/s,Twc\r\n"
+              "1,2024-03-07,10:00:01,20.5,-3.2,22.1,,25.1,24.8,31.2,1.6,0.0\r\n"
+              "2,1999-12-31,23:59:59,20.5,18.0,22.1,29.6,25.1,24.8,31.2,1;6,\r\n");
 }
 
-TEST(CsvExport, pointSettingUsesCommasIsoDatesAndHasNoTextRowsWhenEmpty) {
-    const QByteArray csv = Csv({}, false);
-    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF(\302\260C),Data,"));
-    EXPECT_TRUE(csv.contains("\r\n1,2024-03-07,10:00:01,20.5,-3.2,"));
-    EXPECT_TRUE(
-        csv.endsWith("\r\n2,1999-12-31,23:59:59,20.5,18.0,22.1,29.6,25.1,24.8,31.2,1;6,\r\n"));
-}
-
-// What a .plv may hold in any cell, heading and texts included.
+// What a .plv may hold in any cell, heading and texts included: cells a spreadsheet would run
+// get an apostrophe, and texts that are not numbers stay as they are.
 const std::tuple<const char*, const char*, const char*> kHostileCells[] = {
     // text, decimal-comma cell, point cell
     {"=2+3", "'=2+3", "'=2+3"},
@@ -131,9 +129,14 @@ const std::tuple<const char*, const char*, const char*> kHostileCells[] = {
     {"\r=1", "\"'\r=1\"", "\"'\r=1\""},
     {"=\"x\"", "\"'=\"\"x\"\"\"", "\"'=\"\"x\"\"\""},
     {" =1", " =1", " =1"},
+    // Not numbers: text as it is.
+    {"1.2.3", "1.2.3", "1.2.3"},
+    {"abc", "abc", "abc"},
+    {"2024/03/07", "2024/03/07", "2024/03/07"},
+    {"a\"b", "\"a\"\"b\"", "\"a\"\"b\""},
 };
 
-TEST(CsvExport, cellsThatASpreadsheetWouldRunGetAnApostropheInEveryRow) {
+TEST(CsvExport, cellsThatASpreadsheetWouldRunGetAnApostropheInEveryColumn) {
     for (const bool decimalComma : {true, false}) {
         CsvStyle style;
         style.decimalComma = decimalComma;
@@ -144,18 +147,6 @@ TEST(CsvExport, cellsThatASpreadsheetWouldRunGetAnApostropheInEveryRow) {
                     << text << " col " << col << " comma " << decimalComma;
         }
     }
-}
-
-TEST(CsvExport, textsThatAreNotNumbersStayText) {
-    const CsvStyle comma;
-    const std::tuple<const char*, int, const char*> cases[] = {{"1.2.3", 3, "1.2.3"},
-                                                               {"1.", 3, "1."},
-                                                               {"-", 3, "'-"},
-                                                               {"abc", 3, "abc"},
-                                                               {"2024/03/07", 1, "2024/03/07"},
-                                                               {"a\"b", 3, "\"a\"\"b\""},
-                                                               {"12", 0, "12"}};
-    for (const auto& [text, col, cell] : cases) EXPECT_EQ(CsvCell(text, col, comma), cell) << text;
 }
 
 // Cells of a data file as the export reads them from the stored lines, short ones a word at a
