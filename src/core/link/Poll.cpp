@@ -69,6 +69,8 @@ void Poll::arrived(qint64 now) {
 }
 
 void Poll::show(qint64 now) {
+    // A frame kept back to keep the pace is not shown from a port that went away meanwhile.
+    if (portGone()) return lost(now);
     lastShownAt_ = now;
     if (haveNewest_) {
         haveNewest_ = false;
