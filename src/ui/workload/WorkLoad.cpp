@@ -392,10 +392,7 @@ void WorkLoad::ShowAverages() {
 }
 
 void WorkLoad::Timer1Tick() {
-    if (inTimer1_) return;
-    inTimer1_ = true;
     if (sheet_.Timer1Tick()) Render();  // every change elsewhere renders at once
-    inTimer1_ = false;
 }
 
 void WorkLoad::CmdHelpClick() {

@@ -81,7 +81,6 @@ private:
     QWidget* HeaderArea = nullptr;
     QPushButton *CmdPrint = nullptr, *CmdHelp = nullptr, *CmdReference = nullptr;
     QTimer* Timer1 = nullptr;
-    bool inTimer1_ = false;
     QPointer<Reference> reference_;
 };
 
