@@ -17,22 +17,37 @@ using montira::bench::BigFile;
 using montira::bench::kBigRecords;
 using montira::bench::RssMb;
 
-void Report(benchmark::State& state, double rssBefore) {
-    const double fileMb = double(QFile(BigFile()).size()) / (1024.0 * 1024.0);
-    state.counters["file_MB"] = fileMb;
-    state.counters["rss_growth_MB"] = RssMb() - rssBefore;
-    state.counters["rss_growth_per_file_size"] = (RssMb() - rssBefore) / fileMb;
+// Times `open`, then, outside the timing and while what it opened is still held, reports the
+// file size and the growth of resident memory, and checks that every record arrived.
+template <class Open>
+void Measure(benchmark::State& state, Open open) {
+    for (auto _ : state) {
+        const double before = RssMb();
+        auto [held, records] = open();
+        state.PauseTiming();
+        const double fileMb = double(QFile(BigFile()).size()) / (1024.0 * 1024.0);
+        state.counters["file_MB"] = fileMb;
+        state.counters["rss_growth_MB"] = RssMb() - before;
+        state.counters["rss_growth_per_file_size"] = (RssMb() - before) / fileMb;
+        if (records != kBigRecords) state.SkipWithError("records lost");
+        held.reset();
+        state.ResumeTiming();
+    }
+}
+
+using Opened = std::pair<std::shared_ptr<void>, qsizetype>;
+
+QByteArray ReadAll() {
+    QFile f(BigFile());
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
 }
 
 // The file window: one read of the whole file, rows kept as spans of its bytes.
 void BM_OpenIntoFileList(benchmark::State& state) {
-    const QString path = BigFile();
-    for (auto _ : state) {
-        const double before = RssMb();
-        auto w = std::make_unique<montira::FileList>();
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        montira::DataFileContents d = montira::ReadDataFile(f.readAll(), [](qsizetype) {
+    Measure(state, [] {
+        auto w = std::make_shared<montira::FileList>();
+        montira::DataFileContents d = montira::ReadDataFile(ReadAll(), [](qsizetype) {
             QCoreApplication::processEvents();
             return true;
         });
@@ -41,27 +56,19 @@ void BM_OpenIntoFileList(benchmark::State& state) {
         w->setRows(std::move(d.rows));
         w->show();
         QCoreApplication::processEvents();
-        state.PauseTiming();
-        Report(state, before);
-        if (w->model()->rowCount() != kBigRecords) state.SkipWithError("rows lost");
-        w.reset();
-        state.ResumeTiming();
-    }
+        return Opened(w, w->model()->rowCount());
+    });
 }
 BENCHMARK(BM_OpenIntoFileList)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 // The floor: one read of the file, then only its lines and TAB-separated fields found (no
 // text decoded, nothing kept).
 void BM_OpenBareScan(benchmark::State& state) {
-    const QString path = BigFile();
-    for (auto _ : state) {
-        const double before = RssMb();
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        const QByteArray bytes = f.readAll();
+    Measure(state, [] {
+        auto bytes = std::make_shared<QByteArray>(ReadAll());
         qsizetype lines = 0, fields = 0;
-        const char* p = bytes.constData();
-        const char* const end = p + bytes.size();
+        const char* p = bytes->constData();
+        const char* const end = p + bytes->size();
         while (p < end) {
             const char* eol = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
             if (!eol) eol = end;
@@ -73,22 +80,16 @@ void BM_OpenBareScan(benchmark::State& state) {
             p = eol + 1;
         }
         benchmark::DoNotOptimize(fields);
-        state.PauseTiming();
-        Report(state, before);
-        if (lines != kBigRecords + 4)  // three header lines and the heading
-            state.SkipWithError("lines lost");
-        state.ResumeTiming();
-    }
+        return Opened(bytes, lines - 4);  // three header lines and the heading
+    });
 }
 BENCHMARK(BM_OpenBareScan)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 // Baseline: a line at a time, split at TABs, one table item per cell.
 void BM_OpenIntoItemTable(benchmark::State& state) {
-    const QString path = BigFile();
-    for (auto _ : state) {
-        const double before = RssMb();
-        auto t = std::make_unique<QTableWidget>(0, 12);
-        QFile f(path);
+    Measure(state, [] {
+        auto t = std::make_shared<QTableWidget>(0, 12);
+        QFile f(BigFile());
         f.open(QIODevice::ReadOnly);
         int row = -1;
         while (!f.atEnd()) {
@@ -109,11 +110,8 @@ void BM_OpenIntoItemTable(benchmark::State& state) {
         }
         t->show();
         QCoreApplication::processEvents();
-        state.PauseTiming();
-        Report(state, before);
-        t.reset();
-        state.ResumeTiming();
-    }
+        return Opened(t, t->rowCount());
+    });
 }
 BENCHMARK(BM_OpenIntoItemTable)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
