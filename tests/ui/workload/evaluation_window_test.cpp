@@ -196,26 +196,24 @@ QString DataFile(const QTemporaryDir& dir, const char* name, int minutes, const 
 
 }  // namespace
 
-TEST(EvaluationWindow, threeSituationsSavedOpenedAndSavedAgain) {
+// How situations weigh and how the file reads are the core's (SurveyEvaluation, SurveyFile);
+// here, the window's part: situations added from files, removed, their hour moved, and saved.
+TEST(EvaluationWindow, situationsFromFilesSavedOpenedAndSavedAgain) {
     QTemporaryDir dir;
-    const QString forno = DataFile(dir, "forno.plv", 90, "33.0");
-    const QStringList heights = {DataFile(dir, "cab.plv", 90, "30.0"),
-                                 DataFile(dir, "abd.plv", 90, "28.0"),
-                                 DataFile(dir, "tor.plv", 90, "24.0")};
     Evaluation w(kHeading, Rows(), {});
-    ASSERT_TRUE(w.addSituationFromFiles({forno}));
-    ASSERT_TRUE(w.addSituationFromFiles(heights));
+    ASSERT_TRUE(w.addSituationFromFiles({DataFile(dir, "forno.plv", 90, "33.0")}));
+    ASSERT_TRUE(w.addSituationFromFiles({DataFile(dir, "cab.plv", 90, "30.0"),
+                                         DataFile(dir, "abd.plv", 90, "28.0"),
+                                         DataFile(dir, "tor.plv", 90, "24.0")}));
     QString complaint;
     w.complain = [&](const QString& t) { complaint = t; };
-    // The table opened over is not a file: it goes, and the minutes are shared out.
-    w.findChild<QPushButton*>("CmdRemoveSituation")->setFocus();
+    // The table opened over is not a file: it goes.
     w.GridSituations->setCurrentCell(0, 0);
     w.findChild<QPushButton*>("CmdRemoveSituation")->click();
     ASSERT_EQ(w.GridSituations->rowCount(), 2);
     w.GridSituations->item(0, 1)->setText("40");
     w.GridSituations->item(1, 1)->setText("20");
     ASSERT_TRUE(w.report().result) << w.report().why.toStdString();
-    EXPECT_DOUBLE_EQ(w.report().result->meanWbgt, (33.0 * 40 + 27.5 * 20) / 60);
     // The hour moved by hand moves at every height measured together.
     w.selectSituation(1);
     w.findChild<QPushButton*>("CmdNextHour")->click();
@@ -228,7 +226,6 @@ TEST(EvaluationWindow, threeSituationsSavedOpenedAndSavedAgain) {
     EXPECT_TRUE(saved.contains("\"file\": \"abd.plv\""));  // relative to the evaluation
     Evaluation again(kHeading, Rows(), {});
     ASSERT_TRUE(again.openSurvey(path)) << complaint.toStdString();
-    EXPECT_DOUBLE_EQ(again.report().result->meanWbgt, w.report().result->meanWbgt);
     ASSERT_TRUE(again.saveSurvey(dir.filePath("de_novo.json")));
     EXPECT_EQ(montira::test::ReadBytes(dir.filePath("de_novo.json")), saved);
 }
