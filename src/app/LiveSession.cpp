@@ -7,7 +7,6 @@ namespace montira {
 LiveSession::LiveSession(AppState& state, SerialPort& port, Clock& clock, QObject* parent)
     : QObject(parent),
       state_(state),
-      port_(port),
       clock_(clock),
       link_(port, clock, state.link),
       poll_(link_, state.link, state.live),
@@ -18,9 +17,23 @@ LiveSession::LiveSession(AppState& state, SerialPort& port, Clock& clock, QObjec
     timer2_.setInterval(kSampleMs);
     connect(&timer2_, &QTimer::timeout, this, [this] { timer2Tick(); });
 
+    PollHooks& h = poll_.hooks();
+    h.setComCaption = [this](const QString& t) {
+        caption_ = t;
+        followers_.notify({LiveEvent::Caption, caption_, captionVisible_, nullptr});
+    };
+    h.setComVisible = [this](bool on) {
+        captionVisible_ = on;
+        followers_.notify({LiveEvent::Caption, caption_, captionVisible_, nullptr});
+    };
+    h.showValues = [this] { followers_.notify({LiveEvent::Frame, {}, true, nullptr}); };
+    h.closeLiveWindows = [this] { followers_.notify({LiveEvent::Silent, {}, true, nullptr}); };
+    h.closeKeypad = h.closeLiveWindows;
+    samples_ = ticker_.subscribe(
+        [this](const Sample& s) { followers_.notify({LiveEvent::Sample, {}, true, &s}); });
     // The meter went silent: the file is closed now, not at the next sample tick (which can
     // be hours away with a long interval).
-    poll_.hooks().stopRecording = [this] {
+    h.stopRecording = [this] {
         if (!state_.Recording) {
             recorder_.stop();
             return;

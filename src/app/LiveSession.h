@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/LiveEvent.h"
 #include "core/AppState.h"
 #include "core/link/Clock.h"
 #include "core/link/MeterLink.h"
@@ -36,7 +37,6 @@ public:
     ~LiveSession() override;
 
     AppState& state() { return state_; }
-    SerialPort& port() { return port_; }
     Clock& clock() { return clock_; }
     Poll& poll() { return poll_; }
     MeterLink& link() { return link_; }
@@ -57,6 +57,11 @@ public:
     // One sample tick at `now` (the timer calls it; tests call it on the virtual clock).
     void timer2Tick(const QDateTime& now = QDateTime::currentDateTime());
 
+    // A window follows the live events for as long as it keeps the subscription.
+    [[nodiscard]] LiveFollowers::Subscription follow(std::function<void(const LiveEvent&)> f) {
+        return followers_.join(std::move(f));
+    }
+
     // The meter went silent during a recording, which is now stopped (it does not resume by
     // itself when the frames return).
     std::function<void(const RecordingStop&)> onRecordingLost;
@@ -65,7 +70,6 @@ public:
 
 private:
     AppState& state_;
-    SerialPort& port_;
     Clock& clock_;
     MeterLink link_;
     Poll poll_;
@@ -73,6 +77,10 @@ private:
     SampleTicker ticker_;
     LiveListFeed list_;
     QTimer timer2_;
+    LiveFollowers followers_;
+    SampleTicker::Subscription samples_;
+    QString caption_;
+    bool captionVisible_ = true;
 };
 
 }  // namespace montira

@@ -129,29 +129,31 @@ int main(int argc, char** argv) {
         montira::MakeNoPortMessage(reason)->exec();
         return 1;
     }
-    if (options.selftestExitAfterValues) {
-        QObject::connect(&panel, &montira::Panel::valuesShown, &panel, [&panel] {
+    // The self-tests follow the live events as a window does.
+    montira::LiveFollowers::Subscription selftest;
+    if (options.selftestExitAfterValues || options.selftestTraceValues) {
+        selftest = panel.session().follow([&panel, &options](const montira::LiveEvent& e) {
+            if (e.kind != montira::LiveEvent::Frame) return;
+            if (options.selftestTraceValues) PrintPanelValues(panel.widgets(), '\t');
+            if (!options.selftestExitAfterValues) return;
             PrintPanelValues(panel.widgets());
-            panel.close();
+            QTimer::singleShot(0, &panel, &QWidget::close);
         });
-    }
-    if (options.selftestTraceValues) {
-        QObject::connect(&panel, &montira::Panel::valuesShown, &panel,
-                         [&panel] { PrintPanelValues(panel.widgets(), '\t'); });
     }
     panel.show();
     shownPanel = &panel;
+    montira::LiveFollowers::Subscription selftestOpen;
     if (options.selftestOpen != montira::StartOptions::Window::None) {
         // The toolbar is inert until the meter answers: the window opens with the first values.
         const auto command = options.selftestOpen == montira::StartOptions::Window::Graph
                                  ? montira::ToolbarCommand::Graph
                                  : montira::ToolbarCommand::Environment;
-        auto once = std::make_shared<QMetaObject::Connection>();
-        *once = QObject::connect(&panel, &montira::Panel::valuesShown, &panel,
-                                 [toolbar, command, once] {
-                                     QObject::disconnect(*once);
-                                     toolbar->dispatch().dispatch(command);
-                                 });
+        auto opened = std::make_shared<bool>(false);
+        selftestOpen = panel.session().follow([toolbar, command, opened](const montira::LiveEvent& e) {
+            if (e.kind != montira::LiveEvent::Frame || *opened) return;
+            *opened = true;
+            QTimer::singleShot(0, toolbar, [toolbar, command] { toolbar->dispatch().dispatch(command); });
+        });
     }
     if (!options.openFile.isEmpty()) {
         QTimer::singleShot(0, &panel,

@@ -77,7 +77,6 @@ void Poll::show(qint64 now) {
         DecodeLiveFrame(newest_, live_);
         ++framesShown_;
         Call(hooks_.showValues);
-        if (link().KeypadOpen) Call(hooks_.updateReplica);
     }
     wait(now, silentAt_ - now, Listen);
 }

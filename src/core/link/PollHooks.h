@@ -10,7 +10,6 @@ struct PollHooks {
     std::function<void(const QString&)> setComCaption;  // LblCOM.Caption
     std::function<void(bool)> setComVisible;            // LblCOM.Visible (the blink)
     std::function<void()> showValues;                   // a frame was decoded: show it
-    std::function<void()> updateReplica;                // keypad open: mirror the display
     std::function<void()> closeLiveWindows;             // the chart and the live list
     std::function<void()> stopRecording;                // a recording in progress ends
     std::function<void()> closeKeypad;                  // the keypad window, when visible

@@ -35,7 +35,7 @@ public:
     QPushButton* CmdReadAll = nullptr;
     MeterDisplay* display = nullptr;
 
-    // What the main window's poll writes while KeypadOpen (connect Panel::onReplica here).
+    // The meter's display as the live frames show it while KeypadOpen.
     void showReplica(const ReplicaView& v) { display->show(v); }
 
     // A click on a key button: the key, with its guard.

@@ -21,20 +21,15 @@ Panel::Panel(AppState& state, SerialPort& port, Clock& clock, QWidget* parent)
     w_ = BuildPanelWidgets(this);
     w_.LblCOM2->installEventFilter(this);
 
-    PollHooks& h = session_.poll().hooks();
-    h.setComCaption = [this](const QString& t) { w_.LblCOM->setText(t); };
-    h.setComVisible = [this](bool on) { w_.LblCOM->setVisible(on); };
-    h.showValues = [this] { showValues(); };
-    h.updateReplica = [this] {
-        replica_ = ComputeReplica(state_.live.flags, state_.live.display, replica_);
-        if (onReplica) onReplica(replica_);
-    };
-    h.closeLiveWindows = [this] {
-        if (onCloseLiveWindows) onCloseLiveWindows();
-    };
-    h.closeKeypad = [this] {
-        if (onCloseKeypad) onCloseKeypad();
-    };
+    // The panel follows the live events as every window that shows readings does.
+    follow_ = session_.follow([this](const LiveEvent& e) {
+        if (e.kind == LiveEvent::Caption) {
+            w_.LblCOM->setText(e.caption);
+            w_.LblCOM->setVisible(e.visible);
+        } else if (e.kind == LiveEvent::Frame) {
+            showValues();
+        }
+    });
     session_.onRecordingLost = [this](const RecordingStop& stop) {
         w_.FrmRecordingStopped->add(stop);
     };
@@ -104,7 +99,6 @@ void Panel::showValues() {
         l->setText(deg);
     showDiagnostics();
     showStateIndicators();
-    emit valuesShown();
 }
 
 void Panel::showDiagnostics() {

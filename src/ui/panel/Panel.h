@@ -48,11 +48,6 @@ public:
     // Timer2, 980 ms, started by the load.
     QTimer* timer2() { return session_.timer2(); }
 
-    // Hooks that other windows fill in.
-    std::function<void()> onCloseLiveWindows;  // NoDataRoutine: the chart and the live list
-    std::function<void()> onCloseKeypad;       // NoDataRoutine: the keypad, when visible
-    std::function<void(const ReplicaView&)> onReplica;  // KeypadOpen: the display replica
-
     // One sample tick (the timer calls it; tests call it on the virtual clock).
     void timer2Tick() { session_.timer2Tick(); }
     // Shows the decoded values in °C or °F as CelsiusMode says.
@@ -66,10 +61,6 @@ public:
     QString caption(bool withBuild) const;
     // When false, closing the window does not quit the application (tests).
     void setQuitOnClose(bool on) { quitOnClose_ = on; }
-
-signals:
-    // A frame was decoded and shown.
-    void valuesShown();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -86,7 +77,7 @@ private:
     PanelWidgets w_;
     StartOptions options_;
     bool quitOnClose_ = true;
-    ReplicaView replica_;
+    LiveFollowers::Subscription follow_;
 };
 
 }  // namespace montira

@@ -1,5 +1,7 @@
 #include "ui/panel/WindowPlugs.h"
 
+#include "ui/common/LiveFollow.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -130,8 +132,10 @@ void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
             auto* c = new RealTime24(*chartSettings, &panel, &panel);
             c->setWindowFlag(Qt::Window);
             c->setPollInterval(150);  // the main window's poll tick, as the chart always ran
-            QObject::connect(&panel, &Panel::valuesShown, c,
-                             [c, &panel] { c->addSample(panel.state().live.reading); });
+            FollowLive(c, panel.session(), [c, &panel, chartSettings](const LiveEvent& e) {
+                if (e.kind == LiveEvent::Frame) c->addSample(panel.state().live.reading);
+                if (e.kind == LiveEvent::Silent && chartSettings->ChartOpen) c->closeChart();
+            });
             *chart = c;
         }
         if (chartSettings->ChartOpen) {
@@ -168,6 +172,9 @@ void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
     commands.plug(ToolbarCommand::List, [&panel, list, feed, fitOut] {
         auto* w = new List(panel.state(), *feed, &panel);
         w->setWindowFlag(Qt::Window);
+        FollowLive(w, panel.session(), [w](const LiveEvent& e) {
+            if (e.kind == LiveEvent::Silent && w->isVisible()) w->close();
+        });
         fitOut(w);
         *list = w;
         w->show();
@@ -187,10 +194,6 @@ void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
     };
     feed->saving = [list](long long row) {
         if (*list) (*list)->autoSaveProgress(row);
-    };
-    panel.onCloseLiveWindows = [list, chart, chartSettings] {
-        if (*list) (*list)->close();
-        if (*chart && chartSettings->ChartOpen) (*chart)->closeChart();
     };
     commands.closeMemoryWindow = [&panel] {
         if (Memory* m = FindMemoryWindow(&panel)) m->close();
@@ -228,18 +231,23 @@ void PlugWindows(Panel& panel, ToolbarWiring& wiring) {
         if (!*keypad) {
             auto* k = new MeterBtn(panel.state(), panel.link(), &panel);
             k->setWindowFlag(Qt::Window);
+            // While it is open it mirrors the meter's display, and it closes when the meter
+            // falls silent.
+            auto replica = std::make_shared<ReplicaView>();
+            FollowLive(k, panel.session(), [k, &panel, replica](const LiveEvent& e) {
+                const AppState& st = panel.state();
+                if (e.kind == LiveEvent::Frame && st.link.KeypadOpen) {
+                    *replica = ComputeReplica(st.live.flags, st.live.display, *replica);
+                    k->showReplica(*replica);
+                }
+                if (e.kind == LiveEvent::Silent && k->isVisible()) k->close();
+            });
             PlugManual(panel, *k, fitOut, plots);
             *keypad = k;
         }
         (*keypad)->show();
         (*keypad)->raise();
     });
-    panel.onReplica = [keypad](const ReplicaView& v) {
-        if (*keypad) (*keypad)->showReplica(v);
-    };
-    panel.onCloseKeypad = [keypad] {
-        if (*keypad && (*keypad)->isVisible()) (*keypad)->close();
-    };
 }
 
 }  // namespace montira
