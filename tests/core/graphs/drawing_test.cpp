@@ -157,12 +157,10 @@ TEST(PlotZoom, wheelStopsWhereTheLabelsWouldRepeatAndAtTwoRecords) {
     const QPointF at(300, 200);
     for (int notch = 1; notch <= 60; ++notch) {
         v = ZoomAround(g, v, at, 0.8, 100);
-        const QStringList t = ScaleLabels(v.scale.tempMin, v.scale.tempMax);
-        const QStringList w = ScaleLabels(v.scale.windMin, v.scale.windMax);
-        EXPECT_EQ(QSet<QString>(t.begin(), t.end()).size(), 9)
-            << notch << t.join(' ').toStdString();
-        EXPECT_EQ(QSet<QString>(w.begin(), w.end()).size(), 9)
-            << notch << w.join(' ').toStdString();
+        for (const QStringList& l : {ScaleLabels(v.scale.tempMin, v.scale.tempMax),
+                                     ScaleLabels(v.scale.windMin, v.scale.windMax)})
+            EXPECT_EQ(QSet<QString>(l.begin(), l.end()).size(), 9)
+                << notch << l.join(' ').toStdString();
     }
     EXPECT_EQ(v.count(), 2);
     // At the limit: 0.1 between labels, around the value that was under the pointer.
