@@ -156,10 +156,17 @@ TEST(MeterPowerOff, replyCutToOneByteIsReadOnceAndLeftUnknown) {
 
 TEST(MeterSettings, settingWhosePortFailsOrClosesAfterItsLetterIsNotReportedAsSent) {
     // The adapter goes away, or the port is closed, as the letter leaves.
-    enum Which { ClockF, MinutesH, SecondsI, PowerOffA };
-    for (Which which : {ClockF, MinutesH, SecondsI, PowerOffA}) {
+    const std::pair<const char*, bool (*)(FakeLink&)> settings[] = {
+        {"clock F",
+         [](FakeLink& r) { return r.done<SetMeterClock>(QDateTime::currentDateTime())->sent(); }},
+        {"minutes H", [](FakeLink& r) { return r.done<SetSampling>(true, 5)->sent().has_value(); }},
+        {"seconds I",
+         [](FakeLink& r) { return r.done<SetSampling>(false, 5)->sent().has_value(); }},
+        {"power-off A", [](FakeLink& r) { return r.done<SetPowerOff>(300)->sent(); }},
+    };
+    for (const auto& [name, set] : settings) {
         for (bool closes : {false, true}) {
-            SCOPED_TRACE(int(which) * 10 + closes);
+            SCOPED_TRACE(std::string(name) + (closes ? ", closed" : ", failed"));
             FakeLink r;
             test::FakePort& port = r.port;
             port.answer = [&](const QByteArray& b) {
@@ -171,20 +178,7 @@ TEST(MeterSettings, settingWhosePortFailsOrClosesAfterItsLetterIsNotReportedAsSe
                 }
                 return QByteArray();
             };
-            bool sent = true;
-            switch (which) {
-                case ClockF:
-                    sent = r.done<SetMeterClock>(QDateTime::currentDateTime())->sent();
-                    break;
-                case MinutesH:
-                case SecondsI:
-                    sent = r.done<SetSampling>(which == MinutesH, 5)->sent().has_value();
-                    break;
-                case PowerOffA:
-                    sent = r.done<SetPowerOff>(300)->sent();
-                    break;
-            }
-            EXPECT_FALSE(sent);
+            EXPECT_FALSE(set(r));
         }
     }
     Rig r;
