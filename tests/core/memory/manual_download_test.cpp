@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/memory/ManualDownload.h"
+#include "support/CountingReader.h"
 #include "support/FakePort.h"
 #include "support/FrameBuilder.h"
 #include "support/SimRig.h"
@@ -14,11 +15,6 @@ namespace {
 // The download runs on a meter link (the rig's, or one on another port) whose live reader's
 // restarts are counted.
 struct Rig : test::SimRig {
-    struct Reader : Exchange {
-        using Exchange::Exchange;
-        int starts = 0;
-        void step(qint64) override { ++starts; }
-    };
     QStringList captions;
     ManualDump dump;
     int starts = 0;
@@ -28,7 +24,7 @@ struct Rig : test::SimRig {
         std::optional<MeterLink> other;
         if (&p != &port) other.emplace(p, clock, state.link);
         MeterLink& link = other ? *other : meterLink;
-        Reader live(state.link);
+        test::CountingReader live(state.link);
         link.setLive(&live);
         ManualHooks h;
         h.progress = [this](qint64 got, qint64 expected) {

@@ -5,6 +5,7 @@
 
 #include "core/memory/Keypad.h"
 #include "core/memory/MeterSettings.h"
+#include "support/CountingReader.h"
 #include "support/FakePort.h"
 #include "support/SimRig.h"
 
@@ -18,15 +19,8 @@ QByteArray Bytes(std::initializer_list<int> v) {
     return b;
 }
 
-// The live reader the link stops for each exchange: its restarts are counted.
-struct Reader : Exchange {
-    using Exchange::Exchange;
-    int starts = 0;
-    void step(qint64) override { ++starts; }
-};
-
 struct Rig : test::SimRig {
-    Reader live{link};
+    test::CountingReader live{link};
     Rig() {
         online();
         meterLink.setLive(&live);
