@@ -190,7 +190,7 @@ TEST(PlotZoom, zoomedPlotDrawsMissingAndOutOfRangeValuesAtTheEdgesAsTheWholePlot
     EXPECT_EQ(CountColour(img, QRect(0, 349, 640, 131), kDry), 0);
 }
 
-TEST(PlotCursor, readoutShowsTheRecordsOwnTexts) {
+TEST(PlotCursor, readoutShowsTheRecordsOwnTextsWithTheirUnits) {
     const TextTable t = Table({"25.0", "- - -", "27.5"});
     ChannelFlags f = DryOnly();
     f[size_t(Channel::Wind)] = true;
@@ -202,20 +202,15 @@ TEST(PlotCursor, readoutShowsTheRecordsOwnTexts) {
                                   "Velocidade: 1.6 m/s"}));
     EXPECT_EQ(lines[2].colour, kDry);
     EXPECT_TRUE(CursorReadout(t, 4, f, true).empty());
+    texts.clear();
+    for (const ReadoutLine& l : CursorReadout(t, 1, f, false)) texts << l.text;
+    EXPECT_EQ(texts.mid(2), (QStringList{"Seco: 25.0 °F", "Velocidade: 1.6 ft/m"}));
 
     QImage img = Draw(t, DryOnly());
     QPainter p(&img);
     const QRectF box = DrawCursor(p, img.size(), LayoutFor(img.size()), 600, lines);
     EXPECT_LE(box.right(), 600);  // no room on the right: the box goes left of the line
     EXPECT_GT(CountDark(img, box.toRect()), 20);
-}
-
-TEST(PlotCursor, fahrenheitReadoutValuesCarryTheirUnits) {
-    ChannelFlags f = DryOnly();
-    f[size_t(Channel::Wind)] = true;
-    QStringList texts;
-    for (const ReadoutLine& l : CursorReadout(Table({"25.0"}), 1, f, false)) texts << l.text;
-    EXPECT_EQ(texts.mid(2), (QStringList{"Seco: 25.0 °F", "Velocidade: 1.6 ft/m"}));
 }
 
 TEST(GraphFrame, feetPerMinuteLabelsStayInsideTheWindow) {
