@@ -57,17 +57,15 @@ sim::SimManualRecord Record(int day, double globeC) {
     return m;
 }
 
-// A meter that answers "S" with `s` (the last reply repeats) and "T" with `tBytes` bytes.
-struct ScriptedPort : test::FakePort {
-    int queries = 0;
-    ScriptedPort(QList<QByteArray> s, int tBytes) {
-        qDefault = "J";
-        answer = [this, s, tBytes](const QByteArray& b) -> QByteArray {
-            if (b == "S") return s[std::min<int>(++queries, s.size()) - 1];
-            return b == "T" ? QByteArray(tBytes, char(0x20)) : QByteArray();
-        };
-    }
-};
+QByteArray ManualBytes(const sim::SimManualRecord& m) {
+    QByteArray b;
+    const auto word = [&b](int v) { b += char(v >> 8), b += char(v & 0xFF); };
+    word(m.globe), word(m.dry), word(m.wet), word(m.count);
+    for (uint8_t v : m.date) b += char(v);
+    for (uint8_t v : m.time) b += char(v);
+    word(m.offsetA), word(m.offsetB), word(m.zero);
+    return b;
+}
 
 }  // namespace
 
@@ -134,20 +132,6 @@ TEST(ManualDownload, dumpCutAndFollowedByFramesKeepsOnlyTheRecordsBeforeTheCut) 
     }
 }
 
-namespace {
-
-QByteArray ManualBytes(const sim::SimManualRecord& m) {
-    QByteArray b;
-    const auto word = [&b](int v) { b += char(v >> 8), b += char(v & 0xFF); };
-    word(m.globe), word(m.dry), word(m.wet), word(m.count);
-    for (uint8_t v : m.date) b += char(v);
-    for (uint8_t v : m.time) b += char(v);
-    word(m.offsetA), word(m.offsetB), word(m.zero);
-    return b;
-}
-
-}  // namespace
-
 TEST(ManualDownload, dumpThatPausesOrLooksLikeAFrameStartIsKeptWhole) {
     // Genuine records holding 255 170 (an air-speed count, an offset) and a year byte of 123;
     // the dump arrives at once, or pauses three seconds after 25 bytes; then a live frame 400 ms
@@ -182,9 +166,16 @@ TEST(ManualDownload, dumpThatPausesOrLooksLikeAFrameStartIsKeptWhole) {
 TEST(ManualDownload, queryReplyOfStrayBytesOrCutAfterItsFlagIsAskedAgain) {
     // A stray byte, then 'Y' without its count (never "no records"), then 'Y' for 3 records.
     Rig r;
-    ScriptedPort port({QByteArray("\x01"), QByteArray("Y"), QByteArray("Y\x03", 2)}, 60);
+    test::FakePort port(&r.clock);
+    port.qDefault = "J";
+    const QByteArray replies[] = {"\x01", "Y", QByteArray("Y\x03", 2)};
+    int queries = 0;
+    port.answer = [&](const QByteArray& b) {
+        if (b == "S") return replies[std::min(++queries, 3) - 1];
+        return b == "T" ? QByteArray(60, char(0x20)) : QByteArray();
+    };
     EXPECT_EQ(r.go(port), ManualOutcome::Done);
-    EXPECT_EQ(port.queries, 3);
+    EXPECT_EQ(queries, 3);
     EXPECT_EQ(r.dump.count, 3);
     EXPECT_EQ(r.dump.bytes.size(), 60);
 }
