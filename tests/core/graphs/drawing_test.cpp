@@ -157,12 +157,10 @@ TEST(PlotZoom, wheelStopsWhereTheLabelsWouldRepeatAndAtTwoRecords) {
     const QPointF at(300, 200);
     for (int notch = 1; notch <= 60; ++notch) {
         v = ZoomAround(g, v, at, 0.8, 100);
-        const QStringList t = ScaleLabels(v.scale.tempMin, v.scale.tempMax);
-        const QStringList w = ScaleLabels(v.scale.windMin, v.scale.windMax);
-        EXPECT_EQ(QSet<QString>(t.begin(), t.end()).size(), 9)
-            << notch << t.join(' ').toStdString();
-        EXPECT_EQ(QSet<QString>(w.begin(), w.end()).size(), 9)
-            << notch << w.join(' ').toStdString();
+        for (const QStringList& l : {ScaleLabels(v.scale.tempMin, v.scale.tempMax),
+                                     ScaleLabels(v.scale.windMin, v.scale.windMax)})
+            EXPECT_EQ(QSet<QString>(l.begin(), l.end()).size(), 9)
+                << notch << l.join(' ').toStdString();
     }
     EXPECT_EQ(v.count(), 2);
     // At the limit: 0.1 between labels, around the value that was under the pointer.
@@ -192,7 +190,7 @@ TEST(PlotZoom, zoomedPlotDrawsMissingAndOutOfRangeValuesAtTheEdgesAsTheWholePlot
     EXPECT_EQ(CountColour(img, QRect(0, 349, 640, 131), kDry), 0);
 }
 
-TEST(PlotCursor, readoutShowsTheRecordsOwnTexts) {
+TEST(PlotCursor, readoutShowsTheRecordsOwnTextsWithTheirUnits) {
     const TextTable t = Table({"25.0", "- - -", "27.5"});
     ChannelFlags f = DryOnly();
     f[size_t(Channel::Wind)] = true;
@@ -204,20 +202,15 @@ TEST(PlotCursor, readoutShowsTheRecordsOwnTexts) {
                                   "Velocidade: 1.6 m/s"}));
     EXPECT_EQ(lines[2].colour, kDry);
     EXPECT_TRUE(CursorReadout(t, 4, f, true).empty());
+    texts.clear();
+    for (const ReadoutLine& l : CursorReadout(t, 1, f, false)) texts << l.text;
+    EXPECT_EQ(texts.mid(2), (QStringList{"Seco: 25.0 °F", "Velocidade: 1.6 ft/m"}));
 
     QImage img = Draw(t, DryOnly());
     QPainter p(&img);
     const QRectF box = DrawCursor(p, img.size(), LayoutFor(img.size()), 600, lines);
     EXPECT_LE(box.right(), 600);  // no room on the right: the box goes left of the line
     EXPECT_GT(CountDark(img, box.toRect()), 20);
-}
-
-TEST(PlotCursor, fahrenheitReadoutValuesCarryTheirUnits) {
-    ChannelFlags f = DryOnly();
-    f[size_t(Channel::Wind)] = true;
-    QStringList texts;
-    for (const ReadoutLine& l : CursorReadout(Table({"25.0"}), 1, f, false)) texts << l.text;
-    EXPECT_EQ(texts.mid(2), (QStringList{"Seco: 25.0 °F", "Velocidade: 1.6 ft/m"}));
 }
 
 TEST(GraphFrame, feetPerMinuteLabelsStayInsideTheWindow) {

@@ -71,21 +71,17 @@ TEST(ChartRange, refusedGroupsKeepTheirMessageAndStoreNothingFromThere) {
     EXPECT_EQ(s.ChartRhMax, 100);
 }
 
-TEST(ChartRange, tenResultsOnFiveHundredFortyGiveAStepOfFiftyFour) {
+TEST(ChartRange, tenResultsOnFiveHundredFortyGiveAStepOfFiftyFourAndNoAreaKeepsTheStep) {
+    const ChartRangeInput in{true, "50", "0", "30", "0", "90", "10", "10"};
     ChartSettings s;
     QString message;
-    ASSERT_TRUE(ApplyChartRange(s, {true, "50", "0", "30", "0", "90", "10", "10"}, 540, message));
+    ASSERT_TRUE(ApplyChartRange(s, in, 540, message));
     EXPECT_EQ(s.ChartStep, 54);
     EXPECT_DOUBLE_EQ(s.ChartWindMaxFtm, 5905.5);  // 30 m/s in ft/min, cut to tenths
     EXPECT_DOUBLE_EQ(s.ChartTempMaxF, 122);
     EXPECT_EQ(s.ChartRhMin, 10);
-}
-
-TEST(ChartRange, aChartWithoutAreaKeepsItsStep) {
-    ChartSettings s;
     s.ChartStep = 2;
-    QString message;
-    EXPECT_TRUE(ApplyChartRange(s, {true, "50", "0", "30", "0", "90", "10", "10"}, 0, message));
+    EXPECT_TRUE(ApplyChartRange(s, in, 0, message));
     EXPECT_EQ(s.ChartStep, 2);
 }
 

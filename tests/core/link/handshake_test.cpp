@@ -48,40 +48,36 @@ TEST(Handshake, replyEndingInJEndsItAndJThenCarriageReturnEmptyOrStaleRepliesAre
     }
 }
 
-TEST(Handshake, silentMeterGivesUpOnThe10001stAttemptWithoutTheFinalWait) {
-    Rig r;
-    SendCommand ex(r.state, 'D');
-    EXPECT_EQ(r.run(ex), 10001 * 50 + 50);
-    EXPECT_FALSE(ex.online());
-    EXPECT_FALSE(r.state.MeterOnline);
-    EXPECT_EQ(r.port.attentions, 10001);
-    EXPECT_TRUE(r.port.written.endsWith("QD"));  // the letter goes out all the same
-}
-
-TEST(Handshake, answerOnTheLastAttemptIsTooLate) {
-    for (int silent : {9999, 10000}) {
+TEST(Handshake, givesUpOnThe10001stSilentAttemptAtOnceForAGonePortOrAtTheSilenceBound) {
+    const struct {
+        const char* name;
+        int silent;  // Q answered with nothing this many times, then with J; -1: never answered
+        bool portGone;
+        qint64 boundMs, tookMs;
+        int attentions;
+        bool online;
+    } rows[] = {
+        // Each attempt's 50 ms; without an answer there is no final wait, only the letter's.
+        {"silent meter", -1, false, 0, 10001 * 50 + 50, 10001, false},
+        {"answer on the 10000th attempt", 9999, false, 0, 10000 * 50 + 100, 10000, true},
+        {"answer on the last attempt is too late", 10000, false, 0, 10001 * 50 + 50, 10001, false},
+        {"port gone", -1, true, 0, 0, 1, false},
+        {"silence bound", -1, false, 10000, 10000, 200, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         Rig r;
-        for (int i = 0; i < silent; ++i) r.port.qReplies.append(QByteArray());
-        r.port.qReplies.append("J");
-        SendCommand ex(r.state, 'K');
-        r.run(ex);
-        EXPECT_EQ(ex.online(), silent == 9999) << silent;
+        r.port.failedFlag = row.portGone;
+        for (int i = 0; i < row.silent; ++i) r.port.qReplies.append(QByteArray());
+        if (row.silent >= 0) r.port.qReplies.append("J");
+        SendCommand ex(r.state, 'D', row.boundMs ? row.boundMs : Exchange::kNever);
+        EXPECT_EQ(r.run(ex), row.tookMs);
+        EXPECT_LE(r.port.attentions, row.attentions);
+        EXPECT_GE(r.port.attentions, row.portGone ? 0 : row.attentions);
+        EXPECT_EQ(ex.online(), row.online);
+        EXPECT_EQ(r.state.MeterOnline, row.online);
+        EXPECT_TRUE(row.portGone || r.port.written.endsWith("QD"));  // the letter goes out
     }
-}
-
-TEST(Handshake, givesUpAtOnceWhenThePortIsGoneOrTheSilenceBoundPassed) {
-    Rig failed;
-    failed.port.failedFlag = true;
-    SendCommand a(failed.state, 'K');
-    EXPECT_EQ(failed.run(a), 0);
-    EXPECT_LE(failed.port.attentions, 1);
-    EXPECT_FALSE(a.online());
-
-    Rig bounded;
-    SendCommand b(bounded.state, 'K', 10000);
-    EXPECT_EQ(bounded.run(b), 10000);
-    EXPECT_EQ(bounded.port.attentions, 200);
-    EXPECT_FALSE(b.online());
 }
 
 TEST(Commands, queryReturnsOnlyWhatFollowsTheLetter) {

@@ -102,21 +102,33 @@ TEST(MeterLink, liveReaderStopsWhileAnExchangeRunsAndDuringALeaseAndStartsAgainA
     EXPECT_EQ(ex.got, "b");
 }
 
-TEST(MeterLink, cancelEndsTheExchangeAndItsDoneRunsOnce) {
-    Rig r;
-    SendCommand ex(r.state, 'K');  // a silent meter: 500 s of handshake
-    ASSERT_TRUE(r.link.run(ex, [&] { ++r.done; }));
-    r.clock.advance(1000);
-    r.link.cancel(ex);
-    r.link.cancel(ex);
-    EXPECT_TRUE(ex.finished());
-    EXPECT_EQ(r.done, 1);
-    EXPECT_FALSE(r.state.KeypadBusy);
-    EXPECT_FALSE(r.state.MeterOnline);
-    const QByteArray written = r.port.written;
-    r.clock.advance(1000);
-    EXPECT_EQ(r.port.written, written);
-    EXPECT_TRUE(r.link.liveRunning());
+// Cancel ends one exchange and the live reader goes on; stop ends the link for good.
+TEST(MeterLink, cancelOrStopEndsTheExchangeItsDoneRunsOnceAndNothingIsWrittenAfter) {
+    for (bool stop : {false, true}) {
+        SCOPED_TRACE(stop ? "stop" : "cancel");
+        Rig r;
+        SendCommand ex(r.state, 'K');  // a silent meter: 500 s of handshake
+        ASSERT_TRUE(r.link.run(ex, [&] { ++r.done; }));
+        r.clock.advance(1000);
+        if (stop) {
+            r.link.stop();
+        } else {
+            r.link.cancel(ex);
+            r.link.cancel(ex);
+        }
+        EXPECT_TRUE(ex.finished());
+        EXPECT_EQ(r.done, 1);
+        EXPECT_FALSE(r.state.KeypadBusy);
+        EXPECT_TRUE(stop || !r.state.MeterOnline);
+        EXPECT_EQ(r.link.liveRunning(), !stop);
+        SendCommand later(r.state, 'O');
+        EXPECT_TRUE(!stop || !r.link.run(later));
+        const QByteArray written = r.port.written;
+        r.port.arrive("x");
+        r.clock.advance(1000);
+        EXPECT_EQ(r.port.written, written);
+        EXPECT_EQ(r.live.got.isEmpty(), stop);
+    }
 }
 
 TEST(MeterLink, bytesAWriteBringsAtOnceAreFedAfterTheWrite) {
@@ -126,21 +138,4 @@ TEST(MeterLink, bytesAWriteBringsAtOnceAreFedAfterTheWrite) {
     ASSERT_TRUE(r.link.run(ex));
     EXPECT_EQ(ex.got, "!");
     EXPECT_FALSE(ex.fedDuringWrite);
-}
-
-TEST(MeterLink, stopEndsTheExchangeAndTheLiveReaderAndRefusesNewOnes) {
-    Rig r;
-    SendCommand ex(r.state, 'K');
-    ASSERT_TRUE(r.link.run(ex, [&] { ++r.done; }));
-    r.link.stop();
-    EXPECT_TRUE(ex.finished());
-    EXPECT_EQ(r.done, 1);
-    EXPECT_FALSE(r.link.liveRunning());
-    SendCommand later(r.state, 'O');
-    EXPECT_FALSE(r.link.run(later));
-    const QByteArray written = r.port.written;
-    r.port.arrive("x");
-    r.clock.advance(1000);
-    EXPECT_EQ(r.port.written, written);
-    EXPECT_TRUE(r.live.got.isEmpty());
 }

@@ -6,6 +6,7 @@
 #include "core/memory/LoggerDownload.h"
 #include "core/memory/ManualDownload.h"
 #include "core/meter/MemoryStatus.h"
+#include "support/CountingReader.h"
 #include "support/FrameBuilder.h"
 #include "support/LoggerBytes.h"
 
@@ -47,11 +48,6 @@ QByteArray TwoSetDump() {
 // A scripted logger on a fake port, downloaded on a meter link whose live reader's restarts
 // are counted; the window may close (cancel) or the program stop on the way.
 struct Download {
-    struct Reader : Exchange {
-        using Exchange::Exchange;
-        int starts = 0;
-        void step(qint64) override { ++starts; }
-    };
     AppState state;
     VirtualClock clock;
     FakePort port{&clock};
@@ -76,7 +72,7 @@ struct Download {
     DownloadOutcome go() {
         if (const auto refused = DownloadRefusal(state)) return *refused;
         MeterLink link(port, clock, state.link);
-        Reader live(state.link);
+        CountingReader live(state.link);
         link.setLive(&live);
         const int before = live.starts;
         DownloadHooks h;

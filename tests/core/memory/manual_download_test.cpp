@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/memory/ManualDownload.h"
+#include "support/CountingReader.h"
 #include "support/FakePort.h"
 #include "support/FrameBuilder.h"
 #include "support/SimRig.h"
@@ -14,11 +15,6 @@ namespace {
 // The download runs on a meter link (the rig's, or one on another port) whose live reader's
 // restarts are counted.
 struct Rig : test::SimRig {
-    struct Reader : Exchange {
-        using Exchange::Exchange;
-        int starts = 0;
-        void step(qint64) override { ++starts; }
-    };
     QStringList captions;
     ManualDump dump;
     int starts = 0;
@@ -28,7 +24,7 @@ struct Rig : test::SimRig {
         std::optional<MeterLink> other;
         if (&p != &port) other.emplace(p, clock, state.link);
         MeterLink& link = other ? *other : meterLink;
-        Reader live(state.link);
+        test::CountingReader live(state.link);
         link.setLive(&live);
         ManualHooks h;
         h.progress = [this](qint64 got, qint64 expected) {
@@ -61,17 +57,15 @@ sim::SimManualRecord Record(int day, double globeC) {
     return m;
 }
 
-// A meter that answers "S" with `s` (the last reply repeats) and "T" with `tBytes` bytes.
-struct ScriptedPort : test::FakePort {
-    int queries = 0;
-    ScriptedPort(QList<QByteArray> s, int tBytes) {
-        qDefault = "J";
-        answer = [this, s, tBytes](const QByteArray& b) -> QByteArray {
-            if (b == "S") return s[std::min<int>(++queries, s.size()) - 1];
-            return b == "T" ? QByteArray(tBytes, char(0x20)) : QByteArray();
-        };
-    }
-};
+QByteArray ManualBytes(const sim::SimManualRecord& m) {
+    QByteArray b;
+    const auto word = [&b](int v) { b += char(v >> 8), b += char(v & 0xFF); };
+    word(m.globe), word(m.dry), word(m.wet), word(m.count);
+    for (uint8_t v : m.date) b += char(v);
+    for (uint8_t v : m.time) b += char(v);
+    word(m.offsetA), word(m.offsetB), word(m.zero);
+    return b;
+}
 
 }  // namespace
 
@@ -138,20 +132,6 @@ TEST(ManualDownload, dumpCutAndFollowedByFramesKeepsOnlyTheRecordsBeforeTheCut) 
     }
 }
 
-namespace {
-
-QByteArray ManualBytes(const sim::SimManualRecord& m) {
-    QByteArray b;
-    const auto word = [&b](int v) { b += char(v >> 8), b += char(v & 0xFF); };
-    word(m.globe), word(m.dry), word(m.wet), word(m.count);
-    for (uint8_t v : m.date) b += char(v);
-    for (uint8_t v : m.time) b += char(v);
-    word(m.offsetA), word(m.offsetB), word(m.zero);
-    return b;
-}
-
-}  // namespace
-
 TEST(ManualDownload, dumpThatPausesOrLooksLikeAFrameStartIsKeptWhole) {
     // Genuine records holding 255 170 (an air-speed count, an offset) and a year byte of 123;
     // the dump arrives at once, or pauses three seconds after 25 bytes; then a live frame 400 ms
@@ -186,9 +166,16 @@ TEST(ManualDownload, dumpThatPausesOrLooksLikeAFrameStartIsKeptWhole) {
 TEST(ManualDownload, queryReplyOfStrayBytesOrCutAfterItsFlagIsAskedAgain) {
     // A stray byte, then 'Y' without its count (never "no records"), then 'Y' for 3 records.
     Rig r;
-    ScriptedPort port({QByteArray("\x01"), QByteArray("Y"), QByteArray("Y\x03", 2)}, 60);
+    test::FakePort port(&r.clock);
+    port.qDefault = "J";
+    const QByteArray replies[] = {"\x01", "Y", QByteArray("Y\x03", 2)};
+    int queries = 0;
+    port.answer = [&](const QByteArray& b) {
+        if (b == "S") return replies[std::min(++queries, 3) - 1];
+        return b == "T" ? QByteArray(60, char(0x20)) : QByteArray();
+    };
     EXPECT_EQ(r.go(port), ManualOutcome::Done);
-    EXPECT_EQ(port.queries, 3);
+    EXPECT_EQ(queries, 3);
     EXPECT_EQ(r.dump.count, 3);
     EXPECT_EQ(r.dump.bytes.size(), 60);
 }

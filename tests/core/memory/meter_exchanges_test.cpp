@@ -5,6 +5,7 @@
 
 #include "core/memory/Keypad.h"
 #include "core/memory/MeterSettings.h"
+#include "support/CountingReader.h"
 #include "support/FakePort.h"
 #include "support/SimRig.h"
 
@@ -18,15 +19,8 @@ QByteArray Bytes(std::initializer_list<int> v) {
     return b;
 }
 
-// The live reader the link stops for each exchange: its restarts are counted.
-struct Reader : Exchange {
-    using Exchange::Exchange;
-    int starts = 0;
-    void step(qint64) override { ++starts; }
-};
-
 struct Rig : test::SimRig {
-    Reader live{link};
+    test::CountingReader live{link};
     Rig() {
         online();
         meterLink.setLive(&live);
@@ -156,10 +150,17 @@ TEST(MeterPowerOff, replyCutToOneByteIsReadOnceAndLeftUnknown) {
 
 TEST(MeterSettings, settingWhosePortFailsOrClosesAfterItsLetterIsNotReportedAsSent) {
     // The adapter goes away, or the port is closed, as the letter leaves.
-    enum Which { ClockF, MinutesH, SecondsI, PowerOffA };
-    for (Which which : {ClockF, MinutesH, SecondsI, PowerOffA}) {
+    const std::pair<const char*, bool (*)(FakeLink&)> settings[] = {
+        {"clock F",
+         [](FakeLink& r) { return r.done<SetMeterClock>(QDateTime::currentDateTime())->sent(); }},
+        {"minutes H", [](FakeLink& r) { return r.done<SetSampling>(true, 5)->sent().has_value(); }},
+        {"seconds I",
+         [](FakeLink& r) { return r.done<SetSampling>(false, 5)->sent().has_value(); }},
+        {"power-off A", [](FakeLink& r) { return r.done<SetPowerOff>(300)->sent(); }},
+    };
+    for (const auto& [name, set] : settings) {
         for (bool closes : {false, true}) {
-            SCOPED_TRACE(int(which) * 10 + closes);
+            SCOPED_TRACE(std::string(name) + (closes ? ", closed" : ", failed"));
             FakeLink r;
             test::FakePort& port = r.port;
             port.answer = [&](const QByteArray& b) {
@@ -171,20 +172,7 @@ TEST(MeterSettings, settingWhosePortFailsOrClosesAfterItsLetterIsNotReportedAsSe
                 }
                 return QByteArray();
             };
-            bool sent = true;
-            switch (which) {
-                case ClockF:
-                    sent = r.done<SetMeterClock>(QDateTime::currentDateTime())->sent();
-                    break;
-                case MinutesH:
-                case SecondsI:
-                    sent = r.done<SetSampling>(which == MinutesH, 5)->sent().has_value();
-                    break;
-                case PowerOffA:
-                    sent = r.done<SetPowerOff>(300)->sent();
-                    break;
-            }
-            EXPECT_FALSE(sent);
+            EXPECT_FALSE(set(r));
         }
     }
     Rig r;

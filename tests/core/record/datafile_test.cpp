@@ -58,16 +58,13 @@ TEST(DataFileRead, headerTextLinesInCp1252OrUtf8FillNameSectorCompany) {
     const QByteArray cp1252 = "*****Jo\xE3o\r\n*****Caldeiraria\r\n*****A\xE7o S.A.\r\n";
     // Star lines after the heading are skipped.
     DataFileContents d = ReadDataFile(cp1252 + kHeadingC + kLine1 + "*abc*d\r\n" + kLine2);
-    EXPECT_EQ(d.name, "João");
-    EXPECT_EQ(d.sector, "Caldeiraria");
-    EXPECT_EQ(d.company, "Aço S.A.");
+    EXPECT_EQ(QStringList({d.name, d.sector, d.company}),
+              QStringList({"João", "Caldeiraria", "Aço S.A."}));
     ASSERT_EQ(d.rows.rowCount(), 2);
 
     d = ReadDataFile(QString("*****João\n*****Forno\n*****Aço\n(°F)\tData\t\n7\t\n").toUtf8());
-    EXPECT_EQ(d.name, "João");
-    EXPECT_EQ(d.company, "Aço");
-    EXPECT_EQ(d.heading.value(0), "(°F)");
-    EXPECT_EQ(d.rows.field(0, 0), "7");
+    EXPECT_EQ(QStringList({d.name, d.company, d.heading.value(0), d.rows.field(0, 0)}),
+              QStringList({"João", "Aço", "(°F)", "7"}));
 }
 
 TEST(DataFileRead, badFilesGiveRowsWithoutCrashing) {

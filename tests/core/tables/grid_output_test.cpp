@@ -367,29 +367,35 @@ struct Fit {
 
 TEST(TablePrint, noColumnLeavesAnA4PortraitPageWhateverTheFont) {
     const Table t(150);
+    QFont boldLarge = TableFont("DejaVu Serif", 14);
+    boldLarge.setBold(true);
+    // The listing's rows fit at 8 points (only the separator is drawn narrower); 12 shrinks them.
     const struct {
         const char* name;
         QFont font;
-        bool shrinks;
-    } cases[] = {{"Arial 10, the default", TableFont(), false},
-                 {"a wide family", TableFont("DejaVu Sans", 10), true},
-                 {"bold and large",
-                  [] {
-                      QFont f = TableFont("DejaVu Serif", 14);
-                      f.setBold(true);
-                      return f;
-                  }(),
-                  true}};
+        bool listing, shrinks;
+    } cases[] = {{"Arial 10, the default", TableFont(), false, false},
+                 {"a wide family", TableFont("DejaVu Sans", 10), false, true},
+                 {"bold and large", boldLarge, false, true},
+                 {"listing at 8 points", ListingFont(8), true, false},
+                 {"listing at 12 points", ListingFont(12), true, true}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         PrintResult res;
         TablePrintOptions o;
         o.font = c.font;
-        const Fit fit(PrintPdf(
-            600, [&](QPainter& p, QPdfWriter& d) { res = PrintTable(p, d, t.grid(), o); }));
-        ASSERT_EQ(res.outcome, PrintOutcome::Printed) << c.name;
-        EXPECT_TRUE(fit.outside.isEmpty()) << c.name << ": " << fit.outside.join(' ').toStdString();
-        EXPECT_EQ(fit.twcPages.size(), res.pages) << c.name;  // the last column on every page
-        EXPECT_EQ(res.scale < 1, c.shrinks) << c.name << " " << res.scale;
+        const QByteArray pdf = PrintPdf(600, [&](QPainter& p, QPdfWriter& d) {
+            res = c.listing ? PrintListing(p, d, t.grid(), {}, {}, c.font)
+                            : PrintTable(p, d, t.grid(), o);
+        });
+        ASSERT_EQ(res.outcome, PrintOutcome::Printed);
+        const Fit fit(pdf);
+        EXPECT_TRUE(fit.outside.isEmpty()) << fit.outside.join(' ').toStdString();
+        if (c.listing)
+            EXPECT_TRUE(PdfPages(pdf).join("").contains(QString(116, '-')));
+        else
+            EXPECT_EQ(fit.twcPages.size(), res.pages);  // the last column on every page
+        EXPECT_EQ(res.scale < 1, c.shrinks) << res.scale;
     }
 }
 
@@ -398,20 +404,4 @@ TEST(TablePrint, arialIsTheFamilyTheSystemDrawsForIt) {
     EXPECT_EQ(f.family(), QFontInfo(QFont("Arial")).family());
     EXPECT_EQ(QFontInfo(f).family(), f.family());  // no second substitution
     EXPECT_EQ(f.pointSizeF(), 10);
-}
-
-TEST(Listing, separatorAndColumnsStayOnAnA4PortraitPage) {
-    const Table t(80);
-    for (qreal size : {8.0, 12.0}) {
-        PrintResult res;
-        const QByteArray pdf = PrintPdf(600, [&](QPainter& p, QPdfWriter& d) {
-            res = PrintListing(p, d, t.grid(), {}, {}, ListingFont(size));
-        });
-        ASSERT_EQ(res.outcome, PrintOutcome::Printed) << size;
-        const Fit fit(pdf);
-        EXPECT_TRUE(fit.outside.isEmpty()) << size << ": " << fit.outside.join(' ').toStdString();
-        EXPECT_TRUE(PdfPages(pdf).join("").contains(QString(116, '-'))) << size;
-        // The rows fit at 8 points (only the separator is drawn narrower); 12 shrinks them.
-        EXPECT_EQ(res.scale<1, size> 8) << size << " " << res.scale;
-    }
 }

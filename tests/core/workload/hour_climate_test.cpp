@@ -23,8 +23,8 @@ TextTable Table(int minutes, const QString& dry, const QString& wet, const QStri
 
 const QStringList kCelsius = {"(°C)", "Data",   "Hora",   "Seco",  "Orvalho", "Úmido",
                               "I.C.", "IBUTGi", "IBUTGo", "Globo", "m/s",     "Twc"};
-const QStringList kFahrenheit = {"(°F)", "Data",   "Hora",   "Seco",  "Orvalho", "Úmido",
-                                 "I.C.", "IBUTGi", "IBUTGo", "Globo", "ft/m",    "Twc"};
+const QStringList kFahrenheit =
+    QStringList(kCelsius).replaceInStrings("°C", "°F").replaceInStrings("m/s", "ft/m");
 
 }  // namespace
 
@@ -35,10 +35,8 @@ TEST(HourClimate, meansOfTheHourWithHumidityFromTheMetersFormula) {
     ASSERT_TRUE(h.valid());
     const auto c = HourClimate(kCelsius, t, s, h);
     ASSERT_TRUE(c);
-    EXPECT_EQ(c->readings, 60);  // 10:00 to 10:59; 11:00 starts the next hour
-    EXPECT_DOUBLE_EQ(c->ta, 32);
-    EXPECT_DOUBLE_EQ(c->tg, 40);
-    EXPECT_DOUBLE_EQ(c->va, 0.5);
+    // 10:00 to 10:59; 11:00 starts the next hour.
+    EXPECT_EQ(std::tuple(c->readings, c->ta, c->tg, c->va), std::tuple(60, 32.0, 40.0, 0.5));
     Reading r;
     RelativeHumidity(r, 32, 26);
     EXPECT_NEAR(c->rh, r.RH, 1e-9);

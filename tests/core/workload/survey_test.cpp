@@ -104,30 +104,16 @@ std::shared_ptr<SeriesSource> Table(int hh, int minutes, double value, const cha
 }
 
 Height FromTable(std::shared_ptr<SeriesSource> s, QString from = {}, QString to = {}) {
-    Height h;
-    h.loaded = std::move(s);
-    h.from = from;
-    h.to = to;
-    return h;
+    return Height{{}, {}, from, to, std::move(s), {}};
 }
 
 Height Typed(double v) {
-    Height h;
-    h.wbgt = v;
-    return h;
+    return Height{v, {}, {}, {}, {}, {}};
 }
 
 Survey TwoSituations() {
     Survey s;
-    Situation forno;
-    forno.description = "Forno";
-    forno.minutes = 35;
-    forno.wbgt = 31.0;
-    Situation descanso;
-    descanso.description = "Descanso";
-    descanso.minutes = 25;
-    descanso.heights.push_back(Typed(24.0));
-    s.situations = {forno, descanso};
+    s.situations = {{"Forno", 35, 31.0, {}, {}}, {"Descanso", 25, {}, {Typed(24.0)}, {}}};
     s.activities = {{"forno", 300, 35, {}}, {"descanso", 126, 25, {}}};
     return s;
 }
@@ -167,10 +153,7 @@ TEST(SurveyEvaluation, lessThanTheMinutesOfReadingsIsIndicative) {
         << VerdictLine(*r).toStdString();
     // One situation for the whole hour, from 40 minutes of data.
     Survey whole;
-    Situation one;
-    one.minutes = 60;
-    one.heights = {FromTable(Table(8, 40, 28.0))};
-    whole.situations = {one};
+    whole.situations = {{"", 60, {}, {FromTable(Table(8, 40, 28.0))}, {}}};
     whole.activities = {{"", 200, 60, {}}};
     r = EvaluateSurvey(whole, nullptr);
     ASSERT_TRUE(r);
