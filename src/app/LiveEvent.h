@@ -16,8 +16,8 @@ struct LiveEvent {
         Silent,   // the meter is silent: the chart, the live list and the keypad close
     };
     Kind kind;
-    QString caption;                        // Caption
-    bool visible = true;                    // Caption
+    QString caption;                          // Caption
+    bool visible = true;                      // Caption
     const montira::Sample* sample = nullptr;  // Sample
 };
 

@@ -29,8 +29,9 @@ LiveSession::LiveSession(AppState& state, SerialPort& port, Clock& clock, QObjec
     h.showValues = [this] { followers_.notify({LiveEvent::Frame, {}, true, nullptr}); };
     h.closeLiveWindows = [this] { followers_.notify({LiveEvent::Silent, {}, true, nullptr}); };
     h.closeKeypad = h.closeLiveWindows;
-    samples_ = ticker_.subscribe(
-        [this](const Sample& s) { followers_.notify({LiveEvent::Sample, {}, true, &s}); });
+    samples_ = ticker_.subscribe([this](const Sample& s) {
+        followers_.notify({LiveEvent::Sample, {}, true, &s});
+    });
     // The meter went silent: the file is closed now, not at the next sample tick (which can
     // be hours away with a long interval).
     h.stopRecording = [this] {

@@ -149,11 +149,13 @@ int main(int argc, char** argv) {
                                  ? montira::ToolbarCommand::Graph
                                  : montira::ToolbarCommand::Environment;
         auto opened = std::make_shared<bool>(false);
-        selftestOpen = panel.session().follow([toolbar, command, opened](const montira::LiveEvent& e) {
-            if (e.kind != montira::LiveEvent::Frame || *opened) return;
-            *opened = true;
-            QTimer::singleShot(0, toolbar, [toolbar, command] { toolbar->dispatch().dispatch(command); });
-        });
+        selftestOpen =
+            panel.session().follow([toolbar, command, opened](const montira::LiveEvent& e) {
+                if (e.kind != montira::LiveEvent::Frame || *opened) return;
+                *opened = true;
+                QTimer::singleShot(0, toolbar,
+                                   [toolbar, command] { toolbar->dispatch().dispatch(command); });
+            });
     }
     if (!options.openFile.isEmpty()) {
         QTimer::singleShot(0, &panel,

@@ -114,7 +114,7 @@ void Poll::step(qint64 now) {
             return show(now);
         case NoDataRoutine:
             ++noDataRuns_;
-            visible_ = true;
+            visible_ = false;  // the first turn shows the caption
             lastOpenTry_ = now - kReopenEveryMs;
             [[fallthrough]];
         case AwaitMeter:

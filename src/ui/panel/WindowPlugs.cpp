@@ -1,7 +1,5 @@
 #include "ui/panel/WindowPlugs.h"
 
-#include "ui/common/LiveFollow.h"
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -12,6 +10,7 @@
 #include "app/ToolbarDispatch.h"
 #include "core/graphs/ChartSettings.h"
 #include "core/memory/MeterSettings.h"
+#include "ui/common/LiveFollow.h"
 #include "ui/graphs/ListPlot1.h"
 #include "ui/graphs/RealTime24.h"
 #include "ui/memory/Memory.h"

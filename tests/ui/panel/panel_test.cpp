@@ -47,9 +47,8 @@ TEST(Panel, silentMeterBlinksSemComunicacaoStopsRecordingAndClosesLiveWindows) {
     ASSERT_TRUE(rig.connect());
     int silents = 0, toggles = 0;
     bool lastVisible = true;
-    const auto follow = rig.panel.session().follow([&](const LiveEvent& e) {
-        silents += e.kind == LiveEvent::Silent ? 1 : 0;
-    });
+    const auto follow = rig.panel.session().follow(
+        [&](const LiveEvent& e) { silents += e.kind == LiveEvent::Silent ? 1 : 0; });
     rig.state.Recording = true;
     const qint64 silentFrom = rig.clock.nowMs();
     rig.meter.faults().silentAfterMs = silentFrom;
