@@ -7,7 +7,7 @@ namespace montira {
 void Exchange::start(SerialPort& port, qint64 now) {
     port_ = &port;
     rx_.clear();
-    finished_ = abandoned_ = false;
+    finished_ = false;
     attempts_ = 0;
     quietAt_ = kNever;
     go(0, now);
@@ -38,7 +38,6 @@ void Exchange::due(qint64 now) {
 
 void Exchange::abandon() {
     if (finished_) return;
-    abandoned_ = true;
     if (attempts_ > 0) link_.MeterOnline = false;
     abandoning();
     finish();

@@ -28,7 +28,7 @@ class Exchange {
 public:
     static constexpr qint64 kNever = std::numeric_limits<qint64>::max();
 
-    Exchange(LinkState& link) : link_(link) {}
+    explicit Exchange(LinkState& link) : link_(link) {}
     virtual ~Exchange() = default;
     Exchange(const Exchange&) = delete;
     Exchange& operator=(const Exchange&) = delete;
@@ -92,15 +92,20 @@ protected:
     // What arrived since the last take() / drop().
     QByteArray take();
     void drop() { rx_.clear(); }
-    const QByteArray& buffered() const { return rx_; }
     void write(const QByteArray& bytes);
     void write(char letter) { write(QByteArray(1, letter)); }
+    // What came so far is dropped, the letter goes out, and step() runs in state `next` after
+    // the letter's pause, when the reply is there to take().
+    void ask(qint64 now, char letter, int next) {
+        drop();
+        write(letter);
+        wait(now, kByteGapMs, next);
+    }
     bool portGone() const { return !port_ || !port_->isOpen() || port_->failed(); }
     // The meter answered and every byte left through a port that is still there.
     bool delivered() const { return answered() && !portGone(); }
     LinkState& link() { return link_; }
     SerialPort& port() { return *port_; }
-    bool abandoned() const { return abandoned_; }
 
 private:
     void handshakeStep(qint64 now);
@@ -112,7 +117,6 @@ private:
     qint64 deadline_ = kNever;
     qint64 quietAt_ = kNever;
     bool finished_ = false;
-    bool abandoned_ = false;
     // The handshake in progress: attempts made (0 when none runs), then the final wait.
     int attempts_ = 0;
     bool finalWait_ = false;

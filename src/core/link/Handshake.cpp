@@ -42,9 +42,7 @@ void QueryCommand::step(qint64 now) {
         case Letter:
             online_ = answered();
             if (!online_) return finish();
-            drop();
-            write(letter_);
-            wait(now, kByteGapMs, Read);
+            ask(now, letter_, Read);
             return;
         default: {
             QByteArray r = take();

@@ -135,9 +135,7 @@ void Poll::step(qint64 now) {
             return handshake(now, ClockLetter);
         case ClockLetter:
             if (!answered()) return go(AwaitMeter, now);  // quiet again: wait anew
-            drop();
-            write(cmd::ReadClock);
-            return wait(now, kByteGapMs, ClockRead);
+            return ask(now, cmd::ReadClock, ClockRead);
         case ClockRead:
             clockReply_ = take();
             if (!ClockNeedsSetting(clockReply_)) return go(Online, now);

@@ -28,9 +28,7 @@ void DownloadLogger::step(qint64 now) {
             handshake(now, StatusLetter);
             return;
         case StatusLetter:
-            drop();
-            write(cmd::LoggerStatus);
-            wait(now, kByteGapMs, StatusRead);
+            ask(now, cmd::LoggerStatus, StatusRead);
             return;
         case StatusRead: {
             const std::optional<MemoryStatus> status = ParseMemoryStatus(take());
@@ -54,9 +52,7 @@ void DownloadLogger::step(qint64 now) {
             return;
         }
         case DumpLetter:
-            drop();
-            write(cmd::LoggerDump);
-            wait(now, kByteGapMs, Receive);
+            ask(now, cmd::LoggerDump, Receive);
             return;
         default:  // Receive: the first look after the letter's pause, or the silence bound
             if (deadline() == kNever && !quiet(now)) progress(now, hooks_.silenceMs);

@@ -64,9 +64,7 @@ void DownloadManual::step(qint64 now) {
             return;
         case Letter:
             if (!answered()) return end(ManualOutcome::NoAnswer);
-            drop();
-            write(cmd::ManualQuery);
-            wait(now, kByteGapMs, Read);
+            ask(now, cmd::ManualQuery, Read);
             return;
         case Read: {
             const QByteArray r = take();
@@ -86,9 +84,7 @@ void DownloadManual::step(qint64 now) {
         }
         case DumpLetter:
             if (!answered()) return end(ManualOutcome::Incomplete);
-            drop();
-            write(cmd::ManualDump);
-            wait(now, kByteGapMs, Receive);
+            ask(now, cmd::ManualDump, Receive);
             return;
         default:  // Receive: the first look after the letter's pause, or the silence bound
             if (!quiet(now)) progress(now, kExchangeSilenceMs);

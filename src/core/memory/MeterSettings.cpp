@@ -60,9 +60,7 @@ void SetMeterClock::step(qint64 now) {
             wait(now, kByteGapMs, Letter);
             return;
         case Letter:
-            drop();
-            write(cmd::SetClock);
-            wait(now, kByteGapMs, Bytes);
+            ask(now, cmd::SetClock, Bytes);
             return;
         default:
             write(bytes_);
